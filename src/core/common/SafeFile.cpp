@@ -1,0 +1,119 @@
+#include "core/common/SafeFile.h"
+
+#include "core/common/ConfigError.h"
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <sstream>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace cfg {
+namespace {
+
+std::string path_text(const std::filesystem::path& path) { return path.string(); }
+
+[[noreturn]] void fail(const std::string& action, const std::filesystem::path& path, const std::string& reason) {
+    throw ConfigError("Cannot " + action + " \"" + path_text(path) + "\": " + reason);
+}
+
+std::filesystem::path temporary_name_for(const std::filesystem::path& target) {
+    static std::atomic<unsigned> counter{0};
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    std::ostringstream name;
+    name << '.' << target.filename().string() << '.' << std::hex << stamp << '.' << counter++ << ".tmp";
+    return target.parent_path() / name.str();
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// Returns the system's reason when the bytes could not be written, flushed and closed.
+std::optional<std::string> write_and_flush(const std::filesystem::path& path, std::string_view bytes) {
+    // "x": never open a file that is already there.
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wbx"));
+    if (!file)
+        return std::strerror(errno);
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
+        return std::strerror(errno);
+    if (std::fflush(file.get()) != 0)
+        return std::strerror(errno);
+#ifndef _WIN32
+    if (::fsync(::fileno(file.get())) != 0)
+        return std::strerror(errno);
+#endif
+    if (std::fclose(file.release()) != 0)
+        return std::strerror(errno);
+    return std::nullopt;
+}
+
+} // namespace
+
+StagedFile::StagedFile(std::filesystem::path target, std::string_view bytes)
+    : target_(std::move(target)), temporary_(temporary_name_for(target_)) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(target_, ignored))
+        fail("write", target_, "it is a folder");
+    if (const auto reason = write_and_flush(temporary_, bytes)) {
+        std::filesystem::remove(temporary_, ignored);
+        temporary_.clear();
+        // Report the file the user asked for, not the temporary one.
+        fail("write", target_, *reason);
+    }
+}
+
+StagedFile::StagedFile(StagedFile&& other) noexcept
+    : target_(std::move(other.target_)), temporary_(std::move(other.temporary_)) {
+    other.temporary_.clear();
+}
+
+StagedFile::~StagedFile() {
+    if (!temporary_.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary_, ignored);
+    }
+}
+
+void StagedFile::commit() {
+    std::error_code error;
+    std::filesystem::rename(temporary_, target_, error);
+    if (error)
+        fail("write", target_, error.message());
+    temporary_.clear();
+}
+
+void write_file_safely(const std::filesystem::path& target, std::string_view bytes) {
+    StagedFile staged(target, bytes);
+    staged.commit();
+}
+
+void write_files_safely(const std::vector<FileContent>& files) {
+    std::vector<StagedFile> staged;
+    staged.reserve(files.size());
+    for (const FileContent& file : files)
+        staged.emplace_back(file.target, file.bytes);
+    for (StagedFile& file : staged)
+        file.commit();
+}
+
+std::string read_file_bytes(const std::filesystem::path& file) {
+    std::ifstream stream(file, std::ios::binary);
+    if (!stream)
+        fail("read", file, std::strerror(errno));
+    std::string bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
+    if (stream.bad())
+        fail("read", file, std::strerror(errno));
+    return bytes;
+}
+
+} // namespace cfg

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cfg {
+
+// A file's new content, written and flushed to a temporary file beside the target. commit()
+// renames it over the target; a staged file that is never committed is removed, so no partial
+// file ever stands under the real name. Failures raise ConfigError with the path and the reason.
+class StagedFile {
+public:
+    StagedFile(std::filesystem::path target, std::string_view bytes);
+    ~StagedFile();
+    StagedFile(StagedFile&& other) noexcept;
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
+    StagedFile& operator=(StagedFile&&) = delete;
+
+    void commit();
+
+private:
+    std::filesystem::path target_;
+    std::filesystem::path temporary_;
+};
+
+// Replaces the target with the bytes, or leaves the old file as it was and raises ConfigError.
+void write_file_safely(const std::filesystem::path& target, std::string_view bytes);
+
+struct FileContent {
+    std::filesystem::path target;
+    std::string bytes;
+};
+
+// Stages every file before renaming any, so a failed write never leaves a mix of old and new files.
+void write_files_safely(const std::vector<FileContent>& files);
+
+// The whole content of a file as bytes; ConfigError when it cannot be read.
+std::string read_file_bytes(const std::filesystem::path& file);
+
+} // namespace cfg

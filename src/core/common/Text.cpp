@@ -1,0 +1,136 @@
+#include "core/common/Text.h"
+
+#include <algorithm>
+
+namespace cfg {
+namespace {
+
+constexpr char32_t replacement_character = 0xFFFD;
+
+bool is_trimmed_away(char c) { return static_cast<unsigned char>(c) <= 32; }
+
+// Decodes one code point at text[pos] and advances pos; invalid sequences give U+FFFD for one byte.
+char32_t decode_utf8(std::string_view text, std::size_t& pos) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    int length = 0;
+    char32_t code = 0;
+    char32_t minimum = 0;
+    if (lead < 0x80) {
+        ++pos;
+        return lead;
+    } else if ((lead & 0xE0) == 0xC0) {
+        length = 2, code = lead & 0x1F, minimum = 0x80;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3, code = lead & 0x0F, minimum = 0x800;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4, code = lead & 0x07, minimum = 0x10000;
+    } else {
+        ++pos;
+        return replacement_character;
+    }
+    if (pos + length > text.size()) {
+        ++pos;
+        return replacement_character;
+    }
+    for (int i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[pos + i]);
+        if ((next & 0xC0) != 0x80) {
+            ++pos;
+            return replacement_character;
+        }
+        code = (code << 6) | (next & 0x3F);
+    }
+    if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        ++pos;
+        return replacement_character;
+    }
+    pos += length;
+    return code;
+}
+
+void append_utf8(std::string& out, char32_t code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+} // namespace
+
+std::string trimmed(std::string_view text) {
+    const auto first = std::find_if_not(text.begin(), text.end(), is_trimmed_away);
+    const auto last = std::find_if_not(text.rbegin(), std::make_reverse_iterator(first), is_trimmed_away).base();
+    return std::string(first, last);
+}
+
+std::string upper_ascii(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return result;
+}
+
+bool equal_ignoring_ascii_case(std::string_view a, std::string_view b) { return upper_ascii(a) == upper_ascii(b); }
+
+std::u16string utf8_to_utf16(std::string_view utf8) {
+    std::u16string result;
+    result.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const char32_t code = decode_utf8(utf8, pos);
+        if (code >= 0x10000) {
+            const char32_t offset = code - 0x10000;
+            result += static_cast<char16_t>(0xD800 + (offset >> 10));
+            result += static_cast<char16_t>(0xDC00 + (offset & 0x3FF));
+        } else {
+            result += static_cast<char16_t>(code);
+        }
+    }
+    return result;
+}
+
+std::string utf16_to_utf8(std::u16string_view utf16) {
+    std::string result;
+    result.reserve(utf16.size());
+    for (std::size_t i = 0; i < utf16.size(); ++i) {
+        const char16_t unit = utf16[i];
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
+            utf16[i + 1] <= 0xDFFF) {
+            append_utf8(result, 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (char32_t(utf16[i + 1]) - 0xDC00));
+            ++i;
+        } else if (unit >= 0xD800 && unit <= 0xDFFF) {
+            append_utf8(result, replacement_character);
+        } else {
+            append_utf8(result, unit);
+        }
+    }
+    return result;
+}
+
+std::size_t utf16_length(std::string_view utf8) { return utf8_to_utf16(utf8).size(); }
+
+std::string utf16_left(std::string_view utf8, std::size_t units) {
+    const std::u16string utf16 = utf8_to_utf16(utf8);
+    return utf16_to_utf8(std::u16string_view(utf16).substr(0, units));
+}
+
+std::string utf16_low_bytes(std::string_view utf8) {
+    std::string bytes;
+    for (char16_t unit : utf8_to_utf16(utf8))
+        bytes += static_cast<char>(unit & 0xFF);
+    return bytes;
+}
+
+} // namespace cfg

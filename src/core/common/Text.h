@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace cfg {
+
+// Removes every character with a code up to 32 (blanks and control characters) at both ends.
+std::string trimmed(std::string_view text);
+
+// Changes the ASCII letters a to z to upper case and leaves every other character as it is.
+std::string upper_ascii(std::string_view text);
+
+// Equality after changing ASCII letters to upper case.
+bool equal_ignoring_ascii_case(std::string_view a, std::string_view b);
+
+// UTF-8 <-> UTF-16. A byte sequence that is not valid UTF-8 stands for U+FFFD; an unpaired
+// surrogate becomes U+FFFD on the way back.
+std::u16string utf8_to_utf16(std::string_view utf8);
+std::string utf16_to_utf8(std::u16string_view utf16);
+
+// Where a limit counts "characters" it counts UTF-16 code units, as the device and the screens do.
+std::size_t utf16_length(std::string_view utf8);
+std::string utf16_left(std::string_view utf8, std::size_t units);
+
+// One byte per UTF-16 code unit: its low 8 bits (the device stores names this way).
+std::string utf16_low_bytes(std::string_view utf8);
+
+} // namespace cfg

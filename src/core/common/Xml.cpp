@@ -1,0 +1,86 @@
+#include "core/common/Xml.h"
+
+#include "core/common/ConfigError.h"
+#include "core/common/SafeFile.h"
+
+#include <sstream>
+
+namespace cfg::xml {
+namespace {
+
+// Line and column of a byte offset, for messages a user can act on.
+std::string position_text(std::string_view bytes, std::ptrdiff_t offset) {
+    int line = 1;
+    int column = 1;
+    for (std::ptrdiff_t i = 0; i < offset && i < static_cast<std::ptrdiff_t>(bytes.size()); ++i) {
+        if (bytes[i] == '\n') {
+            ++line;
+            column = 1;
+        } else {
+            ++column;
+        }
+    }
+    return "line " + std::to_string(line) + ", column " + std::to_string(column);
+}
+
+} // namespace
+
+bool load_file(pugi::xml_document& doc, const std::filesystem::path& file) {
+    doc.reset();
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error))
+        return false;
+    const std::string bytes = read_file_bytes(file);
+    constexpr unsigned options =
+        pugi::parse_default | pugi::parse_comments | pugi::parse_declaration | pugi::parse_pi | pugi::parse_doctype;
+    const pugi::xml_parse_result result = doc.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_auto);
+    if (!result) {
+        doc.reset();
+        throw ConfigError("The file \"" + file.string() + "\" is not well-formed XML: " + result.description() +
+                          " (" + position_text(bytes, result.offset) + ")");
+    }
+    return true;
+}
+
+pugi::xml_node first_top_level_node(const pugi::xml_document& doc) { return doc.first_child(); }
+
+std::string child_text(const pugi::xml_node& node, const char* name, std::string_view fallback) {
+    const pugi::xml_node child = node.child(name);
+    if (!child)
+        return std::string(fallback);
+    return child.text().get();
+}
+
+std::string attribute_text(const pugi::xml_node& node, const char* name, std::string_view fallback) {
+    const pugi::xml_attribute attribute = node.attribute(name);
+    if (!attribute)
+        return std::string(fallback);
+    return attribute.value();
+}
+
+pugi::xml_node append_text_element(pugi::xml_node parent, const char* name, std::string_view text) {
+    pugi::xml_node child = parent.append_child(name);
+    if (!text.empty())
+        child.text().set(std::string(text).c_str());
+    return child;
+}
+
+pugi::xml_node start_document(pugi::xml_document& doc, const char* root_name, std::string_view version) {
+    doc.reset();
+    pugi::xml_node root = doc.append_child(root_name);
+    if (!version.empty())
+        doc.append_child(pugi::node_comment).set_value(("SW_VERSION = " + std::string(version)).c_str());
+    return root;
+}
+
+std::string to_bytes(const pugi::xml_document& doc) {
+    std::ostringstream stream;
+    doc.save(stream, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+    return stream.str();
+}
+
+void save_file(const pugi::xml_document& doc, const std::filesystem::path& file) {
+    write_file_safely(file, to_bytes(doc));
+}
+
+} // namespace cfg::xml
