@@ -309,6 +309,7 @@ const std::vector<BuiltinText>& builtin_texts() {
     {628, "Index"},
     {629, "Insert the Index of Sentence, between 1 and 10"},
     {630, "!! Index Must be Between 1 and 10"},
+    {631, "Rows after an empty Sentence are not saved. Do you want to save anyway? First row not saved: "},
     {700, "PROFINET XML File Name"},
     {701, "Create the PROFINET XML GSD File"},
     {702, "Select the PROFINET XML File Name"},
@@ -408,6 +409,7 @@ const std::vector<BuiltinText>& builtin_texts() {
     {1043, "!! Index Must be Between 1 and 50"},
     {1044, "!! Index Must be Between 1 and 36"},
     {1045, "!! Index Must be Between 1 and 9"},
+    {1046, "Rows after an empty Sentence are not saved. Do you want to save anyway? First row not saved: "},
     {1100, "TLS (Transport Layer Security)"},
     {1101, "Enable TLS"},
     {1102, "Enable/disable the Transport Layer Security"},
@@ -691,6 +693,8 @@ const std::vector<BuiltinText>& builtin_texts() {
     {1548, "Internal array Position of EtherCAT Slave Variable (read only)"},
     {1549, "Bit Start (in Internal array) of EtherCAT Slave Variable (read only)"},
     {1550, "Insert a Description of EtherCAT Slave Variable"},
+    {1551, "Error row "},
+    {1552, "!! Length must be a whole number between 0 and 255"},
     };
     return texts;
 }
