@@ -1,0 +1,97 @@
+#include "ui/widgets/GridDelegate.h"
+
+#include "ui/widgets/TableGridModel.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace ui {
+namespace {
+
+bool is_check_box_cell(const QModelIndex& index) { return index.data(Qt::CheckStateRole).isValid(); }
+
+QStringList list_items(const QModelIndex& index) { return index.data(TableGridModel::ListItemsRole).toStringList(); }
+
+} // namespace
+
+QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                    const QModelIndex& index) const {
+    const QStringList items = list_items(index);
+    if (items.isEmpty())
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(false);
+    combo->addItems(items);
+    // A choice counts at once, as the screens react to it (a sentence fills its first data field).
+    connect(combo, &QComboBox::activated, this, [this, combo] {
+        emit const_cast<GridDelegate*>(this)->commitData(combo);
+        emit const_cast<GridDelegate*>(this)->closeEditor(combo);
+    });
+    return combo;
+}
+
+void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        combo->setCurrentIndex(combo->findText(index.data(Qt::EditRole).toString()));
+        return;
+    }
+    QStyledItemDelegate::setEditorData(editor, index);
+}
+
+void GridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
+    if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        if (combo->currentIndex() >= 0)
+            model->setData(index, combo->currentText(), Qt::EditRole);
+        return;
+    }
+    QStyledItemDelegate::setModelData(editor, model, index);
+}
+
+QRect GridDelegate::checkBoxRect(const QStyleOptionViewItem& option) {
+    QStyleOptionButton button;
+    const QRect indicator = QApplication::style()->subElementRect(QStyle::SE_CheckBoxIndicator, &button);
+    return QStyle::alignedRect(option.direction, Qt::AlignCenter, indicator.size(), option.rect);
+}
+
+void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    if (!is_check_box_cell(index)) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    QStyleOptionViewItem background = option;
+    initStyleOption(&background, index);
+    background.features &= ~QStyleOptionViewItem::HasCheckIndicator;
+    background.text.clear();
+    QApplication::style()->drawControl(QStyle::CE_ItemViewItem, &background, painter, option.widget);
+
+    QStyleOptionButton check;
+    check.rect = checkBoxRect(option);
+    check.state = option.state & QStyle::State_Enabled;
+    check.state |= index.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked ? QStyle::State_On
+                                                                                        : QStyle::State_Off;
+    QApplication::style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &check, painter, option.widget);
+}
+
+bool GridDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                               const QModelIndex& index) {
+    if (!is_check_box_cell(index) || !(index.flags() & Qt::ItemIsUserCheckable))
+        return QStyledItemDelegate::editorEvent(event, model, option, index);
+    bool toggle = false;
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        toggle = mouse->button() == Qt::LeftButton && option.rect.contains(mouse->position().toPoint());
+    } else if (event->type() == QEvent::MouseButtonDblClick) {
+        return true; // the release toggles; a double click must not toggle twice
+    } else if (event->type() == QEvent::KeyPress) {
+        toggle = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space;
+    }
+    if (!toggle)
+        return false;
+    const bool checked = index.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked;
+    return model->setData(index, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+}
+
+} // namespace ui

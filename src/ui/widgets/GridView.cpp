@@ -1,0 +1,77 @@
+#include "ui/widgets/GridView.h"
+
+#include "core/common/GridHandlers.h"
+#include "ui/widgets/GridDelegate.h"
+#include "ui/widgets/TableGridModel.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+
+namespace ui {
+
+GridView::GridView(Option enter_jumps, Option double_click_auto_sizes, QWidget* parent)
+    : QTableView(parent), enter_jumps_(std::move(enter_jumps)),
+      double_click_auto_sizes_(std::move(double_click_auto_sizes)) {
+    setItemDelegate(new GridDelegate(this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    verticalHeader()->hide();
+    horizontalHeader()->setHighlightSections(false);
+    connect(horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int section) {
+        if (cfg::Grid_Header_DblClick(0, double_click_auto_sizes_()))
+            resizeColumnToContents(section);
+    });
+    connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        if (index.column() == 0)
+            selectRow(index.row());
+    });
+}
+
+void GridView::setGridModel(TableGridModel* model) {
+    grid_model_ = model;
+    setModel(model);
+    showTableColumns();
+    connect(model, &QAbstractItemModel::modelReset, this, &GridView::showTableColumns);
+}
+
+void GridView::showTableColumns() {
+    for (int column = 0; column < grid_model_->columnCount(); ++column)
+        setColumnHidden(column, !grid_model_->table().is_column_visible(column));
+}
+
+int GridView::currentTableRow() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? TableGridModel::tableRow(current) : 0;
+}
+
+bool GridView::jumpToNextCell() {
+    const QModelIndex current = currentIndex();
+    if (!grid_model_)
+        return false;
+    cfg::GridCursor cursor{current.isValid() ? TableGridModel::tableRow(current) : 0,
+                           current.isValid() ? current.column() : 0};
+    if (!cfg::Grid_Enter_Jump(grid_model_->table(), cursor, cfg::Enter_Key, enter_jumps_()))
+        return false;
+    if (cursor.row > 0)
+        setCurrentIndex(grid_model_->index(cursor.row - 1, cursor.column));
+    return true;
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && jumpToNextCell())
+        return;
+    QTableView::keyPressEvent(event);
+}
+
+void GridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    // Enter inside an editor ends the edit; with the option on it then moves on like Enter on a cell.
+    if (hint == QAbstractItemDelegate::SubmitModelCache && enter_jumps_()) {
+        QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        jumpToNextCell();
+        return;
+    }
+    QTableView::closeEditor(editor, hint);
+}
+
+} // namespace ui

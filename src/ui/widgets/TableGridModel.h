@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/common/Table.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+#include <functional>
+
+namespace ui {
+
+// A Qt model over a core table: model row r is table row r + 1 (row 0 of the table is the header),
+// model column c is table column c. Column 0 shows the row number. Editing hands the new value to
+// the table and reports it through cellEdited, so the screen can apply its own rules; which cells
+// are editable and which get a list is the screen's to say, through the two callbacks.
+class TableGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    static constexpr int ListItemsRole = Qt::UserRole + 1;
+
+    using EditableCell = std::function<bool(int table_row, int column)>;
+    using CellListItems = std::function<QStringList(int table_row, int column)>;
+
+    explicit TableGridModel(cfg::Table& table, QObject* parent = nullptr);
+
+    void setEditableCell(EditableCell editable) { editable_ = std::move(editable); }
+    void setCellListItems(CellListItems items) { list_items_ = std::move(items); }
+    void setHeaderHints(const QStringList& hints_by_column);
+
+    const cfg::Table& table() const { return table_; }
+
+    // After the screen changed the table behind the model's back (load, row operations).
+    void tableChanged();
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+    static int tableRow(const QModelIndex& index) { return index.row() + 1; }
+
+signals:
+    void cellEdited(int table_row, int column);
+
+private:
+    cfg::Table& table_;
+    EditableCell editable_;
+    CellListItems list_items_;
+    QStringList header_hints_;
+};
+
+} // namespace ui
