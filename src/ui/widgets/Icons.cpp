@@ -1,0 +1,86 @@
+#include "ui/widgets/Icons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+#include <cmath>
+#include <functional>
+#include <numbers>
+
+namespace ui {
+namespace {
+
+constexpr int icon_size = 64;
+const QColor accent(0x1f, 0x5f, 0x9f);
+
+QIcon drawn_icon(const std::function<void(QPainter&)>& draw) {
+    QPixmap pixmap(icon_size, icon_size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    draw(painter);
+    return QIcon(pixmap);
+}
+
+void draw_disc(QPainter& painter, const QColor& color) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(color);
+    painter.drawEllipse(QRectF(4, 4, icon_size - 8, icon_size - 8));
+}
+
+} // namespace
+
+QIcon information_icon() {
+    return drawn_icon([](QPainter& painter) {
+        draw_disc(painter, accent);
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(QRectF(28, 14, 8, 8));
+        painter.drawRoundedRect(QRectF(28, 26, 8, 24), 2, 2);
+    });
+}
+
+QIcon options_icon() {
+    return drawn_icon([](QPainter& painter) {
+        // A cog: a ring with eight teeth around a hole.
+        const QPointF centre(icon_size / 2.0, icon_size / 2.0);
+        QPainterPath cog;
+        for (int tooth = 0; tooth < 8; ++tooth) {
+            const double angle = tooth * std::numbers::pi / 4;
+            QPainterPath bar;
+            bar.addRoundedRect(QRectF(-5, -28, 10, 14), 2, 2);
+            cog.addPath(QTransform().translate(centre.x(), centre.y()).rotateRadians(angle).map(bar));
+        }
+        cog.addEllipse(centre, 19, 19);
+        QPainterPath hole;
+        hole.addEllipse(centre, 8, 8);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0x55, 0x5f, 0x6a));
+        painter.drawPath(cog.simplified().subtracted(hole));
+    });
+}
+
+QIcon close_icon() {
+    return drawn_icon([](QPainter& painter) {
+        draw_disc(painter, QColor(0xb0, 0x2a, 0x2a));
+        painter.setPen(QPen(Qt::white, 7, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(22, 22), QPointF(42, 42));
+        painter.drawLine(QPointF(42, 22), QPointF(22, 42));
+    });
+}
+
+QIcon program_icon() {
+    return drawn_icon([](QPainter& painter) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(accent);
+        painter.drawRoundedRect(QRectF(4, 4, icon_size - 8, icon_size - 8), 10, 10);
+        painter.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::RoundCap));
+        painter.drawLine(QPointF(16, 24), QPointF(48, 24));
+        painter.drawLine(QPointF(16, 40), QPointF(48, 40));
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(QPointF(26, 24), 5, 5);
+        painter.drawEllipse(QPointF(40, 40), 5, 5);
+    });
+}
+
+} // namespace ui

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QIcon>
+
+namespace ui {
+
+// The program's own pictures, drawn in code so that they scale cleanly and need no image files.
+QIcon information_icon();
+QIcon options_icon();
+QIcon close_icon();
+QIcon program_icon();
+
+} // namespace ui
