@@ -1,0 +1,57 @@
+#include "core/params/ParGenFile.h"
+
+#include "core/common/Xml.h"
+#include "core/params/SerialChoices.h"
+
+namespace cfg {
+namespace {
+
+constexpr const char* root_name = "Par_Gen";
+constexpr const char* file_version = "1.000";
+
+// The stored text as the value of its kind; choices become the listed text of their index.
+void set_from_text(ParGen_Set& set, const ParGen_Key& key, const std::string& text) {
+    switch (key.kind) {
+    case ParGen_Kind::Text:
+        set.*key.text = text;
+        break;
+    case ParGen_Kind::Flag:
+        set.*key.flag = text == "1";
+        break;
+    case ParGen_Kind::Baud:
+        set.*key.text = Baud_Texts[static_cast<std::size_t>(Baud_to_Index(text))];
+        break;
+    case ParGen_Kind::Parity:
+        set.*key.text = Parity_Texts[static_cast<std::size_t>(Parity_to_Index(text))];
+        break;
+    case ParGen_Kind::StopBits:
+        set.*key.text = StopBits_Texts[static_cast<std::size_t>(StopBits_to_Index(text))];
+        break;
+    }
+}
+
+} // namespace
+
+ParGen_Set Load_ParGen(const std::filesystem::path& file) {
+    ParGen_Set set;
+    pugi::xml_document doc;
+    if (!xml::load_file(doc, file))
+        return set;
+    const pugi::xml_node root = xml::first_top_level_node(doc);
+    for (const ParGen_Key& key : ParGen_Keys())
+        set_from_text(set, key, xml::child_text(root, key.name, ParGen_Default_Text(key)));
+    set.Eth_Conn_DHCP_WiFi = false;
+    return set;
+}
+
+void Save_ParGen(const ParGen_Set& set, const std::filesystem::path& file) {
+    ParGen_Set saved = set;
+    saved.Eth_Conn_DHCP_WiFi = false;
+    pugi::xml_document doc;
+    pugi::xml_node root = xml::start_document(doc, root_name, file_version);
+    for (const ParGen_Key& key : ParGen_Keys())
+        xml::append_text_element(root, key.name, ParGen_Value_Text(saved, key));
+    xml::save_file(doc, file);
+}
+
+} // namespace cfg
