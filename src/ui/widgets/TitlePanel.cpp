@@ -1,7 +1,5 @@
 #include "ui/widgets/TitlePanel.h"
 
-#include "core/app/ModelIdentity.h"
-
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -22,8 +20,8 @@ void style_description_label(QLabel* label) {
     label->setStyleSheet("color: #6b6b6b;");
 }
 
-TitlePanel::TitlePanel(QWidget* parent)
-    : QFrame(parent), code_(new QLabel(QString::fromUtf8(cfg::SW_Code.data(), cfg::SW_Code.size()), this)),
+TitlePanel::TitlePanel(const QString& code, QWidget* parent)
+    : QFrame(parent), code_(new QLabel(code, this)),
       desc_(new QLabel(this)) {
     code_->setObjectName("L_SW_Code");
     desc_->setObjectName("L_SW_Desc");

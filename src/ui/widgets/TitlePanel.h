@@ -11,7 +11,7 @@ namespace ui {
 class TitlePanel : public QFrame {
     Q_OBJECT
 public:
-    explicit TitlePanel(QWidget* parent = nullptr);
+    explicit TitlePanel(const QString& code, QWidget* parent = nullptr);
 
     QLabel* codeLabel() const { return code_; }        // L_SW_Code
     QLabel* descriptionLabel() const { return desc_; } // L_SW_Desc
