@@ -47,11 +47,13 @@ bool in_use_cb(const Table& table, int row) {
 
 } // namespace
 
+// Every data column moves with its row, hidden ones included, as on insert: leaving the last
+// columns in place would hand one row's values (a mnemonic, a timer) to the row that moves up.
 void Delete_Row(int row, Table& table) {
     const int last = table.row_count() - 1;
     for (int r = row; r < last; ++r)
-        copy_texts(table, r + 1, r, table.first_data_columns_end());
-    for (int c = 1; c < table.first_data_columns_end(); ++c)
+        copy_texts(table, r + 1, r, table.column_count());
+    for (int c = 1; c < table.column_count(); ++c)
         table.set_text(last, c, "");
 }
 
