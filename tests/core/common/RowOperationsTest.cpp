@@ -58,6 +58,14 @@ TEST(PlainRows, DeleteOfTheLastRowEmptiesItAndMovesNothing) {
     EXPECT_EQ(rows_of(table), (Rows{{"a1", "a2", "a3", "a4"}, {"b1", "b2", "b3", "b4"}, {"", "", "", ""}}));
 }
 
+TEST(PlainRows, CopyTakesInAHiddenColumnAmongTheFirstDataColumnsAndLeavesOutTheLast) {
+    cfg::Table table = make_table({{"a1", "a2", "a3", "a4"}});
+    table.set_column_visible(2, false); // first data columns: 1 to 3 by position
+    cfg::Row_Clipboard clipboard;
+    cfg::Copy_Row(table, 1, clipboard);
+    EXPECT_EQ(clipboard.texts, (std::vector<std::string>{"a1", "a2", "a3"}));
+}
+
 TEST(PlainRows, InsertMovesEveryDataColumnAndLosesTheLastRow) {
     for (bool mark_first : {false, true}) {
         cfg::Table table = plain_table();
@@ -80,8 +88,9 @@ TEST(PlainRows, CopyTakesTheFirstDataColumnsAndPasteWritesThemBack) {
     EXPECT_EQ(clipboard.texts, (std::vector<std::string>{"a1", "a2", "a3"}));
 
     cfg::Delete_Row(3, table);
+    table.set_text(3, 4, "kept");
     EXPECT_EQ(cfg::Paste_Row(table, 3, true, clipboard, never_asked), cfg::PasteResult::Pasted);
-    EXPECT_EQ(rows_of(table)[2], (std::vector<std::string>{"a1", "a2", "a3", "c4"}));
+    EXPECT_EQ(rows_of(table)[2], (std::vector<std::string>{"a1", "a2", "a3", "kept"}));
 }
 
 TEST(PlainRows, PasteRefusesWithoutACopyOrWithAnotherColumnCount) {
