@@ -1,0 +1,180 @@
+#include "core/mqtt/TopicCheck.h"
+
+#include "core/common/IpAddress.h"
+#include "core/common/Text.h"
+#include "core/common/TextToInt.h"
+#include "core/lang/LangStrings.h"
+#include "core/mqtt/TopicTemplate.h"
+
+#include <string>
+
+namespace cfg::mqtt {
+namespace {
+
+constexpr int No_Column = -1;
+
+// The columns and texts of the rules both tables share.
+struct SharedRules {
+    int data_type;
+    int dimension;
+    int position;
+    int ip_address;
+    int port;
+    int input_template;
+    int template_text;
+    int position_limit;
+
+    int text_data_type;
+    int text_dimension_int;
+    int text_dimension_float;
+    int text_dimension_other;
+    int text_position;
+    int text_ip_address;
+    int text_port;
+    int text_input_template;
+    int text_template;
+};
+
+constexpr SharedRules publish_rules = {
+    publish::DataType,
+    publish::Dimension,
+    publish::Position,
+    publish::IPAddress,
+    No_Column,
+    publish::InputTemplate,
+    publish::Template,
+    Byte_IN,
+    1352,
+    1353,
+    1354,
+    1355,
+    1356,
+    1374,
+    0,
+    1377,
+    1378,
+};
+
+constexpr SharedRules subscribe_rules = {
+    subscribe::DataType,
+    subscribe::Dimension,
+    subscribe::Position,
+    subscribe::IPAddress,
+    subscribe::Port,
+    subscribe::InputTemplate,
+    subscribe::Template,
+    Byte_OUT,
+    1357,
+    1358,
+    1359,
+    1360,
+    1361,
+    1375,
+    1376,
+    1379,
+    1380,
+};
+
+constexpr int Text_Error_Row = 1351;
+constexpr int Text_Time = 1389;
+constexpr int Time_Limit = 1000000000;
+
+// The rule's text, and what follows it (the highest position, for the position rule).
+struct RuleFailure {
+    int text;
+    std::string tail;
+};
+
+class RowRules {
+public:
+    RowRules(const Table& table, int row) : table_(table), row_(row) {}
+
+    bool shown(int column) const { return column != No_Column && table_.is_column_visible(column); }
+    std::string cell(int column) const { return trimmed(table_.text(row_, column)); }
+    std::string upper_cell(int column) const { return upper_ascii(cell(column)); }
+    // A cell that does not read as an integer counts as -1, which every range here refuses.
+    int number(int column) const { return Text_To_Int(table_.text(row_, column), -1); }
+
+private:
+    const Table& table_;
+    int row_;
+};
+
+bool dimension_fits(const std::string& data_type, int dimension) {
+    if (data_type == "INT")
+        return dimension == 1 || dimension == 2 || dimension == 4 || dimension == 8;
+    if (data_type == "FLOAT")
+        return dimension == 4 || dimension == 8;
+    return dimension >= 1;
+}
+
+int dimension_text(const std::string& data_type, const SharedRules& rules) {
+    if (data_type == "INT")
+        return rules.text_dimension_int;
+    if (data_type == "FLOAT")
+        return rules.text_dimension_float;
+    return rules.text_dimension_other;
+}
+
+std::optional<RuleFailure> check_shared_rules(const RowRules& row, const SharedRules& rules) {
+    const std::string data_type = row.upper_cell(rules.data_type);
+    if (row.shown(rules.data_type) && data_type.empty())
+        return RuleFailure{rules.text_data_type, ""};
+    if (row.shown(rules.dimension) && !dimension_fits(data_type, row.number(rules.dimension)))
+        return RuleFailure{dimension_text(data_type, rules), ""};
+    if (row.shown(rules.position)) {
+        const int position = row.number(rules.position);
+        if (position < 0 || position >= rules.position_limit)
+            return RuleFailure{rules.text_position, std::to_string(rules.position_limit - 1)};
+    }
+    if (row.shown(rules.ip_address) && !Check_IP_Address(row.cell(rules.ip_address)).valid)
+        return RuleFailure{rules.text_ip_address, ""};
+    if (row.shown(rules.port)) {
+        const int port = row.number(rules.port);
+        if (port < 0 || port > 65535)
+            return RuleFailure{rules.text_port, ""};
+    }
+    if (row.shown(rules.input_template) && Error_In_Topic_Template(row.cell(rules.input_template)))
+        return RuleFailure{rules.text_input_template, ""};
+    if (row.shown(rules.template_text) && Error_In_Topic_Template(row.cell(rules.template_text)))
+        return RuleFailure{rules.text_template, ""};
+    return std::nullopt;
+}
+
+std::optional<RuleFailure> check_publish_row(const RowRules& row) {
+    if (auto failure = check_shared_rules(row, publish_rules))
+        return failure;
+    // Runs whether or not OnTimer is shown: a timer without a period cannot be published.
+    if (row.upper_cell(publish::OnTimer) == "Y") {
+        const int time = row.number(publish::Time);
+        if (time < 1 || time >= Time_Limit)
+            return RuleFailure{Text_Time, ""};
+    }
+    return std::nullopt;
+}
+
+std::optional<RuleFailure> check_subscribe_row(const RowRules& row) {
+    return check_shared_rules(row, subscribe_rules);
+}
+
+template <typename CheckRow>
+std::optional<TopicCheckFailure> check_table(const Table& table, TopicTable which, CheckRow check_row,
+                                             const Lang_Strings& texts) {
+    const int used = used_topic_rows(table);
+    for (int r = 1; r <= used; ++r) {
+        if (const std::optional<RuleFailure> failure = check_row(RowRules(table, r)))
+            return TopicCheckFailure{
+                which, r, texts[Text_Error_Row] + std::to_string(r) + texts[failure->text] + failure->tail};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<TopicCheckFailure> Controllo_dati(const MqttTopicTables& tables, const Lang_Strings& texts) {
+    if (auto failure = check_table(tables.publish, TopicTable::Publish, check_publish_row, texts))
+        return failure;
+    return check_table(tables.subscribe, TopicTable::Subscribe, check_subscribe_row, texts);
+}
+
+} // namespace cfg::mqtt
