@@ -100,19 +100,20 @@ private:
     int row_;
 };
 
-bool dimension_fits(const std::string& data_type, int dimension) {
-    if (data_type == "INT")
-        return dimension == 1 || dimension == 2 || dimension == 4 || dimension == 8;
-    if (data_type == "FLOAT")
-        return dimension == 4 || dimension == 8;
-    return dimension >= 1;
-}
-
-int dimension_text(const std::string& data_type, const SharedRules& rules) {
-    if (data_type == "INT")
+// The text refusing the dimension for the data type, or nothing when the dimension fits it.
+std::optional<int> dimension_failure(const std::string& data_type, int dimension, const SharedRules& rules) {
+    if (data_type == "INT") {
+        if (dimension == 1 || dimension == 2 || dimension == 4 || dimension == 8)
+            return std::nullopt;
         return rules.text_dimension_int;
-    if (data_type == "FLOAT")
+    }
+    if (data_type == "FLOAT") {
+        if (dimension == 4 || dimension == 8)
+            return std::nullopt;
         return rules.text_dimension_float;
+    }
+    if (dimension >= 1)
+        return std::nullopt;
     return rules.text_dimension_other;
 }
 
@@ -120,8 +121,10 @@ std::optional<RuleFailure> check_shared_rules(const RowRules& row, const SharedR
     const std::string data_type = row.upper_cell(rules.data_type);
     if (row.shown(rules.data_type) && data_type.empty())
         return RuleFailure{rules.text_data_type, ""};
-    if (row.shown(rules.dimension) && !dimension_fits(data_type, row.number(rules.dimension)))
-        return RuleFailure{dimension_text(data_type, rules), ""};
+    if (row.shown(rules.dimension)) {
+        if (const std::optional<int> text = dimension_failure(data_type, row.number(rules.dimension), rules))
+            return RuleFailure{*text, ""};
+    }
     if (row.shown(rules.position)) {
         const int position = row.number(rules.position);
         if (position < 0 || position >= rules.position_limit)
