@@ -1,0 +1,63 @@
+#include "core/mqtt/MqttSetTopicFile.h"
+
+#include "core/common/Xml.h"
+
+#include <pugixml.hpp>
+
+namespace cfg::mqtt {
+namespace {
+
+// The program version written in the comment after the root.
+constexpr const char* File_Version = "1.000";
+
+void load_rows(const pugi::xml_node& rows, Table& table, std::span<const TopicColumn> columns) {
+    int r = 1;
+    for (const pugi::xml_node& row : rows.children("row")) {
+        if (r >= table.row_count())
+            break;
+        for (int c = 1; c < table.column_count(); ++c) {
+            const TopicColumn& column = columns[static_cast<std::size_t>(c)];
+            table.set_text(r, c,
+                           column.attribute
+                               ? xml::attribute_text(row, column.attribute, column.loaded_default)
+                               : std::string(column.loaded_default));
+        }
+        ++r;
+    }
+}
+
+void append_rows(pugi::xml_node parent, const Table& table, std::span<const TopicColumn> columns) {
+    const int used = used_topic_rows(table);
+    for (int r = 1; r <= used; ++r) {
+        pugi::xml_node row = parent.append_child("row");
+        for (int c = 1; c < table.column_count(); ++c) {
+            if (const char* attribute = columns[static_cast<std::size_t>(c)].attribute)
+                row.append_attribute(attribute).set_value(table.text(r, c).c_str());
+        }
+    }
+}
+
+} // namespace
+
+void load_mqtt_set_topic(const std::filesystem::path& file, MqttTopicTables& tables) {
+    clear_topic_table(tables.publish);
+    clear_topic_table(tables.subscribe);
+    pugi::xml_document doc;
+    if (!xml::load_file(doc, file))
+        return;
+    // The root element, not merely the first node: a declaration or comment written in front of
+    // it by another tool must not make the topics vanish (and be saved away at the next OK).
+    const pugi::xml_node root = doc.document_element();
+    load_rows(root.child("MQTT_Publish"), tables.publish, publish_columns());
+    load_rows(root.child("MQTT_Subscribe"), tables.subscribe, subscribe_columns());
+}
+
+void save_mqtt_set_topic(const std::filesystem::path& file, const Table& publish) {
+    pugi::xml_document doc;
+    pugi::xml_node root = xml::start_document(doc, "MQTT_Set_Topic", File_Version);
+    append_rows(root.append_child("MQTT_Publish"), publish, publish_columns());
+    root.append_child("MQTT_Subscribe");
+    xml::save_file(doc, file);
+}
+
+} // namespace cfg::mqtt

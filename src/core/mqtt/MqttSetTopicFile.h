@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/common/Table.h"
+#include "core/mqtt/TopicTables.h"
+
+#include <filesystem>
+
+// MQTT_Set_Topic.xml: the topic tables of a configuration.
+namespace cfg::mqtt {
+
+// Clears both tables and fills them from the file: the k-th `row` of MQTT_Publish and of
+// MQTT_Subscribe fills row k + 1 of its table. A missing file, element or attribute leaves the
+// cells empty ("N" for OnChange and OnTimer); Channel is emptied and Swap and Swap Word become "N"
+// on every loaded row whatever the file holds. Rows beyond the table's last row are not read.
+// A file that is not well-formed raises ConfigError.
+void load_mqtt_set_topic(const std::filesystem::path& file, MqttTopicTables& tables);
+
+// Writes the used Publish rows with their stored attributes in column order, and an empty
+// MQTT_Subscribe: this variant keeps no subscriptions.
+void save_mqtt_set_topic(const std::filesystem::path& file, const Table& publish);
+
+} // namespace cfg::mqtt

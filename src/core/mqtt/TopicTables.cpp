@@ -1,0 +1,47 @@
+#include "core/mqtt/TopicTables.h"
+
+#include "core/common/Text.h"
+#include "core/lang/LangStrings.h"
+
+#include <string>
+
+namespace cfg::mqtt {
+
+// Both topic tables have Topic in column 1.
+static_assert(static_cast<int>(publish::Topic) == 1 && static_cast<int>(subscribe::Topic) == 1);
+
+MqttTopicTables::MqttTopicTables()
+    : publish(make_topic_table(publish_columns())), subscribe(make_topic_table(subscribe_columns())) {}
+
+Table make_topic_table(std::span<const TopicColumn> columns) {
+    Table table(Topic_Rows + 1, static_cast<int>(columns.size()));
+    for (int c = 0; c < table.column_count(); ++c) {
+        const TopicColumn& column = columns[static_cast<std::size_t>(c)];
+        table.set_column_visible(c, column.shown);
+        table.set_check_box_editor_column(c, column.editor == TopicEditor::CheckBox);
+    }
+    clear_topic_table(table);
+    return table;
+}
+
+void clear_topic_table(Table& table) {
+    for (int r = 1; r < table.row_count(); ++r) {
+        table.set_text(r, 0, std::to_string(r));
+        for (int c = 1; c < table.column_count(); ++c)
+            table.set_text(r, c, "");
+    }
+}
+
+void set_topic_headers(Table& table, std::span<const TopicColumn> columns, const Lang_Strings& texts) {
+    for (int c = 0; c < table.column_count(); ++c)
+        table.set_text(0, c, texts[columns[static_cast<std::size_t>(c)].header_text]);
+}
+
+int used_topic_rows(const Table& table) {
+    int rows = 0;
+    while (rows + 1 < table.row_count() && !trimmed(table.text(rows + 1, publish::Topic)).empty())
+        ++rows;
+    return rows;
+}
+
+} // namespace cfg::mqtt

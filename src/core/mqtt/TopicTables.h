@@ -1,0 +1,45 @@
+#pragma once
+
+#include "core/common/Table.h"
+#include "core/mqtt/TopicColumns.h"
+
+#include <span>
+
+namespace cfg {
+class Lang_Strings;
+}
+
+namespace cfg::mqtt {
+
+// Rows 1 to 1024 of each table hold topics.
+constexpr int Topic_Rows = 1024;
+
+// The number of positions of the device's internal data array open to Publish (Byte_IN) and to
+// Subscribe (Byte_OUT) topics.
+constexpr int Byte_IN = 2000;
+constexpr int Byte_OUT = 2000;
+
+enum class TopicTable { Publish, Subscribe };
+
+// The two tables of the topics screen: MQTT Publish (ACG_Pub) and MQTT Subscribe (ACG_Sub).
+struct MqttTopicTables {
+    MqttTopicTables();
+
+    Table publish;
+    Table subscribe;
+};
+
+// An empty table of Topic_Rows rows with the given columns, shown and hidden as this variant
+// shows them, and check-box columns marked as such.
+Table make_topic_table(std::span<const TopicColumn> columns);
+
+// Row numbers in column 0, every other data cell empty; the header row is left alone.
+void clear_topic_table(Table& table);
+
+// The header texts of row 0, read from the catalogue (also after a language change).
+void set_topic_headers(Table& table, std::span<const TopicColumn> columns, const Lang_Strings& texts);
+
+// The used rows are rows 1 up to, not including, the first row whose trimmed Topic is empty.
+int used_topic_rows(const Table& table);
+
+} // namespace cfg::mqtt
