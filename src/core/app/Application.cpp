@@ -1,0 +1,68 @@
+#include "core/app/Application.h"
+
+#include "core/app/ConfigurationName.h"
+#include "core/app/SettingsFile.h"
+#include "core/lang/Language.h"
+
+namespace cfg {
+namespace {
+
+std::filesystem::path without_trailing_separator(const std::filesystem::path& folder) {
+    if (!folder.has_filename() && folder.has_relative_path())
+        return folder.parent_path();
+    return folder;
+}
+
+void create_folder_quietly(const std::filesystem::path& folder) {
+    std::error_code ignored;
+    std::filesystem::create_directory(folder, ignored);
+}
+
+std::filesystem::path settings_file(const Application& app) {
+    return app.Path_Exe / Settings_File_Name;
+}
+
+} // namespace
+
+Application Start_Application(const std::filesystem::path& program_folder) {
+    Application app;
+    app.Path_Exe = without_trailing_separator(program_folder);
+    app.Path_Master = app.Path_Exe / "MASTER";
+    app.Path_Projects = app.Path_Exe / "PROJECTS";
+    app.Path_Language = app.Path_Exe / "LANGUAGE";
+    for (const std::filesystem::path* folder : {&app.Path_Master, &app.Path_Projects, &app.Path_Language})
+        create_folder_quietly(*folder);
+
+    const Saved_Settings saved = Read_Settings(settings_file(app));
+    app.Name_Project = saved.Name_Project;
+    app.App_Settings = saved.settings;
+
+    Load_Language(app.Lang_Strings, app.Path_Language, app.App_Settings.Language_Name);
+
+    // A remembered name whose folder is gone, or that names no folder of PROJECTS, leaves no
+    // configuration active but stays in Name_Project, so it is written back unchanged.
+    std::error_code error;
+    if (Is_Plain_Folder_Name(app.Name_Project) &&
+        std::filesystem::is_directory(app.Path_Projects / app.Name_Project, error))
+        app.Path_Project = app.Path_Projects / app.Name_Project;
+    Set_Files(app);
+    return app;
+}
+
+void Set_Files(Application& app) {
+    // Without an active configuration the names would point beside the program, so they stay empty.
+    const bool active = app.has_active_configuration();
+    const auto file = [&](const char* name) {
+        return active ? app.Path_Project / name : std::filesystem::path();
+    };
+    app.File_ParGen = file("ParGen.xml");
+    app.File_NMEA_0183_Set_Access = file("NMEA_0183_Set_Access.xml");
+    app.File_MQTT_Set_Topic = file("MQTT_Set_Topic.xml");
+    app.File_EtherCAT_Slave = file("EtherCAT_Slave.xml");
+}
+
+void Save_Setting(const Application& app) {
+    Write_Settings(settings_file(app), {app.Name_Project, app.App_Settings});
+}
+
+} // namespace cfg

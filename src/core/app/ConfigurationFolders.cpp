@@ -1,0 +1,90 @@
+#include "core/app/ConfigurationFolders.h"
+
+#include "core/app/ConfigurationName.h"
+#include "core/app/FolderListing.h"
+#include "core/common/Text.h"
+
+namespace cfg {
+namespace {
+
+// Linux marks hidden entries by a leading dot.
+bool is_hidden(const std::string& name) {
+    return name.starts_with('.');
+}
+
+void make_active(Application& app, const std::string& name) {
+    app.Name_Project = name;
+    if (Is_Plain_Folder_Name(name))
+        app.Path_Project = app.Path_Projects / name;
+    else
+        app.Path_Project.clear();
+    Set_Files(app);
+}
+
+} // namespace
+
+std::optional<int> Create_New_Project(Application& app, const std::string& name) {
+    if (name.empty())
+        return Name_Empty_Text;
+    if (!Is_Plain_Folder_Name(name))
+        return Name_Not_Creatable_Text;
+    const std::filesystem::path folder = app.Path_Projects / name;
+    std::error_code error;
+    if (std::filesystem::is_directory(folder, error))
+        return Name_Exists_Text;
+    if (!std::filesystem::create_directory(folder, error))
+        return Name_Not_Creatable_Text;
+    std::filesystem::create_directories(folder / "bin", error);
+    if (error) {
+        // Leave nothing half made behind.
+        std::filesystem::remove_all(folder, error);
+        return Name_Not_Creatable_Text;
+    }
+    make_active(app, name);
+    return std::nullopt;
+}
+
+std::vector<std::string> Load_Existing_Configuration(const std::filesystem::path& Path_Projects) {
+    return Sorted_Entry_Names(Path_Projects, [](const std::filesystem::directory_entry& entry) {
+        std::error_code error;
+        return entry.is_directory(error) && !is_hidden(entry.path().filename().string());
+    });
+}
+
+int Search_Open_Conf(const std::vector<std::string>& SL, std::string_view snc) {
+    for (std::size_t i = 0; i < SL.size(); ++i) {
+        if (equal_ignoring_ascii_case(SL[i], snc))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void Open_Conf_State::FormShow(const Application& app) {
+    SL = Load_Existing_Configuration(app.Path_Projects);
+    selected = -1;
+    const std::string active = app.has_active_configuration() ? app.Name_Project : std::string();
+    const int found = Search_Open_Conf(SL, active);
+    if (found >= 0)
+        ListBox1Click(found);
+    else if (!SL.empty())
+        ListBox1Click(0);
+}
+
+void Open_Conf_State::ListBox1Click(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= SL.size())
+        return;
+    selected = index;
+    Name_Conf = SL[static_cast<std::size_t>(index)];
+}
+
+void Open_Project(Application& app, const std::string& Name_Conf) {
+    if (Name_Conf.empty()) {
+        app.Name_Project.clear();
+        app.Path_Project.clear();
+        Set_Files(app);
+        return;
+    }
+    make_active(app, Name_Conf);
+}
+
+} // namespace cfg

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string_view>
+
+namespace cfg {
+
+// A configuration name is the name of one folder directly under PROJECTS. A name that is empty,
+// "." or "..", holds a path separator ("/" or "\", whatever the platform) or a NUL, or starts a
+// root of its own (such as "C:") would point elsewhere and is refused.
+bool Is_Plain_Folder_Name(std::string_view name);
+
+} // namespace cfg

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace cfg {
+
+// The names of the entries of folder that keep accepts. Folder listings come in no particular
+// order, so the names are sorted with ASCII letters compared regardless of case (names equal that
+// way keep a fixed byte order). A folder that is missing or cannot be read gives no names.
+std::vector<std::string>
+Sorted_Entry_Names(const std::filesystem::path& folder,
+                   const std::function<bool(const std::filesystem::directory_entry&)>& keep);
+
+} // namespace cfg

@@ -1,0 +1,87 @@
+#include "core/app/SettingsFile.h"
+
+#include "core/common/ConfigError.h"
+#include "core/common/SafeFile.h"
+#include "core/common/Xml.h"
+
+#include <pugixml.hpp>
+
+namespace cfg {
+namespace {
+
+constexpr const char* Root_Name = "Conf_Settings";
+
+// A value made of blanks only (a configuration may be named so) must survive a write and a read.
+constexpr unsigned Parse_Options = pugi::parse_default | pugi::parse_comments | pugi::parse_declaration |
+                                   pugi::parse_pi | pugi::parse_doctype | pugi::parse_ws_pcdata_single;
+
+std::string leaf_text(const pugi::xml_node& root, const char* group, const char* leaf,
+                      std::string_view fallback) {
+    const pugi::xml_node parent = root.child(group);
+    if (!parent)
+        return std::string(fallback);
+    return xml::child_text(parent, leaf, fallback);
+}
+
+bool leaf_flag(const pugi::xml_node& root, const char* leaf) {
+    return leaf_text(root, "lastinternet", leaf, "") == "1";
+}
+
+const char* flag_text(bool on) {
+    return on ? "1" : "0";
+}
+
+// The root of a readable settings document, or null when there is none to read from.
+pugi::xml_node load_root(pugi::xml_document& doc, const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return {};
+    std::string bytes;
+    try {
+        bytes = read_file_bytes(file);
+    } catch (const ConfigError&) {
+        return {};
+    }
+    if (!doc.load_buffer(bytes.data(), bytes.size(), Parse_Options, pugi::encoding_auto))
+        return {};
+    const pugi::xml_node first = xml::first_top_level_node(doc);
+    if (first.type() != pugi::node_element || std::string_view(first.name()) != Root_Name)
+        return {};
+    return first;
+}
+
+} // namespace
+
+Saved_Settings Read_Settings(const std::filesystem::path& file) {
+    Saved_Settings saved;
+    pugi::xml_document doc;
+    const pugi::xml_node root = load_root(doc, file);
+    if (!root)
+        return saved;
+    App_Settings& settings = saved.settings;
+    saved.Name_Project = leaf_text(root, "lastproj", "projectname", saved.Name_Project);
+    settings.Last_IP_Address = leaf_text(root, "lastipadd", "ipaddress", settings.Last_IP_Address);
+    settings.Language_Name = leaf_text(root, "lastlang", "language", settings.Language_Name);
+    settings.enable_internet = leaf_flag(root, "enable_internet");
+    settings.enable_update = leaf_flag(root, "enable_update");
+    settings.enable_jump_field_tables = leaf_flag(root, "enable_jump_field_tables");
+    settings.Double_Click_Auto_Size = leaf_flag(root, "Double_Click_Auto_Size");
+    return saved;
+}
+
+void Write_Settings(const std::filesystem::path& file, const Saved_Settings& saved) {
+    const App_Settings& settings = saved.settings;
+    pugi::xml_document doc;
+    pugi::xml_node root = xml::start_document(doc, Root_Name, "");
+    xml::append_text_element(root.append_child("lastproj"), "projectname", saved.Name_Project);
+    xml::append_text_element(root.append_child("lastipadd"), "ipaddress", settings.Last_IP_Address);
+    xml::append_text_element(root.append_child("lastlang"), "language", settings.Language_Name);
+    pugi::xml_node flags = root.append_child("lastinternet");
+    xml::append_text_element(flags, "enable_internet", flag_text(settings.enable_internet));
+    xml::append_text_element(flags, "enable_update", flag_text(settings.enable_update));
+    xml::append_text_element(flags, "enable_jump_field_tables", flag_text(settings.enable_jump_field_tables));
+    xml::append_text_element(flags, "Double_Click_Auto_Size", flag_text(settings.Double_Click_Auto_Size));
+    xml::save_file(doc, file);
+}
+
+} // namespace cfg

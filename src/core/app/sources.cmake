@@ -1,0 +1,9 @@
+target_sources(configurator_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/AppSettings.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Application.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ConfigurationFolders.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ConfigurationName.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FolderListing.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/NameLabels.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SettingsFile.cpp
+)

@@ -1,0 +1,33 @@
+#include "core/lang/Language.h"
+
+#include "core/lang/LangFile.h"
+
+namespace cfg {
+namespace {
+
+bool file_exists(const std::filesystem::path& file) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(file, error);
+}
+
+} // namespace
+
+std::filesystem::path Language_File(const std::filesystem::path& Path_Language, std::string_view name) {
+    return Path_Language / (std::string(name) + std::string(Language_File_Extension));
+}
+
+void Load_Language(Lang_Strings& texts, const std::filesystem::path& Path_Language,
+                   std::string& Language_Name) {
+    Load_Default_Texts(texts);
+    const std::filesystem::path file = Language_File(Path_Language, Language_Name);
+    if (file_exists(file)) {
+        Load_Lang_File(texts, file);
+        return;
+    }
+    Language_Name = Default_Language_Name;
+    const std::filesystem::path english = Language_File(Path_Language, Language_Name);
+    if (file_exists(english))
+        Load_Lang_File(texts, english);
+}
+
+} // namespace cfg

@@ -1,0 +1,38 @@
+#include "core/lang/LanguageList.h"
+
+#include "core/app/FolderListing.h"
+#include "core/lang/Language.h"
+
+#include <algorithm>
+
+namespace cfg {
+namespace {
+
+bool is_writable_by_anyone(std::filesystem::perms permissions) {
+    using std::filesystem::perms;
+    return (permissions & (perms::owner_write | perms::group_write | perms::others_write)) != perms::none;
+}
+
+// Decided by the permission bits, not by trying to open the file, so that a read-only file is
+// left out for every user alike.
+bool is_listed(const std::filesystem::directory_entry& entry) {
+    std::error_code error;
+    const std::filesystem::file_status status = entry.status(error);
+    if (error || !std::filesystem::is_regular_file(status))
+        return false;
+    return entry.path().filename().string().ends_with(Language_File_Extension) &&
+           is_writable_by_anyone(status.permissions());
+}
+
+} // namespace
+
+std::vector<std::string> Create_Lang_List(const std::filesystem::path& Path_Language) {
+    return Sorted_Entry_Names(Path_Language, is_listed);
+}
+
+std::string Language_Name_Of(std::string_view file_name) {
+    return std::string(
+        file_name.substr(0, file_name.size() - std::min(file_name.size(), Language_File_Extension.size())));
+}
+
+} // namespace cfg
