@@ -1,0 +1,53 @@
+#include "core/nmea/ObjectsMap.h"
+
+#include "core/common/Text.h"
+#include "core/common/TextLinesFile.h"
+#include "core/common/Xml.h"
+#include "core/nmea/ListenerDocument.h"
+#include "core/nmea/SentenceCatalogue.h"
+
+namespace cfg::nmea {
+
+std::string Byte_Range_Text(int first_byte, int size) {
+    std::string text;
+    for (int i = 0; i < size; ++i) {
+        if (i > 0)
+            text += '-';
+        text += std::to_string(first_byte + i);
+    }
+    return text;
+}
+
+std::vector<std::string> Objects_Map_Lines(const std::filesystem::path& listener_file) {
+    std::vector<std::string> lines = {"Byte; Sentence; Field; Serial; Mnemonic;"};
+    pugi::xml_document doc;
+    int byte = 0;
+    for (const pugi::xml_node& row : Load_Listener_Rows(doc, listener_file)) {
+        if (xml::attribute_text(row, "Enable", "") != "Y")
+            continue;
+        const std::string sentence = xml::attribute_text(row, "Sentence", "");
+        const std::string serial = xml::attribute_text(row, "Serial_Channel", "");
+        const std::string mnemonic = xml::attribute_text(row, "Mnemonic", "");
+        const int n = Find_Sentence(sentence);
+        if (n < 1)
+            continue;
+        for (const TFieldSentence& field : Sentence_Maps()[n].Fields) {
+            lines.push_back(Byte_Range_Text(byte, field.Dimension) + ";" + sentence + ";" + field.Field + ";" +
+                            serial + ";" + mnemonic + ";");
+            byte += field.Dimension;
+        }
+    }
+    return lines;
+}
+
+void Export_Objects_Map(const std::filesystem::path& listener_file, const std::filesystem::path& target) {
+    write_windows1252_lines(target, Objects_Map_Lines(listener_file));
+}
+
+std::string Objects_Map_File_Name(std::string_view chosen) {
+    if (chosen.size() >= 4 && upper_ascii(chosen.substr(chosen.size() - 4)) == ".CSV")
+        return std::string(chosen);
+    return std::string(chosen) + ".csv";
+}
+
+} // namespace cfg::nmea
