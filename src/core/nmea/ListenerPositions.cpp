@@ -3,6 +3,7 @@
 #include "core/common/Text.h"
 #include "core/common/TextToInt.h"
 #include "core/nmea/SentenceCatalogue.h"
+#include "core/nmea/SerialChannels.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -46,6 +47,7 @@ void Set_Position(Listener_Table& table, int ARow, std::string_view Sentence, st
 
 void Choose_Sentence(Listener_Table& table, int row, const std::string& Sentence) {
     table.set_text(row, Listener_Column::Sentence, Sentence);
+    table.set_text(row, Listener_Column::Serial_Channel, std::string(Serial_RS232));
     const std::vector<std::string> fields = Field_Descriptions(GetIndexSentence(Sentence));
     const std::string first_field = fields.empty() ? std::string() : fields.front();
     table.set_text(row, Listener_Column::DataField, first_field);

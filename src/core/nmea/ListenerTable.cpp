@@ -1,5 +1,6 @@
 #include "core/nmea/ListenerTable.h"
 
+#include "core/common/RowOperations.h"
 #include "core/common/Text.h"
 #include "core/nmea/PostOperations.h"
 #include "core/nmea/SentenceCatalogue.h"
@@ -64,6 +65,16 @@ void Listener_Table::Reset_Row(int row) {
 void Listener_Table::Reset() {
     for (int row = 1; row <= Listener_Row_Count; ++row)
         Reset_Row(row);
+}
+
+void Listener_Table::Delete_Row(int row) {
+    Delete_Row_CB(row, grid_, true);
+    set_text(Listener_Row_Count, Listener_Column::Serial_Channel, std::string(Serial_RS232));
+}
+
+void Listener_Table::Insert_Row(int row) {
+    Insert_Row_CB(row, grid_, true);
+    set_text(row, Listener_Column::Serial_Channel, std::string(Serial_RS232));
 }
 
 bool Listener_Table::is_used(int row) const { return !trimmed(text(row, Listener_Column::Sentence)).empty(); }

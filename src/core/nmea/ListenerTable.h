@@ -52,6 +52,11 @@ public:
     void Reset_Row(int row);
     void Reset();
 
+    // The screen's delete and insert: the check-box family's row operations with Enable on in the
+    // emptied or new row, which also listens on RS232 like every other row.
+    void Delete_Row(int row);
+    void Insert_Row(int row);
+
     // Used rows are those whose Sentence holds more than blanks.
     bool is_used(int row) const;
 
