@@ -36,7 +36,8 @@ int first_broken_rule(const Legacy_Table& table, int row) {
 }
 
 bool same_conversion(const Legacy_Table& table, int c, int d) {
-    for (Legacy_Column column : {Legacy_Column::Sentence, Legacy_Column::Index, Legacy_Column::Serial_Channel}) {
+    for (Legacy_Column column :
+         {Legacy_Column::Sentence, Legacy_Column::Index, Legacy_Column::Serial_Channel}) {
         if (key_text(table, c, column) != key_text(table, d, column))
             return false;
     }
@@ -60,7 +61,8 @@ std::optional<Row_Error> Controllo_dati(const Legacy_Table& table, const Lang_St
             const int d = enabled_rows[j];
             if (same_conversion(table, c, d))
                 return Row_Error{c, Text_Duplicate,
-                                 texts[Text_Error_Row] + std::to_string(c) + texts[Text_Duplicate] + std::to_string(d)};
+                                 texts[Text_Error_Row] + std::to_string(c) + texts[Text_Duplicate] +
+                                     std::to_string(d)};
         }
     }
     return std::nullopt;

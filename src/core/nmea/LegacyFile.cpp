@@ -42,7 +42,8 @@ void Save_Legacy_Table(const Legacy_Table& table, const std::filesystem::path& f
         pugi::xml_node element = listener.append_child("row");
         element.append_attribute("Enable") = table.text(row, C::Enable).c_str();
         element.append_attribute("Sentence") = table.text(row, C::Sentence).c_str();
-        element.append_attribute("Index") = Enable_Index_Cell(table, row) ? table.text(row, C::Index).c_str() : "";
+        element.append_attribute("Index") =
+            Enable_Index_Cell(table, row) ? table.text(row, C::Index).c_str() : "";
         element.append_attribute("Serial_Channel") = table.text(row, C::Serial_Channel).c_str();
         element.append_attribute("Mnemonic") = table.text(row, C::Mnemonic).c_str();
     }

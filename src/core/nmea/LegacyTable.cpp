@@ -7,7 +7,9 @@
 namespace cfg::nmea::legacy {
 namespace {
 
-int column_index(Legacy_Column column) { return static_cast<int>(column); }
+int column_index(Legacy_Column column) {
+    return static_cast<int>(column);
+}
 
 } // namespace
 
@@ -48,7 +50,9 @@ void Legacy_Table::Reset() {
         Reset_Row(row);
 }
 
-bool Legacy_Table::is_used(int row) const { return !trimmed(text(row, Legacy_Column::Sentence)).empty(); }
+bool Legacy_Table::is_used(int row) const {
+    return !trimmed(text(row, Legacy_Column::Sentence)).empty();
+}
 
 bool Enable_Index_Cell(const Legacy_Table& table, int row) {
     const int n = Find_Sentence(table.text(row, Legacy_Column::Sentence));

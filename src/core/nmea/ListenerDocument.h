@@ -21,8 +21,7 @@ pugi::xml_node Start_Listener_Document(pugi::xml_document& doc, const char* vers
 
 // The row numbers, in order, of the used rows that a save would leave out: saving stops at the
 // first unused row, so every used row below it would be lost. is_used(row) tells a used row.
-template <typename IsUsed>
-std::vector<int> Used_Rows_After_First_Unused(int row_count, IsUsed is_used) {
+template <typename IsUsed> std::vector<int> Used_Rows_After_First_Unused(int row_count, IsUsed is_used) {
     std::vector<int> dropped;
     int row = 1;
     while (row <= row_count && is_used(row))

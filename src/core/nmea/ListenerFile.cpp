@@ -17,7 +17,9 @@ std::string if_listed(std::string_view value, const std::vector<std::string>& li
     return {};
 }
 
-const char* flag_text(bool on) { return on ? "Y" : "N"; }
+const char* flag_text(bool on) {
+    return on ? "Y" : "N";
+}
 
 void load_row(Listener_Table& table, int row, const pugi::xml_node& element) {
     using C = Listener_Column;
@@ -30,7 +32,8 @@ void load_row(Listener_Table& table, int row, const pugi::xml_node& element) {
     table.set_text(row, C::Index, xml::attribute_text(element, "Index", ""));
     table.set_text(row, C::DataField, Get_DataField(xml::attribute_text(element, "DataField", ""), sentence));
     // A missing post operation reads as "None"; one that is present but unknown stays empty.
-    table.set_text(row, C::PortOperation, Get_PostOperatin(xml::attribute_text(element, "PortOperation", "None")));
+    table.set_text(row, C::PortOperation,
+                   Get_PostOperatin(xml::attribute_text(element, "PortOperation", "None")));
     table.set_checked(row, C::SwapAll, xml::attribute_text(element, "SwapAll", "N") == "Y");
     table.set_checked(row, C::Swap16, xml::attribute_text(element, "Swap16", "N") == "Y");
     table.set_text(row, C::Position, xml::attribute_text(element, "Position", ""));
@@ -43,13 +46,17 @@ std::string Get_Serial_Channel(std::string_view value, const std::vector<std::st
     return if_listed(value, SerialChannel_SL);
 }
 
-std::string Get_Sentence(std::string_view value) { return if_listed(value, Offered_Sentence_Codes()); }
+std::string Get_Sentence(std::string_view value) {
+    return if_listed(value, Offered_Sentence_Codes());
+}
 
 std::string Get_DataField(std::string_view value, std::string_view Sentence) {
     return if_listed(value, Field_Descriptions(GetIndexSentence(Sentence)));
 }
 
-std::string Get_PostOperatin(std::string_view value) { return if_listed(value, PostOpe_SL()); }
+std::string Get_PostOperatin(std::string_view value) {
+    return if_listed(value, PostOpe_SL());
+}
 
 void Load_Listener_Table(Listener_Table& table, const std::filesystem::path& file) {
     table.Reset();

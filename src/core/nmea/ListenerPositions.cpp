@@ -30,7 +30,8 @@ int Get_Last_Position(const Listener_Table& table, int ARow) {
         const TFieldSentence* field = named_field(table.text(r, C::Sentence), table.text(r, C::DataField));
         if (field) {
             // A huge typed position must not overflow; the checks refuse it anyway.
-            const std::int64_t next = std::int64_t{Text_To_Int(table.text(r, C::Position), 0)} + field->Dimension;
+            const std::int64_t next =
+                std::int64_t{Text_To_Int(table.text(r, C::Position), 0)} + field->Dimension;
             return static_cast<int>(std::min<std::int64_t>(next, std::numeric_limits<std::int32_t>::max()));
         }
     }
@@ -40,7 +41,8 @@ int Get_Last_Position(const Listener_Table& table, int ARow) {
 void Set_Position(Listener_Table& table, int ARow, std::string_view Sentence, std::string_view DataField) {
     int position = Get_Last_Position(table, ARow);
     const TFieldSentence* field = named_field(Sentence, DataField);
-    if (field && (field->Dimension == 1 || field->Dimension == 3) && position < std::numeric_limits<int>::max())
+    if (field && (field->Dimension == 1 || field->Dimension == 3) &&
+        position < std::numeric_limits<int>::max())
         ++position;
     table.set_text(ARow, Listener_Column::Position, std::to_string(position));
 }

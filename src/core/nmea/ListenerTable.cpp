@@ -9,7 +9,9 @@
 namespace cfg::nmea {
 namespace {
 
-int column_index(Listener_Column column) { return static_cast<int>(column); }
+int column_index(Listener_Column column) {
+    return static_cast<int>(column);
+}
 
 } // namespace
 
@@ -77,9 +79,13 @@ void Listener_Table::Insert_Row(int row) {
     set_text(row, Listener_Column::Serial_Channel, std::string(Serial_RS232));
 }
 
-bool Listener_Table::is_used(int row) const { return !trimmed(text(row, Listener_Column::Sentence)).empty(); }
+bool Listener_Table::is_used(int row) const {
+    return !trimmed(text(row, Listener_Column::Sentence)).empty();
+}
 
-bool Index_Cell_Editable(const std::string& Sentence) { return Sentence_Takes_Index(GetIndexSentence(Sentence)); }
+bool Index_Cell_Editable(const std::string& Sentence) {
+    return Sentence_Takes_Index(GetIndexSentence(Sentence));
+}
 
 bool Listener_Table::is_cell_editable(int row, int column) const {
     if (row < 1 || column < 1)

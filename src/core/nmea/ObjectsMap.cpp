@@ -32,8 +32,8 @@ std::vector<std::string> Objects_Map_Lines(const std::filesystem::path& listener
         if (n < 1)
             continue;
         for (const TFieldSentence& field : Sentence_Maps()[n].Fields) {
-            lines.push_back(Byte_Range_Text(byte, field.Dimension) + ";" + sentence + ";" + field.Field + ";" +
-                            serial + ";" + mnemonic + ";");
+            lines.push_back(Byte_Range_Text(byte, field.Dimension) + ";" + sentence + ";" + field.Field +
+                            ";" + serial + ";" + mnemonic + ";");
             byte += field.Dimension;
         }
     }

@@ -3,8 +3,8 @@
 namespace cfg::nmea {
 
 const std::vector<std::string>& PostOpe_SL() {
-    static const std::vector<std::string> list = {"None",  ": 10",  ": 100",  ": 1000", ": 10000",
-                                                  "x 10",  "x 100", "x 1000", "x 10000"};
+    static const std::vector<std::string> list = {"None", ": 10",  ": 100",  ": 1000", ": 10000",
+                                                  "x 10", "x 100", "x 1000", "x 10000"};
     return list;
 }
 

@@ -23,8 +23,8 @@ struct TNMEA_Sentence {
 extern const std::array<TNMEA_Sentence, Sentence_Count + 1> NMEA_Sentences;
 
 struct TFieldSentence {
-    std::string Field;       // the description the user picks and the files store
-    std::int32_t Dimension;  // bytes in the data array
+    std::string Field;      // the description the user picks and the files store
+    std::int32_t Dimension; // bytes in the data array
 };
 
 struct TMNEA0183_Map {

@@ -68,7 +68,8 @@ TEST(LegacyFile, AListenerFileLoadsWithoutItsExtraAttributes) {
 TEST(LegacyFile, UnreadableFilesRaiseAndLeaveTheTableReset) {
     for (const char* name : {"listener_malformed.xml", "listener_without_listener.xml"}) {
         Legacy_Table table = legacy_table({{"Y", "GGA", "", "RS232", "x"}});
-        EXPECT_THROW(Load_Legacy_Table(table, fixture(std::string("nmea/") + name)), cfg::ConfigError) << name;
+        EXPECT_THROW(Load_Legacy_Table(table, fixture(std::string("nmea/") + name)), cfg::ConfigError)
+            << name;
         EXPECT_EQ(cells(table, 1), (Cells{"Y", "", "", "", ""})) << name;
     }
 }
@@ -78,7 +79,9 @@ struct SerialCase {
     const char* loaded;
 };
 
-std::ostream& operator<<(std::ostream& out, const SerialCase& c) { return out << "\"" << c.value << "\""; }
+std::ostream& operator<<(std::ostream& out, const SerialCase& c) {
+    return out << "\"" << c.value << "\"";
+}
 
 class LegacySerialTest : public testing::TestWithParam<SerialCase> {};
 
@@ -87,7 +90,8 @@ TEST_P(LegacySerialTest, OldAndOddlyWrittenRs485NamesLoadAsRs485Rs422) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Legacy, LegacySerialTest,
-                         testing::Values(SerialCase{"RS485 1", "RS485 / RS422"}, SerialCase{" rs485 1 ", "RS485 / RS422"},
+                         testing::Values(SerialCase{"RS485 1", "RS485 / RS422"},
+                                         SerialCase{" rs485 1 ", "RS485 / RS422"},
                                          SerialCase{"rs485 / rs422", "RS485 / RS422"},
                                          SerialCase{"RS485 2", "RS485 2"}, SerialCase{" rs232 ", " rs232 "},
                                          SerialCase{"RS4851", "RS4851"}, SerialCase{"", ""}));
@@ -118,7 +122,9 @@ struct LegacyCheckCase {
     std::optional<Row_Error> error;
 };
 
-std::ostream& operator<<(std::ostream& out, const LegacyCheckCase& c) { return out << c.name; }
+std::ostream& operator<<(std::ostream& out, const LegacyCheckCase& c) {
+    return out << c.name;
+}
 
 class LegacyCheckTest : public testing::TestWithParam<LegacyCheckCase> {};
 
@@ -130,18 +136,20 @@ INSTANTIATE_TEST_SUITE_P(
     Legacy, LegacyCheckTest,
     testing::Values(
         LegacyCheckCase{"EmptyTable", {}, std::nullopt},
-        LegacyCheckCase{"TwoGgaRowsOnRs232",
-                        {{"Y", "GGA", "", "RS232", ""}, {"Y", "GGA", "", "RS232", ""}},
-                        Row_Error{1, 626, "Error row 1!! Sentence and Serial Channel cannot be equal. See rows 2"}},
+        LegacyCheckCase{
+            "TwoGgaRowsOnRs232",
+            {{"Y", "GGA", "", "RS232", ""}, {"Y", "GGA", "", "RS232", ""}},
+            Row_Error{1, 626, "Error row 1!! Sentence and Serial Channel cannot be equal. See rows 2"}},
         LegacyCheckCase{"SameRowsOneDisabled",
                         {{"Y", "GGA", "", "RS232", ""}, {"N", "GGA", "", "RS232", ""}},
                         std::nullopt},
-        LegacyCheckCase{"DuplicatesCompareTrimmedAndInUpperCase",
-                        {{"Y", "HDT", "", "RS232", ""},
-                         {"Y", "GGA", "", "RS232", ""},
-                         {"Y", "HDT", "", "RS485 2", ""},
-                         {"Y", " gga ", "", " rs232", ""}},
-                        Row_Error{2, 626, "Error row 2!! Sentence and Serial Channel cannot be equal. See rows 4"}},
+        LegacyCheckCase{
+            "DuplicatesCompareTrimmedAndInUpperCase",
+            {{"Y", "HDT", "", "RS232", ""},
+             {"Y", "GGA", "", "RS232", ""},
+             {"Y", "HDT", "", "RS485 2", ""},
+             {"Y", " gga ", "", " rs232", ""}},
+            Row_Error{2, 626, "Error row 2!! Sentence and Serial Channel cannot be equal. See rows 4"}},
         LegacyCheckCase{"SameSentenceOtherIndexPasses",
                         {{"Y", "XDR", "1", "RS232", ""}, {"Y", "XDR", "2", "RS232", ""}},
                         std::nullopt},
@@ -175,9 +183,10 @@ INSTANTIATE_TEST_SUITE_P(
         LegacyCheckCase{"RowsBelowAGapAreNotChecked",
                         {{"Y", "GGA", "", "RS232", ""}, {"Y", "", "", "", ""}, {"Y", "GGX", "", "", ""}},
                         std::nullopt},
-        LegacyCheckCase{"RowRulesComeBeforeDuplicates",
-                        {{"Y", "GGA", "", "RS232", ""}, {"Y", "GGA", "", "RS232", ""}, {"Y", "GGX", "", "", ""}},
-                        Row_Error{3, 624, "Error row 3!! Sentence must be valid. Select from List"}}),
+        LegacyCheckCase{
+            "RowRulesComeBeforeDuplicates",
+            {{"Y", "GGA", "", "RS232", ""}, {"Y", "GGA", "", "RS232", ""}, {"Y", "GGX", "", "", ""}},
+            Row_Error{3, 624, "Error row 3!! Sentence must be valid. Select from List"}}),
     [](const testing::TestParamInfo<LegacyCheckCase>& info) { return std::string(info.param.name); });
 
 TEST(LegacyTable, IndexCellOpensOnlyForXdrAndPjelaAsTheCellStands) {

@@ -33,7 +33,9 @@ struct CheckCase {
     int rule_text;
 };
 
-std::ostream& operator<<(std::ostream& out, const CheckCase& c) { return out << c.name; }
+std::ostream& operator<<(std::ostream& out, const CheckCase& c) {
+    return out << c.name;
+}
 
 class ListenerCheckTest : public testing::TestWithParam<CheckCase> {};
 
@@ -92,16 +94,25 @@ INSTANTIATE_TEST_SUITE_P(
                   {with_position(ok("GGA", "Latitude, Minutes [floating point]"), "1999")},
                   0,
                   0},
-        CheckCase{"InactiveRowWithEmptyDataFieldIsSkipped", {disabled(ok("GGA", "")), ok("GGA", gga_hours)}, 0, 0},
-        CheckCase{"ActiveRowBelowAnEmptyRowIsStillChecked", {ok("GGA", gga_hours), Row{}, ok("GGA", "")}, 3, 1036},
-        CheckCase{"UnknownSentenceAndForeignFieldPass", {ok("ABC", "anything"), ok("GGA", "Alarm [character]")}, 0, 0},
+        CheckCase{
+            "InactiveRowWithEmptyDataFieldIsSkipped", {disabled(ok("GGA", "")), ok("GGA", gga_hours)}, 0, 0},
+        CheckCase{
+            "ActiveRowBelowAnEmptyRowIsStillChecked", {ok("GGA", gga_hours), Row{}, ok("GGA", "")}, 3, 1036},
+        CheckCase{"UnknownSentenceAndForeignFieldPass",
+                  {ok("ABC", "anything"), ok("GGA", "Alarm [character]")},
+                  0,
+                  0},
         CheckCase{"DuplicatesAndOverlapsPass", {ok("GGA", gga_hours), ok("GGA", gga_hours)}, 0, 0},
-        CheckCase{"OnlyTheFirstFailureIsReported", {ok("GGA", gga_hours), ok("GGA", ""), ok("XDR", xdr_type, "0")}, 2, 1036}),
+        CheckCase{"OnlyTheFirstFailureIsReported",
+                  {ok("GGA", gga_hours), ok("GGA", ""), ok("XDR", xdr_type, "0")},
+                  2,
+                  1036}),
     [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
 
 TEST(ListenerChecks, MessageRunsTheTextsAndTheRowNumberTogether) {
     Listener_Table table = listener_table({ok("GGA", gga_hours), ok("GGA", gga_hours), ok("GGA", "")});
-    EXPECT_EQ(Controllo_dati(table, cfg::default_texts())->message, "Error row 3!! Data Field Must be Selected");
+    EXPECT_EQ(Controllo_dati(table, cfg::default_texts())->message,
+              "Error row 3!! Data Field Must be Selected");
 
     table.set_text(3, Listener_Column::DataField, gga_hours);
     table.set_text(3, Listener_Column::Position, "2000");

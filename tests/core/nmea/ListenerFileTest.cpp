@@ -24,23 +24,27 @@ using C = Listener_Column;
 
 // A listener row as the table holds it; "[x]"/"[ ]" for the check boxes.
 struct Loaded {
-    std::string enable, serial, sentence, index, data_field, post_operation, swap_all, swap16, position, mnemonic;
+    std::string enable, serial, sentence, index, data_field, post_operation, swap_all, swap16, position,
+        mnemonic;
     bool operator==(const Loaded&) const = default;
 };
 
 std::ostream& operator<<(std::ostream& out, const Loaded& l) {
-    return out << l.enable << "|" << l.serial << "|" << l.sentence << "|" << l.index << "|" << l.data_field << "|"
-               << l.post_operation << "|" << l.swap_all << "|" << l.swap16 << "|" << l.position << "|" << l.mnemonic;
+    return out << l.enable << "|" << l.serial << "|" << l.sentence << "|" << l.index << "|" << l.data_field
+               << "|" << l.post_operation << "|" << l.swap_all << "|" << l.swap16 << "|" << l.position << "|"
+               << l.mnemonic;
 }
 
-std::string box(bool checked) { return checked ? "[x]" : "[ ]"; }
+std::string box(bool checked) {
+    return checked ? "[x]" : "[ ]";
+}
 
 Loaded loaded(const Listener_Table& table, int row) {
-    return {box(table.is_checked(row, C::Enable)), table.text(row, C::Serial_Channel),
-            table.text(row, C::Sentence),          table.text(row, C::Index),
-            table.text(row, C::DataField),         table.text(row, C::PortOperation),
+    return {box(table.is_checked(row, C::Enable)),  table.text(row, C::Serial_Channel),
+            table.text(row, C::Sentence),           table.text(row, C::Index),
+            table.text(row, C::DataField),          table.text(row, C::PortOperation),
             box(table.is_checked(row, C::SwapAll)), box(table.is_checked(row, C::Swap16)),
-            table.text(row, C::Position),          table.text(row, C::Mnemonic)};
+            table.text(row, C::Position),           table.text(row, C::Mnemonic)};
 }
 
 const Loaded reset_row = {"[x]", "RS232", "", "", "", "", "[ ]", "[ ]", "", ""};
@@ -55,13 +59,16 @@ struct LoadCase {
     Loaded expected;
 };
 
-std::ostream& operator<<(std::ostream& out, const LoadCase& c) { return out << c.name; }
+std::ostream& operator<<(std::ostream& out, const LoadCase& c) {
+    return out << c.name;
+}
 
 class ListenerLoadTest : public testing::TestWithParam<LoadCase> {};
 
 TEST_P(ListenerLoadTest, FiltersEachAttributeOnItsOwn) {
     TempDir dir;
-    write_bytes(dir / "NMEA_0183_Set_Access.xml", listener_file(std::string("<row ") + GetParam().attributes + "/>"));
+    write_bytes(dir / "NMEA_0183_Set_Access.xml",
+                listener_file(std::string("<row ") + GetParam().attributes + "/>"));
     Listener_Table table;
     Load_Listener_Table(table, dir / "NMEA_0183_Set_Access.xml");
     EXPECT_EQ(loaded(table, 1), GetParam().expected);
@@ -71,21 +78,30 @@ TEST_P(ListenerLoadTest, FiltersEachAttributeOnItsOwn) {
 INSTANTIATE_TEST_SUITE_P(
     Listener, ListenerLoadTest,
     testing::Values(
-        LoadCase{"FullRow",
-                 R"(Enable="Y" Serial_Channel="RS232" Sentence="GGA" Index="3" DataField="UTC of position, Hours [decimal]" )"
-                 R"(PortOperation="x 10" SwapAll="Y" Swap16="Y" Position="1" Mnemonic="GPS hours")",
-                 {"[x]", "RS232", "GGA", "3", "UTC of position, Hours [decimal]", "x 10", "[x]", "[x]", "1", "GPS hours"}},
+        LoadCase{
+            "FullRow",
+            R"(Enable="Y" Serial_Channel="RS232" Sentence="GGA" Index="3" DataField="UTC of position, Hours [decimal]" )"
+            R"(PortOperation="x 10" SwapAll="Y" Swap16="Y" Position="1" Mnemonic="GPS hours")",
+            {"[x]", "RS232", "GGA", "3", "UTC of position, Hours [decimal]", "x 10", "[x]", "[x]", "1",
+             "GPS hours"}},
         LoadCase{"NoAttributes", "", {"[x]", "RS232", "", "", "", "None", "[ ]", "[ ]", "", ""}},
-        LoadCase{"EnableOffOnlyForN", R"(Enable="N")", {"[ ]", "RS232", "", "", "", "None", "[ ]", "[ ]", "", ""}},
-        LoadCase{"EnableLowerCaseNIsOn", R"(Enable="n")", {"[x]", "RS232", "", "", "", "None", "[ ]", "[ ]", "", ""}},
+        LoadCase{
+            "EnableOffOnlyForN", R"(Enable="N")", {"[ ]", "RS232", "", "", "", "None", "[ ]", "[ ]", "", ""}},
+        LoadCase{"EnableLowerCaseNIsOn",
+                 R"(Enable="n")",
+                 {"[x]", "RS232", "", "", "", "None", "[ ]", "[ ]", "", ""}},
         LoadCase{"OtherSerialChannelReadsAsRs232",
                  R"(Serial_Channel="RS485 2")",
                  {"[x]", "RS232", "", "", "", "None", "[ ]", "[ ]", "", ""}},
         LoadCase{"LowerCaseSentenceAndItsFieldAreEmptied",
                  R"(Sentence="gga" DataField="UTC of position, Hours [decimal]")",
                  {"[x]", "RS232", "", "", "", "None", "[ ]", "[ ]", "", ""}},
-        LoadCase{"SentenceWithABlankIsEmptied", R"(Sentence="GGA ")", {"[x]", "RS232", "", "", "", "None", "[ ]", "[ ]", "", ""}},
-        LoadCase{"NotOfferedSentenceIsEmptied", R"(Sentence="BWC")", {"[x]", "RS232", "", "", "", "None", "[ ]", "[ ]", "", ""}},
+        LoadCase{"SentenceWithABlankIsEmptied",
+                 R"(Sentence="GGA ")",
+                 {"[x]", "RS232", "", "", "", "None", "[ ]", "[ ]", "", ""}},
+        LoadCase{"NotOfferedSentenceIsEmptied",
+                 R"(Sentence="BWC")",
+                 {"[x]", "RS232", "", "", "", "None", "[ ]", "[ ]", "", ""}},
         LoadCase{"DataFieldInOtherLetterCaseIsEmptied",
                  R"(Sentence="GGA" DataField="UTC OF POSITION, HOURS [DECIMAL]")",
                  {"[x]", "RS232", "GGA", "", "", "None", "[ ]", "[ ]", "", ""}},
@@ -98,7 +114,9 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"UnknownPostOperationIsEmptied",
                  R"(PortOperation="x10")",
                  {"[x]", "RS232", "", "", "", "", "[ ]", "[ ]", "", ""}},
-        LoadCase{"SwapsOnlyForY", R"(SwapAll="y" Swap16="1")", {"[x]", "RS232", "", "", "", "None", "[ ]", "[ ]", "", ""}},
+        LoadCase{"SwapsOnlyForY",
+                 R"(SwapAll="y" Swap16="1")",
+                 {"[x]", "RS232", "", "", "", "None", "[ ]", "[ ]", "", ""}},
         LoadCase{"IndexPositionAndMnemonicUnchanged",
                  R"(Index=" 07 " Position="abc" Mnemonic="  Wind &amp; °C ")",
                  {"[x]", "RS232", "", " 07 ", "", "None", "[ ]", "[ ]", "abc", "  Wind & \u00b0C "}}),
@@ -114,9 +132,11 @@ TEST(ListenerFile, AMissingFileLeavesTheTableReset) {
 }
 
 TEST(ListenerFile, UnreadableFilesRaiseAndLeaveTheTableReset) {
-    for (const char* name : {"listener_malformed.xml", "listener_without_listener.xml", "listener_with_declaration.xml"}) {
+    for (const char* name :
+         {"listener_malformed.xml", "listener_without_listener.xml", "listener_with_declaration.xml"}) {
         Listener_Table table = listener_table({{true, "GGA", "x", "1"}});
-        EXPECT_THROW(Load_Listener_Table(table, fixture(std::string("nmea/") + name)), cfg::ConfigError) << name;
+        EXPECT_THROW(Load_Listener_Table(table, fixture(std::string("nmea/") + name)), cfg::ConfigError)
+            << name;
         EXPECT_EQ(loaded(table, 1), reset_row) << name;
     }
 }
@@ -135,8 +155,9 @@ TEST(ListenerFile, OnlyTheFirstHundredRowsAreLoaded) {
 
 TEST(ListenerFile, IndexCellOpensForTheLoadedGsvXdrAndPjelaRows) {
     TempDir dir;
-    write_bytes(dir / "f.xml", listener_file(R"(<row Sentence="GSV"/><row Sentence="GGA"/><row Sentence="XDR"/>)"
-                                             R"(<row Sentence="$PJELA"/><row Sentence="xdr"/>)"));
+    write_bytes(dir / "f.xml",
+                listener_file(R"(<row Sentence="GSV"/><row Sentence="GGA"/><row Sentence="XDR"/>)"
+                              R"(<row Sentence="$PJELA"/><row Sentence="xdr"/>)"));
     Listener_Table table;
     Load_Listener_Table(table, dir / "f.xml");
     std::vector<bool> editable;
@@ -146,22 +167,25 @@ TEST(ListenerFile, IndexCellOpensForTheLoadedGsvXdrAndPjelaRows) {
 }
 
 TEST(ListenerFile, SavesTheTenAttributesInOrderWithTheCommentAfterTheRoot) {
-    Listener_Table table = listener_table({{false, "GGA", "UTC of position, Hours [decimal]", "1", " 2", "x 10"}});
+    Listener_Table table =
+        listener_table({{false, "GGA", "UTC of position, Hours [decimal]", "1", " 2", "x 10"}});
     table.set_checked(1, C::Swap16, true);
     table.set_text(1, C::Mnemonic, "GPS <1> & \u00b0");
     TempDir dir;
     Save_Listener_Table(table, dir / "out.xml");
-    EXPECT_EQ(read_bytes(dir / "out.xml"),
-              "<NMEA_0183><NMEA_Listener><row Enable=\"N\" Serial_Channel=\"RS232\" Sentence=\"GGA\" Index=\" 2\" "
-              "DataField=\"UTC of position, Hours [decimal]\" PortOperation=\"x 10\" SwapAll=\"N\" Swap16=\"Y\" "
-              "Position=\"1\" Mnemonic=\"GPS &lt;1> &amp; \u00b0\"/></NMEA_Listener></NMEA_0183>"
-              "<!--SW_VERSION = 1.000-->");
+    EXPECT_EQ(
+        read_bytes(dir / "out.xml"),
+        "<NMEA_0183><NMEA_Listener><row Enable=\"N\" Serial_Channel=\"RS232\" Sentence=\"GGA\" Index=\" 2\" "
+        "DataField=\"UTC of position, Hours [decimal]\" PortOperation=\"x 10\" SwapAll=\"N\" Swap16=\"Y\" "
+        "Position=\"1\" Mnemonic=\"GPS &lt;1> &amp; \u00b0\"/></NMEA_Listener></NMEA_0183>"
+        "<!--SW_VERSION = 1.000-->");
 }
 
 TEST(ListenerFile, SavingAnEmptyTableWritesAnEmptyListener) {
     TempDir dir;
     Save_Listener_Table(Listener_Table(), dir / "out.xml");
-    EXPECT_EQ(read_bytes(dir / "out.xml"), "<NMEA_0183><NMEA_Listener/></NMEA_0183><!--SW_VERSION = 1.000-->");
+    EXPECT_EQ(read_bytes(dir / "out.xml"),
+              "<NMEA_0183><NMEA_Listener/></NMEA_0183><!--SW_VERSION = 1.000-->");
 }
 
 TEST(ListenerFile, SavingStopsAtTheFirstRowWithoutASentence) {
@@ -177,8 +201,9 @@ TEST(ListenerFile, SavingStopsAtTheFirstRowWithoutASentence) {
 }
 
 TEST(ListenerFile, SaveAndLoadGiveTheRowsBack) {
-    Listener_Table table = listener_table({{true, "GSV", "Satellite ID number [decimal]", "4", "12", ": 100"},
-                                           {false, "HDT", "Heading, degrees True [character]", "9", "", "None"}});
+    Listener_Table table =
+        listener_table({{true, "GSV", "Satellite ID number [decimal]", "4", "12", ": 100"},
+                        {false, "HDT", "Heading, degrees True [character]", "9", "", "None"}});
     table.set_checked(2, C::SwapAll, true);
     table.set_text(2, C::Mnemonic, "heading");
     TempDir dir;
@@ -201,7 +226,9 @@ struct DropCase {
     std::vector<int> dropped;
 };
 
-std::ostream& operator<<(std::ostream& out, const DropCase& c) { return out << c.name; }
+std::ostream& operator<<(std::ostream& out, const DropCase& c) {
+    return out << c.name;
+}
 
 class ListenerDropTest : public testing::TestWithParam<DropCase> {};
 
@@ -213,11 +240,14 @@ TEST_P(ListenerDropTest, NamesTheUsedRowsBelowTheFirstGap) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Listener, ListenerDropTest,
-                         testing::Values(DropCase{"EmptyTable", {}, {}}, DropCase{"NoGap", {"GGA", "HDT"}, {}},
+                         testing::Values(DropCase{"EmptyTable", {}, {}},
+                                         DropCase{"NoGap", {"GGA", "HDT"}, {}},
                                          DropCase{"GapAtTheEnd", {"GGA", "", ""}, {}},
                                          DropCase{"RowsBelowAGap", {"GGA", "", "HDT", " ", "gga"}, {3, 5}},
                                          DropCase{"BlankFirstRow", {"  ", "GGA"}, {2}}),
-                         [](const testing::TestParamInfo<DropCase>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<DropCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(ListenerFile, TheLastRowBelowAGapIsNamed) {
     Listener_Table table = listener_table({{true, "GGA"}});

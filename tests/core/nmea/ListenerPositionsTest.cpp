@@ -27,7 +27,9 @@ struct ProposalCase {
     std::string expected;
 };
 
-std::ostream& operator<<(std::ostream& out, const ProposalCase& c) { return out << c.name; }
+std::ostream& operator<<(std::ostream& out, const ProposalCase& c) {
+    return out << c.name;
+}
 
 class ProposalTest : public testing::TestWithParam<ProposalCase> {};
 
@@ -46,8 +48,13 @@ INSTANTIATE_TEST_SUITE_P(
         ProposalCase{"FirstRowOneByteField", {}, "GGA", gga_hours, "1"},
         ProposalCase{"FirstRowTwoByteField", {}, "GGA", gga_fraction, "0"},
         ProposalCase{"FirstRowFourByteField", {}, "GGA", gga_latitude, "0"},
-        ProposalCase{"AfterFourBytesAtTenOneByteField", {{true, "GGA", gga_latitude, "10"}}, "GGA", gga_hours, "15"},
-        ProposalCase{"AfterFourBytesAtTenTwoByteField", {{true, "GGA", gga_latitude, "10"}}, "GGA", gga_fraction, "14"},
+        ProposalCase{
+            "AfterFourBytesAtTenOneByteField", {{true, "GGA", gga_latitude, "10"}}, "GGA", gga_hours, "15"},
+        ProposalCase{"AfterFourBytesAtTenTwoByteField",
+                     {{true, "GGA", gga_latitude, "10"}},
+                     "GGA",
+                     gga_fraction,
+                     "14"},
         ProposalCase{"DatumCodeAfterAFieldEndingAtEight",
                      {{true, "DTM", "Latitude offset, Minutes [floating point]", "4"}},
                      "DTM",
@@ -102,7 +109,8 @@ TEST(ListenerPositions, TheGgaExampleProposesOneTwoAndSix) {
 }
 
 TEST(ListenerPositions, RowOneNeverLooksAtOtherRows) {
-    Listener_Table table = listener_table({{true, "GGA", gga_latitude, "10"}, {true, "GGA", gga_latitude, "20"}});
+    Listener_Table table =
+        listener_table({{true, "GGA", gga_latitude, "10"}, {true, "GGA", gga_latitude, "20"}});
     EXPECT_EQ(Get_Last_Position(table, 1), 0);
     EXPECT_EQ(Get_Last_Position(table, 0), 0);
     EXPECT_EQ(Get_Last_Position(table, 3), 24);

@@ -23,7 +23,9 @@ struct RangeCase {
     const char* text;
 };
 
-std::ostream& operator<<(std::ostream& out, const RangeCase& c) { return out << c.first << "+" << c.size; }
+std::ostream& operator<<(std::ostream& out, const RangeCase& c) {
+    return out << c.first << "+" << c.size;
+}
 
 class ByteRangeTest : public testing::TestWithParam<RangeCase> {};
 
@@ -54,9 +56,10 @@ TEST(ObjectsMap, WritesWindows1252LinesEndingInCrLf) {
                                       "Serial_Channel=\"RS232\" Mnemonic=\"Kurs \u00b0 \u20ac \u4e2d\"/>"
                                       "</NMEA_Listener></NMEA_0183>");
     Export_Objects_Map(dir / "listener.xml", dir / "map.csv");
-    EXPECT_EQ(read_bytes(dir / "map.csv"), "Byte; Sentence; Field; Serial; Mnemonic;\r\n"
-                                           "0-1-2-3;THS;Heading, degrees True, Number [floating point];RS232;Kurs \xb0 \x80 ?;\r\n"
-                                           "4;THS;Heading, degrees True [character];RS232;Kurs \xb0 \x80 ?;\r\n");
+    EXPECT_EQ(read_bytes(dir / "map.csv"),
+              "Byte; Sentence; Field; Serial; Mnemonic;\r\n"
+              "0-1-2-3;THS;Heading, degrees True, Number [floating point];RS232;Kurs \xb0 \x80 ?;\r\n"
+              "4;THS;Heading, degrees True [character];RS232;Kurs \xb0 \x80 ?;\r\n");
 }
 
 TEST(ObjectsMap, TheDegreeSignOfTheCatalogueIsWrittenAsOneByte) {
@@ -77,7 +80,8 @@ TEST(ObjectsMap, AnUnreadableListenerFileWritesNothing) {
     for (const char* name : {"listener_malformed.xml", "listener_without_listener.xml"}) {
         TempDir dir;
         write_bytes(dir / "map.csv", "old");
-        EXPECT_THROW(Export_Objects_Map(fixture(std::string("nmea/") + name), dir / "map.csv"), cfg::ConfigError)
+        EXPECT_THROW(Export_Objects_Map(fixture(std::string("nmea/") + name), dir / "map.csv"),
+                     cfg::ConfigError)
             << name;
         EXPECT_EQ(read_bytes(dir / "map.csv"), "old") << name;
     }
@@ -88,7 +92,9 @@ struct NameCase {
     const char* used;
 };
 
-std::ostream& operator<<(std::ostream& out, const NameCase& c) { return out << c.chosen; }
+std::ostream& operator<<(std::ostream& out, const NameCase& c) {
+    return out << c.chosen;
+}
 
 class MapFileNameTest : public testing::TestWithParam<NameCase> {};
 

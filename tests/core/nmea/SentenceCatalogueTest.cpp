@@ -22,23 +22,25 @@ struct SentenceCase {
     int bytes; // the sum of the field sizes
 };
 
-std::ostream& operator<<(std::ostream& out, const SentenceCase& c) { return out << c.number << " " << c.code; }
+std::ostream& operator<<(std::ostream& out, const SentenceCase& c) {
+    return out << c.number << " " << c.code;
+}
 
 // The sentence list and, for each offered sentence, the field count and byte total of its table heading.
 const SentenceCase sentence_cases[] = {
-    {1, "ZDA", true, 9, 11},      {2, "BWC", false, 0, 0},      {3, "BWR", false, 0, 0},
-    {4, "DBT", true, 6, 15},      {5, "DPT", true, 3, 12},      {6, "DSC", false, 0, 0},
-    {7, "GGA", true, 19, 39},     {8, "GLL", true, 12, 19},     {9, "GSA", true, 18, 27},
-    {10, "GSV", true, 8, 9},      {11, "HDG", true, 5, 14},     {12, "HDM", false, 0, 0},
-    {13, "HDT", true, 2, 5},      {14, "HSC", false, 0, 0},     {15, "MDA", true, 20, 53},
-    {16, "MTW", true, 2, 5},      {17, "MWD", true, 8, 20},     {18, "MWV", true, 5, 11},
-    {19, "RMB", false, 0, 0},     {20, "RMC", true, 20, 37},    {21, "ROT", true, 2, 5},
-    {22, "RPM", false, 0, 0},     {23, "RSA", true, 4, 10},     {24, "VBW", true, 10, 28},
-    {25, "VDM", false, 0, 0},     {26, "VDO", false, 0, 0},     {27, "VDR", false, 0, 0},
-    {28, "VHW", true, 8, 20},     {29, "VLW", false, 0, 0},     {30, "VTG", true, 9, 21},
-    {31, "VWR", true, 8, 20},     {32, "XTE", true, 6, 9},      {33, "THS", true, 2, 5},
-    {34, "XDR", true, 4, 26},     {35, "$PJELA", true, 1, 1},   {36, "DBK", true, 6, 15},
-    {37, "DBS", true, 6, 15},     {38, "DTM", true, 8, 21},     {39, "VWT", true, 8, 20},
+    {1, "ZDA", true, 9, 11},     {2, "BWC", false, 0, 0},    {3, "BWR", false, 0, 0},
+    {4, "DBT", true, 6, 15},     {5, "DPT", true, 3, 12},    {6, "DSC", false, 0, 0},
+    {7, "GGA", true, 19, 39},    {8, "GLL", true, 12, 19},   {9, "GSA", true, 18, 27},
+    {10, "GSV", true, 8, 9},     {11, "HDG", true, 5, 14},   {12, "HDM", false, 0, 0},
+    {13, "HDT", true, 2, 5},     {14, "HSC", false, 0, 0},   {15, "MDA", true, 20, 53},
+    {16, "MTW", true, 2, 5},     {17, "MWD", true, 8, 20},   {18, "MWV", true, 5, 11},
+    {19, "RMB", false, 0, 0},    {20, "RMC", true, 20, 37},  {21, "ROT", true, 2, 5},
+    {22, "RPM", false, 0, 0},    {23, "RSA", true, 4, 10},   {24, "VBW", true, 10, 28},
+    {25, "VDM", false, 0, 0},    {26, "VDO", false, 0, 0},   {27, "VDR", false, 0, 0},
+    {28, "VHW", true, 8, 20},    {29, "VLW", false, 0, 0},   {30, "VTG", true, 9, 21},
+    {31, "VWR", true, 8, 20},    {32, "XTE", true, 6, 9},    {33, "THS", true, 2, 5},
+    {34, "XDR", true, 4, 26},    {35, "$PJELA", true, 1, 1}, {36, "DBK", true, 6, 15},
+    {37, "DBS", true, 6, 15},    {38, "DTM", true, 8, 21},   {39, "VWT", true, 8, 20},
     {40, "$PJELC", true, 6, 15},
 };
 
@@ -58,7 +60,8 @@ TEST_P(SentenceTest, NumberCodeFieldsAndBytesMatchTheCatalogue) {
     // Every field can be found again by its upper-case description, at its own index, unless an
     // earlier field of the sentence has the same text (none has).
     for (std::size_t i = 0; i < fields.size(); ++i)
-        EXPECT_EQ(GetIndexDataField(c.number, cfg::upper_ascii(fields[i].Field)), static_cast<int>(i)) << fields[i].Field;
+        EXPECT_EQ(GetIndexDataField(c.number, cfg::upper_ascii(fields[i].Field)), static_cast<int>(i))
+            << fields[i].Field;
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, SentenceTest, testing::ValuesIn(sentence_cases));
@@ -125,7 +128,9 @@ struct SentenceLookupCase {
     int number;
 };
 
-std::ostream& operator<<(std::ostream& out, const SentenceLookupCase& c) { return out << "\"" << c.text << "\""; }
+std::ostream& operator<<(std::ostream& out, const SentenceLookupCase& c) {
+    return out << "\"" << c.text << "\"";
+}
 
 class SentenceLookupTest : public testing::TestWithParam<SentenceLookupCase> {};
 
@@ -165,8 +170,9 @@ INSTANTIATE_TEST_SUITE_P(
                     // The text itself is neither trimmed nor upper-cased.
                     FieldLookupCase{7, "UTC of position, Hours [decimal]", -1},
                     FieldLookupCase{7, " UTC OF POSITION, HOURS [DECIMAL]", -1},
-                    FieldLookupCase{39, "CALCULATED WIND ANGLE RELATIVE TO THE VESSEL, 0 TO 180\u00b0, NUMBER "
-                                        "[FLOATING POINT]",
+                    FieldLookupCase{39,
+                                    "CALCULATED WIND ANGLE RELATIVE TO THE VESSEL, 0 TO 180\u00b0, NUMBER "
+                                    "[FLOATING POINT]",
                                     0},
                     FieldLookupCase{2, "", -1}, FieldLookupCase{2, "ANYTHING", -1},
                     FieldLookupCase{0, "HOUR [DECIMAL]", -1}, FieldLookupCase{41, "HOUR [DECIMAL]", -1},
@@ -181,17 +187,19 @@ TEST(SentenceCatalogue, FindFieldOutsideTheCatalogueIsNull) {
 }
 
 TEST(SentenceCatalogue, OfferedCodesInListOrder) {
-    EXPECT_EQ(Offered_Sentence_Codes(),
-              (std::vector<std::string>{"ZDA", "DBT", "DPT", "GGA", "GLL", "GSA",    "GSV", "HDG", "HDT", "MDA",
-                                        "MTW", "MWD", "MWV", "RMC", "ROT", "RSA",    "VBW", "VHW", "VTG", "VWR",
-                                        "XTE", "THS", "XDR", "$PJELA", "DBK", "DBS", "DTM", "VWT", "$PJELC"}));
+    EXPECT_EQ(
+        Offered_Sentence_Codes(),
+        (std::vector<std::string>{"ZDA", "DBT", "DPT", "GGA",    "GLL", "GSA", "GSV", "HDG", "HDT",   "MDA",
+                                  "MTW", "MWD", "MWV", "RMC",    "ROT", "RSA", "VBW", "VHW", "VTG",   "VWR",
+                                  "XTE", "THS", "XDR", "$PJELA", "DBK", "DBS", "DTM", "VWT", "$PJELC"}));
 }
 
 TEST(SentenceCatalogue, SortedOfferedCodesForTheLegacyList) {
-    EXPECT_EQ(Sorted_Offered_Sentence_Codes(),
-              (std::vector<std::string>{"$PJELA", "$PJELC", "DBK", "DBS", "DBT", "DPT", "DTM", "GGA", "GLL", "GSA",
-                                        "GSV",    "HDG",    "HDT", "MDA", "MTW", "MWD", "MWV", "RMC", "ROT", "RSA",
-                                        "THS",    "VBW",    "VHW", "VTG", "VWR", "VWT", "XDR", "XTE", "ZDA"}));
+    EXPECT_EQ(
+        Sorted_Offered_Sentence_Codes(),
+        (std::vector<std::string>{"$PJELA", "$PJELC", "DBK", "DBS", "DBT", "DPT", "DTM", "GGA", "GLL", "GSA",
+                                  "GSV",    "HDG",    "HDT", "MDA", "MTW", "MWD", "MWV", "RMC", "ROT", "RSA",
+                                  "THS",    "VBW",    "VHW", "VTG", "VWR", "VWT", "XDR", "XTE", "ZDA"}));
 }
 
 TEST(SentenceCatalogue, FieldDescriptionsOfUnknownOrNotOfferedSentencesAreEmpty) {
@@ -209,7 +217,9 @@ struct IndexRangeCase {
     std::optional<Index_Range> range;
 };
 
-std::ostream& operator<<(std::ostream& out, const IndexRangeCase& c) { return out << c.sentence << "/" << c.field; }
+std::ostream& operator<<(std::ostream& out, const IndexRangeCase& c) {
+    return out << c.sentence << "/" << c.field;
+}
 
 class IndexRangeTest : public testing::TestWithParam<IndexRangeCase> {};
 
