@@ -1,6 +1,8 @@
 #include "core/nmea/ListenerFile.h"
 
 #include "core/common/ConfigError.h"
+#include "core/nmea/PostOperations.h"
+#include "core/nmea/SerialChannels.h"
 #include "support/TempDir.h"
 
 #include "ListenerRows.h"
@@ -121,6 +123,21 @@ INSTANTIATE_TEST_SUITE_P(
                  R"(Index=" 07 " Position="abc" Mnemonic="  Wind &amp; °C ")",
                  {"[x]", "RS232", "", " 07 ", "", "None", "[ ]", "[ ]", "abc", "  Wind & \u00b0C "}}),
     [](const testing::TestParamInfo<LoadCase>& info) { return std::string(info.param.name); });
+
+TEST(ListenerFile, PostOperationCodesAreTheirListPositions) {
+    std::vector<int> codes;
+    for (const char* text : {"None", ": 10", ": 10000", "x 10", "x 10000", "X 10", "x 10 ", "", "Nothing"})
+        codes.push_back(GetIndexPostOperation(text));
+    EXPECT_EQ(codes, (std::vector<int>{0, 1, 4, 5, 8, 0, 0, 0, 0}));
+}
+
+TEST(ListenerFile, SerialChannelFilterKeepsOnlyListedPorts) {
+    const std::vector<std::string> list = Serial_Channel_List(Listener_Enable_Serial);
+    EXPECT_EQ(Get_Serial_Channel("RS232", list), "RS232");
+    EXPECT_EQ(Get_Serial_Channel("rs232", list), "");
+    EXPECT_EQ(Get_Serial_Channel("RS485 2", list), "");
+    EXPECT_EQ(Get_Serial_Channel("RS485 2", Serial_Channel_List(7)), "RS485 2");
+}
 
 TEST(ListenerFile, AMissingFileLeavesTheTableReset) {
     TempDir dir;

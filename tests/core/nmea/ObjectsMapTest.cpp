@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <ostream>
 #include <string>
 #include <vector>
@@ -85,6 +87,13 @@ TEST(ObjectsMap, AnUnreadableListenerFileWritesNothing) {
             << name;
         EXPECT_EQ(read_bytes(dir / "map.csv"), "old") << name;
     }
+}
+
+TEST(ObjectsMap, ATargetThatCannotBeWrittenRaises) {
+    TempDir dir;
+    EXPECT_THROW(Export_Objects_Map(dir / "NMEA_0183_Set_Access.xml", dir / "missing" / "map.csv"),
+                 cfg::ConfigError);
+    EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
 }
 
 struct NameCase {
