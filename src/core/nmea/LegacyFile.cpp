@@ -5,8 +5,6 @@
 #include "core/nmea/ListenerDocument.h"
 #include "core/nmea/SentenceCatalogue.h"
 
-#include <algorithm>
-
 namespace cfg::nmea::legacy {
 namespace {
 
@@ -27,11 +25,8 @@ void load_row(Legacy_Table& table, int row, const pugi::xml_node& element) {
 
 void Load_Legacy_Table(Legacy_Table& table, const std::filesystem::path& file) {
     table.Reset();
-    pugi::xml_document doc;
-    const std::vector<pugi::xml_node> rows = Load_Listener_Rows(doc, file);
-    const int count = std::min(static_cast<int>(rows.size()), Legacy_Row_Count);
-    for (int i = 0; i < count; ++i)
-        load_row(table, i + 1, rows[static_cast<std::size_t>(i)]);
+    For_Each_Listener_Row(file, Legacy_Row_Count,
+                          [&](int row, const pugi::xml_node& element) { load_row(table, row, element); });
 }
 
 void Save_Legacy_Table(const Legacy_Table& table, const std::filesystem::path& file) {

@@ -5,18 +5,20 @@
 
 namespace cfg::nmea {
 
-std::vector<pugi::xml_node> Load_Listener_Rows(pugi::xml_document& doc, const std::filesystem::path& file) {
-    std::vector<pugi::xml_node> rows;
+void For_Each_Listener_Row(const std::filesystem::path& file, int max_rows,
+                           const std::function<void(int row, const pugi::xml_node& element)>& visit) {
+    pugi::xml_document doc;
     if (!xml::load_file(doc, file))
-        return rows;
+        return;
     const pugi::xml_node listener = xml::first_top_level_node(doc).child("NMEA_Listener");
     if (!listener)
         throw ConfigError("The file \"" + file.string() + "\" has no element NMEA_Listener in its root");
-    for (pugi::xml_node row = listener.first_child(); row; row = row.next_sibling()) {
-        if (row.type() == pugi::node_element)
-            rows.push_back(row);
+    int row = 0;
+    for (pugi::xml_node element = listener.first_child(); element && row < max_rows;
+         element = element.next_sibling()) {
+        if (element.type() == pugi::node_element)
+            visit(++row, element);
     }
-    return rows;
 }
 
 pugi::xml_node Start_Listener_Document(pugi::xml_document& doc, const char* version) {

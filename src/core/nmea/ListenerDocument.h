@@ -3,6 +3,7 @@
 #include <pugixml.hpp>
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 namespace cfg::nmea {
@@ -10,10 +11,12 @@ namespace cfg::nmea {
 // The file name of the listener table in a configuration folder.
 inline constexpr const char* Listener_File_Name = "NMEA_0183_Set_Access.xml";
 
-// Loads NMEA_0183_Set_Access.xml and gives the child elements of its NMEA_Listener element (under
-// the document's first top-level node), in document order; nothing when the file does not exist.
-// A file that is not well-formed, or whose root lacks NMEA_Listener, raises ConfigError.
-std::vector<pugi::xml_node> Load_Listener_Rows(pugi::xml_document& doc, const std::filesystem::path& file);
+// Loads NMEA_0183_Set_Access.xml and calls visit(row, element) for rows 1, 2, ... with the child
+// elements of its NMEA_Listener element (under the document's first top-level node), in document
+// order, at most max_rows of them; nothing when the file does not exist. A file that is not
+// well-formed, or whose root lacks NMEA_Listener, raises ConfigError before any row is visited.
+void For_Each_Listener_Row(const std::filesystem::path& file, int max_rows,
+                           const std::function<void(int row, const pugi::xml_node& element)>& visit);
 
 // Starts a listener document: the root NMEA_0183 with the comment "SW_VERSION = <version>" after
 // it, and the empty NMEA_Listener element, which is returned.

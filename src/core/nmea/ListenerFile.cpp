@@ -60,11 +60,8 @@ std::string Get_PostOperatin(std::string_view value) {
 
 void Load_Listener_Table(Listener_Table& table, const std::filesystem::path& file) {
     table.Reset();
-    pugi::xml_document doc;
-    const std::vector<pugi::xml_node> rows = Load_Listener_Rows(doc, file);
-    const int count = std::min(static_cast<int>(rows.size()), Listener_Row_Count);
-    for (int i = 0; i < count; ++i)
-        load_row(table, i + 1, rows[static_cast<std::size_t>(i)]);
+    For_Each_Listener_Row(file, Listener_Row_Count,
+                          [&](int row, const pugi::xml_node& element) { load_row(table, row, element); });
 }
 
 void Save_Listener_Table(const Listener_Table& table, const std::filesystem::path& file) {

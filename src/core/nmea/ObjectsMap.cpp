@@ -6,6 +6,8 @@
 #include "core/nmea/ListenerDocument.h"
 #include "core/nmea/SentenceCatalogue.h"
 
+#include <limits>
+
 namespace cfg::nmea {
 
 std::string Byte_Range_Text(int first_byte, int size) {
@@ -20,23 +22,24 @@ std::string Byte_Range_Text(int first_byte, int size) {
 
 std::vector<std::string> Objects_Map_Lines(const std::filesystem::path& listener_file) {
     std::vector<std::string> lines = {"Byte; Sentence; Field; Serial; Mnemonic;"};
-    pugi::xml_document doc;
     int byte = 0;
-    for (const pugi::xml_node& row : Load_Listener_Rows(doc, listener_file)) {
-        if (xml::attribute_text(row, "Enable", "") != "Y")
-            continue;
-        const std::string sentence = xml::attribute_text(row, "Sentence", "");
-        const std::string serial = xml::attribute_text(row, "Serial_Channel", "");
-        const std::string mnemonic = xml::attribute_text(row, "Mnemonic", "");
-        const int n = Find_Sentence(sentence);
-        if (n < 1)
-            continue;
-        for (const TFieldSentence& field : Sentence_Maps()[n].Fields) {
-            lines.push_back(Byte_Range_Text(byte, field.Dimension) + ";" + sentence + ";" + field.Field +
-                            ";" + serial + ";" + mnemonic + ";");
-            byte += field.Dimension;
-        }
-    }
+    // Every row of the file counts here, not only the hundred the screens show.
+    For_Each_Listener_Row(listener_file, std::numeric_limits<int>::max(),
+                          [&](int, const pugi::xml_node& row) {
+                              if (xml::attribute_text(row, "Enable", "") != "Y")
+                                  return;
+                              const std::string sentence = xml::attribute_text(row, "Sentence", "");
+                              const std::string serial = xml::attribute_text(row, "Serial_Channel", "");
+                              const std::string mnemonic = xml::attribute_text(row, "Mnemonic", "");
+                              const int n = Find_Sentence(sentence);
+                              if (n < 1)
+                                  return;
+                              for (const TFieldSentence& field : Sentence_Maps()[n].Fields) {
+                                  lines.push_back(Byte_Range_Text(byte, field.Dimension) + ";" + sentence +
+                                                  ";" + field.Field + ";" + serial + ";" + mnemonic + ";");
+                                  byte += field.Dimension;
+                              }
+                          });
     return lines;
 }
 

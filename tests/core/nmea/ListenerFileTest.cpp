@@ -170,6 +170,16 @@ TEST(ListenerFile, OnlyTheFirstHundredRowsAreLoaded) {
     EXPECT_EQ(table.text(100, C::Position), "100");
 }
 
+TEST(ListenerFile, CommentsAndTextBetweenTheRowsTakeNoRow) {
+    TempDir dir;
+    write_bytes(dir / "f.xml",
+                listener_file("<!-- hand edited --><row Sentence=\"GGA\"/>\n  text <row Sentence=\"HDT\"/>"));
+    Listener_Table table;
+    Load_Listener_Table(table, dir / "f.xml");
+    EXPECT_EQ(table.text(1, C::Sentence), "GGA");
+    EXPECT_EQ(table.text(2, C::Sentence), "HDT");
+}
+
 TEST(ListenerFile, IndexCellOpensForTheLoadedGsvXdrAndPjelaRows) {
     TempDir dir;
     write_bytes(dir / "f.xml",
