@@ -55,6 +55,15 @@ std::string listener_file(const std::string& rows) {
     return "<NMEA_0183><NMEA_Listener>" + rows + "</NMEA_Listener></NMEA_0183><!--SW_VERSION = 1.000-->";
 }
 
+// The table loaded from a listener file holding the given row elements.
+Listener_Table loaded_from(const std::string& rows) {
+    TempDir dir;
+    write_bytes(dir / "NMEA_0183_Set_Access.xml", listener_file(rows));
+    Listener_Table table;
+    Load_Listener_Table(table, dir / "NMEA_0183_Set_Access.xml");
+    return table;
+}
+
 struct LoadCase {
     const char* name;
     const char* attributes;
@@ -68,11 +77,7 @@ std::ostream& operator<<(std::ostream& out, const LoadCase& c) {
 class ListenerLoadTest : public testing::TestWithParam<LoadCase> {};
 
 TEST_P(ListenerLoadTest, FiltersEachAttributeOnItsOwn) {
-    TempDir dir;
-    write_bytes(dir / "NMEA_0183_Set_Access.xml",
-                listener_file(std::string("<row ") + GetParam().attributes + "/>"));
-    Listener_Table table;
-    Load_Listener_Table(table, dir / "NMEA_0183_Set_Access.xml");
+    const Listener_Table table = loaded_from(std::string("<row ") + GetParam().attributes + "/>");
     EXPECT_EQ(loaded(table, 1), GetParam().expected);
     EXPECT_EQ(loaded(table, 2), reset_row);
 }
@@ -162,31 +167,22 @@ TEST(ListenerFile, OnlyTheFirstHundredRowsAreLoaded) {
     std::string rows;
     for (int i = 1; i <= 101; ++i)
         rows += "<row Sentence=\"GGA\" Position=\"" + std::to_string(i) + "\"/>";
-    TempDir dir;
-    write_bytes(dir / "f.xml", listener_file(rows));
-    Listener_Table table;
-    Load_Listener_Table(table, dir / "f.xml");
+    const Listener_Table table = loaded_from(rows);
     EXPECT_EQ(table.text(1, C::Position), "1");
     EXPECT_EQ(table.text(100, C::Position), "100");
 }
 
 TEST(ListenerFile, CommentsAndTextBetweenTheRowsTakeNoRow) {
-    TempDir dir;
-    write_bytes(dir / "f.xml",
-                listener_file("<!-- hand edited --><row Sentence=\"GGA\"/>\n  text <row Sentence=\"HDT\"/>"));
-    Listener_Table table;
-    Load_Listener_Table(table, dir / "f.xml");
+    const Listener_Table table =
+        loaded_from("<!-- hand edited --><row Sentence=\"GGA\"/>\n  text <row Sentence=\"HDT\"/>");
     EXPECT_EQ(table.text(1, C::Sentence), "GGA");
     EXPECT_EQ(table.text(2, C::Sentence), "HDT");
 }
 
 TEST(ListenerFile, IndexCellOpensForTheLoadedGsvXdrAndPjelaRows) {
-    TempDir dir;
-    write_bytes(dir / "f.xml",
-                listener_file(R"(<row Sentence="GSV"/><row Sentence="GGA"/><row Sentence="XDR"/>)"
-                              R"(<row Sentence="$PJELA"/><row Sentence="xdr"/>)"));
-    Listener_Table table;
-    Load_Listener_Table(table, dir / "f.xml");
+    const Listener_Table table =
+        loaded_from(R"(<row Sentence="GSV"/><row Sentence="GGA"/><row Sentence="XDR"/>)"
+                    R"(<row Sentence="$PJELA"/><row Sentence="xdr"/>)");
     std::vector<bool> editable;
     for (int row = 1; row <= 6; ++row)
         editable.push_back(table.is_cell_editable(row, static_cast<int>(C::Index)));
