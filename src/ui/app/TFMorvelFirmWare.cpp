@@ -10,6 +10,7 @@
 #include "ui/app/TFOpenConf.h"
 #include "ui/lang/TFAbout.h"
 #include "ui/lang/TFSoftOptions.h"
+#include "ui/nmea/TFNMEA_0183_Set_Access2.h"
 #include "ui/platform/MakerHosts.h"
 #include "ui/platform/WebAddress.h"
 #include "ui/widgets/ClickableLabel.h"
@@ -54,7 +55,8 @@ TFMorvelFirmWare::TFMorvelFirmWare(cfg::Application& app, cfg::HttpClient& http)
     open_conf_ = new TFOpenConf(app_, this);
     soft_options_ = new TFSoftOptions(app_, http_, [this] { Change_Language(); }, this);
     about_ = new TFAbout(this);
-    screens_.insert(screens_.end(), {new_project_, open_conf_, soft_options_});
+    nmea_listener_ = new TFNMEA_0183_Set_Access2(app_, this);
+    screens_.insert(screens_.end(), {new_project_, open_conf_, soft_options_, nmea_listener_});
 
     timer_update_.setInterval(cfg::First_Version_Check_Delay_Ms);
     connect(&timer_update_, &QTimer::timeout, this, [this] { run_reported(this, [this] { Timer_UpdateTimer(); }); });
@@ -66,7 +68,7 @@ TFMorvelFirmWare::TFMorvelFirmWare(cfg::Application& app, cfg::HttpClient& http)
 TFMorvelFirmWare::~TFMorvelFirmWare() = default;
 
 std::vector<QWidget*> TFMorvelFirmWare::windows() const {
-    return {const_cast<TFMorvelFirmWare*>(this), new_project_, open_conf_, soft_options_, about_};
+    return {const_cast<TFMorvelFirmWare*>(this), new_project_, open_conf_, soft_options_, about_, nmea_listener_};
 }
 
 QPushButton* TFMorvelFirmWare::step_button(const char* name, int left, int top) {
@@ -228,7 +230,11 @@ void TFMorvelFirmWare::Btn_Click(QObject* sender) {
         MessageService::error(this, text_of(app_.Lang_Strings, cfg::Project_Not_Valid_Text));
         return;
     }
-    // The steps' own windows join here as they are built.
+    if (sender == Btn_NMEA0183_Access) {
+        nmea_listener_->exec();
+        return;
+    }
+    // The other steps' windows join here as they are built.
 }
 
 void TFMorvelFirmWare::Create_New_Project() {

@@ -22,6 +22,7 @@ class TFAbout;
 class TFNew_Project;
 class TFOpenConf;
 class TFSoftOptions;
+class TFNMEA_0183_Set_Access2;
 
 // The main window: the numbered steps of a configuration, the active configuration's name, the
 // options, About and close buttons. Every other window is a modal dialog opened from here.
@@ -81,6 +82,7 @@ private:
     TFOpenConf* open_conf_ = nullptr;
     TFSoftOptions* soft_options_ = nullptr;
     TFAbout* about_ = nullptr;
+    TFNMEA_0183_Set_Access2* nmea_listener_ = nullptr;
     // Every window with texts from the catalogue, in the order Change_Language serves them.
     std::vector<Screen*> screens_;
 };
