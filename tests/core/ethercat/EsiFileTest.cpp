@@ -1,3 +1,4 @@
+#include "Concatenated.h"
 #include "EsiTestFiles.h"
 #include "EsiValidation.h"
 
@@ -14,6 +15,7 @@
 
 namespace {
 
+using cfg::test::concatenated;
 using cfg::test::create_valid_esi;
 using cfg::test::crlf_lines;
 using cfg::test::ethercat_slave_xml;
@@ -156,18 +158,6 @@ std::vector<std::string> entries(int first, int count, const char* bits, const c
     return result;
 }
 
-template <typename... Parts> std::vector<std::string> joined(Parts... parts) {
-    std::vector<std::string> result;
-    (result.insert(result.end(), parts.begin(), parts.end()), ...);
-    return result;
-}
-
-template <typename... Parts> std::vector<Stored_Row> joined_rows(Parts... parts) {
-    std::vector<Stored_Row> result;
-    (result.insert(result.end(), parts.begin(), parts.end()), ...);
-    return result;
-}
-
 using Lines = std::vector<std::string>;
 
 class EsiPdoObjects : public testing::TestWithParam<PdoCase> {};
@@ -188,55 +178,55 @@ INSTANTIATE_TEST_SUITE_P(
         PdoCase{"16 entries make one object",
                 rows(16, "Int8", "1"),
                 {},
-                joined(Lines{"TxPdo #x1A00 Inputs_000"}, entries(0, 16, "8", "SINT")),
+                concatenated(Lines{"TxPdo #x1A00 Inputs_000"}, entries(0, 16, "8", "SINT")),
                 "1030"},
         PdoCase{"17 entries make two",
                 rows(17, "Int8", "1"),
                 {},
-                joined(Lines{"TxPdo #x1A00 Inputs_000"}, entries(0, 16, "8", "SINT"),
-                       Lines{"TxPdo #x1A01 Inputs_001"}, entries(16, 1, "8", "SINT")),
+                concatenated(Lines{"TxPdo #x1A00 Inputs_000"}, entries(0, 16, "8", "SINT"),
+                             Lines{"TxPdo #x1A01 Inputs_001"}, entries(16, 1, "8", "SINT")),
                 "1034"},
         PdoCase{"disabled rows take no index",
                 {{"Int8", "1", "v0"}, {"Int8", "1", "x", "N"}, {"Int8", "1", "v1"}},
                 {},
-                joined(Lines{"TxPdo #x1A00 Inputs_000"}, entries(0, 2, "8", "SINT")),
+                concatenated(Lines{"TxPdo #x1A00 Inputs_000"}, entries(0, 2, "8", "SINT")),
                 "1008"},
-        PdoCase{
-            "eight bits fill their byte",
-            joined_rows(rows(8, "Bool", "1"), std::vector<Stored_Row>{{"Int16", "2", "v8"}}),
-            {},
-            joined(Lines{"TxPdo #x1A00 Inputs_000"}, entries(0, 8, "1", "BIT"), entries(8, 1, "16", "INT")),
-            "100C"},
-        PdoCase{"a ninth bit is padded by 7",
-                joined_rows(rows(9, "Bool", "1"), std::vector<Stored_Row>{{"Int16", "2", "v9"}}),
+        PdoCase{"eight bits fill their byte",
+                concatenated(rows(8, "Bool", "1"), std::vector<Stored_Row>{{"Int16", "2", "v8"}}),
                 {},
-                joined(Lines{"TxPdo #x1A00 Inputs_000"}, entries(0, 9, "1", "BIT"), Lines{"pad 7"},
-                       entries(9, 1, "16", "INT")),
+                concatenated(Lines{"TxPdo #x1A00 Inputs_000"}, entries(0, 8, "1", "BIT"),
+                             entries(8, 1, "16", "INT")),
+                "100C"},
+        PdoCase{"a ninth bit is padded by 7",
+                concatenated(rows(9, "Bool", "1"), std::vector<Stored_Row>{{"Int16", "2", "v9"}}),
+                {},
+                concatenated(Lines{"TxPdo #x1A00 Inputs_000"}, entries(0, 9, "1", "BIT"), Lines{"pad 7"},
+                             entries(9, 1, "16", "INT")),
                 "100C"},
         PdoCase{"a last bit is padded before the close",
-                joined_rows(rows(1, "Int8", "1"), rows(3, "Bool", "1", 1)),
+                concatenated(rows(1, "Int8", "1"), rows(3, "Bool", "1", 1)),
                 {},
-                joined(Lines{"TxPdo #x1A00 Inputs_000"}, entries(0, 1, "8", "SINT"),
-                       entries(1, 3, "1", "BIT"), Lines{"pad 5"}),
+                concatenated(Lines{"TxPdo #x1A00 Inputs_000"}, entries(0, 1, "8", "SINT"),
+                             entries(1, 3, "1", "BIT"), Lines{"pad 5"}),
                 "1008"},
         PdoCase{"a bit run goes on across the object boundary",
-                joined_rows(rows(15, "Int8", "1"), rows(2, "Bool", "1", 15)),
+                concatenated(rows(15, "Int8", "1"), rows(2, "Bool", "1", 15)),
                 {},
-                joined(Lines{"TxPdo #x1A00 Inputs_000"}, entries(0, 15, "8", "SINT"),
-                       entries(15, 1, "1", "BIT"), Lines{"TxPdo #x1A01 Inputs_001"},
-                       entries(16, 1, "1", "BIT"), Lines{"pad 6"}),
+                concatenated(Lines{"TxPdo #x1A00 Inputs_000"}, entries(0, 15, "8", "SINT"),
+                             entries(15, 1, "1", "BIT"), Lines{"TxPdo #x1A01 Inputs_001"},
+                             entries(16, 1, "1", "BIT"), Lines{"pad 6"}),
                 "1030"},
         PdoCase{"types map ignoring case and blanks, unknown ones are bits",
                 {{" bool ", "7", "v0"}, {"float32", "0", "v1"}, {"ByteString", "10", "v2"}, {"", "3", "v3"}},
                 {},
-                joined(Lines{"TxPdo #x1A00 Inputs_000"}, entries(0, 1, "1", "BIT"), Lines{"pad 7"},
-                       entries(1, 1, "32", "REAL"), entries(2, 2, "1", "BIT"), Lines{"pad 6"}),
+                concatenated(Lines{"TxPdo #x1A00 Inputs_000"}, entries(0, 1, "1", "BIT"), Lines{"pad 7"},
+                             entries(1, 1, "32", "REAL"), entries(2, 2, "1", "BIT"), Lines{"pad 6"}),
                 "1008"},
         PdoCase{"a string's bits come from its length, 0 included",
                 {{"String", "0", "v0"}, {"String", "20", "v1"}},
                 {},
-                joined(Lines{"TxPdo #x1A00 Inputs_000"}, entries(0, 1, "0", "STRING(n)"),
-                       entries(1, 1, "160", "STRING(n)")),
+                concatenated(Lines{"TxPdo #x1A00 Inputs_000"}, entries(0, 1, "0", "STRING(n)"),
+                             entries(1, 1, "160", "STRING(n)")),
                 "103C"},
         PdoCase{"missing attributes: no Enable skips, no Length is 0, no Name is empty, no Type is a bit",
                 {{"Int8", "1", "x", std::nullopt},
@@ -251,22 +241,23 @@ INSTANTIATE_TEST_SUITE_P(
         PdoCase{"Master To Slave rows come first as outputs",
                 rows(1, "Int8", "1"),
                 {{"Bool", "1", "v0"}, {"UInt32", "4", "v1"}},
-                joined(Lines{"RxPdo #x1600 Outputs_000"}, entries(0, 1, "1", "BIT", "70"), Lines{"pad 7"},
-                       entries(1, 1, "32", "UDINT", "70"), Lines{"TxPdo #x1A00 Inputs_000"},
-                       entries(0, 1, "8", "SINT")),
+                concatenated(Lines{"RxPdo #x1600 Outputs_000"}, entries(0, 1, "1", "BIT", "70"),
+                             Lines{"pad 7"}, entries(1, 1, "32", "UDINT", "70"),
+                             Lines{"TxPdo #x1A00 Inputs_000"}, entries(0, 1, "8", "SINT")),
                 "1004"}));
 
-// The revision goes in as typed and comes out as the same unsigned 32-bit value.
-struct RevisionCase {
+// An identity text of ParGen.xml (null: the element is missing) and the hex digits it gives.
+struct IdentityCase {
     const char* text;
     const char* written;
 };
 
-void PrintTo(const RevisionCase& c, std::ostream* os) {
+void PrintTo(const IdentityCase& c, std::ostream* os) {
     *os << '"' << (c.text ? c.text : "(missing)") << '"';
 }
 
-class EsiRevision : public testing::TestWithParam<RevisionCase> {};
+// The revision goes in as typed and comes out as the same unsigned 32-bit value.
+class EsiRevision : public testing::TestWithParam<IdentityCase> {};
 
 TEST_P(EsiRevision, IsUpperCaseHexOfTheLow32Bits) {
     Configuration configuration(pargen_xml(GetParam().text, "Dev", "1"), "");
@@ -278,23 +269,14 @@ TEST_P(EsiRevision, IsUpperCaseHexOfTheLow32Bits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, EsiRevision,
-    testing::Values(RevisionCase{"1", "01"}, RevisionCase{"300", "12C"}, RevisionCase{"0", "00"},
-                    RevisionCase{"2147483647", "7FFFFFFF"}, RevisionCase{"2147483648", "80000000"},
-                    RevisionCase{"3000000000", "B2D05E00"}, RevisionCase{"4294967295", "FFFFFFFF"},
-                    RevisionCase{"$FFFFFFFF", "FFFFFFFF"}, RevisionCase{"0xFFFFFFFF", "FFFFFFFF"},
-                    RevisionCase{"-1", "FFFFFFFF"}, RevisionCase{"-300", "FFFFFED4"},
-                    RevisionCase{"abc", "00"}, RevisionCase{"12 ", "00"}, RevisionCase{nullptr, "00"}));
+    testing::Values(IdentityCase{"1", "01"}, IdentityCase{"300", "12C"}, IdentityCase{"0", "00"},
+                    IdentityCase{"2147483647", "7FFFFFFF"}, IdentityCase{"2147483648", "80000000"},
+                    IdentityCase{"3000000000", "B2D05E00"}, IdentityCase{"4294967295", "FFFFFFFF"},
+                    IdentityCase{"$FFFFFFFF", "FFFFFFFF"}, IdentityCase{"0xFFFFFFFF", "FFFFFFFF"},
+                    IdentityCase{"-1", "FFFFFFFF"}, IdentityCase{"-300", "FFFFFED4"},
+                    IdentityCase{"abc", "00"}, IdentityCase{"12 ", "00"}, IdentityCase{nullptr, "00"}));
 
-struct NodeCase {
-    const char* text;
-    const char* written;
-};
-
-void PrintTo(const NodeCase& c, std::ostream* os) {
-    *os << '"' << (c.text ? c.text : "(missing)") << '"';
-}
-
-class EsiNodeAddress : public testing::TestWithParam<NodeCase> {};
+class EsiNodeAddress : public testing::TestWithParam<IdentityCase> {};
 
 TEST_P(EsiNodeAddress, GoesLowByteFirstIntoConfigData) {
     Configuration configuration(pargen_xml("1", "Dev", GetParam().text), "");
@@ -305,10 +287,10 @@ TEST_P(EsiNodeAddress, GoesLowByteFirstIntoConfigData) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, EsiNodeAddress,
-                         testing::Values(NodeCase{"1", "0100"}, NodeCase{"192", "C000"},
-                                         NodeCase{"4660", "3412"}, NodeCase{"$1234", "3412"},
-                                         NodeCase{"70000", "7011"}, NodeCase{"abc", "0100"},
-                                         NodeCase{nullptr, "0100"}));
+                         testing::Values(IdentityCase{"1", "0100"}, IdentityCase{"192", "C000"},
+                                         IdentityCase{"4660", "3412"}, IdentityCase{"$1234", "3412"},
+                                         IdentityCase{"70000", "7011"}, IdentityCase{"abc", "0100"},
+                                         IdentityCase{nullptr, "0100"}));
 
 TEST(EsiFile, WithoutParGenTheIdentityIsTheDefaultsAndTheNodeAddressOne) {
     Configuration configuration("", "");

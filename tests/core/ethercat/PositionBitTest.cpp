@@ -1,3 +1,4 @@
+#include "Concatenated.h"
 #include "VariableTestTable.h"
 
 #include "core/ethercat/PositionBit.h"
@@ -9,6 +10,7 @@
 
 namespace {
 
+using cfg::test::concatenated;
 using cfg::test::places;
 using cfg::test::Variable_Row;
 using cfg::test::variable_table;
@@ -19,21 +21,15 @@ std::vector<Variable_Row> bools(int count) {
     return std::vector<Variable_Row>(static_cast<std::size_t>(count), {"Bool", "1"});
 }
 
-template <typename... Parts> std::vector<Variable_Row> joined(Parts... parts) {
-    std::vector<Variable_Row> result;
-    (result.insert(result.end(), parts.begin(), parts.end()), ...);
-    return result;
-}
-
 TEST(CalcPositionBit, TheWorkedExampleInBothColumnOrders) {
     const std::vector<Variable_Row> rows =
-        joined(std::vector<Variable_Row>{{"Bool", "1"},
-                                         {"Bool", "1"},
-                                         {"Int16", "2"},
-                                         {"Bool", "1", false},
-                                         {"Bool", "1"},
-                                         {"String", "10"}},
-               bools(8), std::vector<Variable_Row>{{"Bool", "1"}, {"Float32", "4"}});
+        concatenated(std::vector<Variable_Row>{{"Bool", "1"},
+                                               {"Bool", "1"},
+                                               {"Int16", "2"},
+                                               {"Bool", "1", false},
+                                               {"Bool", "1"},
+                                               {"String", "10"}},
+                     bools(8), std::vector<Variable_Row>{{"Bool", "1"}, {"Float32", "4"}});
     const std::vector<std::string> expected{"0/0",  "0/1",  "1/0",  "0/0",  "3/0",  "4/0",  "14/0", "14/1",
                                             "14/2", "14/3", "14/4", "14/5", "14/6", "14/7", "15/0", "16/0"};
     for (const bool SlaveMaster : Both_Orders) {
@@ -70,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         LayoutCase{"an empty table", {}, {}, 0},
         LayoutCase{"eight bools fill one byte and the next type takes the next",
-                   joined(bools(8), std::vector<Variable_Row>{{"Int8", "1"}}),
+                   concatenated(bools(8), std::vector<Variable_Row>{{"Int8", "1"}}),
                    {"0/0", "0/1", "0/2", "0/3", "0/4", "0/5", "0/6", "0/7", "1/0"},
                    2},
         LayoutCase{"a ninth bool starts the next byte",
