@@ -96,6 +96,13 @@ TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(cfg::Application& app, QWidget*
     Set_Lang();
 }
 
+// The grid shows table_, a member that is gone before QWidget deletes the children: the grid and
+// its model go first.
+TFNMEA_0183_Set_Access2::~TFNMEA_0183_Set_Access2() {
+    delete ASG;
+    delete model_;
+}
+
 void TFNMEA_0183_Set_Access2::Set_Lang() {
     const cfg::Lang_Strings& texts = app_.Lang_Strings;
     setWindowTitle(text_of(texts, 1000));
