@@ -8,6 +8,7 @@
 #include "core/ethercat/VariableColumns.h"
 #include "core/ethercat/VariableRowOperations.h"
 #include "core/ethercat/VariableTable.h"
+#include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/GridView.h"
 #include "ui/widgets/MessageService.h"
@@ -16,7 +17,6 @@
 #include "ui/widgets/Texts.h"
 #include "ui/widgets/TitlePanel.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -98,18 +98,10 @@ TFEtherCATSlave::TFEtherCATSlave(cfg::Application& app, QWidget* parent)
     connect(Btn_OK, &QPushButton::clicked, this, &TFEtherCATSlave::Btn_OKClick);
     connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 8);
-    layout->addWidget(title_);
-    layout->addWidget(tabs_, 1);
-    auto* buttons = new QHBoxLayout; // P_Button
-    buttons->setContentsMargins(8, 0, 8, 0);
-    for (QPushButton* button : {Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow})
-        buttons->addWidget(button);
-    buttons->addStretch();
-    buttons->addWidget(Btn_OK);
-    buttons->addWidget(Btn_Cancel);
-    layout->addLayout(buttons);
+    auto* body = new QVBoxLayout;
+    body->addWidget(tabs_);
+    lay_out_dialog(this, title_, body, {Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow},
+                   {Btn_OK, Btn_Cancel});
     Set_Lang();
 }
 

@@ -1,18 +1,15 @@
-#include "core/app/Application.h"
-#include "core/app/ConfigurationFolders.h"
 #include "support/TempDir.h"
 #include "ui/ethercat/SaveESIFile.h"
 #include "ui/ethercat/TFEtherCATSlave.h"
+#include "ui/support/ScreenTest.h"
 #include "ui/widgets/FileDialogService.h"
 #include "ui/widgets/GridView.h"
 #include "ui/widgets/MessageService.h"
 #include "ui/widgets/TableGridModel.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
@@ -24,7 +21,6 @@
 
 namespace fs = std::filesystem;
 using cfg::test::read_bytes;
-using cfg::test::TempDir;
 using cfg::test::write_bytes;
 
 namespace {
@@ -53,8 +49,8 @@ QString qt_path(const fs::path& path) {
 class EtherCATScreenTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TempDir> dir_;
-    std::unique_ptr<cfg::Application> app_;
+    std::unique_ptr<ui::test::ScreenTestProgram> program_;
+    cfg::Application* app_ = nullptr;
     std::unique_ptr<ui::TFEtherCATSlave> dialog_;
     ui::GridView* view_ = nullptr;
     ui::TableGridModel* model_ = nullptr;
@@ -83,17 +79,8 @@ class EtherCATScreenTest : public QObject {
         return cell(table_row, column).flags() & Qt::ItemIsEditable;
     }
 
-    // Picks a type through the drop-down editor of the Type cell, as the user does.
     void choose(int table_row, const QString& type) {
-        view_->setCurrentIndex(cell(table_row, Type));
-        view_->edit(cell(table_row, Type));
-        auto* combo = view_->findChild<QComboBox*>();
-        QVERIFY(combo);
-        const int at = combo->findText(type);
-        QVERIFY2(at >= 0, qPrintable(type));
-        combo->setCurrentIndex(at);
-        emit combo->activated(at);
-        QTRY_VERIFY(!view_->findChild<QComboBox*>());
+        ui::test::choose_list_item(view_, cell(table_row, Type), type);
     }
 
     void type(int table_row, int column, const QString& text) {
@@ -129,19 +116,13 @@ class EtherCATScreenTest : public QObject {
 
 private slots:
     void init() {
-        ui::MessageService::startTestMode();
-        ui::FileDialogService::startTestMode();
-        dir_ = std::make_unique<TempDir>();
-        app_ = std::make_unique<cfg::Application>(cfg::Start_Application(dir_->path()));
-        QVERIFY(!cfg::Create_New_Project(*app_, "Ship"));
+        program_ = std::make_unique<ui::test::ScreenTestProgram>();
+        app_ = &program_->app;
     }
 
     void cleanup() {
         dialog_.reset();
-        app_.reset();
-        dir_.reset();
-        ui::MessageService::reset();
-        ui::FileDialogService::reset();
+        program_.reset();
     }
 
     void opensOnTheSlaveToMasterTableWithItsColumns() {
