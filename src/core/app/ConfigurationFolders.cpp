@@ -12,6 +12,7 @@ bool is_hidden(const std::string& name) {
     return name.starts_with('.');
 }
 
+// An empty name, or one that is no plain folder name, leaves no configuration active.
 void make_active(Application& app, const std::string& name) {
     app.Name_Project = name;
     if (Is_Plain_Folder_Name(name))
@@ -78,12 +79,6 @@ void Open_Conf_State::ListBox1Click(int index) {
 }
 
 void Open_Project(Application& app, const std::string& Name_Conf) {
-    if (Name_Conf.empty()) {
-        app.Name_Project.clear();
-        app.Path_Project.clear();
-        Set_Files(app);
-        return;
-    }
     make_active(app, Name_Conf);
 }
 

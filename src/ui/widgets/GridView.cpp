@@ -32,7 +32,6 @@ void GridView::setGridModel(TableGridModel* model) {
     grid_model_ = model;
     setModel(model);
     showTableColumns();
-    connect(model, &QAbstractItemModel::modelReset, this, &GridView::showTableColumns);
 }
 
 void GridView::showTableColumns() {

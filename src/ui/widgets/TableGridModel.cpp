@@ -9,9 +9,14 @@ void TableGridModel::setHeaderHints(const QStringList& hints_by_column) {
     emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
+// The table never changes its size, so a change of content is a change of data, and the view
+// keeps its current cell.
 void TableGridModel::tableChanged() {
-    beginResetModel();
-    endResetModel();
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+void TableGridModel::rowChanged(int table_row) {
+    emit dataChanged(index(table_row - 1, 0), index(table_row - 1, columnCount() - 1));
 }
 
 int TableGridModel::rowCount(const QModelIndex& parent) const {

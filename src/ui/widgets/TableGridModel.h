@@ -29,8 +29,10 @@ public:
 
     const cfg::Table& table() const { return table_; }
 
-    // After the screen changed the table behind the model's back (load, row operations).
+    // After the screen changed the table behind the model's back (load, row operations, a rule
+    // that fills other cells of a row).
     void tableChanged();
+    void rowChanged(int table_row);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -1,5 +1,5 @@
-#include "core/common/Text.h"
 #include "core/lang/LangFile.h"
+#include "core/common/Text.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +19,9 @@ struct LangFileCase {
     std::map<int, std::string> changed; // every other index keeps its built-in text
 };
 
-void PrintTo(const LangFileCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const LangFileCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 // Compares the whole catalogue, so a line that lands on a wrong index shows up as well.
 void expect_builtin_except(const cfg::Lang_Strings& texts, const std::map<int, std::string>& changed) {
@@ -49,10 +51,12 @@ INSTANTIATE_TEST_SUITE_P(
         LangFileCase{"SingleDigitWithoutBlankIsNoIndex", "STR5=x\r\nSTR=x\r\n", {}},
         LangFileCase{"BlanksAroundTheIndex", "STR 15  =a\r\n", {{15, "a"}}},
         LangFileCase{"LineTrimmedBeforeTheRules", " \t STR15 =  a b \t\r\n", {{15, "a b"}}},
-        LangFileCase{"ProtectedBlanksKeepLeadingAndTrailingBlanks", "STR15 =\xC2\xB6  Nuova  \xC2\xB6\r\n",
+        LangFileCase{"ProtectedBlanksKeepLeadingAndTrailingBlanks",
+                     "STR15 =\xC2\xB6  Nuova  \xC2\xB6\r\n",
                      {{15, "  Nuova  "}}},
         LangFileCase{"ProtectedBlankEndsTheText", "STR15 =abc\xC2\xB6 def\r\n", {{15, "abc"}}},
-        LangFileCase{"ProtectedBlankAloneEmptiesTheEntry", "STR15 =\xC2\xB6\r\nSTR16 =\xC2\xB6\xC2\xB6x\r\n",
+        LangFileCase{"ProtectedBlankAloneEmptiesTheEntry",
+                     "STR15 =\xC2\xB6\r\nSTR16 =\xC2\xB6\xC2\xB6x\r\n",
                      {{15, ""}, {16, ""}}},
         LangFileCase{"CommentIsCutAndNeverShown", "STR15 =Nuova /#/ il pulsante\r\n", {{15, "Nuova"}}},
         LangFileCase{"CommentBeforeProtectedBlanks", "STR15 =\xC2\xB6 a \xC2\xB6 /#/ b\r\n", {{15, " a "}}},
@@ -60,13 +64,14 @@ INSTANTIATE_TEST_SUITE_P(
         LangFileCase{"EmptyTextLeavesTheEntry", "STR15 =\r\nSTR16 =   \r\n", {}},
         LangFileCase{"TextMayHoldEquals", "STR15 =a = b\r\n", {{15, "a = b"}}},
         LangFileCase{"LaterLineWins", "STR15 =first\r\nSTR15 =second\r\n", {{15, "second"}}},
-        LangFileCase{"LastIndexAcceptedFirstBeyondIgnored", "STR1599 =last\r\nSTR1600 =beyond\r\n",
-                     {{1599, "last"}}},
+        LangFileCase{
+            "LastIndexAcceptedFirstBeyondIgnored", "STR1599 =last\r\nSTR1600 =beyond\r\n", {{1599, "last"}}},
         LangFileCase{"NotATextLine",
                      "[Italiano]\r\nstr15 =a\r\nXSTR15 =a\r\nSTRa =a\r\nSTR-1 =a\r\nSTR15 a\r\nSTR1.5 =a\r\n"
                      "STR99999999999 =a\r\nSTR0x1 =a\r\n",
                      {}},
-        LangFileCase{"AnyLineEnd", "STR1 =a\r\nSTR2 =b\rSTR3 =c\nSTR4 =d", {{1, "a"}, {2, "b"}, {3, "c"}, {4, "d"}}}),
+        LangFileCase{
+            "AnyLineEnd", "STR1 =a\r\nSTR2 =b\rSTR3 =c\nSTR4 =d", {{1, "a"}, {2, "b"}, {3, "c"}, {4, "d"}}}),
     [](const testing::TestParamInfo<LangFileCase>& info) { return std::string(info.param.name); });
 
 std::string utf16_bytes(std::string_view utf8, bool big_endian) {
@@ -80,8 +85,11 @@ std::string utf16_bytes(std::string_view utf8, bool big_endian) {
 }
 
 // "¶ café €" in every encoding a language file may come in; 0xB6 is "¶" in the 8-bit code page too.
-const std::string sample = "STR15 =\xC2\xB6 caf\xC3\xA9 \xE2\x82\xAC\xC2\xB6\r\nSTR16 =Gr\xC3\xB6\xC3\x9F" "e\r\n";
-const std::map<int, std::string> sample_texts = {{15, " caf\xC3\xA9 \xE2\x82\xAC"}, {16, "Gr\xC3\xB6\xC3\x9F" "e"}};
+const std::string sample = "STR15 =\xC2\xB6 caf\xC3\xA9 \xE2\x82\xAC\xC2\xB6\r\nSTR16 =Gr\xC3\xB6\xC3\x9F"
+                           "e\r\n";
+const std::map<int, std::string> sample_texts = {{15, " caf\xC3\xA9 \xE2\x82\xAC"},
+                                                 {16, "Gr\xC3\xB6\xC3\x9F"
+                                                      "e"}};
 
 INSTANTIATE_TEST_SUITE_P(
     Encodings, LangFileContent,
@@ -89,7 +97,9 @@ INSTANTIATE_TEST_SUITE_P(
                     LangFileCase{"Utf16LittleEndian", utf16_bytes(sample, false), sample_texts},
                     LangFileCase{"Utf16BigEndian", utf16_bytes(sample, true), sample_texts},
                     LangFileCase{"Utf8WithoutMark", sample, sample_texts},
-                    LangFileCase{"Windows1252", "STR15 =\xB6 caf\xE9 \x80\xB6\r\nSTR16 =Gr\xF6\xDF" "e\r\n",
+                    LangFileCase{"Windows1252",
+                                 "STR15 =\xB6 caf\xE9 \x80\xB6\r\nSTR16 =Gr\xF6\xDF"
+                                 "e\r\n",
                                  sample_texts}),
     [](const testing::TestParamInfo<LangFileCase>& info) { return std::string(info.param.name); });
 

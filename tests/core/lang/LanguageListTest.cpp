@@ -1,8 +1,8 @@
 #include "core/lang/LanguageList.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
 #include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 namespace {
 

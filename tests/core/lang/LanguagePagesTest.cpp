@@ -31,13 +31,16 @@ struct PageCase {
     const char* first_name; // the name in slot 1, when a slot shows
 };
 
-void PrintTo(const PageCase& c, std::ostream* out) { *out << c.count << " languages, page " << c.page; }
+void PrintTo(const PageCase& c, std::ostream* out) {
+    *out << c.count << " languages, page " << c.page;
+}
 
 class LanguagePages : public testing::TestWithParam<PageCase> {};
 
 TEST_P(LanguagePages, ShowSixLanguagesToAPage) {
     const PageCase& c = GetParam();
-    const cfg::Language_Page shown = cfg::Update_Lang_Page(language_files(c.count), c.page, cfg::default_texts());
+    const cfg::Language_Page shown =
+        cfg::Update_Lang_Page(language_files(c.count), c.page, cfg::default_texts());
     EXPECT_EQ(shown.names.size(), c.slots_shown);
     EXPECT_EQ(shown.show_previous, c.previous);
     EXPECT_EQ(shown.show_next, c.next);
@@ -72,9 +75,11 @@ TEST(LanguagePages, NextAndPreviousStayWithinThePages) {
         bool forward;
         int expected;
     };
-    for (const Turn& turn : {Turn{1, 7, true, 2}, Turn{2, 7, true, 2}, Turn{2, 7, false, 1}, Turn{1, 7, false, 1},
-                             Turn{1, 0, true, 1}, Turn{1, 6, true, 1}, Turn{2, 13, true, 3}}) {
-        EXPECT_EQ(cfg::Turn_Lang_Page(turn.page, static_cast<std::size_t>(turn.count), turn.forward), turn.expected)
+    for (const Turn& turn :
+         {Turn{1, 7, true, 2}, Turn{2, 7, true, 2}, Turn{2, 7, false, 1}, Turn{1, 7, false, 1},
+          Turn{1, 0, true, 1}, Turn{1, 6, true, 1}, Turn{2, 13, true, 3}}) {
+        EXPECT_EQ(cfg::Turn_Lang_Page(turn.page, static_cast<std::size_t>(turn.count), turn.forward),
+                  turn.expected)
             << "page " << turn.page << " of " << turn.count << (turn.forward ? " next" : " previous");
     }
 }

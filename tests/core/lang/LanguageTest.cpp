@@ -48,12 +48,14 @@ TEST(Language, SwitchingToAPartialLanguageShowsEnglishForItsMissingLines) {
 
 struct FallbackCase {
     const char* name;
-    const char* language;           // Language_Name before the load
-    bool english_file;              // whether English.lng exists
+    const char* language; // Language_Name before the load
+    bool english_file;    // whether English.lng exists
     const char* expected_text_15;
 };
 
-void PrintTo(const FallbackCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const FallbackCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class LanguageFallback : public testing::TestWithParam<FallbackCase> {};
 

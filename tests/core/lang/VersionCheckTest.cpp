@@ -37,10 +37,13 @@ TEST(ConvVersion, ReadsTheDigitsAroundTheDot) {
         const char* text;
         int expected;
     };
-    for (const Case& c : {Case{"1.000", 1000}, Case{"VER. 1.002", 1002}, Case{"VER.   2.345  ", 2345},
-                          Case{"1.0005", 1000}, Case{"VER. 1.00", -1}, Case{"VER. a.000", -1}, Case{"", -1},
-                          Case{"VER. 1.0x0", -1}, Case{"VER. -.001", -1}, Case{"VER. 1.0 0", -1},
-                          Case{"VER. 9,999", 9999}, Case{"VER. 1\xC3\xA9" "000", 1000}}) {
+    for (const Case& c :
+         {Case{"1.000", 1000}, Case{"VER. 1.002", 1002}, Case{"VER.   2.345  ", 2345}, Case{"1.0005", 1000},
+          Case{"VER. 1.00", -1}, Case{"VER. a.000", -1}, Case{"", -1}, Case{"VER. 1.0x0", -1},
+          Case{"VER. -.001", -1}, Case{"VER. 1.0 0", -1}, Case{"VER. 9,999", 9999},
+          Case{"VER. 1\xC3\xA9"
+               "000",
+               1000}}) {
         EXPECT_EQ(cfg::Conv_Version(c.text), c.expected) << '"' << c.text << '"';
     }
 }
@@ -51,7 +54,9 @@ struct ReplyCase {
     bool newer;
 };
 
-void PrintTo(const ReplyCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ReplyCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class CheckVersion : public testing::TestWithParam<ReplyCase> {};
 
@@ -62,12 +67,14 @@ TEST_P(CheckVersion, ComparesTheServersVersionWithThisProgram) {
 
 INSTANTIATE_TEST_SUITE_P(
     Replies, CheckVersion,
-    testing::Values(ReplyCase{"SameVersion", "VER. 1.000", false}, ReplyCase{"NewerVersion", "VER. 1.001", true},
+    testing::Values(ReplyCase{"SameVersion", "VER. 1.000", false},
+                    ReplyCase{"NewerVersion", "VER. 1.001", true},
                     ReplyCase{"OlderVersion", "VER. 0.999", false},
                     ReplyCase{"NoVersionInLowerCase", "ver. 0.000", false},
                     ReplyCase{"NewerInLowerCaseWithLineEnd", "ver. 2.000\r\n", true},
                     ReplyCase{"EmptyReply", "", false}, ReplyCase{"BlankReply", " \r\n", false},
-                    ReplyCase{"FailedRequest", std::nullopt, false}, ReplyCase{"TooShort", "VER. 1.01", false},
+                    ReplyCase{"FailedRequest", std::nullopt, false},
+                    ReplyCase{"TooShort", "VER. 1.01", false},
                     ReplyCase{"NotAVersion", "<html><body>Not Found</body></html>", false}),
     [](const testing::TestParamInfo<ReplyCase>& info) { return std::string(info.param.name); });
 
@@ -90,7 +97,8 @@ TEST(MakerSite, AddressesNameTheDeviceOnAReservedHost) {
     EXPECT_TRUE(std::string_view(cfg::Update_Server_Host).ends_with(".example"));
     EXPECT_EQ(cfg::Download_Page_Address("www.maker.example"),
               "http://www.maker.example/Home/download/download.asp#SW52C40");
-    EXPECT_EQ(cfg::Home_Page_Address("www.maker.example"), "http://www.maker.example/HOME/default.asp?frompg=SW52C40");
+    EXPECT_EQ(cfg::Home_Page_Address("www.maker.example"),
+              "http://www.maker.example/HOME/default.asp?frompg=SW52C40");
 }
 
 } // namespace

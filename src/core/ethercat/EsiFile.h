@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/ethercat/EsiSources.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace cfg::ethercat {
+
+// n in decimal with leading zeros to at least three digits: "007", "042", "1000".
+std::string Pdo_Number_Text(int n);
+
+// The hex digits of sync manager 2's start address: after the inputs' three buffers from 0x1000,
+// rounded up to a multiple of 4, at least four digits ("1018" for 7 bytes of inputs).
+std::string sync_manager2_address(std::int64_t inputs_size);
+
+// Every line of the ESI file, without line ends.
+std::vector<std::string> ESI_File_Lines(const ESI_Sources& sources);
+
+// Writes the lines in UTF-8, each ending with CR LF, through the safe writer.
+void Write_ESI_File(const ESI_Sources& sources, const std::filesystem::path& file);
+
+// Reads both sources completely, then writes the ESI file in one step: a failure while reading
+// writes nothing.
+void Create_ESI_File(const std::filesystem::path& file_pargen,
+                     const std::filesystem::path& file_ethercat_slave, const std::filesystem::path& file);
+
+} // namespace cfg::ethercat

@@ -1,0 +1,74 @@
+#include "core/ethercat/EsiSources.h"
+
+#include "core/common/ConfigError.h"
+#include "core/common/TextToInt.h"
+#include "core/common/Xml.h"
+#include "core/ethercat/IdentityNumber.h"
+#include "core/ethercat/ProcessImagePacker.h"
+
+#include <pugixml.hpp>
+
+namespace cfg::ethercat {
+namespace {
+
+void load_identity(const std::filesystem::path& file, ESI_Sources& sources) {
+    pugi::xml_document doc;
+    if (!xml::load_file(doc, file))
+        return;
+    const pugi::xml_node root = xml::first_top_level_node(doc);
+    sources.ESI_Revision_Number = read_identity_u32(
+        xml::child_text(root, "EtherCAT_Slave_Revision_Number", ""), sources.ESI_Revision_Number);
+    sources.ESI_Device_Name = xml::child_text(root, "EtherCAT_Slave_Name", sources.ESI_Device_Name);
+    sources.ESI_Node_Address = static_cast<std::uint16_t>(
+        Text_To_Int(xml::child_text(root, "EtherCAT_Slave_Node_Address", ""), 1) & 0xFFFF);
+}
+
+pugi::xml_node required_child(const pugi::xml_node& parent, const char* name,
+                              const std::filesystem::path& file) {
+    const pugi::xml_node child = parent.child(name);
+    if (!child)
+        throw ConfigError("The file \"" + file.string() + "\" has no element " + name + ".");
+    return child;
+}
+
+// The enabled rows, in document order; the packer gets the bytes they take in the image.
+std::vector<TEtherCAT_Rule> load_entries(const pugi::xml_node& rows, ProcessImagePacker& packer) {
+    std::vector<TEtherCAT_Rule> entries;
+    for (const pugi::xml_node& row : rows.children("row")) {
+        if (xml::attribute_text(row, "Enable", "") != "Y")
+            continue;
+        const std::int32_t length = Text_To_Int(xml::attribute_text(row, "Length", ""), 0);
+        ESI_Type type = ESI_Data_Type(xml::attribute_text(row, "Type", ""), length);
+        if (type.DataType == "BIT")
+            packer.add_bit();
+        else
+            packer.add_bytes(length);
+        entries.push_back({std::move(type.DataType), type.bits, xml::attribute_text(row, "Name", "")});
+    }
+    return entries;
+}
+
+void load_variables(const std::filesystem::path& file, ESI_Sources& sources) {
+    pugi::xml_document doc;
+    if (!xml::load_file(doc, file))
+        return;
+    const pugi::xml_node variables =
+        required_child(xml::first_top_level_node(doc), "EtherCAT_Slave_Variables", file);
+    ProcessImagePacker inputs;
+    sources.ESI_Inputs = load_entries(required_child(variables, "EtherCAT_Slave_To_Master", file), inputs);
+    sources.ESI_Inputs_Size = inputs.size();
+    ProcessImagePacker outputs; // the outputs' size places nothing
+    sources.ESI_Outputs = load_entries(required_child(variables, "EtherCAT_Master_To_Slave", file), outputs);
+}
+
+} // namespace
+
+ESI_Sources Load_ESI_Sources(const std::filesystem::path& file_pargen,
+                             const std::filesystem::path& file_ethercat_slave) {
+    ESI_Sources sources;
+    load_identity(file_pargen, sources);
+    load_variables(file_ethercat_slave, sources);
+    return sources;
+}
+
+} // namespace cfg::ethercat

@@ -1,0 +1,91 @@
+#include "core/ethercat/EtherCATSlaveFile.h"
+
+#include "core/common/Xml.h"
+#include "core/ethercat/PositionBit.h"
+#include "core/ethercat/VarType.h"
+#include "core/ethercat/VariableColumns.h"
+#include "core/ethercat/VariableTable.h"
+
+#include <pugixml.hpp>
+
+#include <vector>
+
+namespace cfg::ethercat {
+namespace {
+
+constexpr const char* File_Version = "1.000";
+
+struct Attribute_Column {
+    const char* attribute;
+    int column;
+};
+
+// The attributes after Enable and Type, in file order, with the cells they come from.
+std::vector<Attribute_Column> value_attributes(bool SlaveMaster) {
+    const Variable_Columns columns = variable_columns(SlaveMaster);
+    std::vector<Attribute_Column> attributes{{"Length", VariableColumn::Length},
+                                             {"Name", VariableColumn::Name}};
+    if (columns.init_value >= 0)
+        attributes.push_back({"InitValue", columns.init_value});
+    attributes.push_back({"Position", columns.position});
+    attributes.push_back({"BitStart", columns.bit_start});
+    attributes.push_back({"Mnemonic", columns.mnemonic});
+    return attributes;
+}
+
+void load_rows(const pugi::xml_node& rows, Table& table, bool SlaveMaster) {
+    const std::vector<Attribute_Column> attributes = value_attributes(SlaveMaster);
+    int row = 1;
+    for (const pugi::xml_node& element : rows.children("row")) {
+        if (row >= table.row_count())
+            break;
+        table.set_check_box(row, VariableColumn::Enable, xml::attribute_text(element, "Enable", "") != "N");
+        const std::string type = xml::attribute_text(element, "Type", "");
+        table.set_text(row, VariableColumn::Type, type);
+        // The type's length first, so a stored Length wins and a missing one empties the cell.
+        VarSetLength(table, type, row);
+        for (const Attribute_Column& attribute : attributes)
+            table.set_text(row, attribute.column, xml::attribute_text(element, attribute.attribute, ""));
+        ++row;
+    }
+}
+
+void save_rows(pugi::xml_node rows, const Table& table, bool SlaveMaster) {
+    const std::vector<Attribute_Column> attributes = value_attributes(SlaveMaster);
+    const int used = used_row_count(table);
+    for (int row = 1; row <= used; ++row) {
+        pugi::xml_node element = rows.append_child("row");
+        element.append_attribute("Enable").set_value(table.is_checked(row, VariableColumn::Enable) ? "Y"
+                                                                                                   : "N");
+        element.append_attribute("Type").set_value(table.text(row, VariableColumn::Type).c_str());
+        for (const Attribute_Column& attribute : attributes)
+            element.append_attribute(attribute.attribute)
+                .set_value(table.text(row, attribute.column).c_str());
+    }
+}
+
+} // namespace
+
+EtherCAT_Tables Load_EtherCAT_Slave(const std::filesystem::path& file) {
+    EtherCAT_Tables tables{make_variable_table(true), make_variable_table(false)};
+    pugi::xml_document doc;
+    if (xml::load_file(doc, file)) {
+        const pugi::xml_node variables = xml::first_top_level_node(doc).child("EtherCAT_Slave_Variables");
+        load_rows(variables.child("EtherCAT_Slave_To_Master"), tables.slave_to_master, true);
+        load_rows(variables.child("EtherCAT_Master_To_Slave"), tables.master_to_slave, false);
+    }
+    Calc_Position_Bit(tables.slave_to_master, true);
+    Calc_Position_Bit(tables.master_to_slave, false);
+    return tables;
+}
+
+void Save_EtherCAT_Slave(const Table& slave_to_master, const std::filesystem::path& file) {
+    pugi::xml_document doc;
+    pugi::xml_node root = xml::start_document(doc, "EtherCAT_Slave", File_Version);
+    pugi::xml_node variables = root.append_child("EtherCAT_Slave_Variables");
+    save_rows(variables.append_child("EtherCAT_Slave_To_Master"), slave_to_master, true);
+    variables.append_child("EtherCAT_Master_To_Slave");
+    xml::save_file(doc, file);
+}
+
+} // namespace cfg::ethercat

@@ -1,0 +1,34 @@
+#include "core/ethercat/VarType.h"
+
+#include "core/ethercat/VariableColumns.h"
+
+#include <string>
+
+namespace cfg::ethercat {
+
+int fixed_type_size(std::string_view type) {
+    if (type == "Bool" || type == "Int8" || type == "UInt8")
+        return 1;
+    if (type == "Int16" || type == "UInt16")
+        return 2;
+    if (type == "Int32" || type == "UInt32" || type == "Float32")
+        return 4;
+    return 0;
+}
+
+bool is_string_type(std::string_view type) {
+    return type == "String" || type == "ByteString";
+}
+
+bool Length_Is_Editable(std::string_view type) {
+    return fixed_type_size(type) == 0;
+}
+
+void VarSetLength(Table& table, std::string_view type, int row) {
+    if (const int size = fixed_type_size(type); size > 0)
+        table.set_text(row, VariableColumn::Length, std::to_string(size));
+    else if (is_string_type(type))
+        table.set_text(row, VariableColumn::Length, "10");
+}
+
+} // namespace cfg::ethercat

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "core/common/Table.h"
+#include "core/lang/LangStrings.h"
+
+#include <string>
+
+namespace cfg::ethercat {
+
+// The answer of the check: row 0 when every row passes, otherwise the first failing row with the
+// text index of its rule and the composed message "Error row " + row + rule text.
+struct Variable_Check_Result {
+    int row = 0;
+    int text_index = 0;
+    std::string message;
+
+    bool ok() const { return row == 0; }
+};
+
+constexpr int Text_Error_Row = 1551;
+constexpr int Text_String_Length = 1552;
+
+// The screen's check before saving. The image keeps a string's length in one byte, so an enabled
+// used "String" or "ByteString" row needs a Length of plain decimal digits from 0 to 255; every
+// other content is taken as it is.
+Variable_Check_Result Controllo_dati(const Table& table, const Lang_Strings& texts);
+
+} // namespace cfg::ethercat

@@ -1,0 +1,91 @@
+#include "core/nmea/ListenerFile.h"
+
+#include "core/common/Xml.h"
+#include "core/nmea/ListenerDocument.h"
+#include "core/nmea/PostOperations.h"
+#include "core/nmea/SentenceCatalogue.h"
+#include "core/nmea/SerialChannels.h"
+
+#include <algorithm>
+
+namespace cfg::nmea {
+namespace {
+
+std::string if_listed(std::string_view value, const std::vector<std::string>& list) {
+    if (std::find(list.begin(), list.end(), value) != list.end())
+        return std::string(value);
+    return {};
+}
+
+const char* flag_text(bool on) {
+    return on ? "Y" : "N";
+}
+
+void load_row(Listener_Table& table, int row, const pugi::xml_node& element) {
+    using C = Listener_Column;
+    const std::string enable = xml::attribute_text(element, "Enable", "Y");
+    table.set_checked(row, C::Enable, enable != "N");
+    // Whatever port the file names, this model only ever listens on RS232.
+    table.set_text(row, C::Serial_Channel, std::string(Serial_RS232));
+    const std::string sentence = Get_Sentence(xml::attribute_text(element, "Sentence", ""));
+    table.set_text(row, C::Sentence, sentence);
+    table.set_text(row, C::Index, xml::attribute_text(element, "Index", ""));
+    table.set_text(row, C::DataField, Get_DataField(xml::attribute_text(element, "DataField", ""), sentence));
+    // A missing post operation reads as "None"; one that is present but unknown stays empty.
+    table.set_text(row, C::PortOperation,
+                   Get_PostOperatin(xml::attribute_text(element, "PortOperation", "None")));
+    table.set_checked(row, C::SwapAll, xml::attribute_text(element, "SwapAll", "N") == "Y");
+    table.set_checked(row, C::Swap16, xml::attribute_text(element, "Swap16", "N") == "Y");
+    table.set_text(row, C::Position, xml::attribute_text(element, "Position", ""));
+    table.set_text(row, C::Mnemonic, xml::attribute_text(element, "Mnemonic", ""));
+}
+
+} // namespace
+
+std::string Get_Serial_Channel(std::string_view value, const std::vector<std::string>& SerialChannel_SL) {
+    return if_listed(value, SerialChannel_SL);
+}
+
+std::string Get_Sentence(std::string_view value) {
+    return if_listed(value, Offered_Sentence_Codes());
+}
+
+std::string Get_DataField(std::string_view value, std::string_view Sentence) {
+    return if_listed(value, Field_Descriptions(GetIndexSentence(Sentence)));
+}
+
+std::string Get_PostOperatin(std::string_view value) {
+    return if_listed(value, PostOpe_SL());
+}
+
+void Load_Listener_Table(Listener_Table& table, const std::filesystem::path& file) {
+    table.Reset();
+    For_Each_Listener_Row(file, Listener_Row_Count,
+                          [&](int row, const pugi::xml_node& element) { load_row(table, row, element); });
+}
+
+void Save_Listener_Table(const Listener_Table& table, const std::filesystem::path& file) {
+    using C = Listener_Column;
+    pugi::xml_document doc;
+    pugi::xml_node listener = Start_Listener_Document(doc, "1.000");
+    for (int row = 1; row <= Listener_Row_Count && table.is_used(row); ++row) {
+        pugi::xml_node element = listener.append_child("row");
+        element.append_attribute("Enable") = flag_text(table.is_checked(row, C::Enable));
+        element.append_attribute("Serial_Channel") = std::string(Serial_RS232).c_str();
+        element.append_attribute("Sentence") = table.text(row, C::Sentence).c_str();
+        element.append_attribute("Index") = table.text(row, C::Index).c_str();
+        element.append_attribute("DataField") = table.text(row, C::DataField).c_str();
+        element.append_attribute("PortOperation") = table.text(row, C::PortOperation).c_str();
+        element.append_attribute("SwapAll") = flag_text(table.is_checked(row, C::SwapAll));
+        element.append_attribute("Swap16") = flag_text(table.is_checked(row, C::Swap16));
+        element.append_attribute("Position") = table.text(row, C::Position).c_str();
+        element.append_attribute("Mnemonic") = table.text(row, C::Mnemonic).c_str();
+    }
+    xml::save_file(doc, file);
+}
+
+std::vector<int> Rows_Save_Would_Drop(const Listener_Table& table) {
+    return Used_Rows_After_First_Unused(Listener_Row_Count, [&](int row) { return table.is_used(row); });
+}
+
+} // namespace cfg::nmea

@@ -1,0 +1,64 @@
+#include "core/nmea/ListenerPositions.h"
+
+#include "core/common/Text.h"
+#include "core/common/TextToInt.h"
+#include "core/nmea/SentenceCatalogue.h"
+#include "core/nmea/SerialChannels.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+namespace cfg::nmea {
+namespace {
+
+// The catalogue field a row's texts name, or null.
+const TFieldSentence* named_field(std::string_view Sentence, std::string_view DataField) {
+    const int n = GetIndexSentence(Sentence);
+    if (n < 1)
+        return nullptr;
+    return Find_Field(n, GetIndexDataField(n, upper_ascii(DataField)));
+}
+
+} // namespace
+
+int Get_Last_Position(const Listener_Table& table, int ARow) {
+    using C = Listener_Column;
+    for (int r = ARow - 1; r >= 1; --r) {
+        if (!table.is_checked(r, C::Enable))
+            continue;
+        const TFieldSentence* field = named_field(table.text(r, C::Sentence), table.text(r, C::DataField));
+        if (field) {
+            // A huge typed position must not overflow; the checks refuse it anyway.
+            const std::int64_t next =
+                std::int64_t{Text_To_Int(table.text(r, C::Position), 0)} + field->Dimension;
+            return static_cast<int>(std::min<std::int64_t>(next, std::numeric_limits<std::int32_t>::max()));
+        }
+    }
+    return 0;
+}
+
+void Set_Position(Listener_Table& table, int ARow, std::string_view Sentence, std::string_view DataField) {
+    int position = Get_Last_Position(table, ARow);
+    const TFieldSentence* field = named_field(Sentence, DataField);
+    if (field && (field->Dimension == 1 || field->Dimension == 3) &&
+        position < std::numeric_limits<int>::max())
+        ++position;
+    table.set_text(ARow, Listener_Column::Position, std::to_string(position));
+}
+
+void Choose_Sentence(Listener_Table& table, int row, const std::string& Sentence) {
+    table.set_text(row, Listener_Column::Sentence, Sentence);
+    table.set_text(row, Listener_Column::Serial_Channel, std::string(Serial_RS232));
+    const std::vector<std::string> fields = Field_Descriptions(GetIndexSentence(Sentence));
+    const std::string first_field = fields.empty() ? std::string() : fields.front();
+    table.set_text(row, Listener_Column::DataField, first_field);
+    Set_Position(table, row, Sentence, first_field);
+}
+
+void Choose_DataField(Listener_Table& table, int row, const std::string& DataField) {
+    table.set_text(row, Listener_Column::DataField, DataField);
+    Set_Position(table, row, table.text(row, Listener_Column::Sentence), DataField);
+}
+
+} // namespace cfg::nmea

@@ -1,0 +1,20 @@
+#include "core/nmea/PostOperations.h"
+
+namespace cfg::nmea {
+
+const std::vector<std::string>& PostOpe_SL() {
+    static const std::vector<std::string> list = {"None", ": 10",  ": 100",  ": 1000", ": 10000",
+                                                  "x 10", "x 100", "x 1000", "x 10000"};
+    return list;
+}
+
+int GetIndexPostOperation(std::string_view PostOpe) {
+    const std::vector<std::string>& list = PostOpe_SL();
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i] == PostOpe)
+            return static_cast<int>(i);
+    }
+    return 0;
+}
+
+} // namespace cfg::nmea

@@ -1,0 +1,280 @@
+#include "ui/app/TFMorvelFirmWare.h"
+
+#include "core/app/AppSettings.h"
+#include "core/app/Application.h"
+#include "core/app/ModelIdentity.h"
+#include "core/app/NameLabels.h"
+#include "core/lang/MakerSite.h"
+#include "core/lang/VersionCheck.h"
+#include "ui/app/TFNew_Project.h"
+#include "ui/app/TFOpenConf.h"
+#include "ui/lang/TFAbout.h"
+#include "ui/lang/TFSoftOptions.h"
+#include "ui/nmea/TFNMEA_0183_Set_Access2.h"
+#include "ui/platform/MakerHosts.h"
+#include "ui/platform/WebAddress.h"
+#include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/ErrorReport.h"
+#include "ui/widgets/Icons.h"
+#include "ui/widgets/MessageService.h"
+#include "ui/widgets/Texts.h"
+#include "ui/widgets/TitlePanel.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace ui {
+namespace {
+
+constexpr int client_width = 694;
+constexpr int step_button_width = 170;
+constexpr int step_button_height = 36;
+constexpr int create_bin_top = 332;
+
+QLabel* bold_label(QWidget* parent, int left, int top) {
+    auto* label = new QLabel(parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    label->move(left, top);
+    return label;
+}
+
+} // namespace
+
+TFMorvelFirmWare::TFMorvelFirmWare(cfg::Application& app, cfg::HttpClient& http) : app_(app), http_(http) {
+    setObjectName("TFMorvelFirmWare");
+    build_view();
+    screens_.push_back(this);
+
+    new_project_ = new TFNew_Project(app_, this);
+    open_conf_ = new TFOpenConf(app_, this);
+    soft_options_ = new TFSoftOptions(app_, http_, [this] { Change_Language(); }, this);
+    about_ = new TFAbout(this);
+    nmea_listener_ = new TFNMEA_0183_Set_Access2(app_, this);
+    screens_.insert(screens_.end(), {new_project_, open_conf_, soft_options_, nmea_listener_});
+
+    timer_update_.setInterval(cfg::First_Version_Check_Delay_Ms);
+    connect(&timer_update_, &QTimer::timeout, this, [this] { run_reported(this, [this] { Timer_UpdateTimer(); }); });
+    switch_timer();
+
+    Set_Lang();
+}
+
+TFMorvelFirmWare::~TFMorvelFirmWare() = default;
+
+std::vector<QWidget*> TFMorvelFirmWare::windows() const {
+    return {const_cast<TFMorvelFirmWare*>(this), new_project_, open_conf_, soft_options_, about_, nmea_listener_};
+}
+
+QPushButton* TFMorvelFirmWare::step_button(const char* name, int left, int top) {
+    auto* button = new QPushButton(this);
+    button->setObjectName(name);
+    button->setGeometry(left, top, step_button_width, step_button_height);
+    connect(button, &QPushButton::clicked, this, [this, button] { run_reported(this, [&] { Btn_Click(button); }); });
+    return button;
+}
+
+void TFMorvelFirmWare::build_view() {
+    setWindowTitle(qt_text(cfg::App_Title));
+    setWindowIcon(program_icon());
+    setFixedSize(client_width, create_bin_top + 152);
+    setAutoFillBackground(true);
+    setStyleSheet("ui--TFMorvelFirmWare { background: #f7f9fb; }");
+
+    auto* code = new QLabel(qt_text(cfg::SW_Code), this);
+    code->setObjectName("L_SW_Code");
+    style_code_label(code);
+    code->move(16, 8);
+    auto* desc = new QLabel(qt_text(cfg::SW_Description), this);
+    desc->setObjectName("L_SW_Desc");
+    style_description_label(desc);
+    desc->move(16, 42);
+
+    L_Begin = bold_label(this, 16, 84);
+    auto* shape2 = new QFrame(this);
+    shape2->setFrameShape(QFrame::Box);
+    shape2->setGeometry(80, 70, 348, 36);
+    L_Name_Conf = new QLabel(this);
+    L_Name_Conf->setObjectName("L_Name_Conf");
+    L_Name_Conf->move(87, 75);
+    L_Name_Conf_L2 = new QLabel(this);
+    L_Name_Conf_L2->setObjectName("L_Name_Conf_L2");
+    L_Name_Conf_L2->move(87, 88);
+    for (QLabel* label : {L_Name_Conf, L_Name_Conf_L2}) {
+        QFont font = label->font();
+        font.setPointSize(8);
+        label->setFont(font);
+        label->setFixedWidth(334);
+    }
+
+    LL_Update = new QLabel(this);
+    LL_Update->setObjectName("LL_Update");
+    LL_Update->setTextFormat(Qt::RichText);
+    LL_Update->move(208, 19);
+    LL_Update->hide();
+    connect(LL_Update, &QLabel::linkActivated, this, [](const QString& link) { open_web_address(link); });
+
+    const auto icon_button = [this](const char* name, const QIcon& icon, int left) {
+        QPushButton* button = step_button(name, left, 8);
+        button->setFixedSize(50, 50);
+        button->setIcon(icon);
+        button->setIconSize(QSize(40, 40));
+        button->setFlat(true);
+        return button;
+    };
+    Btn_Info = icon_button("Btn_Info", information_icon(), 516);
+    Btn_Opz = icon_button("Btn_Opz", options_icon(), 574);
+    Btn_Close = icon_button("Btn_Close", close_icon(), 632);
+
+    for (int n = 1; n <= 8; ++n) {
+        const int top = n <= 6 ? 128 + 44 * (n - 1) : (n == 7 ? 392 : 436);
+        QLabel* label = n <= 6 ? bold_label(this, 16, top) : new QLabel(this);
+        label->setObjectName(QString("L_Step_%1").arg(n));
+        label->move(16, top);
+        label->setVisible(n <= 6);
+        L_Step.push_back(label);
+    }
+
+    Btn_New = step_button("Btn_New", 80, 112);
+    Btn_Open = step_button("Btn_Open", 258, 112);
+    Btn_Prm_Gen = step_button("Btn_Prm_Gen", 80, 156);
+    Btn_NMEA0183_Access = step_button("Btn_NMEA0183_Access", 80, 200);
+    Btn_EtherCAT_Set_Access = step_button("Btn_EtherCAT_Set_Access", 80, 244);
+    Btn_EtherCAT_ESI_File = step_button("Btn_EtherCAT_ESI_File", 80, 288);
+    Btn_CreateBin = step_button("Btn_CreateBin", 80, create_bin_top);
+    // The sibling models' steps keep their texts and dispatch entries, hidden in this model.
+    Btn_PROFINET_XML = step_button("Btn_PROFINET_XML", 258, 156);
+    Btn_PROFINET_Map = step_button("Btn_PROFINET_Map", 258, 200);
+    Btn_MQTT_Set_Topic = step_button("Btn_MQTT_Set_Topic", 258, 244);
+    for (QPushButton* hidden : {Btn_PROFINET_XML, Btn_PROFINET_Map, Btn_MQTT_Set_Topic})
+        hidden->hide();
+
+    auto* shape1 = new QFrame(this);
+    shape1->setFrameShape(QFrame::HLine);
+    shape1->setGeometry(10, create_bin_top + 51, 674, 1);
+
+    auto* web = new ClickableLabel(QString::fromStdString(maker_web_host()), this);
+    web->setObjectName("L_Brimlow");
+    style_description_label(web);
+    web->setCursor(Qt::PointingHandCursor);
+    // The address ends at the window's margin when it is longer than the room right of x = 565.
+    web->adjustSize();
+    web->move(std::min(565, client_width - 10 - web->width()), L_Step[5]->y());
+    connect(web, &ClickableLabel::clicked, this,
+            [] { open_web_address(QString::fromStdString(cfg::Home_Page_Address(maker_web_host()))); });
+}
+
+void TFMorvelFirmWare::Set_Lang() {
+    const cfg::Lang_Strings& texts = app_.Lang_Strings;
+    L_Begin->setText(text_of(texts, 0));
+    for (int n = 1; n <= 8; ++n) {
+        L_Step[static_cast<std::size_t>(n - 1)]->setText(text_of(texts, n));
+        L_Step[static_cast<std::size_t>(n - 1)]->adjustSize();
+    }
+    L_Begin->adjustSize();
+    Btn_Info->setToolTip(text_of(texts, 12));
+    Btn_Opz->setToolTip(text_of(texts, 13));
+    Btn_Close->setToolTip(text_of(texts, 14));
+    const struct {
+        QPushButton* button;
+        int text;
+        int hint;
+    } steps[] = {{Btn_New, 15, 22},           {Btn_Open, 16, 23},
+                 {Btn_Prm_Gen, 20, 24},       {Btn_NMEA0183_Access, 21, 25},
+                 {Btn_EtherCAT_Set_Access, 34, 35}, {Btn_EtherCAT_ESI_File, 36, 37},
+                 {Btn_CreateBin, 17, 26},     {Btn_PROFINET_XML, 27, 28},
+                 {Btn_PROFINET_Map, 29, 30},  {Btn_MQTT_Set_Topic, 32, 33}};
+    for (const auto& step : steps) {
+        step.button->setText(text_of(texts, step.text));
+        step.button->setToolTip(text_of(texts, step.hint));
+    }
+    LL_Update->setText(QString("<a href=\"%1\">%2</a>")
+                           .arg(QString::fromStdString(cfg::Download_Page_Address(maker_web_host())).toHtmlEscaped(),
+                                text_of(texts, 19).toHtmlEscaped()));
+    LL_Update->adjustSize();
+    show_name_labels();
+}
+
+void TFMorvelFirmWare::show_name_labels() {
+    const cfg::Name_Labels labels = cfg::Configuration_Name_Labels(app_);
+    L_Name_Conf->setText(QString::fromStdString(labels.L_Name_Conf));
+    L_Name_Conf_L2->setText(QString::fromStdString(labels.L_Name_Conf_L2));
+}
+
+void TFMorvelFirmWare::Change_Language() {
+    for (Screen* screen : screens_)
+        screen->Set_Lang();
+}
+
+void TFMorvelFirmWare::Btn_Click(QObject* sender) {
+    if (sender == Btn_New)
+        return Create_New_Project();
+    if (sender == Btn_Open)
+        return Open_Project();
+    if (sender == Btn_Close) {
+        close();
+        return;
+    }
+    if (sender == Btn_Info) {
+        about_->exec();
+        return;
+    }
+    if (sender == Btn_Opz)
+        return Show_Options();
+    if (!app_.has_active_configuration()) {
+        MessageService::error(this, text_of(app_.Lang_Strings, cfg::Project_Not_Valid_Text));
+        return;
+    }
+    if (sender == Btn_NMEA0183_Access) {
+        nmea_listener_->exec();
+        return;
+    }
+    // The other steps' windows join here as they are built.
+}
+
+void TFMorvelFirmWare::Create_New_Project() {
+    if (new_project_->exec() == QDialog::Accepted)
+        show_name_labels();
+}
+
+void TFMorvelFirmWare::Open_Project() {
+    if (open_conf_->exec() == QDialog::Accepted) {
+        cfg::Open_Project(app_, open_conf_->Name_Conf());
+        show_name_labels();
+    }
+}
+
+void TFMorvelFirmWare::Show_Options() {
+    if (soft_options_->exec() != QDialog::Accepted)
+        return;
+    cfg::Save_Setting(app_);
+    switch_timer();
+}
+
+// The interval is left as it is: after the first check the timer keeps its two hours.
+void TFMorvelFirmWare::switch_timer() {
+    if (cfg::Timer_Update_Enabled(app_.App_Settings))
+        timer_update_.start();
+    else
+        timer_update_.stop();
+}
+
+void TFMorvelFirmWare::Timer_UpdateTimer() {
+    timer_update_.stop();
+    LL_Update->setVisible(cfg::Check_Version(http_, update_server_host()));
+    timer_update_.setInterval(cfg::Version_Check_Interval_Ms);
+    timer_update_.start();
+}
+
+void TFMorvelFirmWare::closeEvent(QCloseEvent* event) {
+    // A settings file that cannot be written is reported; the program closes all the same.
+    run_reported(this, [this] { cfg::Save_Setting(app_); });
+    event->accept();
+}
+
+} // namespace ui

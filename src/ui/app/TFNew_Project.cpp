@@ -1,0 +1,81 @@
+#include "ui/app/TFNew_Project.h"
+
+#include "core/app/Application.h"
+#include "core/app/ConfigurationFolders.h"
+#include "core/app/ModelIdentity.h"
+#include "ui/widgets/ErrorReport.h"
+#include "ui/widgets/MessageService.h"
+#include "ui/widgets/Texts.h"
+#include "ui/widgets/TitlePanel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ui {
+
+TFNew_Project::TFNew_Project(cfg::Application& app, QWidget* parent)
+    : QDialog(parent), app_(app), title_(new TitlePanel(qt_text(cfg::SW_Code), this)), Label1(new QLabel(this)),
+      E_New_Proj(new QLineEdit(this)), Btn_OK(new QPushButton(this)), Btn_Cancel(new QPushButton(this)) {
+    setObjectName("TFNew_Project");
+    E_New_Proj->setObjectName("E_New_Proj");
+    Btn_OK->setObjectName("Btn_OK");
+    Btn_Cancel->setObjectName("Btn_Cancel");
+    setFixedSize(331, 162);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 8);
+    layout->addWidget(title_);
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(12, 4, 12, 0);
+    body->addWidget(Label1);
+    body->addWidget(E_New_Proj);
+    layout->addLayout(body);
+    layout->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(12, 0, 12, 0);
+    buttons->addStretch();
+    buttons->addWidget(Btn_OK);
+    buttons->addWidget(Btn_Cancel);
+    layout->addLayout(buttons);
+
+    // Enter in the name field confirms, like OK.
+    Btn_OK->setAutoDefault(false);
+    Btn_Cancel->setAutoDefault(false);
+    connect(E_New_Proj, &QLineEdit::returnPressed, this, &TFNew_Project::Btn_OKClick);
+    connect(Btn_OK, &QPushButton::clicked, this, &TFNew_Project::Btn_OKClick);
+    connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    Set_Lang();
+}
+
+void TFNew_Project::Set_Lang() {
+    const cfg::Lang_Strings& texts = app_.Lang_Strings;
+    setWindowTitle(text_of(texts, 100));
+    title_->descriptionLabel()->setText(text_of(texts, 101));
+    Label1->setText(text_of(texts, 102));
+    Btn_OK->setText(text_of(texts, 103));
+    Btn_Cancel->setText(text_of(texts, 104));
+    E_New_Proj->setToolTip(text_of(texts, 108));
+    Btn_OK->setToolTip(text_of(texts, 109));
+    Btn_Cancel->setToolTip(text_of(texts, 110));
+}
+
+void TFNew_Project::showEvent(QShowEvent* event) {
+    E_New_Proj->clear();
+    E_New_Proj->setFocus();
+    QDialog::showEvent(event);
+}
+
+void TFNew_Project::Btn_OKClick() {
+    run_reported(this, [this] {
+        if (const auto refused = cfg::Create_New_Project(app_, E_New_Proj->text().toStdString())) {
+            MessageService::error(this, text_of(app_.Lang_Strings, *refused));
+            return;
+        }
+        accept();
+    });
+}
+
+} // namespace ui

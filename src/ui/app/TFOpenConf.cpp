@@ -1,0 +1,71 @@
+#include "ui/app/TFOpenConf.h"
+
+#include "core/app/Application.h"
+#include "core/app/ModelIdentity.h"
+#include "ui/widgets/Texts.h"
+#include "ui/widgets/TitlePanel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ui {
+
+TFOpenConf::TFOpenConf(cfg::Application& app, QWidget* parent)
+    : QDialog(parent), app_(app), title_(new TitlePanel(qt_text(cfg::SW_Code), this)), Label1(new QLabel(this)),
+      ListBox1(new QListWidget(this)), Btn_OK(new QPushButton(this)), Btn_Cancel(new QPushButton(this)) {
+    setObjectName("TFOpenConf");
+    ListBox1->setObjectName("ListBox1");
+    Btn_OK->setObjectName("Btn_OK");
+    Btn_Cancel->setObjectName("Btn_Cancel");
+    resize(377, 351);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 8);
+    layout->addWidget(title_);
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(12, 4, 12, 0);
+    body->addWidget(Label1);
+    body->addWidget(ListBox1, 1);
+    layout->addLayout(body, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(12, 0, 12, 0);
+    buttons->addStretch();
+    buttons->addWidget(Btn_OK);
+    buttons->addWidget(Btn_Cancel);
+    layout->addLayout(buttons);
+
+    connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            state_.ListBox1Click(row);
+    });
+    connect(Btn_OK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    Set_Lang();
+}
+
+void TFOpenConf::Set_Lang() {
+    const cfg::Lang_Strings& texts = app_.Lang_Strings;
+    setWindowTitle(text_of(texts, 200));
+    title_->descriptionLabel()->setText(text_of(texts, 201));
+    Label1->setText(text_of(texts, 202));
+    Btn_OK->setText(text_of(texts, 203));
+    Btn_Cancel->setText(text_of(texts, 204));
+    ListBox1->setToolTip(text_of(texts, 205));
+    Btn_OK->setToolTip(text_of(texts, 206));
+    Btn_Cancel->setToolTip(text_of(texts, 207));
+}
+
+void TFOpenConf::showEvent(QShowEvent* event) {
+    state_.FormShow(app_);
+    const QSignalBlocker quiet(ListBox1);
+    ListBox1->clear();
+    for (const std::string& name : state_.SL)
+        ListBox1->addItem(QString::fromStdString(name));
+    ListBox1->setCurrentRow(state_.selected);
+    QDialog::showEvent(event);
+}
+
+} // namespace ui

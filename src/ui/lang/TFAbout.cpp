@@ -1,0 +1,61 @@
+#include "ui/lang/TFAbout.h"
+
+#include "core/app/ModelIdentity.h"
+#include "core/lang/MakerSite.h"
+#include "ui/platform/MakerHosts.h"
+#include "ui/platform/WebAddress.h"
+#include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/Icons.h"
+#include "ui/widgets/Texts.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace ui {
+
+TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
+    setObjectName("TFAbout");
+    setWindowTitle("About");
+    setFixedSize(425, 148);
+
+    const auto open_home_page = [] {
+        open_web_address(QString::fromStdString(cfg::Home_Page_Address(maker_web_host())));
+    };
+    auto* logo = new ClickableLabel(this);
+    logo->setObjectName("Image2");
+    logo->setPixmap(program_icon().pixmap(48, 48));
+    logo->setCursor(Qt::PointingHandCursor);
+    connect(logo, &ClickableLabel::clicked, this, open_home_page);
+    auto* web = new ClickableLabel(QString::fromStdString(maker_web_host()), this);
+    web->setObjectName("Label4");
+    web->setCursor(Qt::PointingHandCursor);
+    connect(web, &ClickableLabel::clicked, this, open_home_page);
+
+    const auto label = [this](const char* name, const QString& text) {
+        auto* l = new QLabel(text, this);
+        l->setObjectName(name);
+        return l;
+    };
+    auto* ok = new QPushButton("OK", this);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(8, 8, 8, 8);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(4);
+    grid->setColumnStretch(2, 1);
+    grid->addWidget(logo, 0, 0, 3, 1, Qt::AlignTop);
+    grid->addWidget(label("Label1", "Software Morvel "), 0, 1);
+    grid->addWidget(label("Label2", qt_text(cfg::SW_Description)), 0, 2);
+    grid->addWidget(label("Label6", "Software Code : "), 1, 1);
+    grid->addWidget(label("Label9", qt_text(cfg::SW_Code)), 1, 2);
+    grid->addWidget(label("Label3", "Version :"), 2, 1);
+    grid->addWidget(label("Label10", qt_text(cfg::Program_Version)), 2, 2);
+    grid->addWidget(label("Label8", "Document Code :"), 3, 1);
+    grid->addWidget(label("Label12", qt_text(cfg::Doc_Code)), 3, 2);
+    grid->addWidget(web, 4, 0, 1, 2);
+    grid->addWidget(ok, 4, 2, Qt::AlignRight);
+}
+
+} // namespace ui

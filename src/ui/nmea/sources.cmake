@@ -1,0 +1,3 @@
+target_sources(configurator_ui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/TFNMEA_0183_Set_Access2.cpp
+)

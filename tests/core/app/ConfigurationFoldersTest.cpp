@@ -1,0 +1,195 @@
+#include "core/app/ConfigurationFolders.h"
+#include "core/app/NameLabels.h"
+#include "support/TempDir.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <set>
+#include <string>
+
+namespace {
+
+using cfg::test::TempDir;
+using cfg::test::write_bytes;
+using testing::ElementsAre;
+using testing::IsEmpty;
+
+// Every path below the folder, to show that a refused action changed nothing on disk.
+std::set<std::filesystem::path> tree(const std::filesystem::path& folder) {
+    std::set<std::filesystem::path> paths;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+        paths.insert(entry.path());
+    return paths;
+}
+
+class ConfigurationFolders : public testing::Test {
+protected:
+    TempDir dir;
+    cfg::Application app = cfg::Start_Application(dir.path());
+
+    void make_configuration(const std::string& name) {
+        std::filesystem::create_directories(app.Path_Projects / name);
+    }
+};
+
+TEST_F(ConfigurationFolders, CreatingMakesAnEmptyFolderWithAnEmptyBinAndActivatesIt) {
+    ASSERT_EQ(cfg::Create_New_Project(app, "Plant A"), std::nullopt);
+    const std::filesystem::path folder = dir / "PROJECTS" / "Plant A";
+    EXPECT_EQ(tree(folder), std::set<std::filesystem::path>{folder / "bin"});
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "bin"));
+    EXPECT_EQ(app.Name_Project, "Plant A");
+    EXPECT_EQ(app.Path_Project, folder);
+    EXPECT_EQ(app.File_ParGen, folder / "ParGen.xml");
+    EXPECT_EQ(app.File_EtherCAT_Slave, folder / "EtherCAT_Slave.xml");
+    for (const auto& file :
+         {app.File_ParGen, app.File_NMEA_0183_Set_Access, app.File_MQTT_Set_Topic, app.File_EtherCAT_Slave})
+        EXPECT_FALSE(std::filesystem::exists(file)) << file;
+    EXPECT_EQ(cfg::Configuration_Name_Labels(app).L_Name_Conf_L2, "Plant A");
+}
+
+TEST_F(ConfigurationFolders, TheNameIsTakenAsTyped) {
+    ASSERT_EQ(cfg::Create_New_Project(app, " Plant B "), std::nullopt);
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "PROJECTS" / " Plant B " / "bin"));
+    EXPECT_EQ(app.Name_Project, " Plant B ");
+}
+
+struct RefusedCase {
+    const char* name;
+    std::string typed;
+    int text;
+};
+
+void PrintTo(const RefusedCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class RefusedConfiguration : public ConfigurationFolders, public testing::WithParamInterface<RefusedCase> {};
+
+TEST_P(RefusedConfiguration, ChangesNothing) {
+    make_configuration("Existing");
+    write_bytes(app.Path_Projects / "Notes", "a file, not a folder");
+    make_configuration("Active");
+    cfg::Open_Project(app, "Active");
+    const std::set<std::filesystem::path> before = tree(dir.path());
+
+    EXPECT_EQ(cfg::Create_New_Project(app, GetParam().typed), GetParam().text);
+    EXPECT_EQ(tree(dir.path()), before);
+    EXPECT_EQ(app.Name_Project, "Active");
+    EXPECT_EQ(app.Path_Project, app.Path_Projects / "Active");
+    EXPECT_EQ(app.File_ParGen, app.Path_Projects / "Active" / "ParGen.xml");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, RefusedConfiguration,
+    testing::Values(RefusedCase{"Empty", "", 107}, RefusedCase{"FolderExists", "Existing", 106},
+                    RefusedCase{"FolderExistsActive", "Active", 106},
+                    RefusedCase{"AFileHasTheName", "Notes", 105}, RefusedCase{"Parent", "..", 105},
+                    RefusedCase{"Current", ".", 105}, RefusedCase{"Separator", "Existing/Sub", 105},
+                    RefusedCase{"OutsideProjects", "../Escaped", 105},
+                    RefusedCase{"Backslash", "..\\Escaped", 105},
+                    RefusedCase{"Absolute", "/tmp/Escaped", 105},
+                    RefusedCase{"Nul", std::string("Plant\0A", 7), 105},
+                    RefusedCase{"TooLong", std::string(300, 'x'), 105}),
+    [](const testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.name); });
+
+TEST_F(ConfigurationFolders, CreatingWithoutAProjectsFolderIsRefused) {
+    std::filesystem::remove(app.Path_Projects);
+    EXPECT_EQ(cfg::Create_New_Project(app, "Plant A"), 105);
+    EXPECT_FALSE(std::filesystem::exists(app.Path_Projects));
+    EXPECT_FALSE(app.has_active_configuration());
+}
+
+TEST_F(ConfigurationFolders, TheListHoldsTheVisibleFoldersSorted) {
+    for (const char* name : {"plant b", "Plant A", "Zeta", "alpha", ".hidden"})
+        make_configuration(name);
+    write_bytes(app.Path_Projects / "Readme.txt", "");
+    EXPECT_THAT(cfg::Load_Existing_Configuration(app.Path_Projects),
+                ElementsAre("alpha", "Plant A", "plant b", "Zeta"));
+    EXPECT_THAT(cfg::Load_Existing_Configuration(dir / "missing"), IsEmpty());
+}
+
+TEST(SearchOpenConf, FindsTheFirstEntryRegardlessOfAsciiCase) {
+    const std::vector<std::string> SL = {"Alpha", "PLANT a", "Plant A", "Caf\xC3\xA9"};
+    EXPECT_EQ(cfg::Search_Open_Conf(SL, "plant a"), 1);
+    EXPECT_EQ(cfg::Search_Open_Conf(SL, "alpha"), 0);
+    EXPECT_EQ(cfg::Search_Open_Conf(SL, "CAF\xC3\xA9"), 3);
+    EXPECT_EQ(cfg::Search_Open_Conf(SL, "CAF\xC3\x89"), -1); // only ASCII letters change case
+    EXPECT_EQ(cfg::Search_Open_Conf(SL, "Plant"), -1);
+    EXPECT_EQ(cfg::Search_Open_Conf(SL, ""), -1);
+    EXPECT_EQ(cfg::Search_Open_Conf({}, "Alpha"), -1);
+}
+
+TEST_F(ConfigurationFolders, OpeningPreselectsTheActiveConfigurationAlsoInAnotherCase) {
+    make_configuration("Alpha");
+    make_configuration("PLANT A");
+    make_configuration("Zeta");
+    cfg::Open_Project(app, "plant a"); // a name typed in another case on a file system that ignores case
+    cfg::Open_Conf_State dialog;
+    dialog.FormShow(app);
+    EXPECT_THAT(dialog.SL, ElementsAre("Alpha", "PLANT A", "Zeta"));
+    EXPECT_EQ(dialog.selected, 1);
+    EXPECT_EQ(dialog.Name_Conf, "PLANT A");
+}
+
+TEST_F(ConfigurationFolders, OpeningWithTheActiveConfigurationMissingPreselectsTheFirst) {
+    make_configuration("Beta");
+    make_configuration("Alpha");
+    cfg::Open_Project(app, "Gone");
+    cfg::Open_Conf_State dialog;
+    dialog.FormShow(app);
+    EXPECT_EQ(dialog.selected, 0);
+    ASSERT_EQ(dialog.Name_Conf, "Alpha");
+
+    cfg::Open_Project(app, dialog.Name_Conf); // OK at once
+    EXPECT_EQ(app.Name_Project, "Alpha");
+    EXPECT_EQ(app.Path_Project, app.Path_Projects / "Alpha");
+    EXPECT_EQ(app.File_ParGen, app.Path_Projects / "Alpha" / "ParGen.xml");
+}
+
+TEST_F(ConfigurationFolders, AClickChoosesAnEntry) {
+    make_configuration("Alpha");
+    make_configuration("Beta");
+    cfg::Open_Conf_State dialog;
+    dialog.FormShow(app);
+    dialog.ListBox1Click(1);
+    EXPECT_EQ(dialog.Name_Conf, "Beta");
+    dialog.ListBox1Click(2); // no such entry
+    EXPECT_EQ(dialog.selected, 1);
+    EXPECT_EQ(dialog.Name_Conf, "Beta");
+}
+
+TEST_F(ConfigurationFolders, OpeningAnEmptyListLeavesNoConfigurationActive) {
+    cfg::Open_Conf_State dialog;
+    dialog.FormShow(app);
+    EXPECT_THAT(dialog.SL, IsEmpty());
+    EXPECT_EQ(dialog.selected, -1);
+    EXPECT_EQ(dialog.Name_Conf, "");
+
+    cfg::Open_Project(app, dialog.Name_Conf);
+    EXPECT_EQ(app.Name_Project, "");
+    EXPECT_FALSE(app.has_active_configuration());
+    EXPECT_TRUE(app.File_ParGen.empty());
+    EXPECT_EQ(cfg::Configuration_Name_Labels(app).L_Name_Conf, app.Lang_Strings[9]);
+    EXPECT_EQ(cfg::Configuration_Name_Labels(app).L_Name_Conf_L2, app.Lang_Strings[10]);
+}
+
+// The chosen name survives from one showing to the next, also when the list has become empty; the
+// folder is opened by name whether or not it still exists.
+TEST_F(ConfigurationFolders, TheChosenNameSurvivesBetweenShowings) {
+    make_configuration("Alpha");
+    cfg::Open_Conf_State dialog;
+    dialog.FormShow(app);
+    ASSERT_EQ(dialog.Name_Conf, "Alpha");
+    std::filesystem::remove(app.Path_Projects / "Alpha");
+
+    dialog.FormShow(app);
+    EXPECT_THAT(dialog.SL, IsEmpty());
+    EXPECT_EQ(dialog.selected, -1);
+    EXPECT_EQ(dialog.Name_Conf, "Alpha");
+    cfg::Open_Project(app, dialog.Name_Conf);
+    EXPECT_EQ(app.Path_Project, app.Path_Projects / "Alpha");
+}
+
+} // namespace
