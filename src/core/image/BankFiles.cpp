@@ -9,7 +9,9 @@
 namespace cfg::image {
 namespace {
 
-std::string as_text(const Bank_Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
+std::string as_text(const Bank_Bytes& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
 
 } // namespace
 
@@ -24,8 +26,8 @@ void Write_Bank_Files(const Bank_Images& banks, const std::filesystem::path& Pat
     std::error_code error;
     std::filesystem::create_directories(bin, error);
     if (error || !std::filesystem::is_directory(bin, error))
-        throw ConfigError("Cannot create the folder \"" + bin.string() + "\": " +
-                          (error ? error.message() : "a file of that name is in the way"));
+        throw ConfigError("Cannot create the folder \"" + bin.string() +
+                          "\": " + (error ? error.message() : "a file of that name is in the way"));
     write_files_safely({{paths[0], as_text(banks.bank1)},
                         {paths[1], as_text(banks.bank2)},
                         {paths[2], as_text(banks.bank3)}});

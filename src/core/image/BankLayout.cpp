@@ -15,7 +15,8 @@ Bank_Bytes Bank1_Bytes(const Parameter_Block& block) {
 
 Bank_Bytes Bank2_Bytes(const std::vector<Listener_Entry>& entries) {
     if (entries.size() > Listener_Entry_Count)
-        throw ConfigError("bank2 holds " + std::to_string(Listener_Entry_Count) + " listener entries at most.");
+        throw ConfigError("bank2 holds " + std::to_string(Listener_Entry_Count) +
+                          " listener entries at most.");
     Bank_Bytes bytes(Bank2_Size, 0);
     for (std::size_t k = 0; k < entries.size(); ++k)
         Write_Listener_Entry(std::span(bytes).subspan(k * Listener_Entry_Size).first<Listener_Entry_Size>(),
@@ -39,8 +40,8 @@ Bank_Bytes Bank3_Bytes(const EtherCAT_Header& header, const std::vector<TEtherCA
         bytes.push_back(0);
     }
     if (bytes.size() > Bank3_Limit)
-        throw ConfigError("bank3 would take " + std::to_string(bytes.size()) + " bytes, beyond its limit of " +
-                          std::to_string(Bank3_Limit) + " bytes.");
+        throw ConfigError("bank3 would take " + std::to_string(bytes.size()) +
+                          " bytes, beyond its limit of " + std::to_string(Bank3_Limit) + " bytes.");
     return bytes;
 }
 

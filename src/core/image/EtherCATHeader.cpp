@@ -6,7 +6,8 @@
 
 namespace cfg::image {
 
-void Write_EtherCAT_Header(std::span<std::uint8_t, EtherCAT_Header_Size> bytes, const EtherCAT_Header& header) {
+void Write_EtherCAT_Header(std::span<std::uint8_t, EtherCAT_Header_Size> bytes,
+                           const EtherCAT_Header& header) {
     std::copy(header.eeprom_config.begin(), header.eeprom_config.end(), bytes.begin());
     put_u16(bytes, 14, header.node_address);
     put_u32(bytes, 16, header.vendor_id);

@@ -26,7 +26,8 @@ struct EtherCAT_Header {
 };
 
 // The header's 40 bytes, and the header those bytes hold.
-void Write_EtherCAT_Header(std::span<std::uint8_t, EtherCAT_Header_Size> bytes, const EtherCAT_Header& header);
+void Write_EtherCAT_Header(std::span<std::uint8_t, EtherCAT_Header_Size> bytes,
+                           const EtherCAT_Header& header);
 EtherCAT_Header Read_EtherCAT_Header(std::span<const std::uint8_t, EtherCAT_Header_Size> bytes);
 
 } // namespace cfg::image

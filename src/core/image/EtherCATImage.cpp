@@ -16,7 +16,8 @@ namespace {
     throw ConfigError("The file \"" + file.string() + "\" " + reason);
 }
 
-pugi::xml_node required_child(const pugi::xml_node& parent, const char* name, const std::filesystem::path& file) {
+pugi::xml_node required_child(const pugi::xml_node& parent, const char* name,
+                              const std::filesystem::path& file) {
     const pugi::xml_node child = parent.child(name);
     if (!child)
         fail(file, std::string("has no element ") + name + ".");
@@ -27,8 +28,9 @@ TEtherCAT_pd record_of(const pugi::xml_node& row, std::uint32_t subindex, std::u
     const Variable_Type_Code type = Type_Code_Of(xml::attribute_text(row, "Type", ""));
     TEtherCAT_pd record;
     record.Data_Type = type.code;
-    record.length = type.size > 0 ? type.size
-                                  : static_cast<std::uint8_t>(Text_To_Int(xml::attribute_text(row, "Length", ""), 1));
+    record.length = type.size > 0
+                        ? type.size
+                        : static_cast<std::uint8_t>(Text_To_Int(xml::attribute_text(row, "Length", ""), 1));
     record.access = 1;
     record.subindex = subindex;
     record.ethercat_offset = ethercat_offset;

@@ -21,7 +21,7 @@ struct TEtherCAT_pd {
     std::uint32_t entry_index = 0;
     std::uint32_t ethercat_offset = 0; // bytes before this variable in the process data
     std::array<std::uint8_t, 8> init_value{};
-    std::string name; // UTF-8
+    std::string name;              // UTF-8
     std::uint32_t name_length = 0; // bytes of the UTF-8 name, 0 for none
     std::uint32_t name_add = 0;    // device address of the name's first byte
 

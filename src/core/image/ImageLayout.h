@@ -21,7 +21,8 @@ inline constexpr std::size_t EtherCAT_Header_Size = 40;
 inline constexpr std::size_t EtherCAT_Record_Count = 512;
 inline constexpr std::size_t EtherCAT_Record_Size = 36;
 // The single 0 byte after the records: the empty name every unnamed record points at.
-inline constexpr std::size_t Empty_Name_Offset = EtherCAT_Header_Size + EtherCAT_Record_Count * EtherCAT_Record_Size;
+inline constexpr std::size_t Empty_Name_Offset =
+    EtherCAT_Header_Size + EtherCAT_Record_Count * EtherCAT_Record_Size;
 inline constexpr std::size_t First_Name_Offset = Empty_Name_Offset + 1;
 // The device keeps each bank image in a buffer of this size.
 inline constexpr std::size_t Bank3_Limit = 131072;

@@ -12,7 +12,9 @@
 namespace cfg::image {
 namespace {
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The integer in the text, or nothing: Text_To_Int64 answers with its default for a text that is
 // not a number, so two different defaults tell the cases apart.

@@ -49,29 +49,31 @@ std::optional<Listener_Entry> entry_of(const pugi::xml_node& row, std::uint8_t S
     entry.serial_channel = *channel;
     entry.data_field = static_cast<std::uint8_t>(field);
     if (nmea::Index_Range_Of(sentence, field))
-        entry.Index = static_cast<std::uint8_t>(Text_To_Int(trimmed(xml::attribute_text(row, "Index", "")), 0));
-    entry.post_operation =
-        static_cast<std::uint8_t>(nmea::GetIndexPostOperation(trimmed(xml::attribute_text(row, "PortOperation", ""))));
+        entry.Index =
+            static_cast<std::uint8_t>(Text_To_Int(trimmed(xml::attribute_text(row, "Index", "")), 0));
+    entry.post_operation = static_cast<std::uint8_t>(
+        nmea::GetIndexPostOperation(trimmed(xml::attribute_text(row, "PortOperation", ""))));
     if (upper_trimmed_attribute(row, "SwapAll") == "Y")
         entry.swap_flags |= Swap_All_Bit;
     if (upper_trimmed_attribute(row, "Swap16") == "Y")
         entry.swap_flags |= Swap_16_Bit;
-    entry.Position = static_cast<std::uint16_t>(Text_To_Int(trimmed(xml::attribute_text(row, "Position", "")), 0));
+    entry.Position =
+        static_cast<std::uint16_t>(Text_To_Int(trimmed(xml::attribute_text(row, "Position", "")), 0));
     return entry;
 }
 
 } // namespace
 
 std::vector<Listener_Entry> Read_Listener_Image(const std::filesystem::path& File_NMEA_0183_Set_Access,
-                                               std::uint8_t Serial_Port_Mask) {
+                                                std::uint8_t Serial_Port_Mask) {
     std::vector<Listener_Entry> entries;
-    nmea::For_Each_Listener_Row(File_NMEA_0183_Set_Access, std::numeric_limits<int>::max(),
-                                [&](int, const pugi::xml_node& row) {
-                                    if (entries.size() == Listener_Entry_Count)
-                                        return;
-                                    if (const std::optional<Listener_Entry> entry = entry_of(row, Serial_Port_Mask))
-                                        entries.push_back(*entry);
-                                });
+    nmea::For_Each_Listener_Row(
+        File_NMEA_0183_Set_Access, std::numeric_limits<int>::max(), [&](int, const pugi::xml_node& row) {
+            if (entries.size() == Listener_Entry_Count)
+                return;
+            if (const std::optional<Listener_Entry> entry = entry_of(row, Serial_Port_Mask))
+                entries.push_back(*entry);
+        });
     return entries;
 }
 

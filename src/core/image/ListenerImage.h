@@ -15,6 +15,6 @@ namespace cfg::image {
 // not have. A missing file gives no entries; a malformed one, or one whose root lacks
 // NMEA_Listener, raises ConfigError.
 std::vector<Listener_Entry> Read_Listener_Image(const std::filesystem::path& File_NMEA_0183_Set_Access,
-                                               std::uint8_t Serial_Port_Mask);
+                                                std::uint8_t Serial_Port_Mask);
 
 } // namespace cfg::image

@@ -3,6 +3,7 @@
 #include "core/common/Text.h"
 #include "core/common/TextToInt.h"
 #include "core/common/Xml.h"
+#include "core/ethercat/IdentityNumber.h"
 #include "core/image/EepromConfig.h"
 #include "core/image/LittleEndian.h"
 #include "core/params/SerialChoices.h"
@@ -39,10 +40,8 @@ public:
         return octets;
     }
 
-    // The slave's 32-bit identity values read with 64-bit limits, so that every revision number the
-    // parameter check accepts (up to 4294967295) reaches the device unchanged.
     std::uint32_t identity(const std::string& name) const {
-        return static_cast<std::uint32_t>(Text_To_Int64(text(name), 0));
+        return ethercat::read_identity_u32(text(name), 0);
     }
 
 private:
@@ -59,7 +58,8 @@ std::uint8_t read_serial_port(const Keys& keys, Parameter_Block& block) {
     const std::uint8_t mask = Serial_RS232_Bit;
     put_u32(block, Offset_RS232_Baud_Rate, static_cast<std::uint32_t>(keys.number("RS232_BAUDRATE", 4800)));
     block[Offset_RS232_Parity] = static_cast<std::uint8_t>(Parity_to_Index(keys.text("RS232_PARITY")));
-    block[Offset_RS232_Stop_Bits] = static_cast<std::uint8_t>(StopBits_to_Index(keys.text("RS232_STOP_BITS")) + 1);
+    block[Offset_RS232_Stop_Bits] =
+        static_cast<std::uint8_t>(StopBits_to_Index(keys.text("RS232_STOP_BITS")) + 1);
     block[Offset_Serial_Port_Mask] = mask;
     return mask;
 }
@@ -92,7 +92,8 @@ void read_network(const Keys& keys, Parameter_Block& block) {
 
 void read_identity(const Keys& keys, EtherCAT_Header& header) {
     // Only a missing key takes the default text; an empty one gives fourteen zero bytes.
-    header.eeprom_config = Eeprom_Config_Bytes(keys.text("EtherCAT_Slave_Eeprom_Config", Default_Eeprom_Config));
+    header.eeprom_config =
+        Eeprom_Config_Bytes(keys.text("EtherCAT_Slave_Eeprom_Config", Default_Eeprom_Config));
     header.vendor_id = keys.identity("EtherCAT_Slave_Vendor_ID");
     header.product_code = keys.identity("EtherCAT_Slave_Product_Code");
     header.revision_number = keys.identity("EtherCAT_Slave_Revision_Number");

@@ -22,7 +22,9 @@ struct Operation {
 
 void append_operation(pugi::xml_node operations, const Operation& operation, bool read_back, bool last) {
     pugi::xml_node node = operations.append_child("Operation");
-    const auto add = [&](const char* name, std::string_view text) { xml::append_text_element(node, name, text); };
+    const auto add = [&](const char* name, std::string_view text) {
+        xml::append_text_element(node, name, text);
+    };
     add("Ope_Protection_Enabled", "");
     add("Ope_GoToBoot_Before", "0");
     add("Ope_GoToApp_Before", "0");
@@ -48,7 +50,8 @@ void append_operation(pugi::xml_node operations, const Operation& operation, boo
 
 std::vector<Operation> operations_of(const Update_Job_Folders& folders, int option) {
     if (option < Update_Firmware_And_Configuration || option > Update_Configuration)
-        throw ConfigError("The update option " + std::to_string(option) + " is none of the three the update offers.");
+        throw ConfigError("The update option " + std::to_string(option) +
+                          " is none of the three the update offers.");
     std::vector<Operation> operations;
     if (option != Update_Configuration)
         operations.push_back({folders.Path_Master / Firmware_File_Name, "0x8000", "1", "1"});
@@ -85,7 +88,8 @@ std::string Update_Job_Bytes(const Update_Job_Folders& folders, std::string_view
 
 void Compile_XML_Parameter_New_Boot(const Update_Job_Folders& folders, std::string_view address, int option,
                                     bool read_back) {
-    write_file_safely(folders.Path_Exe / Update_Job_File_Name, Update_Job_Bytes(folders, address, option, read_back));
+    write_file_safely(folders.Path_Exe / Update_Job_File_Name,
+                      Update_Job_Bytes(folders, address, option, read_back));
 }
 
 } // namespace cfg::image
