@@ -111,13 +111,15 @@ constexpr std::array<Block_Field, 15> block_fields{{
     {"Checksum", Offset_Checksum, 4, Block_Format::Checksum},
 }};
 
-std::string flag_names(std::uint32_t value, const std::vector<std::pair<std::uint32_t, const char*>>& flags) {
+// The value in hexadecimal with the names of its set bits: "0x03 (SwapAll, Swap16)".
+std::string flags_text(std::uint32_t value, int digits,
+                       const std::vector<std::pair<std::uint32_t, const char*>>& flags) {
     std::string names;
     for (const auto& [bit, name] : flags) {
         if (value & bit)
             names += (names.empty() ? "" : ", ") + std::string(name);
     }
-    return names;
+    return names.empty() ? hex(value, digits) : hex(value, digits) + " (" + names + ")";
 }
 
 // The device keeps one byte per character; shown as the characters U+0000 to U+00FF.
@@ -148,17 +150,12 @@ std::string block_value(Decoder& decoder, const Block_Field& field) {
         return hex(get_u32(bytes, 0), 8);
     case Block_Format::Parity:
         return named(bytes[0], bytes[0] < Parity_Texts.size() ? Parity_Texts[bytes[0]] : "");
-    case Block_Format::Dhcp: {
-        const std::uint16_t flags = get_u16(bytes, 0);
-        return hex(flags, 4) + " (" +
-               flag_names(flags, {{DHCP_Cable_Bit, "cable"}, {DHCP_WiFi_Bit, "Wi-Fi"}}) + ")";
-    }
+    case Block_Format::Dhcp:
+        return flags_text(get_u16(bytes, 0), 4, {{DHCP_Cable_Bit, "cable"}, {DHCP_WiFi_Bit, "Wi-Fi"}});
     case Block_Format::Serial_Mask:
-        return hex(bytes[0], 2) + " (" +
-               flag_names(bytes[0], {{Serial_RS232_Bit, "RS232"},
-                                     {Serial_RS485_1_Bit, "RS485 1"},
-                                     {Serial_RS485_2_Bit, "RS485 2"}}) +
-               ")";
+        return flags_text(
+            bytes[0], 2,
+            {{Serial_RS232_Bit, "RS232"}, {Serial_RS485_1_Bit, "RS485 1"}, {Serial_RS485_2_Bit, "RS485 2"}});
     case Block_Format::Device_Name:
         return device_name_text(bytes);
     }
@@ -217,9 +214,7 @@ void decode_entry(Decoder& decoder, std::size_t k, const Listener_Entry& entry) 
                   named(entry.post_operation,
                         entry.post_operation < operations.size() ? operations[entry.post_operation] : ""));
     decoder.field(prefix + "swap flags", base + 7,
-                  hex(entry.swap_flags, 2) + " (" +
-                      flag_names(entry.swap_flags, {{Swap_All_Bit, "SwapAll"}, {Swap_16_Bit, "Swap16"}}) +
-                      ")");
+                  flags_text(entry.swap_flags, 2, {{Swap_All_Bit, "SwapAll"}, {Swap_16_Bit, "Swap16"}}));
     decoder.field(prefix + "index", base + 8, decimal(entry.Index));
     const Bytes reserved = decoder.bytes().subspan(base + 9, 3);
     if (std::any_of(reserved.begin(), reserved.end(), [](std::uint8_t b) { return b != 0; }))

@@ -1,6 +1,6 @@
+#include "core/image/BankFiles.h"
 #include "ImageTestFiles.h"
 #include "core/common/ConfigError.h"
-#include "core/image/BankFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,8 @@ std::string text(const cfg::image::Bank_Bytes& bytes) {
 }
 
 Bank_Images sample_banks() {
-    return {cfg::image::Bank_Bytes(2048, 1), cfg::image::Bank_Bytes(1536, 2), cfg::image::Bank_Bytes(18480, 3)};
+    return {cfg::image::Bank_Bytes(2048, 1), cfg::image::Bank_Bytes(1536, 2),
+            cfg::image::Bank_Bytes(18480, 3)};
 }
 
 TEST(WriteBankFiles, CreatesTheBinFolderAndWritesEachBankAsItIs) {
@@ -53,7 +54,8 @@ TEST(WriteBankFiles, ABankThatCannotBeWrittenLeavesEveryOldBankInPlace) {
     EXPECT_THROW(cfg::image::Write_Bank_Files(sample_banks(), configuration.folder()), cfg::ConfigError);
     EXPECT_EQ(read_bytes(bin / "bank1.bin"), "old 1");
     EXPECT_EQ(read_bytes(bin / "bank2.bin"), "old 2");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(bin), std::filesystem::directory_iterator()), 3);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(bin), std::filesystem::directory_iterator()),
+              3);
 }
 
 TEST(CompileImage, AnEarlierCompileLeavesNothingBehind) {

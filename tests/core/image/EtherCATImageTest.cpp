@@ -43,12 +43,12 @@ TEST(EtherCATImage, OffsetsAreARunningByteSumAndSubindicesCount) {
     EXPECT_EQ(slice(bank3, 32, 8), (Bytes{3, 0, 0, 0, 0x28, 0x00, 0x0A, 0x00}));
     // type, length, access, bit address, position, subindex, entry index, offset, init value,
     // name length, name address (the empty name at B + 18472)
-    EXPECT_EQ(record(bank3, 0), (Bytes{1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                       0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x28, 0x48, 0x0A, 0x00}));
-    EXPECT_EQ(record(bank3, 1), (Bytes{3, 2, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0,
-                                       0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x28, 0x48, 0x0A, 0x00}));
-    EXPECT_EQ(record(bank3, 2), (Bytes{8, 4, 1, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0,
-                                       0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x28, 0x48, 0x0A, 0x00}));
+    EXPECT_EQ(record(bank3, 0), (Bytes{1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,    0,    0,    0,
+                                       0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x28, 0x48, 0x0A, 0x00}));
+    EXPECT_EQ(record(bank3, 1), (Bytes{3, 2, 1, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0,    0,    1,    0,
+                                       0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x28, 0x48, 0x0A, 0x00}));
+    EXPECT_EQ(record(bank3, 2), (Bytes{8, 4, 1, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0,    0,    3,    0,
+                                       0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x28, 0x48, 0x0A, 0x00}));
     EXPECT_EQ(record(bank3, 3), Bytes(record_size, 0));
     EXPECT_EQ(bank3.size(), 18473u);
 }
@@ -60,18 +60,20 @@ TEST(EtherCATImage, DisabledRowsAndTheMasterToSlaveTableAreLeftOut) {
     Variable_Row lower_case = variable("Int32");
     lower_case.Enable = "y";
     configuration.write("EtherCAT_Slave.xml",
-                        "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>" + disabled.xml() +
-                            lower_case.xml() + variable("UInt16").xml() +
+                        "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>" +
+                            disabled.xml() + lower_case.xml() + variable("UInt16").xml() +
                             "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave>" + variable("Int8").xml() +
                             "</EtherCAT_Master_To_Slave></EtherCAT_Slave_Variables></EtherCAT_Slave>");
     const Bytes bank3 = configuration.compile().bank3;
     EXPECT_EQ(slice(bank3, 32, 4), (Bytes{1, 0, 0, 0}));
-    EXPECT_EQ(slice(record(bank3, 0), 0, 20), (Bytes{6, 2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(slice(record(bank3, 0), 0, 20),
+              (Bytes{6, 2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST(EtherCATImage, StringTypesTakeTheirLengthFromTheRow) {
-    const Bytes bank3 = compile_bank3({variable("String", "", "", "20"), variable("String"),
-                                       variable("ByteString", "", "", "5"), variable("int16"), variable("UInt8")});
+    const Bytes bank3 =
+        compile_bank3({variable("String", "", "", "20"), variable("String"),
+                       variable("ByteString", "", "", "5"), variable("int16"), variable("UInt8")});
     // type code, length, and the offset at bytes 16 to 19 of each record
     EXPECT_EQ(slice(record(bank3, 0), 0, 2), (Bytes{9, 20}));
     EXPECT_EQ(slice(record(bank3, 1), 0, 2), (Bytes{9, 1}));
@@ -147,7 +149,8 @@ TEST(EtherCATImage, NamesMayFillBank3ToItsLimit) {
 
 TEST(EtherCATImage, NamesBeyondBank3sLimitAreRefused) {
     Configuration configuration;
-    configuration.variables({variable("Bool", std::string(60000, 'n')), variable("Bool", std::string(52599, 'm'))});
+    configuration.variables(
+        {variable("Bool", std::string(60000, 'n')), variable("Bool", std::string(52599, 'm'))});
     EXPECT_THAT([&] { configuration.compile(); },
                 testing::ThrowsMessage<cfg::ConfigError>(testing::HasSubstr("131072")));
 }
@@ -160,10 +163,10 @@ TEST(EtherCATImage, MoreEnabledRowsThanRecordsAreRefused) {
 }
 
 TEST(EtherCATImage, AFileLackingAVariablesElementStopsTheCompile) {
-    for (const char* content : {"<EtherCAT_Slave/>",
-                                "<EtherCAT_Slave><EtherCAT_Slave_Variables/></EtherCAT_Slave>",
-                                "<!--x--><EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master/>"
-                                "</EtherCAT_Slave_Variables></EtherCAT_Slave>"}) {
+    for (const char* content :
+         {"<EtherCAT_Slave/>", "<EtherCAT_Slave><EtherCAT_Slave_Variables/></EtherCAT_Slave>",
+          "<!--x--><EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master/>"
+          "</EtherCAT_Slave_Variables></EtherCAT_Slave>"}) {
         Configuration configuration;
         configuration.write("EtherCAT_Slave.xml", content);
         EXPECT_THROW(configuration.compile(), cfg::ConfigError) << content;

@@ -57,8 +57,9 @@ void Configuration::variables(const std::vector<Variable_Row>& rows) const {
     std::string content = "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>";
     for (const Variable_Row& row : rows)
         content += row.xml();
-    write("EtherCAT_Slave.xml", content + "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave/>"
-                                          "</EtherCAT_Slave_Variables></EtherCAT_Slave><!--SW_VERSION = 1.000-->");
+    write("EtherCAT_Slave.xml", content +
+                                    "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave/>"
+                                    "</EtherCAT_Slave_Variables></EtherCAT_Slave><!--SW_VERSION = 1.000-->");
 }
 
 void Configuration::write(const char* name, const std::string& content) const {
@@ -74,7 +75,8 @@ std::string key(const std::string& name, const std::string& text) {
 }
 
 std::vector<std::uint8_t>
-bank_with(std::size_t size, std::initializer_list<std::pair<std::size_t, std::vector<std::uint8_t>>> patches) {
+bank_with(std::size_t size,
+          std::initializer_list<std::pair<std::size_t, std::vector<std::uint8_t>>> patches) {
     std::vector<std::uint8_t> bank(size, 0);
     for (const auto& [offset, bytes] : patches) {
         for (std::size_t i = 0; i < bytes.size(); ++i)

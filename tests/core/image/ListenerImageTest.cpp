@@ -38,7 +38,8 @@ TEST(ListenerImage, TheWorkedGgaEntry) {
     configuration.par_gen("");
     configuration.listener({gga_row()});
     const Bank_Images banks = configuration.compile();
-    EXPECT_EQ(slice(banks.bank2, 0, 12), (Bytes{0x07, 0x00, 0x02, 0x00, 0x00, 0x06, 0x06, 0x01, 0x00, 0x00, 0x00, 0x00}));
+    EXPECT_EQ(slice(banks.bank2, 0, 12),
+              (Bytes{0x07, 0x00, 0x02, 0x00, 0x00, 0x06, 0x06, 0x01, 0x00, 0x00, 0x00, 0x00}));
     EXPECT_EQ(slice(banks.bank2, 12, 1536 - 12), Bytes(1536 - 12, 0));
     EXPECT_EQ(listener_count(banks), 1u);
 }
@@ -52,8 +53,9 @@ TEST(ListenerImage, SkippedRowsLeaveNoGap) {
     active.Position = "9";
     configuration.listener({inactive, active});
     const Bank_Images banks = configuration.compile();
-    EXPECT_EQ(slice(banks.bank2, 0, 24), (Bytes{0x07, 0x00, 0x09, 0x00, 0x00, 0x06, 0x06, 0x01, 0x00, 0x00, 0x00, 0x00,
-                                                0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(slice(banks.bank2, 0, 24),
+              (Bytes{0x07, 0x00, 0x09, 0x00, 0x00, 0x06, 0x06, 0x01, 0x00, 0x00, 0x00, 0x00,
+                     0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0}));
     EXPECT_EQ(listener_count(banks), 1u);
 }
 
@@ -139,30 +141,36 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"Enable empty", gga([](Listener_Row& r) { r.Enable = ""; }), std::nullopt},
         RowCase{"RS232 in lower case", gga([](Listener_Row& r) { r.Serial_Channel = "rs232"; }), plain_gga},
         RowCase{"RS232 with blanks", gga([](Listener_Row& r) { r.Serial_Channel = " RS232 "; }), plain_gga},
-        RowCase{"RS485 2 is not in use", gga([](Listener_Row& r) { r.Serial_Channel = "RS485 2"; }), std::nullopt},
-        RowCase{"RS485 1 is not in use", gga([](Listener_Row& r) { r.Serial_Channel = "RS485 1"; }), std::nullopt},
+        RowCase{"RS485 2 is not in use", gga([](Listener_Row& r) { r.Serial_Channel = "RS485 2"; }),
+                std::nullopt},
+        RowCase{"RS485 1 is not in use", gga([](Listener_Row& r) { r.Serial_Channel = "RS485 1"; }),
+                std::nullopt},
         RowCase{"no serial channel", gga([](Listener_Row& r) { r.Serial_Channel = ""; }), std::nullopt},
         RowCase{"sentence in lower case", gga([](Listener_Row& r) { r.Sentence = " gga"; }), plain_gga},
         RowCase{"sentence not offered", row("BWC", "", [](Listener_Row&) {}), std::nullopt},
         RowCase{"sentence unknown", gga([](Listener_Row& r) { r.Sentence = "XYZ"; }), std::nullopt},
-        RowCase{"data field in upper case", gga([](Listener_Row& r) { r.DataField = "LATITUDE, MINUTES [FLOATING POINT]"; }),
-                plain_gga},
-        RowCase{"data field with blanks around", gga([](Listener_Row& r) { r.DataField = "  " + gga_latitude + " "; }),
-                plain_gga},
+        RowCase{"data field in upper case",
+                gga([](Listener_Row& r) { r.DataField = "LATITUDE, MINUTES [FLOATING POINT]"; }), plain_gga},
+        RowCase{"data field with blanks around",
+                gga([](Listener_Row& r) { r.DataField = "  " + gga_latitude + " "; }), plain_gga},
         RowCase{"data field of another sentence",
-                gga([](Listener_Row& r) { r.DataField = "UTC of position, Minutes [decimal]"; }), std::nullopt},
+                gga([](Listener_Row& r) { r.DataField = "UTC of position, Minutes [decimal]"; }),
+                std::nullopt},
         RowCase{"no data field", gga([](Listener_Row& r) { r.DataField = ""; }), std::nullopt}));
 
 INSTANTIATE_TEST_SUITE_P(
     Values, ListenerRow,
     testing::Values(
-        RowCase{"post operation : 10", gga([](Listener_Row& r) { r.PortOperation = ": 10"; }), gga_entry(6, 1)},
-        RowCase{"post operation x 10000", gga([](Listener_Row& r) { r.PortOperation = "x 10000"; }), gga_entry(6, 8)},
-        RowCase{"post operation trimmed", gga([](Listener_Row& r) { r.PortOperation = " x 100 "; }), gga_entry(6, 6)},
-        RowCase{"post operation unknown", gga([](Listener_Row& r) { r.PortOperation = "x100"; }), gga_entry(6, 0)},
+        RowCase{"post operation : 10", gga([](Listener_Row& r) { r.PortOperation = ": 10"; }),
+                gga_entry(6, 1)},
+        RowCase{"post operation x 10000", gga([](Listener_Row& r) { r.PortOperation = "x 10000"; }),
+                gga_entry(6, 8)},
+        RowCase{"post operation trimmed", gga([](Listener_Row& r) { r.PortOperation = " x 100 "; }),
+                gga_entry(6, 6)},
+        RowCase{"post operation unknown", gga([](Listener_Row& r) { r.PortOperation = "x100"; }),
+                gga_entry(6, 0)},
         RowCase{"Swap16 in lower case", gga([](Listener_Row& r) { r.Swap16 = "y"; }), gga_entry(7, 2)},
-        RowCase{"both swaps",
-                gga([](Listener_Row& r) {
+        RowCase{"both swaps", gga([](Listener_Row& r) {
                     r.SwapAll = "Y";
                     r.Swap16 = " Y";
                 }),
@@ -171,7 +179,8 @@ INSTANTIATE_TEST_SUITE_P(
         RowCase{"position not a number", gga([](Listener_Row& r) { r.Position = "abc"; }), gga_entry(2, 0)},
         RowCase{"position keeps 16 bits", gga([](Listener_Row& r) { r.Position = "70000"; }),
                 (Bytes{0x07, 0x00, 0x70, 0x11, 0x00, 0x06, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00})},
-        RowCase{"an index where the field takes none", gga([](Listener_Row& r) { r.Index = "5"; }), plain_gga}));
+        RowCase{"an index where the field takes none", gga([](Listener_Row& r) { r.Index = "5"; }),
+                plain_gga}));
 
 // Sentence number, field index and Index byte of an entry at position 1.
 Bytes indexed_entry(std::uint8_t sentence, std::uint8_t field, std::uint8_t index) {
@@ -182,7 +191,8 @@ INSTANTIATE_TEST_SUITE_P(
     Index, ListenerRow,
     testing::Values(
         RowCase{"GSV total satellites takes no index",
-                row("GSV", "Total number of satellites in view [decimal]", [](Listener_Row& r) { r.Index = "5"; }),
+                row("GSV", "Total number of satellites in view [decimal]",
+                    [](Listener_Row& r) { r.Index = "5"; }),
                 indexed_entry(10, 2, 0)},
         RowCase{"GSV satellite ID takes its index",
                 row("GSV", "Satellite ID number [decimal]", [](Listener_Row& r) { r.Index = "5"; }),
@@ -195,8 +205,10 @@ INSTANTIATE_TEST_SUITE_P(
                     [](Listener_Row& r) { r.Index = "36"; }),
                 indexed_entry(10, 6, 36)},
         RowCase{"GSV signal ID takes no index",
-                row("GSV", "Signal ID [decimal]", [](Listener_Row& r) { r.Index = "2"; }), indexed_entry(10, 7, 0)},
-        RowCase{"XDR", row("XDR", "Measurement data [floating point]", [](Listener_Row& r) { r.Index = "7"; }),
+                row("GSV", "Signal ID [decimal]", [](Listener_Row& r) { r.Index = "2"; }),
+                indexed_entry(10, 7, 0)},
+        RowCase{"XDR",
+                row("XDR", "Measurement data [floating point]", [](Listener_Row& r) { r.Index = "7"; }),
                 indexed_entry(34, 1, 7)},
         RowCase{"$PJELA", row("$PJELA", "Alarm [character]", [](Listener_Row& r) { r.Index = "50"; }),
                 indexed_entry(35, 0, 50)},

@@ -1,5 +1,5 @@
-#include "core/common/ConfigError.h"
 #include "core/image/UpdateJob.h"
+#include "core/common/ConfigError.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -52,7 +52,8 @@ std::ostream& operator<<(std::ostream& out, const JobCase& c) {
 class UpdateJobOption : public UpdateJob, public testing::WithParamInterface<JobCase> {};
 
 TEST_P(UpdateJobOption, WritesTheWholeJob) {
-    cfg::image::Compile_XML_Parameter_New_Boot(folders, "192.168.2.205", GetParam().option, GetParam().read_back);
+    cfg::image::Compile_XML_Parameter_New_Boot(folders, "192.168.2.205", GetParam().option,
+                                               GetParam().read_back);
     EXPECT_EQ(written(), expected(GetParam().fixture, "192.168.2.205", GetParam().read_back));
 }
 
@@ -65,28 +66,31 @@ INSTANTIATE_TEST_SUITE_P(Cases, UpdateJobOption,
                                          JobCase{2, false, "job_configuration.xml"}));
 
 TEST_F(UpdateJob, TheAddressIsWrittenAsTyped) {
-    cfg::image::Compile_XML_Parameter_New_Boot(folders, "192.168.002.205", cfg::image::Update_Firmware, false);
+    cfg::image::Compile_XML_Parameter_New_Boot(folders, "192.168.002.205", cfg::image::Update_Firmware,
+                                               false);
     EXPECT_EQ(written(), expected("job_firmware.xml", "192.168.002.205", false));
 }
 
 TEST_F(UpdateJob, ASecondRunReplacesTheFirstJob) {
-    cfg::image::Compile_XML_Parameter_New_Boot(folders, "10.0.0.1", cfg::image::Update_Firmware_And_Configuration,
-                                               true);
+    cfg::image::Compile_XML_Parameter_New_Boot(folders, "10.0.0.1",
+                                               cfg::image::Update_Firmware_And_Configuration, true);
     cfg::image::Compile_XML_Parameter_New_Boot(folders, "10.0.0.2", cfg::image::Update_Configuration, false);
     EXPECT_EQ(written(), expected("job_configuration.xml", "10.0.0.2", false));
 }
 
 TEST_F(UpdateJob, AnOptionTheDialogDoesNotOfferWritesNoJob) {
     for (int option : {-1, 3}) {
-        EXPECT_THROW(cfg::image::Compile_XML_Parameter_New_Boot(folders, "10.0.0.1", option, false), cfg::ConfigError);
+        EXPECT_THROW(cfg::image::Compile_XML_Parameter_New_Boot(folders, "10.0.0.1", option, false),
+                     cfg::ConfigError);
         EXPECT_FALSE(std::filesystem::exists(dir / "Ethernet_Update.xml"));
     }
 }
 
 TEST_F(UpdateJob, AJobThatCannotBeWrittenIsReported) {
     folders.Path_Exe = dir / "missing";
-    EXPECT_THROW(cfg::image::Compile_XML_Parameter_New_Boot(folders, "10.0.0.1", cfg::image::Update_Firmware, false),
-                 cfg::ConfigError);
+    EXPECT_THROW(
+        cfg::image::Compile_XML_Parameter_New_Boot(folders, "10.0.0.1", cfg::image::Update_Firmware, false),
+        cfg::ConfigError);
 }
 
 } // namespace
