@@ -15,6 +15,7 @@
 namespace cfg::image {
 namespace {
 
+// The keys of ParGen.xml as the compiler reads them: each on its own, with its own default.
 class Keys {
 public:
     explicit Keys(const pugi::xml_node& root) : root_(root) {}
@@ -40,6 +41,7 @@ public:
         return octets;
     }
 
+    // Read with 64-bit limits so every revision number the parameter check accepts arrives whole.
     std::uint32_t identity(const std::string& name) const {
         return ethercat::read_identity_u32(text(name), 0);
     }
