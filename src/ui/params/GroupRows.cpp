@@ -20,7 +20,7 @@ constexpr int control_left = 190;
 constexpr int control_height = 21;
 constexpr int edit_width = 220;
 constexpr int choice_width = 120;
-constexpr int check_width = 400;
+constexpr int check_width = 436;
 constexpr int octet_width = 40;
 constexpr int dot_width = 12;
 

@@ -349,7 +349,7 @@ void TFParGen::show_values(const cfg::ParGen_Set& set) {
         case cfg::ParGen_Kind::Text: {
             auto* edit = control<QLineEdit>(name);
             const QString text = QString::fromStdString(set.*key.text);
-            if (auto* limit = qobject_cast<TypedLimitValidator*>(const_cast<QValidator*>(edit->validator())))
+            if (auto* limit = edit->findChild<TypedLimitValidator*>())
                 limit->setStoredText(text);
             else
                 edit->setText(text);

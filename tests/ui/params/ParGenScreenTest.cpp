@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -314,7 +315,6 @@ private slots:
         QTest::keyClick(field(from), '.');
         QTRY_VERIFY(field(to)->hasFocus());
         QCOMPARE(text(from), before);
-        QCOMPARE(text(to), from == to ? before : text(to));
     }
 
     void dotStaysWhereTheNextFieldCannotTakeTheFocus() {
@@ -479,6 +479,17 @@ private slots:
         dialog_->resize(600, 800);
         QCOMPARE(dialog_->width(), 460);
         QCOMPARE(dialog_->height(), 700);
+    }
+
+    void aWindowAboveTheScreenComesDownWhenActivated() {
+        open();
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QTRY_VERIFY(other.isActiveWindow());
+        dialog_->move(dialog_->x(), dialog_->screen()->geometry().top() - 50);
+        dialog_->activateWindow();
+        QTRY_COMPARE(dialog_->frameGeometry().top(), dialog_->screen()->geometry().top());
     }
 
     void aLanguageChangeReachesLabelsHintsAndCaptions() {
