@@ -30,7 +30,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
 namespace ui {
 namespace {
@@ -85,10 +84,6 @@ constexpr std::array<Key_Control, cfg::ParGen_Key_Count> Key_Controls{{
     {"Ethernet_GAT4", "E_Ethernet_GAT4"},
     {"Ethernet_EN_GAT", "CB_Ethernet_En_GAT"},
 }};
-
-// Address rows along which "." moves the focus, each chain in order.
-constexpr const char* DNS_Chain[] = {"E_EthConn_Pri_DNS_IP", "E_EthConn_Sec_DNS_IP"};
-constexpr const char* Ethernet_Chain[] = {"E_Ethernet_IP", "E_Ethernet_SM", "E_Ethernet_GAT"};
 
 // Check boxes whose click changes which controls show or can be edited, in any model.
 constexpr const char* Layout_Check_Boxes[] = {
@@ -146,17 +141,31 @@ TFParGen::TFParGen(cfg::Application& app, QWidget* parent)
     connect(Btn_OK, &QPushButton::clicked, this, &TFParGen::Btn_OKClick);
     connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 
+    bind_keys();
+
     Order_TAB_Panels();
     Move_GroupBoxs();
     Set_Lang();
 }
 
-void TFParGen::build_groups() {
-    for (std::size_t k = 0; k < Key_Controls.size(); ++k) {
-        if (std::strcmp(cfg::ParGen_Keys()[k].name, Key_Controls[k].key) != 0)
-            qFatal("TFParGen binds %s where ParGen.xml has %s", Key_Controls[k].key,
-                   cfg::ParGen_Keys()[k].name);
+void TFParGen::bind_keys() {
+    for (std::size_t k = 0; k < bindings_.size(); ++k) {
+        const cfg::ParGen_Key& key = cfg::ParGen_Keys()[k];
+        const char* name = Key_Controls[k].control;
+        if (std::strcmp(key.name, Key_Controls[k].key) != 0)
+            qFatal("TFParGen binds %s where ParGen.xml has %s", Key_Controls[k].key, key.name);
+        Key_Binding& binding = bindings_[k];
+        binding.key = &key;
+        if (key.kind == cfg::ParGen_Kind::Flag)
+            binding.check = control<QCheckBox>(name);
+        else if (key.kind == cfg::ParGen_Kind::Text)
+            binding.edit = control<QLineEdit>(name);
+        else
+            binding.list = control<QComboBox>(name);
     }
+}
+
+void TFParGen::build_groups() {
     auto* area = new QWidget;
     area->setObjectName("CPG_Groups");
     stack_ = new QVBoxLayout(area);
@@ -187,17 +196,8 @@ void TFParGen::build_groups() {
             }
         }
     }
-    for (const auto& chain :
-         {std::vector<const char*>(std::begin(DNS_Chain), std::end(DNS_Chain)),
-          std::vector<const char*>(std::begin(Ethernet_Chain), std::end(Ethernet_Chain))}) {
-        std::vector<QLineEdit*> fields;
-        for (const char* prefix : chain) {
-            for (int i = 1; i <= 4; ++i)
-                fields.push_back(control<QLineEdit>((prefix + std::to_string(i)).c_str()));
-        }
-        for (std::size_t i = 0; i + 1 < fields.size(); ++i)
-            octet_chain_.emplace_back(fields[i], fields[i + 1]);
-    }
+    chain_octets(Group_Id::Ethernet_Connection, {"E_EthConn_Pri_DNS_IP", "E_EthConn_Sec_DNS_IP"});
+    chain_octets(Group_Id::Ethernet, {"E_Ethernet_IP", "E_Ethernet_SM", "CB_Ethernet_En_GAT"});
 
     for (const char* name : Layout_Check_Boxes)
         connect(control<QCheckBox>(name), &QCheckBox::toggled, this, [this] { Move_GroupBoxs(); });
@@ -206,6 +206,19 @@ void TFParGen::build_groups() {
     CPG->installEventFilter(this);
     for (QWidget* widget : CPG->findChildren<QWidget*>())
         widget->installEventFilter(this);
+}
+
+// "." leads from each field of these rows to the next, the last field of a row to the first of the
+// following row.
+void TFParGen::chain_octets(Group_Id id, std::initializer_list<const char*> rows) {
+    QLineEdit* previous = nullptr;
+    for (const char* name : rows) {
+        for (QLineEdit* field : row(id, name).octets) {
+            if (previous)
+                octet_chain_.emplace_back(previous, field);
+            previous = field;
+        }
+    }
 }
 
 template <typename T> T* TFParGen::control(const char* name) const {
@@ -236,8 +249,7 @@ void TFParGen::Set_Lang() {
             set_row_texts(row, texts);
         group.panel->setChevronHints(text_of(texts, Collapse_Hint), text_of(texts, Expand_Hint));
         // The captions follow a language change too, so that no group keeps the old language.
-        if (group.number > 0)
-            group.panel->setCaption(QString("%1. ").arg(group.number) + text_of(texts, group.spec->caption));
+        caption_group(group);
     }
 }
 
@@ -268,8 +280,7 @@ void TFParGen::stack_groups(const std::vector<Group_Id>& order) {
         // Before the closing stretch, so the groups stack from the top.
         stack_->insertWidget(stack_->count() - 1, shown.panel);
         shown.panel->show();
-        shown.panel->setCaption(QString("%1. ").arg(number) +
-                                text_of(app_.Lang_Strings, shown.spec->caption));
+        caption_group(shown);
         for (const Group_Row& row : shown.rows) {
             for (QWidget* widget : focus_chain(row))
                 chain_focus(widget);
@@ -277,6 +288,12 @@ void TFParGen::stack_groups(const std::vector<Group_Id>& order) {
     }
     chain_focus(Btn_OK);
     chain_focus(Btn_Cancel);
+}
+
+void TFParGen::caption_group(Group& group) {
+    if (group.number > 0)
+        group.panel->setCaption(QString("%1. ").arg(group.number) +
+                                text_of(app_.Lang_Strings, group.spec->caption));
 }
 
 void TFParGen::Move_GroupBoxs() {
@@ -338,47 +355,27 @@ void TFParGen::FormShow() {
 }
 
 void TFParGen::show_values(const cfg::ParGen_Set& set) {
-    const auto& keys = cfg::ParGen_Keys();
-    for (std::size_t k = 0; k < keys.size(); ++k) {
-        const cfg::ParGen_Key& key = keys[k];
-        const char* name = Key_Controls[k].control;
-        switch (key.kind) {
-        case cfg::ParGen_Kind::Flag:
-            control<QCheckBox>(name)->setChecked(set.*key.flag);
-            break;
-        case cfg::ParGen_Kind::Text: {
-            auto* edit = control<QLineEdit>(name);
-            const QString text = QString::fromStdString(set.*key.text);
-            if (auto* limit = edit->findChild<TypedLimitValidator*>())
-                limit->setStoredText(text);
-            else
-                edit->setText(text);
-            break;
-        }
-        default:
-            control<QComboBox>(name)->setCurrentIndex(choice_index(key.kind, set.*key.text));
-            break;
-        }
+    for (const Key_Binding& binding : bindings_) {
+        const cfg::ParGen_Key& key = *binding.key;
+        if (binding.check)
+            binding.check->setChecked(set.*key.flag);
+        else if (auto* limit = binding.edit ? binding.edit->findChild<TypedLimitValidator*>() : nullptr)
+            limit->setStoredText(QString::fromStdString(set.*key.text));
+        else if (binding.edit)
+            binding.edit->setText(QString::fromStdString(set.*key.text));
+        else
+            binding.list->setCurrentIndex(choice_index(key.kind, set.*key.text));
     }
 }
 
 cfg::ParGen_Set TFParGen::values() const {
     cfg::ParGen_Set set;
-    const auto& keys = cfg::ParGen_Keys();
-    for (std::size_t k = 0; k < keys.size(); ++k) {
-        const cfg::ParGen_Key& key = keys[k];
-        const char* name = Key_Controls[k].control;
-        switch (key.kind) {
-        case cfg::ParGen_Kind::Flag:
-            set.*key.flag = control<QCheckBox>(name)->isChecked();
-            break;
-        case cfg::ParGen_Kind::Text:
-            set.*key.text = control<QLineEdit>(name)->text().toStdString();
-            break;
-        default:
-            set.*key.text = control<QComboBox>(name)->currentText().toStdString();
-            break;
-        }
+    for (const Key_Binding& binding : bindings_) {
+        const cfg::ParGen_Key& key = *binding.key;
+        if (binding.check)
+            set.*key.flag = binding.check->isChecked();
+        else
+            set.*key.text = (binding.edit ? binding.edit->text() : binding.list->currentText()).toStdString();
     }
     return set;
 }

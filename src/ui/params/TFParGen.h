@@ -8,8 +8,11 @@
 #include <QDialog>
 
 #include <array>
+#include <initializer_list>
 #include <vector>
 
+class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
@@ -37,9 +40,6 @@ public:
     bool Controllo_Dati();
     void Btn_OKClick();
 
-    // The values on the screen; the hidden values come back as they were loaded.
-    cfg::ParGen_Set values() const;
-
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -53,12 +53,24 @@ private:
         int number = 0; // its place in this model's order, 0 while not shown
     };
 
+    // The control of one ParGen.xml key: a check box for a flag, an edit field for a text, a list
+    // for a serial-port choice.
+    struct Key_Binding {
+        const cfg::ParGen_Key* key = nullptr;
+        QCheckBox* check = nullptr;
+        QLineEdit* edit = nullptr;
+        QComboBox* list = nullptr;
+    };
+
     void build_groups();
+    void bind_keys();
     void FormShow();
     void FormActivate();
     void Order_TAB_Panels();
     void Order_TAB_Panels_52C40();
     void stack_groups(const std::vector<Group_Id>& order);
+    void caption_group(Group& group);
+    void chain_octets(Group_Id id, std::initializer_list<const char*> rows);
     void Move_GroupBoxs();
     void RePosition_Objects_52C40();
     void RePosition_Object_Ethernet_Connection();
@@ -67,6 +79,8 @@ private:
     void RePosition_Object_RS232();
     void size_group(Group& group);
     void show_values(const cfg::ParGen_Set& set);
+    // The values on the screen; the values this model hides come back as they were loaded.
+    cfg::ParGen_Set values() const;
     bool octet_key(QLineEdit* field);
     bool FormMouseWheel(QWheelEvent* event);
 
@@ -81,7 +95,8 @@ private:
     QPushButton* Btn_OK;
     QPushButton* Btn_Cancel;
     std::array<Group, Group_Count> groups_;
-    // The "." key moves along these fields; the last of a chain has no successor.
+    std::array<Key_Binding, cfg::ParGen_Key_Count> bindings_;
+    // Each octet field with the field "." leads to; the last field of a chain has none.
     std::vector<std::pair<QLineEdit*, QLineEdit*>> octet_chain_;
     std::vector<QLineEdit*> octet_fields_;
     int wheel_rest_ = 0; // wheel turn not yet scrolled, for wheels finer than one step
