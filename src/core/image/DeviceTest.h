@@ -25,7 +25,7 @@ enum class Echo_Outcome { Reply, No_Reply, Send_Failed };
 
 // The world the device test runs in, so that it can run against fakes and a fake clock.
 struct Device_Test_Hooks {
-    std::function<Echo_Outcome()> echo; // one request to the device, its reply awaited
+    std::function<Echo_Outcome()> echo;   // one request to the device, its reply awaited
     std::function<std::int64_t()> now_ms; // a monotonic clock
     std::function<bool()> pause;          // about 10 ms; false when the test is to stop at once
 };

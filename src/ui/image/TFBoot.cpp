@@ -5,9 +5,9 @@
 #include "core/common/ComPorts.h"
 #include "core/common/IpAddress.h"
 #include "core/image/UpdateJob.h"
-#include "ui/platform/UpdaterProgram.h"
 #include "ui/platform/QtProgramStarter.h"
 #include "ui/platform/SocketIcmpEcho.h"
+#include "ui/platform/UpdaterProgram.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/GridView.h"
@@ -60,8 +60,7 @@ const Mode_Texts& texts_of_mode(int Form_Type) {
     }
 }
 
-template <typename T>
-T* named(const char* name, QWidget* parent) {
+template <typename T> T* named(const char* name, QWidget* parent) {
     auto* widget = new T(parent);
     widget->setObjectName(name);
     return widget;
@@ -94,7 +93,8 @@ struct TFBoot::Owned_Services {
     QtProgramStarter starter;
 };
 
-TFBoot::TFBoot(cfg::Application& app, QWidget* parent) : TFBoot(app, std::make_unique<Owned_Services>(), parent) {}
+TFBoot::TFBoot(cfg::Application& app, QWidget* parent)
+    : TFBoot(app, std::make_unique<Owned_Services>(), parent) {}
 
 TFBoot::TFBoot(cfg::Application& app, std::unique_ptr<Owned_Services> owned, QWidget* parent)
     : TFBoot(app, Boot_Services{owned->echo, owned->starter}, parent) {
@@ -353,7 +353,8 @@ void TFBoot::run_update() {
         if (!isVisible())
             return;
         if (ping_res == cfg::image::Ping_No_Answer)
-            MessageService::show(this, MessageIcon::Warning, text_of(app_.Lang_Strings, Device_Not_Found_Text));
+            MessageService::show(this, MessageIcon::Warning,
+                                 text_of(app_.Lang_Strings, Device_Not_Found_Text));
         else
             MessageService::error(this, text_of(app_.Lang_Strings, Check_Address_Text));
         return;
@@ -383,8 +384,8 @@ bool TFBoot::Send_Ping() {
 }
 
 void TFBoot::Compile_XML_Parameter_New_Boot() {
-    cfg::image::Compile_XML_Parameter_New_Boot({app_.Path_Exe, app_.Path_Master, app_.Path_Project}, typed_address(),
-                                               CB_Update_Options->currentIndex(),
+    cfg::image::Compile_XML_Parameter_New_Boot({app_.Path_Exe, app_.Path_Master, app_.Path_Project},
+                                               typed_address(), CB_Update_Options->currentIndex(),
                                                CB_Update_Option_Read_Back->isChecked());
 }
 

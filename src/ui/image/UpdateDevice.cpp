@@ -10,8 +10,8 @@ namespace ui {
 
 void Update_Device(cfg::Application& app, TFBoot& boot, QWidget* parent) {
     const bool compiled = run_reported(parent, [&app] {
-        const cfg::image::Bank_Images banks =
-            cfg::image::Compile_Image({app.File_ParGen, app.File_NMEA_0183_Set_Access, app.File_EtherCAT_Slave});
+        const cfg::image::Bank_Images banks = cfg::image::Compile_Image(
+            {app.File_ParGen, app.File_NMEA_0183_Set_Access, app.File_EtherCAT_Slave});
         cfg::image::Write_Bank_Files(banks, app.Path_Project);
     });
     if (!compiled)

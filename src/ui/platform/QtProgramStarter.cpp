@@ -9,7 +9,9 @@
 namespace ui {
 namespace {
 
-QString native_path(const std::filesystem::path& path) { return QString::fromStdU16String(path.u16string()); }
+QString native_path(const std::filesystem::path& path) {
+    return QString::fromStdU16String(path.u16string());
+}
 
 } // namespace
 

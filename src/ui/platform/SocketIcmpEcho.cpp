@@ -79,7 +79,9 @@ void put_u16(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint16_t val
     bytes[at + 1] = static_cast<std::uint8_t>(value & 0xFF);
 }
 
-std::uint16_t get_u16(const std::uint8_t* bytes) { return static_cast<std::uint16_t>(bytes[0] << 8 | bytes[1]); }
+std::uint16_t get_u16(const std::uint8_t* bytes) {
+    return static_cast<std::uint16_t>(bytes[0] << 8 | bytes[1]);
+}
 
 std::vector<std::uint8_t> echo_request(std::uint16_t identifier, std::uint16_t sequence, int data_size) {
     std::vector<std::uint8_t> packet(Icmp_Header_Size + static_cast<std::size_t>(data_size));
@@ -96,8 +98,8 @@ enum class Received { Other, Reply, Empty_Reply };
 
 // Whether a received message is the reply to our request. A datagram socket's kernel has matched
 // the identifier already (it sets its own) and hands over the ICMP message alone.
-Received classify(const IcmpSocket& socket, const std::uint8_t* bytes, std::size_t size, std::uint16_t identifier,
-                  std::uint16_t sequence) {
+Received classify(const IcmpSocket& socket, const std::uint8_t* bytes, std::size_t size,
+                  std::uint16_t identifier, std::uint16_t sequence) {
     if (socket.raw()) {
         if (size < 20)
             return Received::Other;
@@ -116,7 +118,9 @@ Received classify(const IcmpSocket& socket, const std::uint8_t* bytes, std::size
 
 } // namespace
 
-bool SocketIcmpEcho::available() { return IcmpSocket().is_open(); }
+bool SocketIcmpEcho::available() {
+    return IcmpSocket().is_open();
+}
 
 Echo_Outcome SocketIcmpEcho::echo(const std::string& address, int data_size, int timeout_ms) {
     const std::optional<in_addr> target = ipv4_address(address);
@@ -132,14 +136,15 @@ Echo_Outcome SocketIcmpEcho::echo(const std::string& address, int data_size, int
     sockaddr_in to{};
     to.sin_family = AF_INET;
     to.sin_addr = *target;
-    if (::sendto(socket.fd(), request.data(), request.size(), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to) <
-        0)
+    if (::sendto(socket.fd(), request.data(), request.size(), 0, reinterpret_cast<const sockaddr*>(&to),
+                 sizeof to) < 0)
         return Echo_Outcome::Send_Failed;
 
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeout_ms);
     std::vector<std::uint8_t> buffer(request.size() + 128);
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
         if (left <= 0)
             return Echo_Outcome::No_Reply;
         pollfd waiting{socket.fd(), POLLIN, 0};
@@ -150,8 +155,8 @@ Echo_Outcome SocketIcmpEcho::echo(const std::string& address, int data_size, int
             return Echo_Outcome::No_Reply;
         sockaddr_in from{};
         socklen_t from_size = sizeof from;
-        const ssize_t got =
-            ::recvfrom(socket.fd(), buffer.data(), buffer.size(), 0, reinterpret_cast<sockaddr*>(&from), &from_size);
+        const ssize_t got = ::recvfrom(socket.fd(), buffer.data(), buffer.size(), 0,
+                                       reinterpret_cast<sockaddr*>(&from), &from_size);
         // A datagram socket reports an error reply (unreachable, say) as a failed receive.
         if (got < 0) {
             if (errno == EINTR)

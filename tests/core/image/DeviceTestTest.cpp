@@ -50,7 +50,9 @@ struct PingCase {
     int stop_at_pause = -1;
 };
 
-std::ostream& operator<<(std::ostream& out, const PingCase& c) { return out << c.name; }
+std::ostream& operator<<(std::ostream& out, const PingCase& c) {
+    return out << c.name;
+}
 
 class SendPing : public testing::TestWithParam<PingCase> {};
 
@@ -73,19 +75,20 @@ TEST_P(SendPing, EndsAsTheDeviceAnswers) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SendPing,
-    testing::Values(PingCase{"a device that answers ends the test after its second answer", {R}, true, Ping_Answered, 2},
-                    PingCase{"a silent device is asked until the time is up", {N}, false, Ping_No_Answer, -1},
-                    PingCase{"answers between silences count together", {N, R, N, R}, true, Ping_Answered, 4},
-                    PingCase{"one answer and then silence: the last reply decides", {R, N}, false, Ping_No_Answer, -1},
-                    PingCase{"silence and then one late answer: the last reply decides",
-                             {N, N, N, N, N, N, N, N, N, N, N, N, R},
-                             true,
-                             Ping_Answered,
-                             13},
-                    PingCase{"an address that cannot be used ends the test at once", {F}, false, Ping_None, 1},
-                    PingCase{"a failure after an answer keeps the answer's status", {R, F}, false, Ping_Answered, 2},
-                    PingCase{"a failure after silence keeps the silence's status", {N, F}, false, Ping_No_Answer, 2},
-                    PingCase{"a stop during a pause ends the test at once", {R}, false, Ping_Answered, 1, 0}));
+    testing::Values(
+        PingCase{"a device that answers ends the test after its second answer", {R}, true, Ping_Answered, 2},
+        PingCase{"a silent device is asked until the time is up", {N}, false, Ping_No_Answer, -1},
+        PingCase{"answers between silences count together", {N, R, N, R}, true, Ping_Answered, 4},
+        PingCase{"one answer and then silence: the last reply decides", {R, N}, false, Ping_No_Answer, -1},
+        PingCase{"silence and then one late answer: the last reply decides",
+                 {N, N, N, N, N, N, N, N, N, N, N, N, R},
+                 true,
+                 Ping_Answered,
+                 13},
+        PingCase{"an address that cannot be used ends the test at once", {F}, false, Ping_None, 1},
+        PingCase{"a failure after an answer keeps the answer's status", {R, F}, false, Ping_Answered, 2},
+        PingCase{"a failure after silence keeps the silence's status", {N, F}, false, Ping_No_Answer, 2},
+        PingCase{"a stop during a pause ends the test at once", {R}, false, Ping_Answered, 1, 0}));
 
 TEST(DeviceAddress, JoinsTheFieldsAsTyped) {
     EXPECT_EQ(cfg::image::Device_Address({"192", "168", "002", "205"}), "192.168.002.205");

@@ -6,9 +6,9 @@
 #include "ui/platform/ProgramStarter.h"
 #include "ui/platform/QtProgramStarter.h"
 #include "ui/platform/SocketIcmpEcho.h"
+#include "ui/platform/TestScripts.h"
 #include "ui/support/ScreenTest.h"
 #include "ui/widgets/MessageService.h"
-#include "ui/widgets/TitlePanel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,7 +21,6 @@
 #include <QTimer>
 
 #include <filesystem>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -29,6 +28,8 @@ namespace fs = std::filesystem;
 using cfg::image::Echo_Outcome;
 using cfg::test::read_bytes;
 using cfg::test::write_bytes;
+using ui::test::child;
+using ui::test::write_script;
 
 namespace {
 
@@ -60,24 +61,12 @@ public:
     std::vector<Start> starts;
     fs::path job_file;
 
-    ui::Start_Outcome Start_Program(const fs::path& NomeSW, const QString& Parameter, std::uint8_t tipo) override {
+    ui::Start_Outcome Start_Program(const fs::path& NomeSW, const QString& Parameter,
+                                    std::uint8_t tipo) override {
         starts.push_back({NomeSW, Parameter, tipo, fs::exists(job_file) ? read_bytes(job_file) : ""});
         return ui::Start_Outcome::Ended;
     }
 };
-
-template <typename T = QWidget>
-T* child(QWidget* parent, const char* name) {
-    T* found = parent->findChild<T*>(name);
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
-void write_script(const fs::path& file, const std::string& body) {
-    write_bytes(file, "#!/bin/sh\n" + body);
-    fs::permissions(file, fs::perms::owner_all);
-}
 
 } // namespace
 
@@ -107,15 +96,21 @@ class UpdateDialogTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
     }
 
-    QLineEdit* field(int n) const { return child<QLineEdit>(dialog_.get(), ("E_IP" + std::to_string(n)).c_str()); }
-    QStringList fields() const { return {field(1)->text(), field(2)->text(), field(3)->text(), field(4)->text()}; }
+    QLineEdit* field(int n) const {
+        return child<QLineEdit>(dialog_.get(), ("E_IP" + std::to_string(n)).c_str());
+    }
+    QStringList fields() const {
+        return {field(1)->text(), field(2)->text(), field(3)->text(), field(4)->text()};
+    }
     void type_address(const QStringList& parts) {
         for (int n = 1; n <= 4; ++n)
             field(n)->setText(parts[n - 1]);
     }
     QComboBox* options() const { return child<QComboBox>(dialog_.get(), "CB_Update_Options"); }
     QCheckBox* read_back() const { return child<QCheckBox>(dialog_.get(), "CB_Update_Option_Read_Back"); }
-    void press_update() { QTest::mouseClick(child<QPushButton>(dialog_.get(), "Btn_Update"), Qt::LeftButton); }
+    void press_update() {
+        QTest::mouseClick(child<QPushButton>(dialog_.get(), "Btn_Update"), Qt::LeftButton);
+    }
     bool shown(const char* panel) const { return child(dialog_.get(), panel)->isVisible(); }
 
 private slots:
@@ -137,7 +132,8 @@ private slots:
         open();
         QCOMPARE(dialog_->windowTitle(), QString("Update Device by Ethernet (UDP)"));
         QCOMPARE(child<QLabel>(dialog_.get(), "L_SW_Code")->text(), QString("SW52C40"));
-        QCOMPARE(child<QLabel>(dialog_.get(), "L_SW_Desc")->text(), QString("Update Device Using the Ethernet Port"));
+        QCOMPARE(child<QLabel>(dialog_.get(), "L_SW_Desc")->text(),
+                 QString("Update Device Using the Ethernet Port"));
         QVERIFY(shown("P_IP_Address") && shown("P_Options"));
         QVERIFY(!shown("P_Eth_Search") && !shown("P_Serial"));
         QCOMPARE(dialog_->width(), 449);
@@ -235,8 +231,9 @@ private slots:
         ui::SocketIcmpEcho real_echo;
         create(nullptr, &real_echo);
         open();
-        for (const QStringList& address : {QStringList{"192", "168", "a", "1"}, QStringList{"192", "168", "1", "256"},
-                                           QStringList{"", "168", "1", "1"}}) {
+        for (const QStringList& address :
+             {QStringList{"192", "168", "a", "1"}, QStringList{"192", "168", "1", "256"},
+              QStringList{"", "168", "1", "1"}}) {
             type_address(address);
             press_update();
         }
@@ -327,8 +324,8 @@ private slots:
             const char* title;
             const char* description;
             const char* label;
-        } modes[] = {{ui::TFBoot::Serial_Update, "Update Device by Serial", "Update Device Using the Serial Port",
-                      "Select the COM Port for the Update"},
+        } modes[] = {{ui::TFBoot::Serial_Update, "Update Device by Serial",
+                      "Update Device Using the Serial Port", "Select the COM Port for the Update"},
                      {ui::TFBoot::Usb_Update, "Update Device by USB", "Update Device Using the USB Port",
                       "Select the COM Port (USB) for the Update"}};
         for (const auto& mode : modes) {

@@ -1,6 +1,7 @@
 #include "support/TempDir.h"
 #include "ui/platform/QtProgramStarter.h"
 #include "ui/platform/SocketIcmpEcho.h"
+#include "ui/platform/TestScripts.h"
 
 #include <QTest>
 
@@ -11,17 +12,11 @@ using cfg::image::Echo_Outcome;
 using cfg::test::read_bytes;
 using cfg::test::TempDir;
 using cfg::test::write_bytes;
+using ui::test::write_script;
 
 Q_DECLARE_METATYPE(Echo_Outcome)
 
-namespace {
-
-void write_script(const fs::path& file, const std::string& body) {
-    write_bytes(file, "#!/bin/sh\n" + body);
-    fs::permissions(file, fs::perms::owner_all);
-}
-
-} // namespace
+namespace {} // namespace
 
 // The real ICMP echo, only ever towards the loopback address, and the real program start.
 class UpdaterPlatformTest : public QObject {
