@@ -373,7 +373,8 @@ private slots:
 
     void aFailedCompileIsReportedAndTheDialogStaysClosed() {
         write_bytes(app_->File_ParGen, "<Par_Gen><unclosed>");
-        create();
+        // The dialog as the main window makes it, with the real echo and start: nothing is sent here.
+        dialog_ = std::make_unique<ui::TFBoot>(*app_, nullptr);
         bool opened = false;
         // Closes the dialog should it open; dies with the test when it does not.
         QTimer guard;
