@@ -3,6 +3,7 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/BankFiles.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BankLayout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BankReader.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DeviceTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EepromConfig.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EtherCATHeader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EtherCATImage.cpp

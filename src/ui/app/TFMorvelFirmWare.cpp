@@ -10,6 +10,8 @@
 #include "ui/app/TFOpenConf.h"
 #include "ui/ethercat/SaveESIFile.h"
 #include "ui/ethercat/TFEtherCATSlave.h"
+#include "ui/image/TFBoot.h"
+#include "ui/image/UpdateDevice.h"
 #include "ui/lang/TFAbout.h"
 #include "ui/lang/TFSoftOptions.h"
 #include "ui/nmea/TFNMEA_0183_Set_Access2.h"
@@ -59,10 +61,11 @@ TFMorvelFirmWare::TFMorvelFirmWare(cfg::Application& app, cfg::HttpClient& http)
     soft_options_ = new TFSoftOptions(app_, http_, [this] { Change_Language(); }, this);
     about_ = new TFAbout(this);
     par_gen_ = new TFParGen(app_, this);
+    boot_ = new TFBoot(app_, this);
     nmea_listener_ = new TFNMEA_0183_Set_Access2(app_, this);
     ethercat_slave_ = new TFEtherCATSlave(app_, this);
     screens_.insert(screens_.end(),
-                    {new_project_, open_conf_, soft_options_, par_gen_, nmea_listener_, ethercat_slave_});
+                    {new_project_, open_conf_, soft_options_, par_gen_, boot_, nmea_listener_, ethercat_slave_});
 
     timer_update_.setInterval(cfg::First_Version_Check_Delay_Ms);
     connect(&timer_update_, &QTimer::timeout, this, [this] { run_reported(this, [this] { Timer_UpdateTimer(); }); });
@@ -75,7 +78,7 @@ TFMorvelFirmWare::~TFMorvelFirmWare() = default;
 
 std::vector<QWidget*> TFMorvelFirmWare::windows() const {
     return {const_cast<TFMorvelFirmWare*>(this), new_project_, open_conf_, soft_options_, about_, par_gen_,
-            nmea_listener_, ethercat_slave_};
+            boot_, nmea_listener_, ethercat_slave_};
 }
 
 QPushButton* TFMorvelFirmWare::step_button(const char* name, int left, int top) {
@@ -253,7 +256,8 @@ void TFMorvelFirmWare::Btn_Click(QObject* sender) {
         Save_ESI_File(app_, this);
         return;
     }
-    // The other steps' windows join here as they are built.
+    if (sender == Btn_CreateBin)
+        Update_Device(app_, *boot_, this);
 }
 
 void TFMorvelFirmWare::Create_New_Project() {

@@ -19,6 +19,7 @@ class HttpClient;
 namespace ui {
 
 class TFAbout;
+class TFBoot;
 class TFNew_Project;
 class TFOpenConf;
 class TFSoftOptions;
@@ -85,6 +86,7 @@ private:
     TFSoftOptions* soft_options_ = nullptr;
     TFAbout* about_ = nullptr;
     TFParGen* par_gen_ = nullptr;
+    TFBoot* boot_ = nullptr;
     TFNMEA_0183_Set_Access2* nmea_listener_ = nullptr;
     TFEtherCATSlave* ethercat_slave_ = nullptr;
     // Every window with texts from the catalogue, in the order Change_Language serves them.

@@ -33,6 +33,14 @@ public:
     cfg::Application app;
 };
 
+// A control of a window by its name; the test stops when there is none.
+template <typename T = QWidget> T* child(QWidget* parent, const char* name) {
+    T* found = parent->findChild<T*>(name);
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
 // Picks an item of a list cell through its drop-down editor, as the user does.
 inline void choose_list_item(GridView* view, const QModelIndex& cell, const QString& item) {
     view->setCurrentIndex(cell);

@@ -1,0 +1,393 @@
+#include "ui/image/TFBoot.h"
+
+#include "core/app/Application.h"
+#include "core/app/ModelIdentity.h"
+#include "core/common/ComPorts.h"
+#include "core/common/IpAddress.h"
+#include "core/image/UpdateJob.h"
+#include "ui/platform/QtProgramStarter.h"
+#include "ui/platform/SocketIcmpEcho.h"
+#include "ui/platform/UpdaterProgram.h"
+#include "ui/widgets/DialogFrame.h"
+#include "ui/widgets/ErrorReport.h"
+#include "ui/widgets/GridView.h"
+#include "ui/widgets/MessageService.h"
+#include "ui/widgets/TableGridModel.h"
+#include "ui/widgets/Texts.h"
+#include "ui/widgets/TitlePanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace ui {
+namespace {
+
+constexpr int Client_Width = 449;
+constexpr int Device_Not_Found_Text = 836;
+constexpr int Check_Address_Text = 837;
+
+// Titles and serial-panel texts of each mode, by Form_Type.
+struct Mode_Texts {
+    int title;
+    int description;
+    int com_port_label;
+    int com_port_hint;
+    int com_list_hint;
+};
+constexpr Mode_Texts Serial_Texts{800, 801, 807, 825, 827};
+constexpr Mode_Texts Ethernet_Texts{802, 803, 807, 825, 827};
+constexpr Mode_Texts Usb_Texts{804, 805, 808, 826, 828};
+
+const Mode_Texts& texts_of_mode(int Form_Type) {
+    switch (Form_Type) {
+    case TFBoot::Serial_Update:
+        return Serial_Texts;
+    case TFBoot::Usb_Update:
+        return Usb_Texts;
+    default:
+        return Ethernet_Texts;
+    }
+}
+
+template <typename T> T* named(const char* name, QWidget* parent) {
+    auto* widget = new T(parent);
+    widget->setObjectName(name);
+    return widget;
+}
+
+QPushButton* named_button(const char* name, QWidget* parent) {
+    QPushButton* button = named<QPushButton>(name, parent);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QWidget* panel(const char* name, QWidget* parent) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setFrameShape(QFrame::StyledPanel);
+    return frame;
+}
+
+// A pause of the device test: the window keeps answering the user meanwhile.
+void pause_processing_events(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+} // namespace
+
+struct TFBoot::Owned_Services {
+    SocketIcmpEcho echo;
+    QtProgramStarter starter;
+};
+
+TFBoot::TFBoot(cfg::Application& app, QWidget* parent)
+    : TFBoot(app, std::make_unique<Owned_Services>(), parent) {}
+
+TFBoot::TFBoot(cfg::Application& app, std::unique_ptr<Owned_Services> owned, QWidget* parent)
+    : TFBoot(app, Boot_Services{owned->echo, owned->starter}, parent) {
+    owned_ = std::move(owned);
+}
+
+TFBoot::TFBoot(cfg::Application& app, const Boot_Services& services, QWidget* parent)
+    : QDialog(parent), app_(app), services_(services), devices_(1, 3) {
+    setObjectName("TFBoot");
+    build_view();
+    Set_Lang();
+}
+
+// The device list shows devices_, a member that is gone before QWidget deletes the children: the
+// grid and its model go first.
+TFBoot::~TFBoot() {
+    delete ACG_List_Devices;
+    delete devices_model_;
+}
+
+void TFBoot::build_view() {
+    title_ = new TitlePanel(qt_text(cfg::SW_Code), this);
+    P_Eth_Search = build_search_panel();
+    P_IP_Address = build_address_panel();
+    P_Serial = build_serial_panel();
+    P_Options = build_options_panel();
+    Btn_Update = named_button("Btn_Update", this);
+    Btn_Cancel = named_button("Btn_Cancel", this);
+    connect(Btn_Update, &QPushButton::clicked, this, &TFBoot::Btn_UpdateClick);
+    connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* body = new QVBoxLayout;
+    for (QWidget* part : {P_Eth_Search, P_IP_Address, P_Serial, P_Options})
+        body->addWidget(part);
+    lay_out_dialog(this, title_, body, {}, {Btn_Update, Btn_Cancel});
+
+    setTabOrder(E_IP[0], E_IP[1]);
+    setTabOrder(E_IP[1], E_IP[2]);
+    setTabOrder(E_IP[2], E_IP[3]);
+    setTabOrder(E_IP[3], CB_COM_Port);
+    setTabOrder(CB_COM_Port, Btn_COM_List);
+    setTabOrder(Btn_COM_List, CB_Update_Options);
+    setTabOrder(CB_Update_Options, CB_Update_Option_Read_Back);
+    setTabOrder(CB_Update_Option_Read_Back, Btn_Update);
+    setTabOrder(Btn_Update, Btn_Cancel);
+}
+
+// Device search has no behaviour in this model: the panel stays hidden.
+QWidget* TFBoot::build_search_panel() {
+    QWidget* frame = panel("P_Eth_Search", this);
+    L_List_Devices = named<QLabel>("L_List_Devices", frame);
+    Btn_Search = named_button("Btn_Search", frame);
+    CB_Find_All_Brimlow = named<QCheckBox>("CB_Find_All_Brimlow", frame);
+    ACG_List_Devices = new GridView([] { return false; }, [] { return false; }, frame);
+    ACG_List_Devices->setObjectName("ACG_List_Devices");
+    devices_.set_column_visible(0, false);
+    devices_model_ = new TableGridModel(devices_, this);
+    devices_model_->setEditableCell([](int, int) { return false; });
+    ACG_List_Devices->setGridModel(devices_model_);
+    ACG_List_Devices->setFixedHeight(96);
+
+    auto* layout = new QGridLayout(frame);
+    layout->addWidget(L_List_Devices, 0, 0);
+    layout->addWidget(Btn_Search, 0, 1, Qt::AlignRight);
+    layout->addWidget(ACG_List_Devices, 1, 0, 1, 2);
+    layout->addWidget(CB_Find_All_Brimlow, 2, 0, 1, 2);
+    frame->hide();
+    return frame;
+}
+
+QWidget* TFBoot::build_address_panel() {
+    QWidget* frame = panel("P_IP_Address", this);
+    L_IP_Address = named<QLabel>("L_IP_Address", frame);
+    auto* fields = new QHBoxLayout;
+    for (std::size_t i = 0; i < E_IP.size(); ++i) {
+        if (i > 0)
+            fields->addWidget(new QLabel(".", frame));
+        E_IP[i] = named<QLineEdit>(("E_IP" + std::to_string(i + 1)).c_str(), frame);
+        E_IP[i]->setText("0");
+        E_IP[i]->setFixedWidth(48);
+        E_IP[i]->setAlignment(Qt::AlignCenter);
+        E_IP[i]->installEventFilter(this);
+        fields->addWidget(E_IP[i]);
+    }
+    fields->addStretch();
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(L_IP_Address);
+    layout->addLayout(fields);
+    return frame;
+}
+
+QWidget* TFBoot::build_serial_panel() {
+    QWidget* frame = panel("P_Serial", this);
+    L_COM_Port = named<QLabel>("L_COM_Port", frame);
+    CB_COM_Port = named<QComboBox>("CB_COM_Port", frame);
+    CB_COM_Port->setMinimumWidth(120);
+    Btn_COM_List = named_button("Btn_COM_List", frame);
+    Btn_COM_List->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+    connect(Btn_COM_List, &QPushButton::clicked, this, &TFBoot::Btn_COM_ListClick);
+    auto* row = new QHBoxLayout;
+    row->addWidget(CB_COM_Port);
+    row->addWidget(Btn_COM_List);
+    row->addStretch();
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(L_COM_Port);
+    layout->addLayout(row);
+    frame->hide();
+    return frame;
+}
+
+QWidget* TFBoot::build_options_panel() {
+    QWidget* frame = panel("P_Options", this);
+    L_Update_Option = named<QLabel>("L_Update_Option", frame);
+    CB_Update_Options = named<QComboBox>("CB_Update_Options", frame);
+    CB_Update_Options->setMinimumWidth(200);
+    CB_Update_Option_Read_Back = named<QCheckBox>("CB_Update_Option_Read_Back", frame);
+    auto* row = new QHBoxLayout;
+    row->addWidget(CB_Update_Options);
+    row->addSpacing(16);
+    row->addWidget(CB_Update_Option_Read_Back);
+    row->addStretch();
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(L_Update_Option);
+    layout->addLayout(row);
+    return frame;
+}
+
+void TFBoot::Set_Lang() {
+    const cfg::Lang_Strings& texts = app_.Lang_Strings;
+    const Mode_Texts& mode = texts_of_mode(Form_Type);
+    setWindowTitle(text_of(texts, mode.title));
+    title_->descriptionLabel()->setText(text_of(texts, mode.description));
+
+    L_List_Devices->setText(text_of(texts, 809));
+    Btn_Search->setText(text_of(texts, 810));
+    Btn_Search->setToolTip(text_of(texts, 829));
+    devices_.set_text(0, 1, texts[811]);
+    devices_.set_text(0, 2, texts[812]);
+    devices_model_->tableChanged();
+    emit devices_model_->headerDataChanged(Qt::Horizontal, 0, devices_.column_count() - 1);
+    ACG_List_Devices->setToolTip(text_of(texts, 830));
+    CB_Find_All_Brimlow->setText(text_of(texts, 813));
+    CB_Find_All_Brimlow->setToolTip(text_of(texts, 831));
+
+    L_IP_Address->setText(text_of(texts, 806));
+    for (std::size_t i = 0; i < E_IP.size(); ++i)
+        E_IP[i]->setToolTip(text_of(texts, 821 + static_cast<int>(i)));
+
+    L_COM_Port->setText(text_of(texts, mode.com_port_label));
+    CB_COM_Port->setToolTip(text_of(texts, mode.com_port_hint));
+    Btn_COM_List->setToolTip(text_of(texts, mode.com_list_hint));
+
+    L_Update_Option->setText(text_of(texts, 814));
+    CB_Update_Options->clear();
+    CB_Update_Options->addItems({text_of(texts, 815), text_of(texts, 816), text_of(texts, 817)});
+    CB_Update_Options->setCurrentIndex(0);
+    CB_Update_Options->setToolTip(text_of(texts, 832));
+    CB_Update_Option_Read_Back->setText(text_of(texts, 818));
+    CB_Update_Option_Read_Back->setToolTip(text_of(texts, 833));
+
+    Btn_Cancel->setText(text_of(texts, 819));
+    Btn_Cancel->setToolTip(text_of(texts, 834));
+    Btn_Update->setText(text_of(texts, 820));
+    Btn_Update->setToolTip(text_of(texts, 835));
+}
+
+void TFBoot::showEvent(QShowEvent* event) {
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+void TFBoot::FormShow() {
+    Set_Lang();
+    title_->codeLabel()->setText(qt_text(cfg::SW_Code));
+
+    const bool ethernet = Form_Type == Ethernet_Update;
+    P_Eth_Search->hide();
+    P_IP_Address->setVisible(ethernet);
+    P_Serial->setVisible(!ethernet);
+    layout()->invalidate();
+    layout()->activate();
+    setFixedSize(Client_Width, layout()->totalSizeHint().height());
+
+    if (ethernet) {
+        const cfg::IpAddressCheck last = cfg::Check_IP_Address(app_.App_Settings.Last_IP_Address);
+        if (last.valid)
+            for (std::size_t i = 0; i < E_IP.size(); ++i)
+                E_IP[i]->setText(QString::fromStdString(last.parts[i]));
+    } else {
+        Btn_COM_ListClick();
+    }
+
+    CB_Update_Options->setCurrentIndex(Update_Option_Index);
+    CB_Update_Option_Read_Back->setChecked(Update_Read_Back);
+    if (ethernet)
+        E_IP[0]->setFocus();
+    else
+        CB_COM_Port->setFocus();
+}
+
+void TFBoot::Btn_COM_ListClick() {
+    CB_COM_Port->clear();
+    for (const std::string& number : cfg::List_COM_Ports(services_.serial_devices))
+        CB_COM_Port->addItem(QString::fromStdString("COM" + number));
+    CB_COM_Port->setCurrentIndex(CB_COM_Port->count() > 0 ? 0 : -1);
+}
+
+bool TFBoot::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress)
+        for (QLineEdit* field : E_IP)
+            if (watched == field)
+                return KeyPress(field, static_cast<QKeyEvent*>(event)->text());
+    return QDialog::eventFilter(watched, event);
+}
+
+// A "." moves on to the next address field and is never entered itself.
+bool TFBoot::KeyPress(QLineEdit* Sender, const QString& Key) {
+    if (Key != ".")
+        return false;
+    for (std::size_t i = 0; i + 1 < E_IP.size(); ++i) {
+        QLineEdit* next = E_IP[i + 1];
+        if (Sender == E_IP[i] && next->isEnabled() && next->isVisible())
+            next->setFocus(Qt::TabFocusReason);
+    }
+    return true;
+}
+
+std::string TFBoot::typed_address() const {
+    std::array<std::string, 4> fields;
+    for (std::size_t i = 0; i < E_IP.size(); ++i)
+        fields[i] = E_IP[i]->text().toStdString();
+    return cfg::image::Device_Address(fields);
+}
+
+void TFBoot::Btn_UpdateClick() {
+    // The device test lets the user interface run: a second press must not start a second update
+    // beside the first.
+    if (updating_)
+        return;
+    updating_ = true;
+    Btn_Update->setEnabled(false);
+    run_reported(this, [this] { run_update(); });
+    Btn_Update->setEnabled(true);
+    updating_ = false;
+}
+
+void TFBoot::run_update() {
+    if (Form_Type != Ethernet_Update) {
+        // Over a serial line or USB only the choices are remembered; no job is written for them.
+        Update_Option_Index = CB_Update_Options->currentIndex();
+        Update_Read_Back = CB_Update_Option_Read_Back->isChecked();
+        return;
+    }
+    if (!Send_Ping()) {
+        // Closed during the test: the user gave up the update.
+        if (!isVisible())
+            return;
+        if (ping_res == cfg::image::Ping_No_Answer)
+            MessageService::show(this, MessageIcon::Warning,
+                                 text_of(app_.Lang_Strings, Device_Not_Found_Text));
+        else
+            MessageService::error(this, text_of(app_.Lang_Strings, Check_Address_Text));
+        return;
+    }
+    app_.App_Settings.Last_IP_Address = typed_address();
+    Update_Option_Index = CB_Update_Options->currentIndex();
+    Update_Read_Back = CB_Update_Option_Read_Back->isChecked();
+    Compile_XML_Parameter_New_Boot();
+    // The updater's own work and its exit code are its business: nothing is reported here.
+    services_.starter.Start_Program(Updater_Program(app_.Path_Exe), QString(), 0);
+}
+
+bool TFBoot::Send_Ping() {
+    const std::string target = typed_address();
+    QElapsedTimer clock;
+    clock.start();
+    const cfg::image::Device_Test_Hooks hooks{
+        [this, &target] {
+            return services_.echo.echo(target, cfg::image::Echo_Data_Size, cfg::image::Echo_Time_Out_Ms);
+        },
+        [&clock] { return clock.elapsed(); },
+        [this] {
+            pause_processing_events(cfg::image::Device_Test_Pause_Ms);
+            return isVisible();
+        }};
+    return cfg::image::Send_Ping(hooks, ping_res);
+}
+
+void TFBoot::Compile_XML_Parameter_New_Boot() {
+    cfg::image::Compile_XML_Parameter_New_Boot({app_.Path_Exe, app_.Path_Master, app_.Path_Project},
+                                               typed_address(), CB_Update_Options->currentIndex(),
+                                               CB_Update_Option_Read_Back->isChecked());
+}
+
+} // namespace ui
