@@ -1,0 +1,25 @@
+#include "cli/Command.h"
+
+namespace cfg::cli {
+
+std::optional<std::string> Invocation::value(std::string_view option) const {
+    const auto found = options.find(option);
+    if (found == options.end())
+        return std::nullopt;
+    return found->second;
+}
+
+std::span<const Command_Spec> command_specs() {
+    static const std::vector<Command_Spec> specs = {
+        {"list", {}, {}, run_list},
+        {"new", {"NAME"}, {}, run_new},
+        {"check", {"CONFIG"}, {}, run_check},
+        {"esi", {"CONFIG", "FILE"}, {}, run_esi},
+        {"map", {"CONFIG", "FILE"}, {}, run_map},
+        {"layout", {"CONFIG"}, {}, run_layout},
+        {"texts", {}, {{"--language", true}}, run_texts},
+    };
+    return specs;
+}
+
+} // namespace cfg::cli
