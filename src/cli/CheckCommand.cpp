@@ -33,7 +33,8 @@ std::optional<std::string> listener_failure(const Application& app) {
 
 std::optional<std::string> ethercat_failure(const Application& app) {
     const ethercat::EtherCAT_Tables tables = ethercat::Load_EtherCAT_Slave(app.File_EtherCAT_Slave);
-    const ethercat::Variable_Check_Result result = ethercat::Controllo_dati(tables.slave_to_master, app.Lang_Strings);
+    const ethercat::Variable_Check_Result result =
+        ethercat::Controllo_dati(tables.slave_to_master, app.Lang_Strings);
     if (!result.ok())
         return result.message;
     return std::nullopt;

@@ -57,7 +57,8 @@ std::string operand_names(const Command_Spec& command) {
 
 } // namespace
 
-Command_Line parse_command_line(const std::vector<std::string>& args, std::span<const Command_Spec> commands) {
+Command_Line parse_command_line(const std::vector<std::string>& args,
+                                std::span<const Command_Spec> commands) {
     Command_Line line;
     std::size_t i = 0;
     for (; i < args.size() && args[i].starts_with("-"); ++i) {

@@ -51,14 +51,15 @@ std::vector<std::string> nmea_lines(const Application& app) {
     nmea::Listener_Table table;
     nmea::Load_Listener_Table(table, app.File_NMEA_0183_Set_Access);
     const std::vector<nmea::Array_Field> fields = nmea::Array_Layout(table);
-    std::vector<std::string> lines = {"NMEA data array, bytes 0 to " + std::to_string(nmea::NMEA_Array_Size - 1) +
-                                      ": " + std::to_string(fields.size()) + " fields"};
+    std::vector<std::string> lines = {"NMEA data array, bytes 0 to " +
+                                      std::to_string(nmea::NMEA_Array_Size - 1) + ": " +
+                                      std::to_string(fields.size()) + " fields"};
     if (fields.empty())
         return lines;
     const Lang_Strings& texts = app.Lang_Strings;
     std::vector<std::vector<std::string>> rows = {{texts[Text_Listener_Number], "Bytes",
-                                                   texts[Text_Listener_Sentence], texts[Text_Listener_DataField],
-                                                   "Marks"}};
+                                                   texts[Text_Listener_Sentence],
+                                                   texts[Text_Listener_DataField], "Marks"}};
     for (const nmea::Array_Field& field : fields)
         rows.push_back({std::to_string(field.row), bytes_text(field), field.Sentence, field.DataField,
                         marks_text(field)});
@@ -77,9 +78,9 @@ std::vector<std::string> ethercat_lines(const Application& app, Table table, boo
     const auto& headers = SlaveMaster ? std::span<const int>(ethercat::Slave_To_Master_Headers)
                                       : std::span<const int>(ethercat::Master_To_Slave_Headers);
     const int used = ethercat::used_row_count(table);
-    std::vector<std::string> lines = {"EtherCAT process image, " +
-                                      texts[SlaveMaster ? Text_Slave_To_Master : Text_Master_To_Slave] + ": " +
-                                      std::to_string(size) + " bytes, " + std::to_string(used) + " variables"};
+    std::vector<std::string> lines = {
+        "EtherCAT process image, " + texts[SlaveMaster ? Text_Slave_To_Master : Text_Master_To_Slave] + ": " +
+        std::to_string(size) + " bytes, " + std::to_string(used) + " variables"};
     if (used == 0)
         return lines;
     const auto header = [&](int column) { return texts[headers[static_cast<std::size_t>(column)]]; };
@@ -88,9 +89,10 @@ std::vector<std::string> ethercat_lines(const Application& app, Table table, boo
                                                    header(Column::Length), header(Column::Name), "Marks"}};
     for (int row = 1; row <= used; ++row) {
         const bool enabled = table.is_checked(row, Column::Enable);
-        rows.push_back({std::to_string(row), table.text(row, columns.position), table.text(row, columns.bit_start),
-                        table.text(row, Column::Type), table.text(row, Column::Length),
-                        table.text(row, Column::Name), enabled ? "" : "disabled"});
+        rows.push_back({std::to_string(row), table.text(row, columns.position),
+                        table.text(row, columns.bit_start), table.text(row, Column::Type),
+                        table.text(row, Column::Length), table.text(row, Column::Name),
+                        enabled ? "" : "disabled"});
     }
     for (std::string& line : aligned_columns(rows))
         lines.push_back(std::move(line));
