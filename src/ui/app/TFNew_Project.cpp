@@ -3,12 +3,12 @@
 #include "core/app/Application.h"
 #include "core/app/ConfigurationFolders.h"
 #include "core/app/ModelIdentity.h"
+#include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/MessageService.h"
 #include "ui/widgets/Texts.h"
 #include "ui/widgets/TitlePanel.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,21 +25,11 @@ TFNew_Project::TFNew_Project(cfg::Application& app, QWidget* parent)
     Btn_Cancel->setObjectName("Btn_Cancel");
     setFixedSize(331, 162);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 8);
-    layout->addWidget(title_);
     auto* body = new QVBoxLayout;
-    body->setContentsMargins(12, 4, 12, 0);
     body->addWidget(Label1);
     body->addWidget(E_New_Proj);
-    layout->addLayout(body);
-    layout->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(12, 0, 12, 0);
-    buttons->addStretch();
-    buttons->addWidget(Btn_OK);
-    buttons->addWidget(Btn_Cancel);
-    layout->addLayout(buttons);
+    body->addStretch();
+    lay_out_dialog(this, title_, body, {}, {Btn_OK, Btn_Cancel});
 
     // Enter in the name field confirms, like OK.
     Btn_OK->setAutoDefault(false);

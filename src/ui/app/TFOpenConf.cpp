@@ -2,10 +2,10 @@
 
 #include "core/app/Application.h"
 #include "core/app/ModelIdentity.h"
+#include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/Texts.h"
 #include "ui/widgets/TitlePanel.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -22,20 +22,10 @@ TFOpenConf::TFOpenConf(cfg::Application& app, QWidget* parent)
     Btn_Cancel->setObjectName("Btn_Cancel");
     resize(377, 351);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 8);
-    layout->addWidget(title_);
     auto* body = new QVBoxLayout;
-    body->setContentsMargins(12, 4, 12, 0);
     body->addWidget(Label1);
     body->addWidget(ListBox1, 1);
-    layout->addLayout(body, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(12, 0, 12, 0);
-    buttons->addStretch();
-    buttons->addWidget(Btn_OK);
-    buttons->addWidget(Btn_Cancel);
-    layout->addLayout(buttons);
+    lay_out_dialog(this, title_, body, {}, {Btn_OK, Btn_Cancel});
 
     connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)

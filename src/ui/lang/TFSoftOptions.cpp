@@ -10,6 +10,7 @@
 #include "ui/platform/MakerHosts.h"
 #include "ui/platform/WebAddress.h"
 #include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/MessageService.h"
 #include "ui/widgets/Texts.h"
@@ -50,19 +51,9 @@ TFSoftOptions::TFSoftOptions(cfg::Application& app, cfg::HttpClient& http, std::
     PC_Options->addTab(build_connection_tab(), QString());
     PC_Options->addTab(build_settings_tab(), QString());
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 8);
-    layout->addWidget(title_);
     auto* body = new QVBoxLayout;
-    body->setContentsMargins(8, 4, 8, 0);
     body->addWidget(PC_Options);
-    layout->addLayout(body, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(8, 0, 8, 0);
-    buttons->addStretch();
-    buttons->addWidget(Btn_OK);
-    buttons->addWidget(Btn_Cancel);
-    layout->addLayout(buttons);
+    lay_out_dialog(this, title_, body, {}, {Btn_OK, Btn_Cancel});
 
     connect(Btn_OK, &QPushButton::clicked, this, [this] { run_reported(this, [this] { Btn_OKClick(); }); });
     connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -5,6 +5,7 @@
 #include "core/nmea/ListenerChecks.h"
 #include "core/nmea/ListenerFile.h"
 #include "core/nmea/ListenerPositions.h"
+#include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/GridView.h"
 #include "ui/widgets/MessageService.h"
@@ -13,7 +14,6 @@
 #include "ui/widgets/Texts.h"
 #include "ui/widgets/TitlePanel.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -81,19 +81,17 @@ TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(cfg::Application& app, QWidget*
     connect(Btn_OK, &QPushButton::clicked, this, &TFNMEA_0183_Set_Access2::Btn_OKClick);
     connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 8);
-    layout->addWidget(title_);
-    layout->addWidget(ASG, 1);
-    auto* buttons = new QHBoxLayout; // P_Button
-    buttons->setContentsMargins(8, 0, 8, 0);
-    for (QPushButton* button : {Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow})
-        buttons->addWidget(button);
-    buttons->addStretch();
-    buttons->addWidget(Btn_OK);
-    buttons->addWidget(Btn_Cancel);
-    layout->addLayout(buttons);
+    auto* body = new QVBoxLayout;
+    body->addWidget(ASG);
+    lay_out_dialog(this, title_, body, {Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow}, {Btn_OK, Btn_Cancel});
     Set_Lang();
+}
+
+// The grid shows table_, a member that is gone before QWidget deletes the children: the grid and
+// its model go first.
+TFNMEA_0183_Set_Access2::~TFNMEA_0183_Set_Access2() {
+    delete ASG;
+    delete model_;
 }
 
 void TFNMEA_0183_Set_Access2::Set_Lang() {

@@ -26,6 +26,7 @@ class TFNMEA_0183_Set_Access2 : public QDialog, public Screen {
     Q_OBJECT
 public:
     TFNMEA_0183_Set_Access2(cfg::Application& app, QWidget* parent);
+    ~TFNMEA_0183_Set_Access2() override;
 
     void Set_Lang() override;
     void Btn_OKClick();

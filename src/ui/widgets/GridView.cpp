@@ -17,6 +17,7 @@ GridView::GridView(Option enter_jumps, Option double_click_auto_sizes, QWidget* 
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
     connect(horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int section) {
         if (cfg::Grid_Header_DblClick(0, double_click_auto_sizes_()))

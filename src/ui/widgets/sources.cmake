@@ -1,6 +1,8 @@
 target_sources(configurator_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ClickableLabel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DialogFrame.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ErrorReport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FileDialogService.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GridDelegate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GridView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Icons.cpp
