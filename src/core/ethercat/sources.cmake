@@ -1,6 +1,7 @@
 target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/EsiDataType.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EsiFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EsiFileName.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EsiIcon.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EsiSources.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EsiText.cpp

@@ -8,6 +8,8 @@
 #include "core/lang/VersionCheck.h"
 #include "ui/app/TFNew_Project.h"
 #include "ui/app/TFOpenConf.h"
+#include "ui/ethercat/SaveESIFile.h"
+#include "ui/ethercat/TFEtherCATSlave.h"
 #include "ui/lang/TFAbout.h"
 #include "ui/lang/TFSoftOptions.h"
 #include "ui/nmea/TFNMEA_0183_Set_Access2.h"
@@ -56,7 +58,8 @@ TFMorvelFirmWare::TFMorvelFirmWare(cfg::Application& app, cfg::HttpClient& http)
     soft_options_ = new TFSoftOptions(app_, http_, [this] { Change_Language(); }, this);
     about_ = new TFAbout(this);
     nmea_listener_ = new TFNMEA_0183_Set_Access2(app_, this);
-    screens_.insert(screens_.end(), {new_project_, open_conf_, soft_options_, nmea_listener_});
+    ethercat_slave_ = new TFEtherCATSlave(app_, this);
+    screens_.insert(screens_.end(), {new_project_, open_conf_, soft_options_, nmea_listener_, ethercat_slave_});
 
     timer_update_.setInterval(cfg::First_Version_Check_Delay_Ms);
     connect(&timer_update_, &QTimer::timeout, this, [this] { run_reported(this, [this] { Timer_UpdateTimer(); }); });
@@ -68,7 +71,8 @@ TFMorvelFirmWare::TFMorvelFirmWare(cfg::Application& app, cfg::HttpClient& http)
 TFMorvelFirmWare::~TFMorvelFirmWare() = default;
 
 std::vector<QWidget*> TFMorvelFirmWare::windows() const {
-    return {const_cast<TFMorvelFirmWare*>(this), new_project_, open_conf_, soft_options_, about_, nmea_listener_};
+    return {const_cast<TFMorvelFirmWare*>(this), new_project_, open_conf_, soft_options_, about_, nmea_listener_,
+            ethercat_slave_};
 }
 
 QPushButton* TFMorvelFirmWare::step_button(const char* name, int left, int top) {
@@ -232,6 +236,14 @@ void TFMorvelFirmWare::Btn_Click(QObject* sender) {
     }
     if (sender == Btn_NMEA0183_Access) {
         nmea_listener_->exec();
+        return;
+    }
+    if (sender == Btn_EtherCAT_Set_Access) {
+        ethercat_slave_->exec();
+        return;
+    }
+    if (sender == Btn_EtherCAT_ESI_File) {
+        Save_ESI_File(app_, this);
         return;
     }
     // The other steps' windows join here as they are built.

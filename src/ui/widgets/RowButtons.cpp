@@ -12,6 +12,12 @@ constexpr int Row_In_Use_Question = 900;
 constexpr int Copy_Does_Not_Fit_Error = 901;
 constexpr int Nothing_Copied_Error = 902;
 
+// Some screens' questions hold "%d" where the row number goes; the others end where it follows.
+QString delete_question(QString text, int row) {
+    const QString number = QString::number(row);
+    return text.contains("%d") ? text.replace("%d", number) : text + number;
+}
+
 } // namespace
 
 RowButtons::RowButtons(GridView* view, const cfg::Lang_Strings& texts, RowActions actions, QWidget* dialog)
@@ -21,7 +27,8 @@ void RowButtons::Btn_DelRowClick() {
     const int row = view_->currentTableRow();
     if (row < 1)
         return;
-    if (!MessageService::confirm(dialog_, text_of(texts_, actions_.delete_question_text) + QString::number(row)))
+    if (!MessageService::confirm(dialog_,
+                                 delete_question(text_of(texts_, actions_.delete_question_text), row)))
         return;
     actions_.delete_row(row);
     emit tableChanged();

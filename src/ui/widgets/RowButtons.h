@@ -23,7 +23,7 @@ struct RowActions {
     std::function<void(int row)> insert_row;
     std::function<void(int row)> copy_row;
     std::function<cfg::PasteResult(int row, bool copied, const cfg::ConfirmOverwrite& confirm)> paste_row;
-    int delete_question_text; // followed by the row number
+    int delete_question_text; // the row number takes the place of "%d", or follows the text
 };
 
 // The flow of the four row buttons shared by every table screen: the delete question, the paste

@@ -1,12 +1,10 @@
-#include "core/app/Application.h"
-#include "core/app/ConfigurationFolders.h"
 #include "support/TempDir.h"
 #include "ui/nmea/TFNMEA_0183_Set_Access2.h"
+#include "ui/support/ScreenTest.h"
 #include "ui/widgets/GridView.h"
 #include "ui/widgets/MessageService.h"
 #include "ui/widgets/TableGridModel.h"
 
-#include <QComboBox>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTest>
@@ -14,7 +12,6 @@
 #include <memory>
 
 using cfg::test::read_bytes;
-using cfg::test::TempDir;
 using cfg::test::write_bytes;
 
 namespace {
@@ -37,8 +34,8 @@ std::string row(const std::string& enable, const std::string& sentence, const st
 class ListenerScreenTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TempDir> dir_;
-    std::unique_ptr<cfg::Application> app_;
+    std::unique_ptr<ui::test::ScreenTestProgram> program_;
+    cfg::Application* app_ = nullptr;
     std::unique_ptr<ui::TFNMEA_0183_Set_Access2> dialog_;
     ui::GridView* view_ = nullptr;
     ui::TableGridModel* model_ = nullptr;
@@ -60,17 +57,8 @@ class ListenerScreenTest : public QObject {
     }
     bool editable(int table_row, int column) const { return cell(table_row, column).flags() & Qt::ItemIsEditable; }
 
-    // Picks an item of a list cell through its drop-down editor, as the user does.
     void choose(int table_row, int column, const QString& item) {
-        view_->setCurrentIndex(cell(table_row, column));
-        view_->edit(cell(table_row, column));
-        auto* combo = view_->findChild<QComboBox*>();
-        QVERIFY(combo);
-        const int at = combo->findText(item);
-        QVERIFY2(at >= 0, qPrintable(item));
-        combo->setCurrentIndex(at);
-        emit combo->activated(at);
-        QTRY_VERIFY(!view_->findChild<QComboBox*>());
+        ui::test::choose_list_item(view_, cell(table_row, column), item);
     }
 
     // A row that passes the checks: a sentence (its first field follows) and a post operation.
@@ -89,17 +77,13 @@ class ListenerScreenTest : public QObject {
 
 private slots:
     void init() {
-        ui::MessageService::startTestMode();
-        dir_ = std::make_unique<TempDir>();
-        app_ = std::make_unique<cfg::Application>(cfg::Start_Application(dir_->path()));
-        QVERIFY(!cfg::Create_New_Project(*app_, "Ship"));
+        program_ = std::make_unique<ui::test::ScreenTestProgram>();
+        app_ = &program_->app;
     }
 
     void cleanup() {
         dialog_.reset();
-        app_.reset();
-        dir_.reset();
-        ui::MessageService::reset();
+        program_.reset();
     }
 
     void choosingGsvFillsTheFirstFieldOpensIndexAndProposesAPosition() {

@@ -1,0 +1,86 @@
+#include "core/image/EtherCATImage.h"
+
+#include "core/common/ConfigError.h"
+#include "core/common/TextToInt.h"
+#include "core/common/Xml.h"
+#include "core/image/ImageLayout.h"
+#include "core/image/InitValue.h"
+#include "core/image/VariableTypeCode.h"
+
+#include <string>
+
+namespace cfg::image {
+namespace {
+
+[[noreturn]] void fail(const std::filesystem::path& file, const std::string& reason) {
+    throw ConfigError("The file \"" + file.string() + "\" " + reason);
+}
+
+pugi::xml_node required_child(const pugi::xml_node& parent, const char* name,
+                              const std::filesystem::path& file) {
+    const pugi::xml_node child = parent.child(name);
+    if (!child)
+        fail(file, std::string("has no element ") + name + ".");
+    return child;
+}
+
+TEtherCAT_pd record_of(const pugi::xml_node& row, std::uint32_t subindex, std::uint32_t ethercat_offset) {
+    const Variable_Type_Code type = Type_Code_Of(xml::attribute_text(row, "Type", ""));
+    TEtherCAT_pd record;
+    record.Data_Type = type.code;
+    record.length = type.size > 0
+                        ? type.size
+                        : static_cast<std::uint8_t>(Text_To_Int(xml::attribute_text(row, "Length", ""), 1));
+    record.access = 1;
+    record.subindex = subindex;
+    record.ethercat_offset = ethercat_offset;
+    record.init_value = Init_Value_Bytes(type.code, xml::attribute_text(row, "InitValue", ""));
+    record.name = xml::attribute_text(row, "Name", "");
+    record.name_length = static_cast<std::uint32_t>(record.name.size());
+    return record;
+}
+
+} // namespace
+
+std::vector<TEtherCAT_pd> Read_EtherCAT_Image(const std::filesystem::path& File_EtherCAT_Slave,
+                                              std::uint32_t base, EtherCAT_Header& header) {
+    header.records_address = base + EtherCAT_Header_Size;
+    header.count = 0;
+    std::vector<TEtherCAT_pd> records;
+    pugi::xml_document doc;
+    if (!xml::load_file(doc, File_EtherCAT_Slave))
+        return records;
+
+    const pugi::xml_node variables =
+        required_child(xml::first_top_level_node(doc), "EtherCAT_Slave_Variables", File_EtherCAT_Slave);
+    const pugi::xml_node rows = required_child(variables, "EtherCAT_Slave_To_Master", File_EtherCAT_Slave);
+
+    std::uint32_t ethercat_offset = 0;
+    std::size_t next_name = First_Name_Offset; // from the start of bank3
+    // Only row elements, as the screen and the ESI file read them, so the device and the master
+    // see the same variables.
+    for (const pugi::xml_node& row : rows.children("row")) {
+        if (xml::attribute_text(row, "Enable", "") != "Y")
+            continue;
+        if (records.size() == EtherCAT_Record_Count)
+            fail(File_EtherCAT_Slave, "enables more than the " + std::to_string(EtherCAT_Record_Count) +
+                                          " variables bank3 can hold.");
+        TEtherCAT_pd record = record_of(row, static_cast<std::uint32_t>(records.size()), ethercat_offset);
+        ethercat_offset += record.length;
+        if (record.name_length == 0) {
+            record.name_add = base + static_cast<std::uint32_t>(Empty_Name_Offset);
+        } else {
+            // The buffer bounds the whole bank, names and their closing 0 bytes included.
+            if (next_name + record.name_length + 1 > Bank3_Limit)
+                fail(File_EtherCAT_Slave, "has variable names that take bank3 beyond its limit of " +
+                                              std::to_string(Bank3_Limit) + " bytes.");
+            record.name_add = base + static_cast<std::uint32_t>(next_name);
+            next_name += record.name_length + 1;
+        }
+        records.push_back(std::move(record));
+    }
+    header.count = static_cast<std::uint32_t>(records.size());
+    return records;
+}
+
+} // namespace cfg::image

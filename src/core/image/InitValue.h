@@ -1,0 +1,20 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace cfg::image {
+
+// The 8 initial-value bytes of a variable of the given type code. Integer types read the text as
+// a 64-bit integer and keep the bits their size holds ("Bool" only bit 0), in two's complement;
+// "Float32" stores the IEEE 754 single of a decimal number (0 when the text is not one). A text
+// that is not a number stores nothing; strings and unknown types store nothing either.
+std::array<std::uint8_t, 8> Init_Value_Bytes(std::uint8_t Data_Type, std::string_view InitValue);
+
+// A decimal number with "." or "," as the decimal separator and an optional exponent, blanks
+// allowed around it; nothing when the text is not such a number or lies beyond a single's range.
+std::optional<float> Decimal_Text_To_Single(std::string_view text);
+
+} // namespace cfg::image

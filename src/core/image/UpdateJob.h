@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace cfg::image {
+
+// The update dialog's options, by their index in its list.
+inline constexpr int Update_Firmware_And_Configuration = 0;
+inline constexpr int Update_Firmware = 1;
+inline constexpr int Update_Configuration = 2;
+
+inline constexpr std::string_view Update_Job_File_Name = "Ethernet_Update.xml";
+inline constexpr std::string_view Firmware_File_Name = "Sim52C40.sim";
+
+// The folders the job names: the program's (where the job and the updater lie), MASTER (the
+// firmware image) and the configuration's (its bin folder holds the banks).
+struct Update_Job_Folders {
+    std::filesystem::path Path_Exe;
+    std::filesystem::path Path_Master;
+    std::filesystem::path Path_Project;
+};
+
+// The job file's bytes: the device address as typed, the operations of the option (firmware,
+// the three banks, or both), each reading back when read_back is set. ConfigError for an option
+// outside the dialog's three.
+std::string Update_Job_Bytes(const Update_Job_Folders& folders, std::string_view address, int option,
+                             bool read_back);
+
+// Writes Path_Exe/Ethernet_Update.xml through the safe writer, replacing the previous job.
+// ConfigError when it cannot be written; the updater must then not be started.
+void Compile_XML_Parameter_New_Boot(const Update_Job_Folders& folders, std::string_view address, int option,
+                                    bool read_back);
+
+} // namespace cfg::image

@@ -1,0 +1,19 @@
+target_sources(configurator_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/BankDecoder.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/BankFiles.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/BankLayout.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/BankReader.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EepromConfig.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EtherCATHeader.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EtherCATImage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EtherCATRecord.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ImageCompiler.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/InitValue.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ListenerEntry.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ListenerImage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LittleEndian.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ParameterBlock.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ParGenImage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/UpdateJob.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/VariableTypeCode.cpp
+)
