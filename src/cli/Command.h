@@ -52,8 +52,11 @@ std::span<const Command_Spec> command_specs();
 int run_list(Context& context);
 int run_new(Context& context);
 int run_check(Context& context);
+int run_compile(Context& context);
 int run_esi(Context& context);
 int run_map(Context& context);
+int run_job(Context& context);
+int run_inspect(Context& context);
 int run_layout(Context& context);
 int run_texts(Context& context);
 

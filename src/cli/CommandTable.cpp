@@ -14,8 +14,11 @@ std::span<const Command_Spec> command_specs() {
         {"list", {}, {}, run_list},
         {"new", {"NAME"}, {}, run_new},
         {"check", {"CONFIG"}, {}, run_check},
+        {"compile", {"CONFIG"}, {}, run_compile},
         {"esi", {"CONFIG", "FILE"}, {}, run_esi},
         {"map", {"CONFIG", "FILE"}, {}, run_map},
+        {"job", {"CONFIG"}, {{"--ip", true}, {"--option", true}, {"--read-back", false}}, run_job},
+        {"inspect", {"FILE"}, {{"--json", false}}, run_inspect},
         {"layout", {"CONFIG"}, {}, run_layout},
         {"texts", {}, {{"--language", true}}, run_texts},
     };
