@@ -43,6 +43,7 @@ TEST_P(UsageError, ExitsWithTwoAndTheUsage) {
     EXPECT_EQ(result.code, 2) << testing::PrintToString(result);
     EXPECT_THAT(result.err, StartsWith(std::string(GetParam().message) + "\n\n" + Usage_Start));
     EXPECT_EQ(result.out, "");
+    EXPECT_FALSE(std::filesystem::exists(home / "Ethernet_Update.xml"));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -130,34 +130,4 @@ INSTANTIATE_TEST_SUITE_P(
         JobCase{"Firmware", {"--option", "1"}, cfg::image::Update_Firmware, false},
         JobCase{"Configuration", {"--read-back", "--option=2"}, cfg::image::Update_Configuration, true}));
 
-struct JobRefusal {
-    const char* name;
-    std::vector<std::string> args;
-    const char* message;
-};
-
-void PrintTo(const JobRefusal& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class JobRefused : public Program_Folder, public testing::WithParamInterface<JobRefusal> {};
-
-TEST_P(JobRefused, IsAUsageErrorAndWritesNoJob) {
-    make_configuration("Plant", {});
-    const Cli_Result result = cli(GetParam().args);
-    EXPECT_EQ(result.code, 2) << testing::PrintToString(result);
-    EXPECT_THAT(result.err, testing::StartsWith(GetParam().message));
-    EXPECT_FALSE(std::filesystem::exists(home / "Ethernet_Update.xml"));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, JobRefused,
-    testing::Values(JobRefusal{"NoAddress", {"job", "Plant"}, "The command job needs --ip ADDRESS"},
-                    JobRefusal{"AddressNoDeviceCouldHave",
-                               {"job", "Plant", "--ip", "192.168.2.256"},
-                               "Error!!! Check the Ip Address (192.168.2.256)"},
-                    JobRefusal{"OptionOutsideTheList",
-                               {"job", "Plant", "--ip", "192.168.2.205", "--option", "3"},
-                               "The option --option takes 0, 1 or 2, not \"3\""}));
-
 } // namespace
