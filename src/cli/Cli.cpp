@@ -7,7 +7,6 @@
 #include "cli/UsageError.h"
 #include "core/common/ConfigError.h"
 
-#include <optional>
 
 namespace cfg::cli {
 namespace {

@@ -21,9 +21,9 @@ std::string shell_quoted(std::string_view text) {
 
 } // namespace
 
-Cli_Result run_cli(const std::vector<std::string>& args) {
+Cli_Result run_cli(const std::vector<std::string>& args, const std::filesystem::path& executable) {
     TempDir streams;
-    std::string command = shell_quoted(CONFIGURATOR_CLI);
+    std::string command = shell_quoted(executable.string());
     for (const std::string& arg : args)
         command += " " + shell_quoted(arg);
     command +=

@@ -19,8 +19,9 @@ struct Cli_Result {
     std::string err;
 };
 
-// Runs the built configurator-cli with the arguments and waits for it.
-Cli_Result run_cli(const std::vector<std::string>& args);
+// Runs the built configurator-cli (or another copy of it) with the arguments and waits for it.
+Cli_Result run_cli(const std::vector<std::string>& args,
+                   const std::filesystem::path& executable = CONFIGURATOR_CLI);
 
 // Every test runs the tool on its own temporary program folder.
 class Program_Folder : public testing::Test {

@@ -76,6 +76,17 @@ TEST_F(Program_Folder, MessagesComeInTheLanguageOfTheSettings) {
     EXPECT_EQ(result.err, "Errore! La cartella esiste\n");
 }
 
+// Like the desktop program, the tool works beside itself unless told otherwise.
+TEST_F(Program_Folder, WithoutHomeTheProgramFolderIsTheExecutablesFolder) {
+    const std::filesystem::path copy = home / "configurator-cli";
+    std::filesystem::copy_file(CONFIGURATOR_CLI, copy);
+    std::filesystem::create_directories(home / "PROJECTS" / "Beside");
+    const Cli_Result result = cfg::test::run_cli({"list"}, copy);
+    EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
+    EXPECT_EQ(result.out, "Beside\n");
+    EXPECT_TRUE(std::filesystem::is_directory(home / "LANGUAGE"));
+}
+
 // An argument with a path separator names the folder itself, wherever it lies.
 TEST_F(Program_Folder, AConfigurationIsFoundByPathOutsideProjects) {
     const std::filesystem::path folder = home / "checkout" / "Plant";
