@@ -13,6 +13,7 @@
 #include "ui/lang/TFAbout.h"
 #include "ui/lang/TFSoftOptions.h"
 #include "ui/nmea/TFNMEA_0183_Set_Access2.h"
+#include "ui/params/TFParGen.h"
 #include "ui/platform/MakerHosts.h"
 #include "ui/platform/WebAddress.h"
 #include "ui/widgets/ClickableLabel.h"
@@ -57,9 +58,11 @@ TFMorvelFirmWare::TFMorvelFirmWare(cfg::Application& app, cfg::HttpClient& http)
     open_conf_ = new TFOpenConf(app_, this);
     soft_options_ = new TFSoftOptions(app_, http_, [this] { Change_Language(); }, this);
     about_ = new TFAbout(this);
+    par_gen_ = new TFParGen(app_, this);
     nmea_listener_ = new TFNMEA_0183_Set_Access2(app_, this);
     ethercat_slave_ = new TFEtherCATSlave(app_, this);
-    screens_.insert(screens_.end(), {new_project_, open_conf_, soft_options_, nmea_listener_, ethercat_slave_});
+    screens_.insert(screens_.end(),
+                    {new_project_, open_conf_, soft_options_, par_gen_, nmea_listener_, ethercat_slave_});
 
     timer_update_.setInterval(cfg::First_Version_Check_Delay_Ms);
     connect(&timer_update_, &QTimer::timeout, this, [this] { run_reported(this, [this] { Timer_UpdateTimer(); }); });
@@ -71,8 +74,8 @@ TFMorvelFirmWare::TFMorvelFirmWare(cfg::Application& app, cfg::HttpClient& http)
 TFMorvelFirmWare::~TFMorvelFirmWare() = default;
 
 std::vector<QWidget*> TFMorvelFirmWare::windows() const {
-    return {const_cast<TFMorvelFirmWare*>(this), new_project_, open_conf_, soft_options_, about_, nmea_listener_,
-            ethercat_slave_};
+    return {const_cast<TFMorvelFirmWare*>(this), new_project_, open_conf_, soft_options_, about_, par_gen_,
+            nmea_listener_, ethercat_slave_};
 }
 
 QPushButton* TFMorvelFirmWare::step_button(const char* name, int left, int top) {
@@ -232,6 +235,10 @@ void TFMorvelFirmWare::Btn_Click(QObject* sender) {
         return Show_Options();
     if (!app_.has_active_configuration()) {
         MessageService::error(this, text_of(app_.Lang_Strings, cfg::Project_Not_Valid_Text));
+        return;
+    }
+    if (sender == Btn_Prm_Gen) {
+        par_gen_->exec();
         return;
     }
     if (sender == Btn_NMEA0183_Access) {

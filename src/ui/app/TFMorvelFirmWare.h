@@ -24,6 +24,7 @@ class TFOpenConf;
 class TFSoftOptions;
 class TFNMEA_0183_Set_Access2;
 class TFEtherCATSlave;
+class TFParGen;
 
 // The main window: the numbered steps of a configuration, the active configuration's name, the
 // options, About and close buttons. Every other window is a modal dialog opened from here.
@@ -83,6 +84,7 @@ private:
     TFOpenConf* open_conf_ = nullptr;
     TFSoftOptions* soft_options_ = nullptr;
     TFAbout* about_ = nullptr;
+    TFParGen* par_gen_ = nullptr;
     TFNMEA_0183_Set_Access2* nmea_listener_ = nullptr;
     TFEtherCATSlave* ethercat_slave_ = nullptr;
     // Every window with texts from the catalogue, in the order Change_Language serves them.
