@@ -7,7 +7,6 @@
 #include "cli/UsageError.h"
 #include "core/common/ConfigError.h"
 
-
 namespace cfg::cli {
 namespace {
 
@@ -29,7 +28,7 @@ int run(const std::vector<std::string>& args, const std::filesystem::path& defau
         std::ostream& err) {
     Command_Line line;
     try {
-        line = parse_command_line(args, command_specs());
+        line = parse_command_line(args, command_definitions());
     } catch (const Usage_Error& error) {
         return usage_failure(error, err);
     }

@@ -34,20 +34,20 @@ struct Context {
 // Usage_Error for a wrong command line, ConfigError for a file that cannot be read or written.
 using Handler = int (*)(Context&);
 
-struct Option_Spec {
+struct Option_Definition {
     std::string_view name; // with its leading "--"
     bool takes_value;
 };
 
-struct Command_Spec {
+struct Command_Definition {
     std::string_view name;
     std::vector<std::string_view> operands; // their names, for the messages
-    std::vector<Option_Spec> options;
+    std::vector<Option_Definition> options;
     Handler run;
 };
 
 // Every command of the tool.
-std::span<const Command_Spec> command_specs();
+std::span<const Command_Definition> command_definitions();
 
 int run_list(Context& context);
 int run_new(Context& context);

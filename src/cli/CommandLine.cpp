@@ -30,23 +30,26 @@ std::string option_value(const std::string& name, const std::optional<std::strin
     return args[++i];
 }
 
-const Command_Spec& find_command(const std::string& name, std::span<const Command_Spec> commands) {
-    const auto found = std::find_if(commands.begin(), commands.end(),
-                                    [&](const Command_Spec& spec) { return spec.name == name; });
+const Command_Definition& find_command(const std::string& name,
+                                       std::span<const Command_Definition> commands) {
+    const auto found =
+        std::find_if(commands.begin(), commands.end(),
+                     [&](const Command_Definition& definition) { return definition.name == name; });
     if (found == commands.end())
         throw Usage_Error("Unknown command \"" + name + "\"");
     return *found;
 }
 
-const Option_Spec& find_option(const Command_Spec& command, const std::string& name) {
-    const auto found = std::find_if(command.options.begin(), command.options.end(),
-                                    [&](const Option_Spec& spec) { return spec.name == name; });
+const Option_Definition& find_option(const Command_Definition& command, const std::string& name) {
+    const auto found =
+        std::find_if(command.options.begin(), command.options.end(),
+                     [&](const Option_Definition& definition) { return definition.name == name; });
     if (found == command.options.end())
         throw Usage_Error("The command " + std::string(command.name) + " has no option " + name);
     return *found;
 }
 
-std::string operand_names(const Command_Spec& command) {
+std::string operand_names(const Command_Definition& command) {
     if (command.operands.empty())
         return "no operands";
     std::string names;
@@ -58,7 +61,7 @@ std::string operand_names(const Command_Spec& command) {
 } // namespace
 
 Command_Line parse_command_line(const std::vector<std::string>& args,
-                                std::span<const Command_Spec> commands) {
+                                std::span<const Command_Definition> commands) {
     Command_Line line;
     std::size_t i = 0;
     for (; i < args.size() && args[i].starts_with("-"); ++i) {
@@ -87,7 +90,7 @@ Command_Line parse_command_line(const std::vector<std::string>& args,
             return line;
         } else {
             const auto [name, inline_value] = split_option(arg);
-            const Option_Spec& option = find_option(*line.command, name);
+            const Option_Definition& option = find_option(*line.command, name);
             if (!option.takes_value && inline_value)
                 throw Usage_Error("The option " + name + " takes no value");
             line.invocation.options[name] =

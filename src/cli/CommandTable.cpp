@@ -9,8 +9,8 @@ std::optional<std::string> Invocation::value(std::string_view option) const {
     return found->second;
 }
 
-std::span<const Command_Spec> command_specs() {
-    static const std::vector<Command_Spec> specs = {
+std::span<const Command_Definition> command_definitions() {
+    static const std::vector<Command_Definition> definitions = {
         {"list", {}, {}, run_list},
         {"new", {"NAME"}, {}, run_new},
         {"check", {"CONFIG"}, {}, run_check},
@@ -22,7 +22,7 @@ std::span<const Command_Spec> command_specs() {
         {"layout", {"CONFIG"}, {}, run_layout},
         {"texts", {}, {{"--language", true}}, run_texts},
     };
-    return specs;
+    return definitions;
 }
 
 } // namespace cfg::cli
