@@ -1,7 +1,6 @@
 #include "core/app/SettingsFile.h"
 
 #include "core/common/ConfigError.h"
-#include "core/common/SafeFile.h"
 #include "core/common/Xml.h"
 
 #include <pugixml.hpp>
@@ -10,10 +9,6 @@ namespace cfg {
 namespace {
 
 constexpr const char* Root_Name = "Conf_Settings";
-
-// A value made of blanks only (a configuration may be named so) must survive a write and a read.
-constexpr unsigned Parse_Options = pugi::parse_default | pugi::parse_comments | pugi::parse_declaration |
-                                   pugi::parse_pi | pugi::parse_doctype | pugi::parse_ws_pcdata_single;
 
 std::string leaf_text(const pugi::xml_node& root, const char* group, const char* leaf,
                       std::string_view fallback) {
@@ -33,17 +28,13 @@ const char* flag_text(bool on) {
 
 // The root of a readable settings document, or null when there is none to read from.
 pugi::xml_node load_root(pugi::xml_document& doc, const std::filesystem::path& file) {
-    std::error_code error;
-    if (!std::filesystem::exists(file, error))
-        return {};
-    std::string bytes;
+    // A settings file that cannot be read or is not well-formed gives the defaults: the start goes on.
     try {
-        bytes = read_file_bytes(file);
+        if (!xml::load_file(doc, file))
+            return {};
     } catch (const ConfigError&) {
         return {};
     }
-    if (!doc.load_buffer(bytes.data(), bytes.size(), Parse_Options, pugi::encoding_auto))
-        return {};
     const pugi::xml_node first = xml::first_top_level_node(doc);
     if (first.type() != pugi::node_element || std::string_view(first.name()) != Root_Name)
         return {};

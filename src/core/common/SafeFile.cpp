@@ -62,8 +62,6 @@ std::optional<std::string> write_and_flush(const std::filesystem::path& path, st
 StagedFile::StagedFile(std::filesystem::path target, std::string_view bytes)
     : target_(std::move(target)), temporary_(temporary_name_for(target_)) {
     std::error_code ignored;
-    if (std::filesystem::is_directory(target_, ignored))
-        fail("write", target_, "it is a folder");
     if (const auto reason = write_and_flush(temporary_, bytes)) {
         std::filesystem::remove(temporary_, ignored);
         temporary_.clear();
@@ -102,8 +100,31 @@ void write_files_safely(const std::vector<FileContent>& files) {
     staged.reserve(files.size());
     for (const FileContent& file : files)
         staged.emplace_back(file.target, file.bytes);
-    for (StagedFile& file : staged)
-        file.commit();
+
+    // A copy of each old file, so that a rename failing after others succeeded can put them back.
+    std::vector<std::optional<StagedFile>> old_files;
+    for (const FileContent& file : files) {
+        std::error_code missing;
+        if (std::filesystem::is_regular_file(file.target, missing))
+            old_files.emplace_back(StagedFile(file.target, read_file_bytes(file.target)));
+        else
+            old_files.emplace_back();
+    }
+
+    std::size_t committed = 0;
+    try {
+        for (; committed < staged.size(); ++committed)
+            staged[committed].commit();
+    } catch (const ConfigError&) {
+        for (std::size_t i = 0; i < committed; ++i) {
+            std::error_code ignored;
+            if (old_files[i])
+                old_files[i]->commit();
+            else
+                std::filesystem::remove(files[i].target, ignored);
+        }
+        throw;
+    }
 }
 
 std::string read_file_bytes(const std::filesystem::path& file) {

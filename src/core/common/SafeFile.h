@@ -34,7 +34,8 @@ struct FileContent {
     std::string bytes;
 };
 
-// Stages every file before renaming any, so a failed write never leaves a mix of old and new files.
+// Stages every file before renaming any, and puts the old files back when a rename fails after
+// others succeeded, so a failed write never leaves a mix of old and new files.
 void write_files_safely(const std::vector<FileContent>& files);
 
 // The whole content of a file as bytes; ConfigError when it cannot be read.

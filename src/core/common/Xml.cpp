@@ -31,8 +31,10 @@ bool load_file(pugi::xml_document& doc, const std::filesystem::path& file) {
     if (!std::filesystem::is_regular_file(file, error))
         return false;
     const std::string bytes = read_file_bytes(file);
-    constexpr unsigned options =
-        pugi::parse_default | pugi::parse_comments | pugi::parse_declaration | pugi::parse_pi | pugi::parse_doctype;
+    // Values are kept exactly as typed, so a text of blanks only is a value too (ws_pcdata_single);
+    // blanks between elements still are not.
+    constexpr unsigned options = pugi::parse_default | pugi::parse_comments | pugi::parse_declaration |
+                                 pugi::parse_pi | pugi::parse_doctype | pugi::parse_ws_pcdata_single;
     const pugi::xml_parse_result result = doc.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_auto);
     if (!result) {
         doc.reset();

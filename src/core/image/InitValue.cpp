@@ -5,8 +5,6 @@
 
 #include <bit>
 #include <charconv>
-#include <cmath>
-#include <limits>
 #include <string>
 
 namespace cfg::image {
@@ -77,13 +75,12 @@ std::optional<float> Decimal_Text_To_Single(std::string_view text) {
     if (pos != text.size())
         return std::nullopt;
 
-    double value = 0;
+    // Read straight into a float: going through a double would round twice.
+    float value = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (error != std::errc() || end != number.data() + number.size())
         return std::nullopt;
-    if (std::fabs(value) > std::numeric_limits<float>::max())
-        return std::nullopt;
-    return static_cast<float>(value);
+    return value;
 }
 
 std::array<std::uint8_t, 8> Init_Value_Bytes(std::uint8_t Data_Type, std::string_view InitValue) {

@@ -81,6 +81,19 @@ TEST(SafeFile, AWriteThatFailsHalfWayKeepsTheOldFileAndLeavesNoTemporaryFile) {
 }
 #endif
 
+TEST(SafeFile, ARenameThatFailsAfterOthersPutsTheOldFilesBack) {
+    TempDir dir;
+    write_bytes(dir / "bank1.bin", "old 1");
+    // A folder that is not empty cannot be replaced by a file: the second rename fails.
+    write_bytes(dir / "bank2.bin" / "inside", "");
+    EXPECT_THROW(cfg::write_files_safely({{dir / "bank1.bin", "new 1"}, {dir / "bank2.bin", "new 2"},
+                                          {dir / "bank3.bin", "new 3"}}),
+                 cfg::ConfigError);
+    EXPECT_EQ(read_bytes(dir / "bank1.bin"), "old 1");
+    EXPECT_FALSE(fs::exists(dir / "bank3.bin"));
+    EXPECT_EQ(entries_in(dir.path()), 2);
+}
+
 TEST(SafeFile, WritesSeveralFilesTogether) {
     TempDir dir;
     cfg::write_files_safely({{dir / "one", "1"}, {dir / "two", "2"}});

@@ -39,6 +39,16 @@ TEST(Xml, TheFirstTopLevelNodeMayBeACommentOrDeclaration) {
     EXPECT_EQ(cfg::xml::first_top_level_node(doc).type(), pugi::node_declaration);
 }
 
+TEST(Xml, ATextOfBlanksIsAValueWhileBlanksBetweenElementsAreNot) {
+    TempDir dir;
+    write_bytes(dir / "a.xml", "<r>\n  <name>   </name>\n  <rows>\n  </rows>\n</r>");
+    pugi::xml_document doc;
+    ASSERT_TRUE(cfg::xml::load_file(doc, dir / "a.xml"));
+    const pugi::xml_node root = cfg::xml::first_top_level_node(doc);
+    EXPECT_EQ(cfg::xml::child_text(root, "name", "d"), "   ");
+    EXPECT_EQ(std::distance(root.children().begin(), root.children().end()), 2);
+}
+
 TEST(Xml, ReadsTextsAndAttributesWithDefaultsForMissingOnes) {
     pugi::xml_document doc;
     ASSERT_TRUE(doc.load_string("<r><a>  x  </a><b/><row n=\"\" m=\"Y\"/></r>"));

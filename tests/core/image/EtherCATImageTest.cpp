@@ -134,6 +134,8 @@ INSTANTIATE_TEST_SUITE_P(
                     InitCase{"Float32", " -2.5E1 ", {0x00, 0x00, 0xC8, 0xC1, 0, 0, 0, 0}},
                     InitCase{"Float32", "+.5", {0x00, 0x00, 0x00, 0x3F, 0, 0, 0, 0}},
                     InitCase{"Float32", "0.1", {0xCD, 0xCC, 0xCC, 0x3D, 0, 0, 0, 0}},
+                    // rounded once, to the nearest single value above 1
+                    InitCase{"Float32", "1.00000005960464477550", {0x01, 0x00, 0x80, 0x3F, 0, 0, 0, 0}},
                     InitCase{"Float32", "1.5.2", {0, 0, 0, 0, 0, 0, 0, 0}},
                     InitCase{"Float32", "1e39", {0, 0, 0, 0, 0, 0, 0, 0}},
                     InitCase{"Float32", "nan", {0, 0, 0, 0, 0, 0, 0, 0}},
