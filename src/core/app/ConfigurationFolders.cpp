@@ -82,4 +82,11 @@ void Open_Project(Application& app, const std::string& Name_Conf) {
     make_active(app, Name_Conf);
 }
 
+void Open_Project_Folder(Application& app, const std::filesystem::path& folder) {
+    const std::filesystem::path named = folder.has_filename() ? folder : folder.parent_path();
+    app.Name_Project = named.filename().string();
+    app.Path_Project = named;
+    Set_Files(app);
+}
+
 } // namespace cfg

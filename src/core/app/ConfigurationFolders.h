@@ -44,4 +44,8 @@ struct Open_Conf_State {
 // opened by name, whether or not it still exists.
 void Open_Project(Application& app, const std::string& Name_Conf);
 
+// Makes a configuration folder anywhere, not only under PROJECTS, the active configuration, named
+// after its last component, so that its files can be checked and compiled where they lie.
+void Open_Project_Folder(Application& app, const std::filesystem::path& folder);
+
 } // namespace cfg

@@ -1,6 +1,7 @@
 target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/BuiltinTexts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LangFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LangFileLine.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LangFileText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LangStrings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Language.cpp

@@ -22,13 +22,17 @@ const TFieldSentence* named_field(std::string_view Sentence, std::string_view Da
 
 } // namespace
 
+const TFieldSentence* Position_Field(const Listener_Table& table, int row) {
+    using C = Listener_Column;
+    if (!table.is_checked(row, C::Enable))
+        return nullptr;
+    return named_field(table.text(row, C::Sentence), table.text(row, C::DataField));
+}
+
 int Get_Last_Position(const Listener_Table& table, int ARow) {
     using C = Listener_Column;
     for (int r = ARow - 1; r >= 1; --r) {
-        if (!table.is_checked(r, C::Enable))
-            continue;
-        const TFieldSentence* field = named_field(table.text(r, C::Sentence), table.text(r, C::DataField));
-        if (field) {
+        if (const TFieldSentence* field = Position_Field(table, r)) {
             // A huge typed position must not overflow; the checks refuse it anyway.
             const std::int64_t next =
                 std::int64_t{Text_To_Int(table.text(r, C::Position), 0)} + field->Dimension;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/nmea/ListenerTable.h"
+#include "core/nmea/SentenceCatalogue.h"
 
 #include <string_view>
 
@@ -10,6 +11,10 @@ namespace cfg::nmea {
 
 // Byte positions 0 to 1999 of the device's NMEA data array.
 constexpr int NMEA_Array_Size = 2000;
+
+// The catalogue field of a row that takes part in the positions: it is active and names a known
+// sentence and one of its fields. Null for any other row.
+const TFieldSentence* Position_Field(const Listener_Table& table, int row);
 
 // The first byte after the field of the nearest row above ARow that is active and names a known
 // sentence and one of its fields; 0 for row 1 or when there is none.

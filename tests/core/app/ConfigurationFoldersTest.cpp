@@ -192,4 +192,12 @@ TEST_F(ConfigurationFolders, TheChosenNameSurvivesBetweenShowings) {
     EXPECT_EQ(app.Path_Project, app.Path_Projects / "Alpha");
 }
 
+TEST_F(ConfigurationFolders, AFolderOutsideProjectsOpensUnderItsLastComponent) {
+    const std::filesystem::path elsewhere = dir / "checkout" / "Plant B";
+    cfg::Open_Project_Folder(app, elsewhere.string() + "/");
+    EXPECT_EQ(app.Name_Project, "Plant B");
+    EXPECT_EQ(app.Path_Project, elsewhere);
+    EXPECT_EQ(app.File_EtherCAT_Slave, elsewhere / "EtherCAT_Slave.xml");
+}
+
 } // namespace

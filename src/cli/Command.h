@@ -1,0 +1,63 @@
+#pragma once
+
+#include "core/app/Application.h"
+
+#include <map>
+#include <optional>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cfg::cli {
+
+// The operands and options given after a command; a flag maps to an empty value.
+struct Invocation {
+    std::vector<std::string> operands;
+    std::map<std::string, std::string, std::less<>> options;
+
+    bool has(std::string_view option) const { return options.find(option) != options.end(); }
+    std::optional<std::string> value(std::string_view option) const;
+};
+
+// What a command works with: the application started on the program folder, its arguments, and
+// the two output streams.
+struct Context {
+    Application& app;
+    const Invocation& invocation;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+// Runs a command and gives its exit code. Failures it does not handle itself are thrown:
+// Usage_Error for a wrong command line, ConfigError for a file that cannot be read or written.
+using Handler = int (*)(Context&);
+
+struct Option_Definition {
+    std::string_view name; // with its leading "--"
+    bool takes_value;
+};
+
+struct Command_Definition {
+    std::string_view name;
+    std::vector<std::string_view> operands; // their names, for the messages
+    std::vector<Option_Definition> options;
+    Handler run;
+};
+
+// Every command of the tool.
+std::span<const Command_Definition> command_definitions();
+
+int run_list(Context& context);
+int run_new(Context& context);
+int run_check(Context& context);
+int run_compile(Context& context);
+int run_esi(Context& context);
+int run_map(Context& context);
+int run_job(Context& context);
+int run_inspect(Context& context);
+int run_layout(Context& context);
+int run_texts(Context& context);
+
+} // namespace cfg::cli

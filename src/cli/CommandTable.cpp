@@ -1,0 +1,28 @@
+#include "cli/Command.h"
+
+namespace cfg::cli {
+
+std::optional<std::string> Invocation::value(std::string_view option) const {
+    const auto found = options.find(option);
+    if (found == options.end())
+        return std::nullopt;
+    return found->second;
+}
+
+std::span<const Command_Definition> command_definitions() {
+    static const std::vector<Command_Definition> definitions = {
+        {"list", {}, {}, run_list},
+        {"new", {"NAME"}, {}, run_new},
+        {"check", {"CONFIG"}, {}, run_check},
+        {"compile", {"CONFIG"}, {}, run_compile},
+        {"esi", {"CONFIG", "FILE"}, {}, run_esi},
+        {"map", {"CONFIG", "FILE"}, {}, run_map},
+        {"job", {"CONFIG"}, {{"--ip", true}, {"--option", true}, {"--read-back", false}}, run_job},
+        {"inspect", {"FILE"}, {{"--json", false}}, run_inspect},
+        {"layout", {"CONFIG"}, {}, run_layout},
+        {"texts", {}, {{"--language", true}}, run_texts},
+    };
+    return definitions;
+}
+
+} // namespace cfg::cli

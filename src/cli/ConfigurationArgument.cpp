@@ -1,0 +1,32 @@
+#include "cli/ConfigurationArgument.h"
+
+#include "core/app/ConfigurationFolders.h"
+#include "core/common/ConfigError.h"
+
+namespace cfg::cli {
+namespace {
+
+// "/" everywhere, and the platform's own separator where it differs.
+bool holds_path_separator(const std::string& argument) {
+    return argument.find('/') != std::string::npos ||
+           argument.find(static_cast<char>(std::filesystem::path::preferred_separator)) != std::string::npos;
+}
+
+} // namespace
+
+void open_configuration(Application& app, const std::string& argument) {
+    if (holds_path_separator(argument)) {
+        // The job file names the banks by absolute paths, so the folder is taken from here on.
+        Open_Project_Folder(app, std::filesystem::absolute(argument).lexically_normal());
+    } else {
+        Open_Project(app, argument);
+    }
+    std::error_code error;
+    if (!app.has_active_configuration() || !std::filesystem::is_directory(app.Path_Project, error)) {
+        const std::filesystem::path named =
+            app.has_active_configuration() ? app.Path_Project : std::filesystem::path(argument);
+        throw ConfigError(app.Lang_Strings[Project_Not_Valid_Text] + ": \"" + named.string() + "\"");
+    }
+}
+
+} // namespace cfg::cli

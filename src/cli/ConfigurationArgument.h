@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/app/Application.h"
+
+#include <string>
+
+namespace cfg::cli {
+
+// Makes the configuration a CONFIG argument names the active one: a name under PROJECTS, or,
+// when the argument holds a path separator, the folder at that path. Raises ConfigError with the
+// catalogue's "project not valid" text and the folder when there is no such configuration folder.
+void open_configuration(Application& app, const std::string& argument);
+
+} // namespace cfg::cli

@@ -1,0 +1,49 @@
+#include "cli/Command.h"
+#include "cli/ExitCode.h"
+#include "cli/Json.h"
+#include "cli/TextColumns.h"
+#include "core/ethercat/EsiText.h"
+#include "core/image/BankDecoder.h"
+
+namespace cfg::cli {
+namespace {
+
+void write_text(std::ostream& out, const image::Bank_Decoding& decoding) {
+    std::vector<std::vector<std::string>> rows = {{"Offset", "Field", "Value"}};
+    for (const image::Decoded_Field& field : decoding.fields)
+        rows.push_back({"0x" + ethercat::hex_upper(static_cast<std::uint32_t>(field.offset), 4), field.name,
+                        field.value});
+    write_lines(out, aligned_columns(rows));
+}
+
+void write_json(std::ostream& out, const std::filesystem::path& file, const image::Bank_Decoding& decoding) {
+    out << "{\n  \"file\": " << json_string(file.string()) << ",\n  \"fields\": [";
+    for (std::size_t i = 0; i < decoding.fields.size(); ++i) {
+        const image::Decoded_Field& field = decoding.fields[i];
+        out << (i > 0 ? "," : "") << "\n    {\"offset\": " << field.offset
+            << ", \"name\": " << json_string(field.name) << ", \"value\": " << json_string(field.value)
+            << "}";
+    }
+    out << "\n  ],\n  \"faults\": [";
+    for (std::size_t i = 0; i < decoding.faults.size(); ++i)
+        out << (i > 0 ? "," : "") << "\n    " << json_string(decoding.faults[i]);
+    out << (decoding.faults.empty() ? "]" : "\n  ]") << "\n}\n";
+}
+
+} // namespace
+
+// The fields go to the output; what a device must not be given (a wrong checksum, a reserved byte
+// that is set, ...) also goes to the messages and makes the exit status 1, so a script can refuse
+// the file.
+int run_inspect(Context& context) {
+    const std::filesystem::path file = context.invocation.operands[0];
+    const image::Bank_Decoding decoding = image::Decode_Bank_File(file);
+    if (context.invocation.has("--json"))
+        write_json(context.out, file, decoding);
+    else
+        write_text(context.out, decoding);
+    write_lines(context.err, decoding.faults);
+    return decoding.faults.empty() ? Exit_Done : Exit_Check_Failed;
+}
+
+} // namespace cfg::cli

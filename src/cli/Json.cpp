@@ -1,0 +1,26 @@
+#include "cli/Json.h"
+
+#include "core/common/Text.h"
+
+namespace cfg::cli {
+
+std::string json_string(std::string_view text) {
+    static constexpr char hex_digits[] = "0123456789abcdef";
+    std::string json = "\"";
+    for (char c : utf16_to_utf8(utf8_to_utf16(text))) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (byte < 0x20) {
+            json += "\\u00";
+            json += hex_digits[byte >> 4];
+            json += hex_digits[byte & 0x0F];
+        } else {
+            json += c;
+        }
+    }
+    return json + "\"";
+}
+
+} // namespace cfg::cli

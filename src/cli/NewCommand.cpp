@@ -1,0 +1,17 @@
+#include "cli/Command.h"
+#include "cli/ExitCode.h"
+#include "core/app/ConfigurationFolders.h"
+
+namespace cfg::cli {
+
+// The new-configuration dialog's rules: the name is taken exactly as given, and a refusal shows the
+// dialog's message. The settings file is left alone; the desktop program stays on its configuration.
+int run_new(Context& context) {
+    if (const std::optional<int> refused = Create_New_Project(context.app, context.invocation.operands[0])) {
+        context.err << context.app.Lang_Strings[*refused] << '\n';
+        return Exit_Check_Failed;
+    }
+    return Exit_Done;
+}
+
+} // namespace cfg::cli

@@ -1,0 +1,26 @@
+#include "cli/Command.h"
+#include "cli/ExitCode.h"
+#include "cli/TextColumns.h"
+#include "core/common/ConfigError.h"
+#include "core/lang/LangFile.h"
+#include "core/lang/LangFileLine.h"
+#include "core/lang/Language.h"
+
+namespace cfg::cli {
+
+// A translator's starting point: the built-in texts, or a language file applied over them. A
+// named language whose file cannot be read is an error here, not the silent English fallback of
+// the start, so that a typing error in the name does not pass for a translation.
+int run_texts(Context& context) {
+    Lang_Strings texts = default_texts();
+    if (const std::optional<std::string> name = context.invocation.value("--language")) {
+        const std::filesystem::path file = Language_File(context.app.Path_Language, *name);
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(file, error) || !Load_Lang_File(texts, file))
+            throw ConfigError("Cannot read the language file \"" + file.string() + "\"");
+    }
+    write_lines(context.out, Lang_File_Lines(texts));
+    return Exit_Done;
+}
+
+} // namespace cfg::cli

@@ -1,0 +1,31 @@
+#include "cli/Usage.h"
+
+namespace cfg::cli {
+
+std::string_view usage_text() {
+    return R"(Usage: configurator-cli [--home DIR] COMMAND [ARGS]
+
+  --home DIR   the program folder whose PROJECTS, MASTER and LANGUAGE subfolders are used
+               (default: the folder of configurator-cli)
+  CONFIG       a configuration name under PROJECTS, or a path to a configuration folder
+               (an argument holding a path separator is a path)
+
+Commands:
+  list                      the configurations, one name per line
+  new NAME                  create a configuration
+  check CONFIG              run the checks of the screens on the stored files; exit 1 when one fails
+  compile CONFIG            write bin/bank1.bin, bin/bank2.bin and bin/bank3.bin of the configuration
+  esi CONFIG FILE           write the ESI file to FILE
+  map CONFIG FILE           write the objects-map CSV to FILE
+  job CONFIG --ip ADDRESS [--option 0|1|2] [--read-back]
+                            write Ethernet_Update.xml into the program folder
+                            (0 firmware + configuration, 1 firmware, 2 configuration)
+  inspect FILE [--json]     decode a bank file (bank1, bank2 or bank3, told by its size)
+  layout CONFIG             the NMEA data array and the EtherCAT process image
+  texts [--language NAME]   the 1600 texts in language-file form, built in or with LANGUAGE/NAME.lng
+
+Exit status: 0 done, 1 a check failed, 2 a usage error, 3 a file could not be read or written.
+)";
+}
+
+} // namespace cfg::cli

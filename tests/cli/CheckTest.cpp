@@ -1,0 +1,95 @@
+#include "CliRun.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using cfg::test::Cli_Result;
+using cfg::test::Program_Folder;
+using cfg::test::read_bytes;
+using cfg::test::write_bytes;
+
+// One stored value of the passing configuration changed.
+struct Edit {
+    std::string file;
+    std::string from;
+    std::string to;
+};
+
+const Edit parameter_failure{"ParGen.xml", "<EtherCAT_Slave_Node_Address>5<",
+                             "<EtherCAT_Slave_Node_Address>0<"};
+const Edit listener_failure{"NMEA_0183_Set_Access.xml", "Position=\"6\"", "Position=\"2000\""};
+const Edit ethercat_failure{"EtherCAT_Slave.xml", "Length=\"4\" Name=\"Id\"", "Length=\"300\" Name=\"Id\""};
+const Edit mqtt_failure{"MQTT_Set_Topic.xml", "Dimension=\"2\"", "Dimension=\"3\""};
+
+// Changes the stored text in the configuration folder; the edit must find its text.
+void apply(const std::filesystem::path& folder, const Edit& edit) {
+    std::string content = read_bytes(folder / edit.file);
+    const std::size_t at = content.find(edit.from);
+    ASSERT_NE(at, std::string::npos) << edit.from;
+    write_bytes(folder / edit.file, content.replace(at, edit.from.size(), edit.to));
+}
+
+const std::string parameter_message = "Error EtherCAT Slave!! Node Address must be between 1 and 192\n";
+const std::string listener_message = "Error row 2!! Position Must be Between 0 and 2000\n";
+const std::string ethercat_message = "Error row 4!! Length must be a whole number between 0 and 255\n";
+const std::string mqtt_message = "Error row 1!! [MQTT Publish] Dimension must be equal to 1 or 2 or 4 or 8\n";
+
+struct CheckCase {
+    const char* name;
+    std::vector<Edit> edits;
+    int code;
+    std::string err;
+};
+
+void PrintTo(const CheckCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class Check : public Program_Folder, public testing::WithParamInterface<CheckCase> {};
+
+TEST_P(Check, PrintsTheFirstFailureOfEachScreen) {
+    const std::filesystem::path folder = copy_configuration("cli/good", "Plant");
+    for (const Edit& edit : GetParam().edits)
+        apply(folder, edit);
+    const Cli_Result result = cli({"check", "Plant"});
+    EXPECT_EQ(result.code, GetParam().code) << testing::PrintToString(result);
+    EXPECT_EQ(result.err, GetParam().err);
+    EXPECT_EQ(result.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, Check,
+    testing::Values(CheckCase{"AllPass", {}, 0, ""},
+                    CheckCase{"Parameters", {parameter_failure}, 1, parameter_message},
+                    CheckCase{"Listener", {listener_failure}, 1, listener_message},
+                    CheckCase{"EtherCATStringLength", {ethercat_failure}, 1, ethercat_message},
+                    CheckCase{"Mqtt", {mqtt_failure}, 1, mqtt_message},
+                    CheckCase{"EveryScreenInTheOrderOfTheSteps",
+                              {mqtt_failure, ethercat_failure, listener_failure, parameter_failure},
+                              1,
+                              parameter_message + listener_message + ethercat_message + mqtt_message}));
+
+// A new configuration has no files yet: every screen starts from its defaults, which pass.
+TEST_F(Program_Folder, CheckPassesAConfigurationWithoutFiles) {
+    ASSERT_EQ(cli({"new", "Empty"}).code, 0);
+    const Cli_Result result = cli({"check", "Empty"});
+    EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
+    EXPECT_EQ(result.err, "");
+}
+
+TEST_F(Program_Folder, CheckMessagesComeInTheLanguageOfTheSettings) {
+    apply(copy_configuration("cli/good", "Plant"), listener_failure);
+    write_bytes(home / "Morvel.xml",
+                "<Conf_Settings><lastlang><language>Italiano</language></lastlang></Conf_Settings>");
+    write_bytes(home / "LANGUAGE" / "Italiano.lng",
+                "STR1033 =\xC2\xB6"
+                "Errore riga \xC2\xB6\r\nSTR1038 =!! Posizione tra 0 e \r\n");
+    EXPECT_EQ(cli({"check", "Plant"}).err, "Errore riga 2!! Posizione tra 0 e2000\n");
+}
+
+} // namespace

@@ -1,0 +1,127 @@
+#include "CliRun.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using cfg::test::Cli_Result;
+using cfg::test::Program_Folder;
+using testing::HasSubstr;
+using testing::StartsWith;
+
+constexpr const char* Usage_Start = "Usage: configurator-cli [--home DIR] COMMAND [ARGS]";
+
+TEST_F(Program_Folder, HelpPrintsTheUsageAndDoesNothingElse) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"}, {"new", "--help"}}) {
+        const Cli_Result result = cli(args);
+        EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
+        EXPECT_THAT(result.out, StartsWith(Usage_Start));
+        EXPECT_EQ(result.err, "");
+    }
+    EXPECT_FALSE(std::filesystem::exists(home / "PROJECTS" / "--help"));
+}
+
+struct UsageCase {
+    const char* name;
+    std::vector<std::string> args;
+    const char* message;
+};
+
+void PrintTo(const UsageCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class UsageError : public Program_Folder, public testing::WithParamInterface<UsageCase> {};
+
+TEST_P(UsageError, ExitsWithTwoAndTheUsage) {
+    const Cli_Result result = cli(GetParam().args);
+    EXPECT_EQ(result.code, 2) << testing::PrintToString(result);
+    EXPECT_THAT(result.err, StartsWith(std::string(GetParam().message) + "\n\n" + Usage_Start));
+    EXPECT_EQ(result.out, "");
+    EXPECT_FALSE(std::filesystem::exists(home / "Ethernet_Update.xml"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommandLine, UsageError,
+    testing::Values(
+        UsageCase{"NoCommand", {}, "No command given"},
+        UsageCase{"UnknownCommand", {"build", "x"}, "Unknown command \"build\""},
+        UsageCase{"UnknownOptionBeforeTheCommand", {"--verbose", "list"}, "Unknown option --verbose"},
+        UsageCase{"UnknownOptionOfTheCommand", {"list", "--json"}, "The command list has no option --json"},
+        UsageCase{"MissingOperand", {"map", "Plant"}, "The command map takes CONFIG FILE"},
+        UsageCase{"ExtraOperand", {"list", "Plant"}, "The command list takes no operands"},
+        UsageCase{"OptionWithoutItsValue", {"texts", "--language"}, "The option --language needs a value"}));
+
+TEST(CommandLine, HomeWithoutAFolderIsAUsageError) {
+    const Cli_Result result = cfg::test::run_cli({"--home"});
+    EXPECT_EQ(result.code, 2);
+    EXPECT_THAT(result.err, StartsWith("The option --home needs a value\n\n"));
+}
+
+// "--" ends the options, so a configuration may be called like one.
+TEST_F(Program_Folder, OperandsAfterTheEndOfOptionsAreNames) {
+    const Cli_Result result = cli({"new", "--", "--json"});
+    EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
+    EXPECT_TRUE(std::filesystem::is_directory(home / "PROJECTS" / "--json" / "bin"));
+}
+
+struct FileErrorCase {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> files; // of the configuration "Plant"
+    std::vector<std::string> args;
+    std::vector<std::string> message_parts;
+};
+
+void PrintTo(const FileErrorCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class FileError : public Program_Folder, public testing::WithParamInterface<FileErrorCase> {};
+
+TEST_P(FileError, ExitsWithThreeNamingTheFileAndTheReason) {
+    make_configuration("Plant", GetParam().files);
+    std::vector<std::string> args;
+    for (const std::string& arg : GetParam().args)
+        args.push_back(arg == "@HOME@" ? home.path().string() : arg);
+    const Cli_Result result = cli(args);
+    EXPECT_EQ(result.code, 3) << testing::PrintToString(result);
+    for (const std::string& part : GetParam().message_parts)
+        EXPECT_THAT(result.err, HasSubstr(part));
+    EXPECT_EQ(result.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, FileError,
+    testing::Values(
+        FileErrorCase{"MalformedParameters",
+                      {{"ParGen.xml", "<Par_Gen><Ethernet_IP1>192</Par_Gen>"}},
+                      {"check", "Plant"},
+                      {"ParGen.xml\" is not well-formed XML"}},
+        FileErrorCase{"ListenerWithoutItsTable",
+                      {{"NMEA_0183_Set_Access.xml", "<NMEA_0183/>"}},
+                      {"layout", "Plant"},
+                      {"NMEA_0183_Set_Access.xml\" has no element NMEA_Listener"}},
+        FileErrorCase{
+            "ConfigurationMissing", {}, {"check", "Plant B"}, {"Error! Project not Valid", "Plant B\""}},
+        FileErrorCase{
+            "ConfigurationNameThatIsNoFolderName", {}, {"check", ".."}, {"Error! Project not Valid"}},
+        FileErrorCase{"TargetInAFolderThatDoesNotExist",
+                      {},
+                      {"map", "Plant", "@HOME@/no/such/folder/map.csv"},
+                      {"Cannot", "no/such/folder/map.csv\""}},
+        FileErrorCase{"LanguageFileMissing", {}, {"texts", "--language", "Klingon"}, {"Klingon.lng\""}}));
+
+TEST(CommandLine, AProgramFolderThatDoesNotExistIsAFileError) {
+    cfg::test::TempDir dir;
+    const Cli_Result result = cfg::test::run_cli({"--home", (dir / "gone").string(), "list"});
+    EXPECT_EQ(result.code, 3);
+    EXPECT_THAT(result.err, HasSubstr("gone\" does not exist"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "gone"));
+}
+
+} // namespace
