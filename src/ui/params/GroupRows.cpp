@@ -32,11 +32,11 @@ QLabel* new_label(QWidget* body, const QString& name) {
 
 } // namespace
 
-Group_Row build_row(const Row_Spec& spec, QWidget* body) {
+Group_Row build_row(const Row_Design& design, QWidget* body) {
     Group_Row row;
-    row.spec = &spec;
-    const QString name = QString::fromLatin1(spec.name);
-    switch (spec.kind) {
+    row.design = &design;
+    const QString name = QString::fromLatin1(design.name);
+    switch (design.kind) {
     case Row_Kind::Edit:
         row.control = new QLineEdit(body);
         break;
@@ -46,7 +46,7 @@ Group_Row build_row(const Row_Spec& spec, QWidget* body) {
         break;
     case Row_Kind::Choice: {
         auto* list = new QComboBox(body);
-        for (std::string_view item : spec.items)
+        for (std::string_view item : design.items)
             list->addItem(qt_text(item));
         row.control = list;
         break;
@@ -58,12 +58,12 @@ Group_Row build_row(const Row_Spec& spec, QWidget* body) {
         row.control->setObjectName(name);
         row.widgets.push_back(row.control);
     }
-    if (spec.kind == Row_Kind::Edit || spec.kind == Row_Kind::Choice || spec.kind == Row_Kind::Octets) {
+    if (design.kind == Row_Kind::Edit || design.kind == Row_Kind::Choice || design.kind == Row_Kind::Octets) {
         row.label = new_label(body, "L_" + name);
         row.widgets.push_back(row.label);
     }
-    if (spec.kind == Row_Kind::Octets || spec.kind == Row_Kind::Check_Octets) {
-        const QString prefix = QString::fromLatin1(spec.kind == Row_Kind::Octets ? spec.name : spec.octets);
+    if (design.kind == Row_Kind::Octets || design.kind == Row_Kind::Check_Octets) {
+        const QString prefix = QString::fromLatin1(design.kind == Row_Kind::Octets ? design.name : design.octets);
         for (int i = 0; i < 4; ++i) {
             auto* field = new QLineEdit(body);
             field->setObjectName(prefix + QString::number(i + 1));
@@ -82,14 +82,14 @@ Group_Row build_row(const Row_Spec& spec, QWidget* body) {
 }
 
 void set_row_texts(const Group_Row& row, const cfg::Lang_Strings& texts) {
-    const Row_Spec& spec = *row.spec;
+    const Row_Design& design = *row.design;
     if (row.label)
-        row.label->setText(text_of(texts, spec.label));
+        row.label->setText(text_of(texts, design.label));
     if (auto* check = qobject_cast<QCheckBox*>(row.control))
-        check->setText(text_of(texts, spec.label));
+        check->setText(text_of(texts, design.label));
     if (row.control)
-        row.control->setToolTip(text_of(texts, spec.hint));
-    const int first_octet_hint = spec.kind == Row_Kind::Octets ? spec.hint : spec.octet_hint;
+        row.control->setToolTip(text_of(texts, design.hint));
+    const int first_octet_hint = design.kind == Row_Kind::Octets ? design.hint : design.octet_hint;
     for (std::size_t i = 0; i < row.octets.size(); ++i) {
         if (row.octets[i])
             row.octets[i]->setToolTip(text_of(texts, first_octet_hint + static_cast<int>(i)));
@@ -114,9 +114,9 @@ int place_rows(std::vector<Group_Row>& rows) {
             row.label->setGeometry(label_left, label_top, label_width, control_height - 2 * control_raise);
         if (row.control) {
             const bool beside_label = row.label != nullptr;
-            const int width = row.spec->kind == Row_Kind::Edit     ? edit_width
-                              : row.spec->kind == Row_Kind::Choice ? choice_width
-                              : row.spec->kind == Row_Kind::Check  ? check_width
+            const int width = row.design->kind == Row_Kind::Edit     ? edit_width
+                              : row.design->kind == Row_Kind::Choice ? choice_width
+                              : row.design->kind == Row_Kind::Check  ? check_width
                                                                    : label_width;
             row.control->setGeometry(beside_label ? control_left : label_left, control_top, width,
                                      control_height);

@@ -24,7 +24,7 @@ enum class Row_Kind {
 // One row of a parameter group, with the catalogue indices of its texts. For an address row `name`
 // is the prefix of the four fields (name + "1" .. "4") and `hint` the first of their four
 // consecutive hints; a gateway row names its check box in `name` and its fields in `octets`.
-struct Row_Spec {
+struct Row_Design {
     Row_Kind kind;
     const char* name;
     int label;
@@ -36,7 +36,7 @@ struct Row_Spec {
 
 // The controls built for one row.
 struct Group_Row {
-    const Row_Spec* spec = nullptr;
+    const Row_Design* design = nullptr;
     QLabel* label = nullptr;    // none where a check box carries the caption
     QWidget* control = nullptr; // the edit field, check box or list; none in an address row
     std::array<QLineEdit*, 4> octets{};
@@ -45,7 +45,7 @@ struct Group_Row {
     bool shown = true;
 };
 
-Group_Row build_row(const Row_Spec& spec, QWidget* body);
+Group_Row build_row(const Row_Design& design, QWidget* body);
 
 void set_row_texts(const Group_Row& row, const cfg::Lang_Strings& texts);
 

@@ -26,15 +26,15 @@ enum class Group_Id {
 
 inline constexpr std::size_t Group_Count = 12;
 
-struct Group_Spec {
+struct Group_Design {
     Group_Id id;
     const char* name;
     int caption; // catalogue index of the caption text, shown after the group's number
-    std::span<const Row_Spec> rows;
+    std::span<const Row_Design> rows;
 };
 
 // The groups in the form's own order, which is the order of Group_Id.
-const std::array<Group_Spec, Group_Count>& ParGen_Groups();
+const std::array<Group_Design, Group_Count>& ParGen_Groups();
 
 // The groups of this converter model, top to bottom.
 inline constexpr std::array<Group_Id, 4> Groups_52C40{Group_Id::Ethernet_Connection, Group_Id::EtherCAT_Slave,

@@ -174,11 +174,11 @@ void TFParGen::build_groups() {
     stack_->addStretch();
     for (std::size_t g = 0; g < Group_Count; ++g) {
         Group& group = groups_[g];
-        group.spec = &ParGen_Groups()[g];
+        group.design = &ParGen_Groups()[g];
         group.panel = new CollapsibleGroup(area);
-        group.panel->setObjectName(group.spec->name);
-        for (const Row_Spec& spec : group.spec->rows)
-            group.rows.push_back(build_row(spec, group.panel->body()));
+        group.panel->setObjectName(group.design->name);
+        for (const Row_Design& design : group.design->rows)
+            group.rows.push_back(build_row(design, group.panel->body()));
         group.panel->hide();
         // The other models' groups never change here: they keep the places of all their rows.
         size_group(group);
@@ -230,7 +230,7 @@ template <typename T> T* TFParGen::control(const char* name) const {
 
 Group_Row& TFParGen::row(Group_Id id, const char* name) {
     for (Group_Row& candidate : group(id).rows) {
-        if (std::strcmp(candidate.spec->name, name) == 0)
+        if (std::strcmp(candidate.design->name, name) == 0)
             return candidate;
     }
     qFatal("TFParGen has no row %s", name);
@@ -293,7 +293,7 @@ void TFParGen::stack_groups(const std::vector<Group_Id>& order) {
 void TFParGen::caption_group(Group& group) {
     if (group.number > 0)
         group.panel->setCaption(QString("%1. ").arg(group.number) +
-                                text_of(app_.Lang_Strings, group.spec->caption));
+                                text_of(app_.Lang_Strings, group.design->caption));
 }
 
 void TFParGen::Move_GroupBoxs() {

@@ -47,7 +47,7 @@ protected:
 
 private:
     struct Group {
-        const Group_Spec* spec = nullptr;
+        const Group_Design* design = nullptr;
         CollapsibleGroup* panel = nullptr;
         std::vector<Group_Row> rows;
         int number = 0; // its place in this model's order, 0 while not shown
