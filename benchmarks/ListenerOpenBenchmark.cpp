@@ -16,8 +16,8 @@ std::string full_listener_file() {
     for (int row = 1; row <= 100; ++row)
         rows += "<row Enable=\"Y\" Serial_Channel=\"RS232\" Sentence=\"GGA\" Index=\"\" "
                 "DataField=\"Latitude, Minutes [floating point]\" PortOperation=\": 100\" SwapAll=\"N\" "
-                "Swap16=\"Y\" Position=\"" + std::to_string(row * 4) + "\" Mnemonic=\"Latitude " +
-                std::to_string(row) + "\"/>";
+                "Swap16=\"Y\" Position=\"" +
+                std::to_string(row * 4) + "\" Mnemonic=\"Latitude " + std::to_string(row) + "\"/>";
     return "<NMEA_0183><NMEA_Listener>" + rows + "</NMEA_Listener></NMEA_0183><!--SW_VERSION = 1.000-->";
 }
 

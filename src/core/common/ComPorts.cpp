@@ -17,7 +17,8 @@ constexpr int highest_port = 256;
 #ifdef _WIN32
 bool port_present(const std::filesystem::path&, int number) {
     const std::wstring name = L"\\\\.\\COM" + std::to_wstring(number);
-    HANDLE handle = CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE handle =
+        CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (handle != INVALID_HANDLE_VALUE) {
         CloseHandle(handle);
         return true;

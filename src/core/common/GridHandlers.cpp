@@ -30,6 +30,8 @@ bool Grid_Enter_Jump(const Table& table, GridCursor& cursor, int key, bool enabl
     return true;
 }
 
-bool Grid_Header_DblClick(int row, bool double_click_auto_size) { return double_click_auto_size && row == 0; }
+bool Grid_Header_DblClick(int row, bool double_click_auto_size) {
+    return double_click_auto_size && row == 0;
+}
 
 } // namespace cfg

@@ -20,9 +20,12 @@
 namespace cfg {
 namespace {
 
-std::string path_text(const std::filesystem::path& path) { return path.string(); }
+std::string path_text(const std::filesystem::path& path) {
+    return path.string();
+}
 
-[[noreturn]] void fail(const std::string& action, const std::filesystem::path& path, const std::string& reason) {
+[[noreturn]] void fail(const std::string& action, const std::filesystem::path& path,
+                       const std::string& reason) {
     throw ConfigError("Cannot " + action + " \"" + path_text(path) + "\": " + reason);
 }
 

@@ -16,7 +16,8 @@ Table::Table(int rows, int columns)
 
 const Table::Cell& Table::cell(int row, int column) const {
     if (row < 0 || row >= rows_ || column < 0 || column >= columns_)
-        throw std::out_of_range("cell " + std::to_string(row) + "," + std::to_string(column) + " is outside the table");
+        throw std::out_of_range("cell " + std::to_string(row) + "," + std::to_string(column) +
+                                " is outside the table");
     return cells_[static_cast<std::size_t>(row * columns_ + column)];
 }
 
@@ -29,11 +30,17 @@ void Table::check_column(int column) const {
         throw std::out_of_range("column " + std::to_string(column) + " is outside the table");
 }
 
-const std::string& Table::text(int row, int column) const { return cell(row, column).text; }
+const std::string& Table::text(int row, int column) const {
+    return cell(row, column).text;
+}
 
-void Table::set_text(int row, int column, std::string text) { cell(row, column).text = std::move(text); }
+void Table::set_text(int row, int column, std::string text) {
+    cell(row, column).text = std::move(text);
+}
 
-bool Table::has_check_box(int row, int column) const { return cell(row, column).has_check_box; }
+bool Table::has_check_box(int row, int column) const {
+    return cell(row, column).has_check_box;
+}
 
 bool Table::is_checked(int row, int column) const {
     const Cell& c = cell(row, column);

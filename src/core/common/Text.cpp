@@ -7,7 +7,9 @@ namespace {
 
 constexpr char32_t replacement_character = 0xFFFD;
 
-bool is_trimmed_away(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool is_trimmed_away(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 // Decodes one code point at text[pos] and advances pos; invalid sequences give U+FFFD for one byte.
 char32_t decode_utf8(std::string_view text, std::size_t& pos) {
@@ -70,7 +72,8 @@ void append_utf8(std::string& out, char32_t code) {
 
 std::string trimmed(std::string_view text) {
     const auto first = std::find_if_not(text.begin(), text.end(), is_trimmed_away);
-    const auto last = std::find_if_not(text.rbegin(), std::make_reverse_iterator(first), is_trimmed_away).base();
+    const auto last =
+        std::find_if_not(text.rbegin(), std::make_reverse_iterator(first), is_trimmed_away).base();
     return std::string(first, last);
 }
 
@@ -83,7 +86,9 @@ std::string upper_ascii(std::string_view text) {
     return result;
 }
 
-bool equal_ignoring_ascii_case(std::string_view a, std::string_view b) { return upper_ascii(a) == upper_ascii(b); }
+bool equal_ignoring_ascii_case(std::string_view a, std::string_view b) {
+    return upper_ascii(a) == upper_ascii(b);
+}
 
 std::u16string utf8_to_utf16(std::string_view utf8) {
     std::u16string result;
@@ -108,7 +113,8 @@ std::string utf16_to_utf8(std::u16string_view utf16) {
         const char16_t unit = utf16[i];
         if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < utf16.size() && utf16[i + 1] >= 0xDC00 &&
             utf16[i + 1] <= 0xDFFF) {
-            append_utf8(result, 0x10000 + ((char32_t(unit) - 0xD800) << 10) + (char32_t(utf16[i + 1]) - 0xDC00));
+            append_utf8(result,
+                        0x10000 + ((char32_t(unit) - 0xD800) << 10) + (char32_t(utf16[i + 1]) - 0xDC00));
             ++i;
         } else if (unit >= 0xD800 && unit <= 0xDFFF) {
             append_utf8(result, replacement_character);
@@ -119,7 +125,9 @@ std::string utf16_to_utf8(std::u16string_view utf16) {
     return result;
 }
 
-std::size_t utf16_length(std::string_view utf8) { return utf8_to_utf16(utf8).size(); }
+std::size_t utf16_length(std::string_view utf8) {
+    return utf8_to_utf16(utf8).size();
+}
 
 std::string utf16_left(std::string_view utf8, std::size_t units) {
     const std::u16string utf16 = utf8_to_utf16(utf8);

@@ -17,8 +17,7 @@ int hex_digit_value(char c) {
 }
 
 // Reads the text into a signed integer of type Int; nullopt when it is not a number of that width.
-template <typename Int>
-std::optional<Int> parse_integer(std::string_view text) {
+template <typename Int> std::optional<Int> parse_integer(std::string_view text) {
     using Unsigned = std::make_unsigned_t<Int>;
     constexpr int max_hex_digits = sizeof(Int) * 2;
 
@@ -61,8 +60,8 @@ std::optional<Int> parse_integer(std::string_view text) {
     }
 
     // Accumulate the magnitude unsigned so that the most negative value is reachable.
-    const Unsigned limit = negative ? Unsigned(std::numeric_limits<Int>::max()) + 1u
-                                    : Unsigned(std::numeric_limits<Int>::max());
+    const Unsigned limit =
+        negative ? Unsigned(std::numeric_limits<Int>::max()) + 1u : Unsigned(std::numeric_limits<Int>::max());
     Unsigned magnitude = 0;
     for (char c : rest) {
         if (c < '0' || c > '9')

@@ -35,16 +35,19 @@ bool load_file(pugi::xml_document& doc, const std::filesystem::path& file) {
     // blanks between elements still are not.
     constexpr unsigned options = pugi::parse_default | pugi::parse_comments | pugi::parse_declaration |
                                  pugi::parse_pi | pugi::parse_doctype | pugi::parse_ws_pcdata_single;
-    const pugi::xml_parse_result result = doc.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_auto);
+    const pugi::xml_parse_result result =
+        doc.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_auto);
     if (!result) {
         doc.reset();
-        throw ConfigError("The file \"" + file.string() + "\" is not well-formed XML: " + result.description() +
-                          " (" + position_text(bytes, result.offset) + ")");
+        throw ConfigError("The file \"" + file.string() + "\" is not well-formed XML: " +
+                          result.description() + " (" + position_text(bytes, result.offset) + ")");
     }
     return true;
 }
 
-pugi::xml_node first_top_level_node(const pugi::xml_document& doc) { return doc.first_child(); }
+pugi::xml_node first_top_level_node(const pugi::xml_document& doc) {
+    return doc.first_child();
+}
 
 std::string child_text(const pugi::xml_node& node, const char* name, std::string_view fallback) {
     const pugi::xml_node child = node.child(name);

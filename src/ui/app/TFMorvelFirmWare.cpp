@@ -58,17 +58,19 @@ TFMorvelFirmWare::TFMorvelFirmWare(cfg::Application& app, cfg::HttpClient& http)
 
     new_project_ = new TFNew_Project(app_, this);
     open_conf_ = new TFOpenConf(app_, this);
-    soft_options_ = new TFSoftOptions(app_, http_, [this] { Change_Language(); }, this);
+    soft_options_ = new TFSoftOptions(
+        app_, http_, [this] { Change_Language(); }, this);
     about_ = new TFAbout(this);
     par_gen_ = new TFParGen(app_, this);
     boot_ = new TFBoot(app_, this);
     nmea_listener_ = new TFNMEA_0183_Set_Access2(app_, this);
     ethercat_slave_ = new TFEtherCATSlave(app_, this);
-    screens_.insert(screens_.end(),
-                    {new_project_, open_conf_, soft_options_, par_gen_, boot_, nmea_listener_, ethercat_slave_});
+    screens_.insert(screens_.end(), {new_project_, open_conf_, soft_options_, par_gen_, boot_, nmea_listener_,
+                                     ethercat_slave_});
 
     timer_update_.setInterval(cfg::First_Version_Check_Delay_Ms);
-    connect(&timer_update_, &QTimer::timeout, this, [this] { run_reported(this, [this] { Timer_UpdateTimer(); }); });
+    connect(&timer_update_, &QTimer::timeout, this,
+            [this] { run_reported(this, [this] { Timer_UpdateTimer(); }); });
     switch_timer();
 
     Set_Lang();
@@ -77,15 +79,23 @@ TFMorvelFirmWare::TFMorvelFirmWare(cfg::Application& app, cfg::HttpClient& http)
 TFMorvelFirmWare::~TFMorvelFirmWare() = default;
 
 std::vector<QWidget*> TFMorvelFirmWare::windows() const {
-    return {const_cast<TFMorvelFirmWare*>(this), new_project_, open_conf_, soft_options_, about_, par_gen_,
-            boot_, nmea_listener_, ethercat_slave_};
+    return {const_cast<TFMorvelFirmWare*>(this),
+            new_project_,
+            open_conf_,
+            soft_options_,
+            about_,
+            par_gen_,
+            boot_,
+            nmea_listener_,
+            ethercat_slave_};
 }
 
 QPushButton* TFMorvelFirmWare::step_button(const char* name, int left, int top) {
     auto* button = new QPushButton(this);
     button->setObjectName(name);
     button->setGeometry(left, top, step_button_width, step_button_height);
-    connect(button, &QPushButton::clicked, this, [this, button] { run_reported(this, [&] { Btn_Click(button); }); });
+    connect(button, &QPushButton::clicked, this,
+            [this, button] { run_reported(this, [&] { Btn_Click(button); }); });
     return button;
 }
 
@@ -194,18 +204,24 @@ void TFMorvelFirmWare::Set_Lang() {
         QPushButton* button;
         int text;
         int hint;
-    } steps[] = {{Btn_New, 15, 22},           {Btn_Open, 16, 23},
-                 {Btn_Prm_Gen, 20, 24},       {Btn_NMEA0183_Access, 21, 25},
-                 {Btn_EtherCAT_Set_Access, 34, 35}, {Btn_EtherCAT_ESI_File, 36, 37},
-                 {Btn_CreateBin, 17, 26},     {Btn_PROFINET_XML, 27, 28},
-                 {Btn_PROFINET_Map, 29, 30},  {Btn_MQTT_Set_Topic, 32, 33}};
+    } steps[] = {{Btn_New, 15, 22},
+                 {Btn_Open, 16, 23},
+                 {Btn_Prm_Gen, 20, 24},
+                 {Btn_NMEA0183_Access, 21, 25},
+                 {Btn_EtherCAT_Set_Access, 34, 35},
+                 {Btn_EtherCAT_ESI_File, 36, 37},
+                 {Btn_CreateBin, 17, 26},
+                 {Btn_PROFINET_XML, 27, 28},
+                 {Btn_PROFINET_Map, 29, 30},
+                 {Btn_MQTT_Set_Topic, 32, 33}};
     for (const auto& step : steps) {
         step.button->setText(text_of(texts, step.text));
         step.button->setToolTip(text_of(texts, step.hint));
     }
-    LL_Update->setText(QString("<a href=\"%1\">%2</a>")
-                           .arg(QString::fromStdString(cfg::Download_Page_Address(maker_web_host())).toHtmlEscaped(),
-                                text_of(texts, 19).toHtmlEscaped()));
+    LL_Update->setText(
+        QString("<a href=\"%1\">%2</a>")
+            .arg(QString::fromStdString(cfg::Download_Page_Address(maker_web_host())).toHtmlEscaped(),
+                 text_of(texts, 19).toHtmlEscaped()));
     LL_Update->adjustSize();
     show_name_labels();
 }

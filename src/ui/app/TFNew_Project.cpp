@@ -17,8 +17,9 @@
 namespace ui {
 
 TFNew_Project::TFNew_Project(cfg::Application& app, QWidget* parent)
-    : QDialog(parent), app_(app), title_(new TitlePanel(qt_text(cfg::SW_Code), this)), Label1(new QLabel(this)),
-      E_New_Proj(new QLineEdit(this)), Btn_OK(new QPushButton(this)), Btn_Cancel(new QPushButton(this)) {
+    : QDialog(parent), app_(app), title_(new TitlePanel(qt_text(cfg::SW_Code), this)),
+      Label1(new QLabel(this)), E_New_Proj(new QLineEdit(this)), Btn_OK(new QPushButton(this)),
+      Btn_Cancel(new QPushButton(this)) {
     setObjectName("TFNew_Project");
     E_New_Proj->setObjectName("E_New_Proj");
     Btn_OK->setObjectName("Btn_OK");

@@ -14,8 +14,9 @@
 namespace ui {
 
 TFOpenConf::TFOpenConf(cfg::Application& app, QWidget* parent)
-    : QDialog(parent), app_(app), title_(new TitlePanel(qt_text(cfg::SW_Code), this)), Label1(new QLabel(this)),
-      ListBox1(new QListWidget(this)), Btn_OK(new QPushButton(this)), Btn_Cancel(new QPushButton(this)) {
+    : QDialog(parent), app_(app), title_(new TitlePanel(qt_text(cfg::SW_Code), this)),
+      Label1(new QLabel(this)), ListBox1(new QListWidget(this)), Btn_OK(new QPushButton(this)),
+      Btn_Cancel(new QPushButton(this)) {
     setObjectName("TFOpenConf");
     ListBox1->setObjectName("ListBox1");
     Btn_OK->setObjectName("Btn_OK");

@@ -26,8 +26,8 @@
 
 namespace ui {
 
-TFSoftOptions::TFSoftOptions(cfg::Application& app, cfg::HttpClient& http, std::function<void()> change_language,
-                             QWidget* parent)
+TFSoftOptions::TFSoftOptions(cfg::Application& app, cfg::HttpClient& http,
+                             std::function<void()> change_language, QWidget* parent)
     : QDialog(parent), app_(app), http_(http), change_language_(std::move(change_language)),
       title_(new TitlePanel(qt_text(cfg::SW_Code), this)), PC_Options(new QTabWidget(this)),
       L_Sel_Lang(new QLabel(this)), Btn_Prev(new QPushButton(this)), Btn_Next(new QPushButton(this)),
@@ -37,12 +37,19 @@ TFSoftOptions::TFSoftOptions(cfg::Application& app, cfg::HttpClient& http, std::
       Btn_OK(new QPushButton(this)), Btn_Cancel(new QPushButton(this)) {
     setObjectName("TFSoftOptions");
     setFixedSize(509, 373);
-    const std::pair<QObject*, const char*> names[] = {
-        {PC_Options, "PC_Options"}, {L_Sel_Lang, "L_Sel_Lang"}, {Btn_Prev, "Btn_Prev"}, {Btn_Next, "Btn_Next"},
-        {L_Page_Lang, "L_Page_Lang"}, {CB_En_Con, "CB_En_Con"}, {CB_Update, "CB_Update"},
-        {Btn_Check_Update, "Btn_Check_Update"}, {LL_Check_Update, "LL_Check_Update"},
-        {CB_Soft_Set_Jump_Table, "CB_Soft_Set_Jump_Table"}, {CB_DoubleClick_Auto_Size, "CB_DoubleClick_Auto_Size"},
-        {Btn_OK, "Btn_OK"}, {Btn_Cancel, "Btn_Cancel"}};
+    const std::pair<QObject*, const char*> names[] = {{PC_Options, "PC_Options"},
+                                                      {L_Sel_Lang, "L_Sel_Lang"},
+                                                      {Btn_Prev, "Btn_Prev"},
+                                                      {Btn_Next, "Btn_Next"},
+                                                      {L_Page_Lang, "L_Page_Lang"},
+                                                      {CB_En_Con, "CB_En_Con"},
+                                                      {CB_Update, "CB_Update"},
+                                                      {Btn_Check_Update, "Btn_Check_Update"},
+                                                      {LL_Check_Update, "LL_Check_Update"},
+                                                      {CB_Soft_Set_Jump_Table, "CB_Soft_Set_Jump_Table"},
+                                                      {CB_DoubleClick_Auto_Size, "CB_DoubleClick_Auto_Size"},
+                                                      {Btn_OK, "Btn_OK"},
+                                                      {Btn_Cancel, "Btn_Cancel"}};
     for (const auto& [object, name] : names)
         object->setObjectName(name);
 
@@ -93,12 +100,10 @@ QWidget* TFSoftOptions::build_language_tab() {
     paging->addStretch();
     paging->addWidget(Btn_Next);
     layout->addLayout(paging);
-    connect(Btn_Prev, &QPushButton::clicked, this, [this] {
-        Update_Lang_Page(cfg::Turn_Lang_Page(Show_Page, SL_Languages.size(), false));
-    });
-    connect(Btn_Next, &QPushButton::clicked, this, [this] {
-        Update_Lang_Page(cfg::Turn_Lang_Page(Show_Page, SL_Languages.size(), true));
-    });
+    connect(Btn_Prev, &QPushButton::clicked, this,
+            [this] { Update_Lang_Page(cfg::Turn_Lang_Page(Show_Page, SL_Languages.size(), false)); });
+    connect(Btn_Next, &QPushButton::clicked, this,
+            [this] { Update_Lang_Page(cfg::Turn_Lang_Page(Show_Page, SL_Languages.size(), true)); });
     return tab;
 }
 
@@ -116,7 +121,8 @@ QWidget* TFSoftOptions::build_connection_tab() {
         connect(box, &QCheckBox::toggled, this, &TFSoftOptions::Update_CheckBox);
     connect(Btn_Check_Update, &QPushButton::clicked, this,
             [this] { run_reported(this, [this] { Btn_Check_UpdateClick(); }); });
-    connect(LL_Check_Update, &QLabel::linkActivated, this, [](const QString& link) { open_web_address(link); });
+    connect(LL_Check_Update, &QLabel::linkActivated, this,
+            [](const QString& link) { open_web_address(link); });
     return tab;
 }
 
@@ -195,16 +201,19 @@ void TFSoftOptions::LangClick(int slot) {
     if (!name)
         return;
     const cfg::Lang_Strings& texts = app_.Lang_Strings;
-    if (!MessageService::confirm(this, QString::fromStdString(cfg::Change_Language_Question(texts, Language_In_Use, *name))))
+    if (!MessageService::confirm(
+            this, QString::fromStdString(cfg::Change_Language_Question(texts, Language_In_Use, *name))))
         return;
     Language_In_Use = *name;
     cfg::Load_Picked_Language(app_.Lang_Strings, app_.Path_Language, *name);
     change_language_();
-    L_Sel_Lang->setText(QString::fromStdString(cfg::Selected_Language_Text(app_.Lang_Strings, Language_In_Use)));
+    L_Sel_Lang->setText(
+        QString::fromStdString(cfg::Selected_Language_Text(app_.Lang_Strings, Language_In_Use)));
 }
 
 void TFSoftOptions::Update_CheckBox() {
-    const cfg::Connection_Controls controls = cfg::Update_CheckBox(CB_En_Con->isChecked(), CB_Update->isChecked());
+    const cfg::Connection_Controls controls =
+        cfg::Update_CheckBox(CB_En_Con->isChecked(), CB_Update->isChecked());
     CB_Update->setEnabled(controls.CB_Update_enabled);
     Btn_Check_Update->setEnabled(controls.Btn_Check_Update_enabled);
 }
@@ -213,8 +222,8 @@ void TFSoftOptions::Btn_Check_UpdateClick() {
     const cfg::Lang_Strings& texts = app_.Lang_Strings;
     if (cfg::Check_Version(http_, update_server_host())) {
         const QString target = QString::fromStdString(cfg::Download_Page_Address(maker_web_host()));
-        LL_Check_Update->setText(
-            QString("<a href=\"%1\">%2</a>").arg(target.toHtmlEscaped(), text_of(texts, 314).toHtmlEscaped()));
+        LL_Check_Update->setText(QString("<a href=\"%1\">%2</a>")
+                                     .arg(target.toHtmlEscaped(), text_of(texts, 314).toHtmlEscaped()));
     } else {
         LL_Check_Update->setText(text_of(texts, 315).toHtmlEscaped());
     }

@@ -27,7 +27,9 @@ using cfg::nmea::Listener_Column;
 constexpr int Delete_Row_Question = 1039;
 constexpr int Rows_Would_Be_Dropped_Question = 1046;
 
-int column_of(Listener_Column column) { return static_cast<int>(column); }
+int column_of(Listener_Column column) {
+    return static_cast<int>(column);
+}
 
 QPushButton* named_button(const char* name, QWidget* parent) {
     auto* button = new QPushButton(parent);
@@ -83,7 +85,8 @@ TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(cfg::Application& app, QWidget*
 
     auto* body = new QVBoxLayout;
     body->addWidget(ASG);
-    lay_out_dialog(this, title_, body, {Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow}, {Btn_OK, Btn_Cancel});
+    lay_out_dialog(this, title_, body, {Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow},
+                   {Btn_OK, Btn_Cancel});
     Set_Lang();
 }
 
@@ -110,7 +113,8 @@ void TFNMEA_0183_Set_Access2::Set_Lang() {
     }
     QStringList hints;
     for (int column = 0; column < cfg::nmea::Listener_Column_Count; ++column) {
-        const cfg::nmea::Column_Layout& layout = cfg::nmea::Listener_Columns()[static_cast<std::size_t>(column)];
+        const cfg::nmea::Column_Layout& layout =
+            cfg::nmea::Listener_Columns()[static_cast<std::size_t>(column)];
         table_.grid().set_text(0, column, texts[layout.header_text]);
         hints.append(layout.hint_text >= 0 ? text_of(texts, layout.hint_text) : QString());
     }
@@ -125,7 +129,8 @@ void TFNMEA_0183_Set_Access2::showEvent(QShowEvent* event) {
 void TFNMEA_0183_Set_Access2::load() {
     table_.Reset();
     // A file that cannot be read leaves the reset table, with the reason shown.
-    if (!run_reported(this, [this] { cfg::nmea::Load_Listener_Table(table_, app_.File_NMEA_0183_Set_Access); }))
+    if (!run_reported(this,
+                      [this] { cfg::nmea::Load_Listener_Table(table_, app_.File_NMEA_0183_Set_Access); }))
         table_.Reset();
     model_->tableChanged();
     ASG->setCurrentIndex(model_->index(0, column_of(Listener_Column::Enable)));

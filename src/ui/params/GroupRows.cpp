@@ -63,7 +63,8 @@ Group_Row build_row(const Row_Design& design, QWidget* body) {
         row.widgets.push_back(row.label);
     }
     if (design.kind == Row_Kind::Octets || design.kind == Row_Kind::Check_Octets) {
-        const QString prefix = QString::fromLatin1(design.kind == Row_Kind::Octets ? design.name : design.octets);
+        const QString prefix =
+            QString::fromLatin1(design.kind == Row_Kind::Octets ? design.name : design.octets);
         for (int i = 0; i < 4; ++i) {
             auto* field = new QLineEdit(body);
             field->setObjectName(prefix + QString::number(i + 1));
@@ -117,7 +118,7 @@ int place_rows(std::vector<Group_Row>& rows) {
             const int width = row.design->kind == Row_Kind::Edit     ? edit_width
                               : row.design->kind == Row_Kind::Choice ? choice_width
                               : row.design->kind == Row_Kind::Check  ? check_width
-                                                                   : label_width;
+                                                                     : label_width;
             row.control->setGeometry(beside_label ? control_left : label_left, control_top, width,
                                      control_height);
             bottom = control_top + control_height;

@@ -23,10 +23,16 @@ void open_web_address(const QString& address) {
     QDesktopServices::openUrl(QUrl(address));
 }
 
-void start_recording_web_addresses() { recording() = QStringList{}; }
+void start_recording_web_addresses() {
+    recording() = QStringList{};
+}
 
-QStringList recorded_web_addresses() { return recording().value_or(QStringList{}); }
+QStringList recorded_web_addresses() {
+    return recording().value_or(QStringList{});
+}
 
-void stop_recording_web_addresses() { recording().reset(); }
+void stop_recording_web_addresses() {
+    recording().reset();
+}
 
 } // namespace ui

@@ -9,8 +9,8 @@
 
 namespace ui {
 
-void lay_out_dialog(QDialog* dialog, TitlePanel* title, QLayout* body, const QList<QPushButton*>& left_buttons,
-                    const QList<QPushButton*>& right_buttons) {
+void lay_out_dialog(QDialog* dialog, TitlePanel* title, QLayout* body,
+                    const QList<QPushButton*>& left_buttons, const QList<QPushButton*>& right_buttons) {
     auto* layout = new QVBoxLayout(dialog);
     layout->setContentsMargins(0, 0, 0, 8);
     layout->addWidget(title);

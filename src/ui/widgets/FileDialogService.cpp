@@ -26,18 +26,25 @@ QString FileDialogService::getSaveFileName(QWidget* parent, const QString& capti
         return test.names.isEmpty() ? QString() : test.names.takeFirst();
     }
     // The program asks its own overwrite question from the catalogue.
-    return QFileDialog::getSaveFileName(parent, caption, folder, filter, nullptr, QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getSaveFileName(parent, caption, folder, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
 }
 
-void FileDialogService::startTestMode() { hooks().active = true; }
+void FileDialogService::startTestMode() {
+    hooks().active = true;
+}
 
 void FileDialogService::queueFileNames(const QStringList& names) {
     hooks().active = true;
     hooks().names.append(names);
 }
 
-QStringList FileDialogService::requests() { return hooks().requests; }
+QStringList FileDialogService::requests() {
+    return hooks().requests;
+}
 
-void FileDialogService::reset() { hooks() = TestHooks{}; }
+void FileDialogService::reset() {
+    hooks() = TestHooks{};
+}
 
 } // namespace ui

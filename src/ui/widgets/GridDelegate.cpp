@@ -11,9 +11,13 @@
 namespace ui {
 namespace {
 
-bool is_check_box_cell(const QModelIndex& index) { return index.data(Qt::CheckStateRole).isValid(); }
+bool is_check_box_cell(const QModelIndex& index) {
+    return index.data(Qt::CheckStateRole).isValid();
+}
 
-QStringList list_items(const QModelIndex& index) { return index.data(TableGridModel::ListItemsRole).toStringList(); }
+QStringList list_items(const QModelIndex& index) {
+    return index.data(TableGridModel::ListItemsRole).toStringList();
+}
 
 } // namespace
 
@@ -56,7 +60,8 @@ QRect GridDelegate::checkBoxRect(const QStyleOptionViewItem& option) {
     return QStyle::alignedRect(option.direction, Qt::AlignCenter, indicator.size(), option.rect);
 }
 
-void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
     if (!is_check_box_cell(index)) {
         QStyledItemDelegate::paint(painter, option, index);
         return;
@@ -71,7 +76,7 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, 
     check.rect = checkBoxRect(option);
     check.state = option.state & QStyle::State_Enabled;
     check.state |= index.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked ? QStyle::State_On
-                                                                                        : QStyle::State_Off;
+                                                                                         : QStyle::State_Off;
     QApplication::style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &check, painter, option.widget);
 }
 

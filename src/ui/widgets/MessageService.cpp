@@ -58,7 +58,8 @@ MessageAnswer answer_of(int button) {
 
 } // namespace
 
-MessageAnswer MessageService::show(QWidget* parent, MessageIcon icon, const QString& text, MessageButtons buttons) {
+MessageAnswer MessageService::show(QWidget* parent, MessageIcon icon, const QString& text,
+                                   MessageButtons buttons) {
     TestHooks& test = hooks();
     if (test.active) {
         test.shown.append(text);
@@ -66,19 +67,26 @@ MessageAnswer MessageService::show(QWidget* parent, MessageIcon icon, const QStr
             return test.answers.takeFirst();
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
     }
-    QMessageBox box(box_icon(icon), QApplication::applicationDisplayName(), text, box_buttons(buttons), parent);
+    QMessageBox box(box_icon(icon), QApplication::applicationDisplayName(), text, box_buttons(buttons),
+                    parent);
     return answer_of(box.exec());
 }
 
-void MessageService::startTestMode() { hooks().active = true; }
+void MessageService::startTestMode() {
+    hooks().active = true;
+}
 
 void MessageService::queueAnswers(const QList<MessageAnswer>& answers) {
     hooks().active = true;
     hooks().answers.append(answers);
 }
 
-QStringList MessageService::shownTexts() { return hooks().shown; }
+QStringList MessageService::shownTexts() {
+    return hooks().shown;
+}
 
-void MessageService::reset() { hooks() = TestHooks{}; }
+void MessageService::reset() {
+    hooks() = TestHooks{};
+}
 
 } // namespace ui

@@ -54,7 +54,9 @@ void RowButtons::Btn_PasteRowClick() {
     const int row = view_->currentTableRow();
     if (row < 1)
         return;
-    const auto confirm = [this] { return MessageService::confirm(dialog_, text_of(texts_, Row_In_Use_Question)); };
+    const auto confirm = [this] {
+        return MessageService::confirm(dialog_, text_of(texts_, Row_In_Use_Question));
+    };
     switch (actions_.paste_row(row, Do_Copy, confirm)) {
     case cfg::PasteResult::NothingCopied:
         MessageService::error(dialog_, text_of(texts_, Nothing_Copied_Error));

@@ -2,7 +2,8 @@
 
 namespace ui {
 
-TableGridModel::TableGridModel(cfg::Table& table, QObject* parent) : QAbstractTableModel(parent), table_(table) {}
+TableGridModel::TableGridModel(cfg::Table& table, QObject* parent)
+    : QAbstractTableModel(parent), table_(table) {}
 
 void TableGridModel::setHeaderHints(const QStringList& hints_by_column) {
     header_hints_ = hints_by_column;
@@ -40,7 +41,8 @@ QVariant TableGridModel::data(const QModelIndex& index, int role) const {
     case Qt::EditRole:
         return check_box ? QVariant() : QVariant(QString::fromStdString(table_.text(row, column)));
     case Qt::CheckStateRole:
-        return check_box ? QVariant(table_.is_checked(row, column) ? Qt::Checked : Qt::Unchecked) : QVariant();
+        return check_box ? QVariant(table_.is_checked(row, column) ? Qt::Checked : Qt::Unchecked)
+                         : QVariant();
     case Qt::TextAlignmentRole:
         return check_box ? QVariant(Qt::AlignCenter) : QVariant();
     case ListItemsRole:

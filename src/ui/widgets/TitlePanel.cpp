@@ -21,8 +21,7 @@ void style_description_label(QLabel* label) {
 }
 
 TitlePanel::TitlePanel(const QString& code, QWidget* parent)
-    : QFrame(parent), code_(new QLabel(code, this)),
-      desc_(new QLabel(this)) {
+    : QFrame(parent), code_(new QLabel(code, this)), desc_(new QLabel(this)) {
     code_->setObjectName("L_SW_Code");
     desc_->setObjectName("L_SW_Desc");
     style_code_label(code_);

@@ -28,8 +28,8 @@ TEST_P(EnterJump, MovesAlongTheVisibleColumnsAndWrapsToRowOne) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, EnterJump,
-                         testing::Values(Case{1, 1, 1, 3}, Case{1, 3, 1, 4}, Case{1, 4, 2, 1}, Case{3, 4, 1, 1},
-                                         Case{0, 2, 0, 2}, Case{2, 0, 2, 0}));
+                         testing::Values(Case{1, 1, 1, 3}, Case{1, 3, 1, 4}, Case{1, 4, 2, 1},
+                                         Case{3, 4, 1, 1}, Case{0, 2, 0, 2}, Case{2, 0, 2, 0}));
 
 TEST(EnterJump, PassesTheKeyThroughWhenOffOrNotEnter) {
     cfg::Table table(3, 3);

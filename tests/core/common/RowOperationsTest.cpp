@@ -29,7 +29,8 @@ Rows rows_of(const cfg::Table& table) {
     for (int r = 1; r < table.row_count(); ++r) {
         auto& row = rows.emplace_back();
         for (int c = 1; c < table.column_count(); ++c)
-            row.push_back(table.has_check_box(r, c) ? (table.is_checked(r, c) ? "[x]" : "[ ]") : table.text(r, c));
+            row.push_back(table.has_check_box(r, c) ? (table.is_checked(r, c) ? "[x]" : "[ ]")
+                                                    : table.text(r, c));
     }
     return rows;
 }
@@ -41,7 +42,8 @@ const cfg::ConfirmOverwrite never_asked = [] {
 
 // Plain family: four data columns, the last one hidden (V = 4, H = 1).
 cfg::Table plain_table() {
-    cfg::Table table = make_table({{"a1", "a2", "a3", "a4"}, {"b1", "b2", "b3", "b4"}, {"c1", "c2", "c3", "c4"}});
+    cfg::Table table =
+        make_table({{"a1", "a2", "a3", "a4"}, {"b1", "b2", "b3", "b4"}, {"c1", "c2", "c3", "c4"}});
     table.set_column_visible(4, false);
     return table;
 }
@@ -71,7 +73,8 @@ TEST(PlainRows, InsertMovesEveryDataColumnAndLosesTheLastRow) {
         cfg::Table table = plain_table();
         cfg::Insert_Row(1, table, mark_first);
         const std::string first = mark_first ? "Y" : "";
-        EXPECT_EQ(rows_of(table), (Rows{{first, "", "", ""}, {"a1", "a2", "a3", "a4"}, {"b1", "b2", "b3", "b4"}}));
+        EXPECT_EQ(rows_of(table),
+                  (Rows{{first, "", "", ""}, {"a1", "a2", "a3", "a4"}, {"b1", "b2", "b3", "b4"}}));
     }
 }
 
@@ -107,9 +110,11 @@ TEST(PlainRows, PasteIntoARowInUseAsksAndNoKeepsIt) {
     cfg::Table table = plain_table();
     const cfg::Row_Clipboard clipboard{{"x", "y", "z"}, {}};
     int asked = 0;
-    EXPECT_EQ(cfg::Paste_Row(table, 2, true, clipboard, [&] { return ++asked, false; }), cfg::PasteResult::Declined);
+    EXPECT_EQ(cfg::Paste_Row(table, 2, true, clipboard, [&] { return ++asked, false; }),
+              cfg::PasteResult::Declined);
     EXPECT_EQ(rows_of(table)[1][0], "b1");
-    EXPECT_EQ(cfg::Paste_Row(table, 2, true, clipboard, [&] { return ++asked, true; }), cfg::PasteResult::Pasted);
+    EXPECT_EQ(cfg::Paste_Row(table, 2, true, clipboard, [&] { return ++asked, true; }),
+              cfg::PasteResult::Pasted);
     EXPECT_EQ(rows_of(table)[1], (std::vector<std::string>{"x", "y", "z", "b4"}));
     EXPECT_EQ(asked, 2);
 }
@@ -123,7 +128,8 @@ TEST(PlainRows, ARowOfOnlyCheckBoxColumnsAndBlanksIsNotInUse) {
 
 // Check-box family: an enable check box in column 1 and a hidden text column 3.
 cfg::Table check_box_table() {
-    cfg::Table table = make_table({{"[x]", "a2", "a3", "[x]"}, {"[ ]", "b2", "b3", "[ ]"}, {"[x]", "c2", "c3", "[x]"}});
+    cfg::Table table =
+        make_table({{"[x]", "a2", "a3", "[x]"}, {"[ ]", "b2", "b3", "[ ]"}, {"[x]", "c2", "c3", "[x]"}});
     table.set_column_visible(3, false);
     return table;
 }
@@ -131,7 +137,8 @@ cfg::Table check_box_table() {
 TEST(CheckBoxRows, DeleteOfRowOneMovesEveryColumnUpAndMarksTheEmptiedLastRow) {
     cfg::Table table = check_box_table();
     cfg::Delete_Row_CB(1, table, true);
-    EXPECT_EQ(rows_of(table), (Rows{{"[ ]", "b2", "b3", "[ ]"}, {"[x]", "c2", "c3", "[x]"}, {"[x]", "", "", "[ ]"}}));
+    EXPECT_EQ(rows_of(table),
+              (Rows{{"[ ]", "b2", "b3", "[ ]"}, {"[x]", "c2", "c3", "[x]"}, {"[x]", "", "", "[ ]"}}));
 
     cfg::Delete_Row_CB(3, table, false);
     EXPECT_EQ(rows_of(table)[2], (std::vector<std::string>{"[ ]", "", "", "[ ]"}));
@@ -140,7 +147,8 @@ TEST(CheckBoxRows, DeleteOfRowOneMovesEveryColumnUpAndMarksTheEmptiedLastRow) {
 TEST(CheckBoxRows, InsertMovesRowsDownAndGivesAnEnabledEmptyRow) {
     cfg::Table table = check_box_table();
     cfg::Insert_Row_CB(1, table, true);
-    EXPECT_EQ(rows_of(table), (Rows{{"[x]", "", "", "[ ]"}, {"[x]", "a2", "a3", "[x]"}, {"[ ]", "b2", "b3", "[ ]"}}));
+    EXPECT_EQ(rows_of(table),
+              (Rows{{"[x]", "", "", "[ ]"}, {"[x]", "a2", "a3", "[x]"}, {"[ ]", "b2", "b3", "[ ]"}}));
     cfg::Insert_Row_CB(3, table, false);
     EXPECT_EQ(rows_of(table)[2], (std::vector<std::string>{"[ ]", "", "", "[ ]"}));
 }
@@ -171,8 +179,8 @@ TEST(CheckBoxRows, ABlankTextCountsAsInUseButCheckBoxesDoNot) {
 }
 
 TEST(CheckBoxRows, TheSharedClipboardHoldsTheLastCopyOfAnyScreen) {
-    cfg::Table first = check_box_table();                         // four data columns
-    cfg::Table second_same = check_box_table();                   // another screen, same columns
+    cfg::Table first = check_box_table();                      // four data columns
+    cfg::Table second_same = check_box_table();                // another screen, same columns
     cfg::Table second_other = make_table({{"[x]", "p", "q"}}); // another screen, three columns
     second_same.set_text(1, 2, "from the other screen");
 

@@ -1,5 +1,5 @@
-#include "core/common/ConfigError.h"
 #include "core/common/SafeFile.h"
+#include "core/common/ConfigError.h"
 #include "core/common/TextLinesFile.h"
 #include "support/TempDir.h"
 
@@ -48,7 +48,8 @@ TEST(SafeFile, AWriteIntoAReadOnlyFolderRaisesAndKeepsTheOldFile) {
     fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
     if (std::ofstream(dir / "probe")) {
         fs::remove(dir / "probe");
-        GTEST_SKIP() << "this user may write into read-only folders (root); the size-limit test covers the failure";
+        GTEST_SKIP()
+            << "this user may write into read-only folders (root); the size-limit test covers the failure";
     }
     EXPECT_THROW(cfg::write_file_safely(dir / "a.xml", "new"), cfg::ConfigError);
     EXPECT_EQ(read_bytes(dir / "a.xml"), "old");
@@ -70,8 +71,9 @@ TEST(SafeFile, AWriteThatFailsHalfWayKeepsTheOldFileAndLeavesNoTemporaryFile) {
     setrlimit(RLIMIT_FSIZE, &small);
 
     EXPECT_THROW(cfg::write_file_safely(dir / "bank1.bin", std::string(4096, 'x')), cfg::ConfigError);
-    EXPECT_THROW(cfg::write_files_safely({{dir / "bank1.bin", "short"}, {dir / "bank2.bin", std::string(4096, 'y')}}),
-                 cfg::ConfigError);
+    EXPECT_THROW(
+        cfg::write_files_safely({{dir / "bank1.bin", "short"}, {dir / "bank2.bin", std::string(4096, 'y')}}),
+        cfg::ConfigError);
 
     setrlimit(RLIMIT_FSIZE, &previous_limit);
     std::signal(SIGXFSZ, previous_handler);
@@ -86,9 +88,10 @@ TEST(SafeFile, ARenameThatFailsAfterOthersPutsTheOldFilesBack) {
     write_bytes(dir / "bank1.bin", "old 1");
     // A folder that is not empty cannot be replaced by a file: the second rename fails.
     write_bytes(dir / "bank2.bin" / "inside", "");
-    EXPECT_THROW(cfg::write_files_safely({{dir / "bank1.bin", "new 1"}, {dir / "bank2.bin", "new 2"},
-                                          {dir / "bank3.bin", "new 3"}}),
-                 cfg::ConfigError);
+    EXPECT_THROW(
+        cfg::write_files_safely(
+            {{dir / "bank1.bin", "new 1"}, {dir / "bank2.bin", "new 2"}, {dir / "bank3.bin", "new 3"}}),
+        cfg::ConfigError);
     EXPECT_EQ(read_bytes(dir / "bank1.bin"), "old 1");
     EXPECT_FALSE(fs::exists(dir / "bank3.bin"));
     EXPECT_EQ(entries_in(dir.path()), 2);

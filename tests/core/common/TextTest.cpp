@@ -27,7 +27,9 @@ TEST(Text, CountsAndCutsUtf16CodeUnits) {
 }
 
 TEST(Text, InvalidUtf8BecomesTheReplacementCharacter) {
-    EXPECT_EQ(cfg::utf8_to_utf16("a\xFF" "b"), (std::u16string{u'a', 0xFFFD, u'b'}));
+    EXPECT_EQ(cfg::utf8_to_utf16("a\xFF"
+                                 "b"),
+              (std::u16string{u'a', 0xFFFD, u'b'}));
     EXPECT_EQ(cfg::utf16_to_utf8(std::u16string{0xD800}), "\xEF\xBF\xBD");
 }
 

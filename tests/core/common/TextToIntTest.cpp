@@ -14,7 +14,9 @@ struct Case32 {
     std::int32_t expected;
 };
 
-std::ostream& operator<<(std::ostream& out, const Case32& c) { return out << '"' << c.text << '"'; }
+std::ostream& operator<<(std::ostream& out, const Case32& c) {
+    return out << '"' << c.text << '"';
+}
 
 class TextToInt32 : public testing::TestWithParam<Case32> {};
 
@@ -31,13 +33,13 @@ INSTANTIATE_TEST_SUITE_P(
         // blanks: leading ones are skipped, anything after the digits is not a number
         Case32{" 192", 192}, Case32{"   -3", -3}, Case32{"192 ", -77}, Case32{"1 2", -77}, Case32{"\t1", -77},
         // hexadecimal after every prefix, as a 32-bit pattern
-        Case32{"$FF", 255}, Case32{"$ff", 255}, Case32{"xFF", 255}, Case32{"XfF", 255}, Case32{"0x2580", 9600},
-        Case32{"0X10", 16}, Case32{"$FFFFFFFF", -1}, Case32{"0xFFFFFFFF", -1}, Case32{"$80000000", INT32_MIN},
-        Case32{"-$10", -16}, Case32{"+$10", 16},
+        Case32{"$FF", 255}, Case32{"$ff", 255}, Case32{"xFF", 255}, Case32{"XfF", 255},
+        Case32{"0x2580", 9600}, Case32{"0X10", 16}, Case32{"$FFFFFFFF", -1}, Case32{"0xFFFFFFFF", -1},
+        Case32{"$80000000", INT32_MIN}, Case32{"-$10", -16}, Case32{"+$10", 16},
         // not numbers
-        Case32{"", -77}, Case32{" ", -77}, Case32{"-", -77}, Case32{"+", -77}, Case32{"$", -77}, Case32{"0x", -77},
-        Case32{"abc", -77}, Case32{"12a", -77}, Case32{"$G1", -77}, Case32{"1.5", -77}, Case32{"--1", -77},
-        Case32{"- 1", -77}, Case32{"0x-1", -77}, Case32{"$$1", -77},
+        Case32{"", -77}, Case32{" ", -77}, Case32{"-", -77}, Case32{"+", -77}, Case32{"$", -77},
+        Case32{"0x", -77}, Case32{"abc", -77}, Case32{"12a", -77}, Case32{"$G1", -77}, Case32{"1.5", -77},
+        Case32{"--1", -77}, Case32{"- 1", -77}, Case32{"0x-1", -77}, Case32{"$$1", -77},
         // overflow
         Case32{"2147483648", -77}, Case32{"-2147483649", -77}, Case32{"4294967295", -77},
         Case32{"$100000000", -77}, Case32{"99999999999999999999", -77}));
@@ -47,7 +49,9 @@ struct Case64 {
     std::int64_t expected;
 };
 
-std::ostream& operator<<(std::ostream& out, const Case64& c) { return out << '"' << c.text << '"'; }
+std::ostream& operator<<(std::ostream& out, const Case64& c) {
+    return out << '"' << c.text << '"';
+}
 
 class TextToInt64 : public testing::TestWithParam<Case64> {};
 

@@ -176,7 +176,8 @@ INSTANTIATE_TEST_SUITE_P(
                 0,
                 {0x80, 0x0F, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}},
         KeyCase{"EEPROM text is cut into pieces of two characters, not bytes",
-                key("EtherCAT_Slave_Eeprom_Config", "\xC3\xA9" "8FF"),
+                key("EtherCAT_Slave_Eeprom_Config", "\xC3\xA9"
+                                                    "8FF"),
                 3,
                 0,
                 {0xFF, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}},

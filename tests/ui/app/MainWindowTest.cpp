@@ -46,15 +46,16 @@ void when_dialog_opens(const std::function<void(QDialog*)>& act) {
     });
 }
 
-template <typename T = QWidget>
-T* child(QWidget* parent, const char* name) {
+template <typename T = QWidget> T* child(QWidget* parent, const char* name) {
     T* found = parent->findChild<T*>(name);
     if (!found)
         qFatal("no control %s", name);
     return found;
 }
 
-QString label_text(QWidget* parent, const char* name) { return child<QLabel>(parent, name)->text(); }
+QString label_text(QWidget* parent, const char* name) {
+    return child<QLabel>(parent, name)->text();
+}
 
 } // namespace
 
@@ -73,7 +74,9 @@ class MainWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
     }
 
-    void click(const char* button) { QTest::mouseClick(child<QPushButton>(window_.get(), button), Qt::LeftButton); }
+    void click(const char* button) {
+        QTest::mouseClick(child<QPushButton>(window_.get(), button), Qt::LeftButton);
+    }
 
     void write_settings(const std::string& name_project, bool internet, bool update) {
         cfg::Saved_Settings saved;
@@ -108,7 +111,8 @@ private slots:
         for (const char* folder : {"MASTER", "PROJECTS", "LANGUAGE"})
             QVERIFY(fs::is_directory(dir_->path() / folder));
         QCOMPARE(label_text(window_.get(), "L_Name_Conf"), QString("None Configuration Opened "));
-        QCOMPARE(label_text(window_.get(), "L_Name_Conf_L2"), QString("Use Step1 to open or create new configuration"));
+        QCOMPARE(label_text(window_.get(), "L_Name_Conf_L2"),
+                 QString("Use Step1 to open or create new configuration"));
         QCOMPARE(child<QPushButton>(window_.get(), "Btn_New")->text(), QString("New Configuration"));
         QVERIFY(!window_->Timer_Update().isActive());
         QVERIFY(!child<QPushButton>(window_.get(), "Btn_MQTT_Set_Topic")->isVisible());
@@ -137,14 +141,17 @@ private slots:
     }
 
     void aRememberedConfigurationWhoseFolderIsGone() {
-        write_language("Italiano", "STR9 = Nessuna configurazione\nSTR10 = Usa il passo 1\nSTR18 = Progetto non valido\n");
+        write_language(
+            "Italiano",
+            "STR9 = Nessuna configurazione\nSTR10 = Usa il passo 1\nSTR18 = Progetto non valido\n");
         write_settings("Gone", false, false);
         start();
         QCOMPARE(label_text(window_.get(), "L_Name_Conf"), QString("None Configuration Opened "));
         click("Btn_Prm_Gen");
         QCOMPARE(ui::MessageService::shownTexts(), QStringList{"Error! Project not Valid"});
 
-        cfg::Load_Language(app_->Lang_Strings, app_->Path_Language, app_->App_Settings.Language_Name = "Italiano");
+        cfg::Load_Language(app_->Lang_Strings, app_->Path_Language,
+                           app_->App_Settings.Language_Name = "Italiano");
         window_->Change_Language();
         QCOMPARE(label_text(window_.get(), "L_Name_Conf"), QString("Nessuna configurazione"));
         QCOMPARE(label_text(window_.get(), "L_Name_Conf_L2"), QString("Usa il passo 1"));
@@ -188,7 +195,8 @@ private slots:
         click("Btn_New");
         QVERIFY(fs::is_directory(dir_->path() / "PROJECTS" / "Ship_1" / "bin"));
         QCOMPARE(label_text(window_.get(), "L_Name_Conf_L2"), QString("Ship_1"));
-        QCOMPARE(label_text(window_.get(), "L_Name_Conf"), QString("Opened Configuration of the Converter : "));
+        QCOMPARE(label_text(window_.get(), "L_Name_Conf"),
+                 QString("Opened Configuration of the Converter : "));
 
         bool stayed_open = false;
         when_dialog_opens([&](QDialog* dialog) {
@@ -282,7 +290,8 @@ private slots:
         });
         click("Btn_Opz");
         QCOMPARE(app_->App_Settings.Language_Name, std::string("Greek"));
-        QCOMPARE(cfg::Read_Settings(dir_->path() / "Morvel.xml").settings.Language_Name, std::string("Greek"));
+        QCOMPARE(cfg::Read_Settings(dir_->path() / "Morvel.xml").settings.Language_Name,
+                 std::string("Greek"));
     }
 
     void connectionBoxesFollowTheirEnablingRules() {
@@ -315,8 +324,9 @@ private slots:
             std::optional<std::string> reply;
             QString shown;
         };
-        for (const Case& c : {Case{"VER. 1.001", "New Version Available. Click Here for more Details"},
-                              Case{"VER. 1.000", "No Update Available"}, Case{std::nullopt, "No Update Available"}}) {
+        for (const Case& c :
+             {Case{"VER. 1.001", "New Version Available. Click Here for more Details"},
+              Case{"VER. 1.000", "No Update Available"}, Case{std::nullopt, "No Update Available"}}) {
             http_.reply = c.reply;
             start();
             when_dialog_opens([&](QDialog* dialog) {

@@ -16,7 +16,15 @@ using cfg::test::write_bytes;
 
 namespace {
 
-enum Column { Enable = 1, Serial_Channel = 2, Sentence = 3, Index = 4, DataField = 5, PortOperation = 6, Position = 9 };
+enum Column {
+    Enable = 1,
+    Serial_Channel = 2,
+    Sentence = 3,
+    Index = 4,
+    DataField = 5,
+    PortOperation = 6,
+    Position = 9
+};
 
 std::string listener_file(const std::string& rows) {
     return "<NMEA_0183><NMEA_Listener>" + rows + "</NMEA_Listener></NMEA_0183><!--SW_VERSION = 1.000-->";
@@ -25,8 +33,9 @@ std::string listener_file(const std::string& rows) {
 std::string row(const std::string& enable, const std::string& sentence, const std::string& field,
                 const std::string& position, const std::string& channel = "RS232") {
     return "<row Enable=\"" + enable + "\" Serial_Channel=\"" + channel + "\" Sentence=\"" + sentence +
-           "\" Index=\"\" DataField=\"" + field + "\" PortOperation=\"None\" SwapAll=\"N\" Swap16=\"N\" Position=\"" +
-           position + "\" Mnemonic=\"\"/>";
+           "\" Index=\"\" DataField=\"" + field +
+           "\" PortOperation=\"None\" SwapAll=\"N\" Swap16=\"N\" Position=\"" + position +
+           "\" Mnemonic=\"\"/>";
 }
 
 } // namespace
@@ -55,7 +64,9 @@ class ListenerScreenTest : public QObject {
     bool checked(int table_row, int column) const {
         return cell(table_row, column).data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked;
     }
-    bool editable(int table_row, int column) const { return cell(table_row, column).flags() & Qt::ItemIsEditable; }
+    bool editable(int table_row, int column) const {
+        return cell(table_row, column).flags() & Qt::ItemIsEditable;
+    }
 
     void choose(int table_row, int column, const QString& item) {
         ui::test::choose_list_item(view_, cell(table_row, column), item);
@@ -67,7 +78,9 @@ class ListenerScreenTest : public QObject {
         choose(table_row, PortOperation, "None");
     }
 
-    void type(int table_row, int column, const QString& text) { model_->setData(cell(table_row, column), text, Qt::EditRole); }
+    void type(int table_row, int column, const QString& text) {
+        model_->setData(cell(table_row, column), text, Qt::EditRole);
+    }
 
     void press(const char* button) {
         QTest::mouseClick(dialog_->findChild<QPushButton*>(button), Qt::LeftButton);
@@ -130,7 +143,8 @@ private slots:
         press("Btn_OK");
         QVERIFY(!dialog_->isVisible());
         const std::string file = saved();
-        QVERIFY(file.find("<row Enable=\"N\" Serial_Channel=\"RS232\" Sentence=\"GGA\"") != std::string::npos);
+        QVERIFY(file.find("<row Enable=\"N\" Serial_Channel=\"RS232\" Sentence=\"GGA\"") !=
+                std::string::npos);
         QVERIFY(file.find("RS485") == std::string::npos);
     }
 
@@ -147,7 +161,8 @@ private slots:
         type(3, DataField, "UTC of position, Hours [decimal]");
         type(2, Position, "2000");
         press("Btn_OK");
-        QCOMPARE(ui::MessageService::shownTexts().last(), QString("Error row 2!! Position Must be Between 0 and 2000"));
+        QCOMPARE(ui::MessageService::shownTexts().last(),
+                 QString("Error row 2!! Position Must be Between 0 and 2000"));
     }
 
     void deleteAsksWithTheRowNumberAndOnlyYesDeletes() {
@@ -180,7 +195,8 @@ private slots:
         choose(1, Sentence, "GGA");
         view_->setCurrentIndex(cell(2, Sentence));
         press("Btn_PasteRow");
-        QCOMPARE(ui::MessageService::shownTexts().last(), QString("Error!!! Copy a valid row before Paste it"));
+        QCOMPARE(ui::MessageService::shownTexts().last(),
+                 QString("Error!!! Copy a valid row before Paste it"));
 
         view_->setCurrentIndex(cell(1, Sentence));
         press("Btn_CopyRow");

@@ -17,7 +17,8 @@ namespace {
 // prepared answer and closes, or, with no answer prepared, holds the connection until stopped.
 class LoopbackServer {
 public:
-    explicit LoopbackServer(std::string answer, bool answers = true) : answer_(std::move(answer)), answers_(answers) {
+    explicit LoopbackServer(std::string answer, bool answers = true)
+        : answer_(std::move(answer)), answers_(answers) {
         listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in address{};
         address.sin_family = AF_INET;
@@ -82,14 +83,16 @@ class HttpGetTest : public QObject {
 private slots:
     void sendsAnHttp10RequestAndReturnsTheBody() {
         LoopbackServer server("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\nVER. 1.001");
-        const auto body = ui::http_get("127.0.0.1", server.port(), "/home/download/GetversionSW.asp?nomesw=SW52C40", 5000);
+        const auto body =
+            ui::http_get("127.0.0.1", server.port(), "/home/download/GetversionSW.asp?nomesw=SW52C40", 5000);
         QVERIFY(body.has_value());
         QCOMPARE(*body, QByteArray("VER. 1.001"));
         const std::string request = server.request();
         QCOMPARE(QString::fromStdString(request.substr(0, request.find("\r\n"))),
                  QString("GET /home/download/GetversionSW.asp?nomesw=SW52C40 HTTP/1.0"));
-        QVERIFY(request.find("\r\nAccept: text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8\r\n") !=
-                std::string::npos);
+        QVERIFY(
+            request.find("\r\nAccept: text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8\r\n") !=
+            std::string::npos);
         QVERIFY(request.find("\r\nUser-Agent: ") != std::string::npos);
         QVERIFY(request.find("Cookie") == std::string::npos);
     }
