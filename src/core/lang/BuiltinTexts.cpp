@@ -570,6 +570,7 @@ const std::vector<BuiltinText>& builtin_texts() {
         {1396, "Enable/Disabel the Possibility to Swap the Word for Modbus Register"},
         {1397, "Enable/Disabel the Possibility to Swap the byte in Modbus Register"},
         {1398, "Enable/Disabel the Possibility to Swap the Word for Modbus Register"},
+        {1399, "Rows after an empty Topic are not saved. Do you want to save anyway? First row not saved: "},
         {1400, "Set Topic"},
         {1401, "Set Template"},
         {1402, "Set Topic"},

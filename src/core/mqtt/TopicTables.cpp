@@ -37,11 +37,27 @@ void set_topic_headers(Table& table, std::span<const TopicColumn> columns, const
         table.set_text(0, c, texts[columns[static_cast<std::size_t>(c)].header_text]);
 }
 
+namespace {
+
+bool holds_topic(const Table& table, int row) {
+    return !trimmed(table.text(row, publish::Topic)).empty();
+}
+
+} // namespace
+
 int used_topic_rows(const Table& table) {
     int rows = 0;
-    while (rows + 1 < table.row_count() && !trimmed(table.text(rows + 1, publish::Topic)).empty())
+    while (rows + 1 < table.row_count() && holds_topic(table, rows + 1))
         ++rows;
     return rows;
+}
+
+int first_topic_row_save_would_drop(const Table& table) {
+    for (int r = used_topic_rows(table) + 2; r < table.row_count(); ++r) {
+        if (holds_topic(table, r))
+            return r;
+    }
+    return 0;
 }
 
 } // namespace cfg::mqtt

@@ -42,4 +42,8 @@ void set_topic_headers(Table& table, std::span<const TopicColumn> columns, const
 // The used rows are rows 1 up to, not including, the first row whose trimmed Topic is empty.
 int used_topic_rows(const Table& table);
 
+// The first row below the used rows that holds a topic, or 0 when there is none: the save stops at
+// the first empty Topic, so this row and every topic below it would be lost.
+int first_topic_row_save_would_drop(const Table& table);
+
 } // namespace cfg::mqtt

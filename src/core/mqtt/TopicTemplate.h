@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/Table.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,5 +20,15 @@ struct TopicKeyword {
 // The keywords offered by the template editor. The program defines none: the device decides
 // which it understands, so the editor's table shows a single empty row.
 std::vector<TopicKeyword> topic_keywords();
+
+// The columns of the template editor's keyword table (ASG_Keywords); column 0 holds the row
+// numbers and is hidden.
+namespace keyword {
+enum Column : int { Number, Keyword, Description, Column_Count };
+} // namespace keyword
+
+// The keyword table: one row per keyword, or one empty row when there is none; the header row is
+// left empty for the screen's texts.
+Table make_keyword_table(const std::vector<TopicKeyword>& keywords);
 
 } // namespace cfg::mqtt

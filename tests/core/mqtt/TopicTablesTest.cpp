@@ -6,6 +6,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -87,6 +88,26 @@ TEST(TopicTables, UsedRowsEndAtTheFirstEmptyTopic) {
     for (int r = 1; r <= Topic_Rows; ++r)
         full.set_text(r, subscribe::Topic, "t");
     EXPECT_EQ(used_topic_rows(full), Topic_Rows);
+}
+
+TEST(TopicTables, TheFirstTopicBelowAnEmptyTopicIsTheFirstRowASaveWouldDrop) {
+    struct Case {
+        std::vector<std::string> topics; // rows 1..
+        int dropped;
+    };
+    const Case cases[] = {
+        {{}, 0}, {{"a", "b"}, 0}, {{"a", "", "", "d", "e"}, 4}, {{"", "b"}, 2}, {{"a", " ", "c"}, 3},
+    };
+    for (const Case& c : cases) {
+        cfg::Table table = make_topic_table(publish_columns());
+        for (std::size_t i = 0; i < c.topics.size(); ++i)
+            table.set_text(static_cast<int>(i) + 1, publish::Topic, c.topics[i]);
+        EXPECT_EQ(first_topic_row_save_would_drop(table), c.dropped) << testing::PrintToString(c.topics);
+    }
+
+    cfg::Table last = make_topic_table(publish_columns());
+    last.set_text(Topic_Rows, publish::Topic, "t");
+    EXPECT_EQ(first_topic_row_save_would_drop(last), Topic_Rows);
 }
 
 TEST(TopicTables, PasteOverwritesARowOfCheckBoxCellsWithoutAsking) {

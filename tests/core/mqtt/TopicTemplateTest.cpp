@@ -7,6 +7,7 @@
 namespace {
 
 using cfg::mqtt::Error_In_Topic_Template;
+namespace keyword = cfg::mqtt::keyword;
 
 TEST(TopicTemplate, AnOddNumberOfDollarSignsIsWrong) {
     struct Case {
@@ -28,6 +29,20 @@ TEST(TopicTemplate, AnOddNumberOfDollarSignsIsWrong) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(Error_In_Topic_Template(c.text), c.wrong) << '"' << c.text << '"';
+}
+
+TEST(TopicTemplate, TheKeywordTableHasOneRowPerKeywordAndOneEmptyRowWithoutKeywords) {
+    const cfg::Table none = cfg::mqtt::make_keyword_table(cfg::mqtt::topic_keywords());
+    ASSERT_EQ(none.row_count(), 2);
+    EXPECT_EQ(none.column_count(), keyword::Column_Count);
+    EXPECT_EQ(none.text(1, keyword::Keyword), "");
+    EXPECT_EQ(none.text(1, keyword::Description), "");
+    EXPECT_FALSE(none.is_column_visible(keyword::Number));
+
+    const cfg::Table two = cfg::mqtt::make_keyword_table({{"$VALUE$", "the value"}, {"$TIME$", "the time"}});
+    ASSERT_EQ(two.row_count(), 3);
+    EXPECT_EQ(two.text(2, keyword::Keyword), "$TIME$");
+    EXPECT_EQ(two.text(2, keyword::Description), "the time");
 }
 
 } // namespace
