@@ -27,7 +27,9 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     if (items.isEmpty())
         return QStyledItemDelegate::createEditor(parent, option, index);
     auto* combo = new QComboBox(parent);
-    combo->setEditable(false);
+    // A list that also takes a typed text offers its items rather than imposing them.
+    combo->setEditable(index.data(TableGridModel::ListTakesTextRole).toBool());
+    combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
     // A choice counts at once, as the screens react to it (a sentence fills its first data field).
     connect(combo, &QComboBox::activated, this, [this, combo] {
@@ -39,7 +41,10 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
 
 void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
-        combo->setCurrentIndex(combo->findText(index.data(Qt::EditRole).toString()));
+        const QString text = index.data(Qt::EditRole).toString();
+        combo->setCurrentIndex(combo->findText(text));
+        if (combo->isEditable())
+            combo->setEditText(text);
         return;
     }
     QStyledItemDelegate::setEditorData(editor, index);
@@ -47,7 +52,7 @@ void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) cons
 
 void GridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
     if (auto* combo = qobject_cast<QComboBox*>(editor)) {
-        if (combo->currentIndex() >= 0)
+        if (combo->isEditable() || combo->currentIndex() >= 0)
             model->setData(index, combo->currentText(), Qt::EditRole);
         return;
     }

@@ -5,7 +5,8 @@
 namespace ui {
 
 // The editors of the table screens: a drop-down list that offers only its items for cells with a
-// list, a centred check box for check-box cells, and the default text editor for every other cell.
+// list (or that also takes a typed text, where the model says so), a centred check box for
+// check-box cells, and the default text editor for every other cell.
 // An editor exists only while a cell is edited.
 class GridDelegate : public QStyledItemDelegate {
     Q_OBJECT

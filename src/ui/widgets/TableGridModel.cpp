@@ -20,6 +20,15 @@ void TableGridModel::rowChanged(int table_row) {
     emit dataChanged(index(table_row - 1, 0), index(table_row - 1, columnCount() - 1));
 }
 
+bool TableGridModel::isCheckBoxCell(int table_row, int column) const {
+    return table_.has_check_box(table_row, column) || table_.is_check_box_editor_column(column);
+}
+
+bool TableGridModel::isChecked(int table_row, int column) const {
+    return table_.has_check_box(table_row, column) ? table_.is_checked(table_row, column)
+                                                   : table_.text(table_row, column) == "Y";
+}
+
 int TableGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : table_.row_count() - 1;
 }
@@ -35,18 +44,19 @@ QVariant TableGridModel::data(const QModelIndex& index, int role) const {
     const int column = index.column();
     if (column == 0)
         return role == Qt::DisplayRole ? QVariant(row) : QVariant();
-    const bool check_box = table_.has_check_box(row, column);
+    const bool check_box = isCheckBoxCell(row, column);
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
         return check_box ? QVariant() : QVariant(QString::fromStdString(table_.text(row, column)));
     case Qt::CheckStateRole:
-        return check_box ? QVariant(table_.is_checked(row, column) ? Qt::Checked : Qt::Unchecked)
-                         : QVariant();
+        return check_box ? QVariant(isChecked(row, column) ? Qt::Checked : Qt::Unchecked) : QVariant();
     case Qt::TextAlignmentRole:
         return check_box ? QVariant(Qt::AlignCenter) : QVariant();
     case ListItemsRole:
         return list_items_ ? QVariant(list_items_(row, column)) : QVariant();
+    case ListTakesTextRole:
+        return list_takes_text_ ? QVariant(list_takes_text_(row, column)) : QVariant();
     default:
         return {};
     }
@@ -59,7 +69,9 @@ bool TableGridModel::setData(const QModelIndex& index, const QVariant& value, in
     const int column = index.column();
     if (role == Qt::CheckStateRole && table_.has_check_box(row, column)) {
         table_.set_check_box(row, column, value.value<Qt::CheckState>() == Qt::Checked);
-    } else if (role == Qt::EditRole && !table_.has_check_box(row, column)) {
+    } else if (role == Qt::CheckStateRole && table_.is_check_box_editor_column(column)) {
+        table_.set_text(row, column, value.value<Qt::CheckState>() == Qt::Checked ? "Y" : "N");
+    } else if (role == Qt::EditRole && !isCheckBoxCell(row, column)) {
         const std::string text = value.toString().toStdString();
         if (text == table_.text(row, column))
             return true;
@@ -80,7 +92,7 @@ Qt::ItemFlags TableGridModel::flags(const QModelIndex& index) const {
     const int column = index.column();
     if (column == 0 || (editable_ && !editable_(row, column)))
         return result;
-    if (table_.has_check_box(row, column))
+    if (isCheckBoxCell(row, column))
         return result | Qt::ItemIsUserCheckable;
     return result | Qt::ItemIsEditable;
 }

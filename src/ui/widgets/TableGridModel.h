@@ -10,21 +10,27 @@
 namespace ui {
 
 // A Qt model over a core table: model row r is table row r + 1 (row 0 of the table is the header),
-// model column c is table column c. Column 0 shows the row number. Editing hands the new value to
+// model column c is table column c. Column 0 shows the row number. A cell shows a check box when
+// it carries one (check-box tables) or when its column is a check-box column of a plain table,
+// which keeps the state as its text ("Y" when checked, "N" once unchecked). Editing hands the new value to
 // the table and reports it through cellEdited, so the screen can apply its own rules; which cells
 // are editable and which get a list is the screen's to say, through the two callbacks.
 class TableGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     static constexpr int ListItemsRole = Qt::UserRole + 1;
+    // Whether a cell with list items also takes a text typed in (true), or only its items.
+    static constexpr int ListTakesTextRole = Qt::UserRole + 2;
 
     using EditableCell = std::function<bool(int table_row, int column)>;
     using CellListItems = std::function<QStringList(int table_row, int column)>;
+    using CellListTakesText = std::function<bool(int table_row, int column)>;
 
     explicit TableGridModel(cfg::Table& table, QObject* parent = nullptr);
 
     void setEditableCell(EditableCell editable) { editable_ = std::move(editable); }
     void setCellListItems(CellListItems items) { list_items_ = std::move(items); }
+    void setCellListTakesText(CellListTakesText takes_text) { list_takes_text_ = std::move(takes_text); }
     void setHeaderHints(const QStringList& hints_by_column);
 
     const cfg::Table& table() const { return table_; }
@@ -47,9 +53,13 @@ signals:
     void cellEdited(int table_row, int column);
 
 private:
+    bool isCheckBoxCell(int table_row, int column) const;
+    bool isChecked(int table_row, int column) const;
+
     cfg::Table& table_;
     EditableCell editable_;
     CellListItems list_items_;
+    CellListTakesText list_takes_text_;
     QStringList header_hints_;
 };
 

@@ -1,0 +1,117 @@
+#include "ui/mqtt/TFTopicTemplate.h"
+
+#include "core/app/Application.h"
+#include "core/app/ModelIdentity.h"
+#include "core/mqtt/TopicTemplate.h"
+#include "ui/widgets/DialogFrame.h"
+#include "ui/widgets/GridView.h"
+#include "ui/widgets/TableGridModel.h"
+#include "ui/widgets/Texts.h"
+#include "ui/widgets/TitlePanel.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace ui {
+namespace {
+
+namespace keyword = cfg::mqtt::keyword;
+
+constexpr int Caption_Topic = 1400;
+constexpr int Caption_Template = 1401;
+constexpr int Description_Topic = 1402;
+constexpr int Description_Template = 1403;
+
+} // namespace
+
+TFTopicTemplate::TFTopicTemplate(cfg::Application& app, QWidget* parent)
+    : QDialog(parent), app_(app), keywords_(cfg::mqtt::make_keyword_table(cfg::mqtt::topic_keywords())),
+      title_(new TitlePanel(qt_text(cfg::SW_Code), this)), RE_TopicTemplate(new QPlainTextEdit(this)),
+      L_List_Keywords(new QLabel(this)),
+      ASG_Keywords(new GridView([&app] { return app.App_Settings.enable_jump_field_tables; },
+                                [&app] { return app.App_Settings.Double_Click_Auto_Size; }, this)),
+      keyword_model_(new TableGridModel(keywords_, this)), Btn_OK(new QPushButton(this)),
+      Btn_Cancel(new QPushButton(this)) {
+    setObjectName("TFTopicTemplate");
+    RE_TopicTemplate->setObjectName("RE_TopicTemplate");
+    L_List_Keywords->setObjectName("L_List_Keywords");
+    ASG_Keywords->setObjectName("ASG_Keywords");
+    Btn_OK->setObjectName("Btn_OK");
+    Btn_Cancel->setObjectName("Btn_Cancel");
+    for (QPushButton* button : {Btn_OK, Btn_Cancel})
+        button->setAutoDefault(false);
+    resize(635, 396);
+
+    keyword_model_->setEditableCell([](int, int column) { return column == keyword::Keyword; });
+    ASG_Keywords->setGridModel(keyword_model_);
+    ASG_Keywords->setColumnWidth(keyword::Keyword, 180);
+    ASG_Keywords->horizontalHeader()->setStretchLastSection(true);
+
+    connect(Btn_OK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* body = new QVBoxLayout;
+    body->addWidget(RE_TopicTemplate, 1);
+    body->addWidget(L_List_Keywords);
+    body->addWidget(ASG_Keywords, 1);
+    lay_out_dialog(this, title_, body, {}, {Btn_OK, Btn_Cancel});
+    Set_Lang();
+}
+
+// The grid shows keywords_, a member that is gone before QWidget deletes the children: the grid
+// and its model go first.
+TFTopicTemplate::~TFTopicTemplate() {
+    delete ASG_Keywords;
+    delete keyword_model_;
+}
+
+void TFTopicTemplate::Set_Lang() {
+    const cfg::Lang_Strings& texts = app_.Lang_Strings;
+    setWindowTitle(text_of(texts, Caption_Topic));
+    title_->descriptionLabel()->setText(text_of(texts, Description_Topic));
+    L_List_Keywords->setText(text_of(texts, 1404));
+    set_keyword_headers();
+    Btn_OK->setText(text_of(texts, 1407));
+    Btn_Cancel->setText(text_of(texts, 1408));
+}
+
+void TFTopicTemplate::set_keyword_headers() {
+    keywords_.set_text(0, keyword::Keyword, app_.Lang_Strings[1405]);
+    keywords_.set_text(0, keyword::Description, app_.Lang_Strings[1406]);
+    emit keyword_model_->headerDataChanged(Qt::Horizontal, 0, keyword::Column_Count - 1);
+}
+
+std::optional<QString> TFTopicTemplate::Edit_Text(const QString& text, bool topic_template) {
+    TopicTemplate = topic_template;
+    RE_TopicTemplate->clear();
+    RE_TopicTemplate->setPlainText(text);
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return RE_TopicTemplate->toPlainText();
+}
+
+void TFTopicTemplate::showEvent(QShowEvent* event) {
+    // Restoring a minimised window is no new opening.
+    if (!event->spontaneous()) {
+        const cfg::Lang_Strings& texts = app_.Lang_Strings;
+        setWindowTitle(text_of(texts, TopicTemplate ? Caption_Template : Caption_Topic));
+        title_->descriptionLabel()->setText(
+            text_of(texts, TopicTemplate ? Description_Template : Description_Topic));
+        Laod_Keywords();
+        RE_TopicTemplate->setFocus();
+    }
+    QDialog::showEvent(event);
+}
+
+// The keywords are the program's own fixed list, so the table keeps the size it was made with.
+void TFTopicTemplate::Laod_Keywords() {
+    keywords_ = cfg::mqtt::make_keyword_table(cfg::mqtt::topic_keywords());
+    set_keyword_headers();
+    keyword_model_->tableChanged();
+}
+
+} // namespace ui
