@@ -49,10 +49,10 @@ private:
         cfg::Table* table;
         std::span<const cfg::mqtt::TopicColumn> columns;
         int template_column;
-        GridView* view;
-        TableGridModel* model;
-        RowButtons* row_buttons;
-        bool copied; // Do_Copy_Pub / Do_Copy_Sub
+        GridView* view = nullptr;
+        TableGridModel* model = nullptr;
+        RowButtons* row_buttons = nullptr;
+        bool copied = false; // Do_Copy_Pub / Do_Copy_Sub
     };
 
     void Init_Table(Topic_Grid& grid, QWidget* page);
