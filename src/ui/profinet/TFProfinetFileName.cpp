@@ -12,23 +12,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace ui {
-namespace {
-
-QLabel* named_label(const char* name, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QPushButton* named_button(const char* name, QWidget* parent) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
 
 TFProfinetFileName::TFProfinetFileName(cfg::Application& app, QWidget* parent)
     : TFProfinetFileName(app, parent, cfg::profinet::local_date_today()) {}
@@ -36,13 +22,17 @@ TFProfinetFileName::TFProfinetFileName(cfg::Application& app, QWidget* parent)
 TFProfinetFileName::TFProfinetFileName(cfg::Application& app, QWidget* parent,
                                        std::chrono::year_month_day creation_date)
     : QDialog(parent), app_(app), file_name_(creation_date),
-      title_(new TitlePanel(qt_text(cfg::SW_Code), this)), L_Select_Name(named_label("L_Select_Name", this)),
-      L_FixPart_1(named_label("L_FixPart_1", this)), L_UsedPart(named_label("L_UsedPart", this)),
-      L_FixPart_2(named_label("L_FixPart_2", this)), L_XML_Fix1(named_label("L_XML_Fix1", this)),
-      E_XML_User(new QLineEdit(this)), L_XML_Fix2(named_label("L_XML_Fix2", this)),
-      Btn_OK(named_button("Btn_OK", this)), Btn_Cancel(named_button("Btn_Cancel", this)) {
+      title_(new TitlePanel(qt_text(cfg::SW_Code), this)), L_Select_Name(new QLabel(this)),
+      L_FixPart_1(new QLabel(this)), L_UsedPart(new QLabel(this)), L_FixPart_2(new QLabel(this)),
+      L_XML_Fix1(new QLabel(this)), E_XML_User(new QLineEdit(this)), L_XML_Fix2(new QLabel(this)),
+      Btn_OK(new QPushButton(this)), Btn_Cancel(new QPushButton(this)) {
     setObjectName("TFProfinetFileName");
-    E_XML_User->setObjectName("E_XML_User");
+    const std::pair<QWidget*, const char*> names[] = {
+        {L_Select_Name, "L_Select_Name"}, {L_FixPart_1, "L_FixPart_1"}, {L_UsedPart, "L_UsedPart"},
+        {L_FixPart_2, "L_FixPart_2"},     {L_XML_Fix1, "L_XML_Fix1"},   {E_XML_User, "E_XML_User"},
+        {L_XML_Fix2, "L_XML_Fix2"},       {Btn_OK, "Btn_OK"},           {Btn_Cancel, "Btn_Cancel"}};
+    for (const auto& [control, name] : names)
+        control->setObjectName(name);
     setFixedSize(540, 205);
 
     L_XML_Fix1->setText(qt_text(cfg::profinet::Gsdml_Fixed_Part_1));
@@ -61,11 +51,14 @@ TFProfinetFileName::TFProfinetFileName(cfg::Application& app, QWidget* parent,
 
     auto* body = new QVBoxLayout;
     body->addWidget(L_Select_Name);
+    body->addSpacing(6);
     body->addLayout(name_row);
     body->addStretch();
     lay_out_dialog(this, title_, body, {}, {Btn_OK, Btn_Cancel});
 
-    // Enter in the user part confirms, like OK.
+    // Enter in the user part confirms, like OK; the buttons take no Enter of their own.
+    Btn_OK->setAutoDefault(false);
+    Btn_Cancel->setAutoDefault(false);
     connect(E_XML_User, &QLineEdit::returnPressed, this, &TFProfinetFileName::Btn_OK_Click);
     connect(Btn_OK, &QPushButton::clicked, this, &TFProfinetFileName::Btn_OK_Click);
     connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
