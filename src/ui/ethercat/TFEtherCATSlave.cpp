@@ -122,8 +122,10 @@ void TFEtherCATSlave::Init_Table(Variable_Grid& grid) {
     grid.model->setEditableCell([&grid](int row, int column) {
         return cfg::ethercat::is_variable_cell_editable(*grid.table, grid.SlaveMaster, row, column);
     });
-    grid.model->setCellListItems([items = var_type_items()](int, int column) {
-        return column == VariableColumn::Type ? items : QStringList{};
+    grid.model->setCellListItems([items = var_type_items()](int, int column) -> std::optional<QStringList> {
+        if (column != VariableColumn::Type)
+            return std::nullopt;
+        return items;
     });
     grid.view->setGridModel(grid.model);
     for (int column = 0; column < grid.table->column_count(); ++column)

@@ -49,7 +49,9 @@ TFNMEA_0183_Set_Access::TFNMEA_0183_Set_Access(cfg::Application& app, QWidget* p
     // Enable_Index_Cell: the table derives the Index cell's state from the row's sentence, so it
     // follows every choice and every row operation by itself.
     model_->setEditableCell([this](int row, int column) { return table_.is_cell_editable(row, column); });
-    model_->setCellListItems([this](int, int column) {
+    model_->setCellListItems([this](int, int column) -> std::optional<QStringList> {
+        if (layout_of(column).editor != cfg::nmea::Cell_Editor::List)
+            return std::nullopt;
         QStringList items;
         for (const std::string& choice : table_.choices(column))
             items.append(QString::fromStdString(choice));

@@ -53,9 +53,9 @@ TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(cfg::Application& app, QWidget*
     resize(1200, 337);
 
     model_->setEditableCell([this](int row, int column) { return table_.is_cell_editable(row, column); });
-    model_->setCellListItems([this](int row, int column) {
+    model_->setCellListItems([this](int row, int column) -> std::optional<QStringList> {
         if (cfg::nmea::Listener_Columns()[static_cast<std::size_t>(column)].editor != Cell_Editor::List)
-            return QStringList{};
+            return std::nullopt;
         QStringList items;
         for (const std::string& choice : table_.choices(row, column))
             items.append(QString::fromStdString(choice));

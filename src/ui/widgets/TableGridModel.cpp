@@ -59,8 +59,10 @@ QVariant TableGridModel::data(const QModelIndex& index, int role) const {
                          : QVariant();
     case Qt::TextAlignmentRole:
         return check_box || text_check_box ? QVariant(Qt::AlignCenter) : QVariant();
-    case ListItemsRole:
-        return list_items_ ? QVariant(list_items_(row, column)) : QVariant();
+    case ListItemsRole: {
+        const std::optional<QStringList> items = list_items_ ? list_items_(row, column) : std::nullopt;
+        return items ? QVariant(*items) : QVariant();
+    }
     default:
         return {};
     }

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace ui {
 
@@ -20,7 +21,9 @@ public:
     static constexpr int ListItemsRole = Qt::UserRole + 1;
 
     using EditableCell = std::function<bool(int table_row, int column)>;
-    using CellListItems = std::function<QStringList(int table_row, int column)>;
+    // The items of a list cell, nothing for a cell that is not a list. A list may be empty (a data
+    // field list while the row names no sentence): it then offers nothing rather than free text.
+    using CellListItems = std::function<std::optional<QStringList>(int table_row, int column)>;
 
     explicit TableGridModel(cfg::Table& table, QObject* parent = nullptr);
 
