@@ -14,6 +14,8 @@
 #include "ui/image/UpdateDevice.h"
 #include "ui/lang/TFAbout.h"
 #include "ui/lang/TFSoftOptions.h"
+#include "ui/nmea/ProfinetMap.h"
+#include "ui/nmea/TFNMEA_0183_Set_Access.h"
 #include "ui/nmea/TFNMEA_0183_Set_Access2.h"
 #include "ui/params/TFParGen.h"
 #include "ui/platform/MakerHosts.h"
@@ -64,12 +66,13 @@ TFMorvelFirmWare::TFMorvelFirmWare(cfg::Application& app, cfg::HttpClient& http)
         app_, http_, [this] { Change_Language(); }, this);
     about_ = new TFAbout(this);
     par_gen_ = new TFParGen(app_, this);
+    legacy_sentences_ = new TFNMEA_0183_Set_Access(app_, this);
     profinet_file_name_ = new TFProfinetFileName(app_, this);
     boot_ = new TFBoot(app_, this);
     nmea_listener_ = new TFNMEA_0183_Set_Access2(app_, this);
     ethercat_slave_ = new TFEtherCATSlave(app_, this);
-    screens_.insert(screens_.end(), {new_project_, open_conf_, soft_options_, par_gen_, profinet_file_name_,
-                                     boot_, nmea_listener_, ethercat_slave_});
+    screens_.insert(screens_.end(), {new_project_, open_conf_, soft_options_, par_gen_, legacy_sentences_,
+                                     profinet_file_name_, boot_, nmea_listener_, ethercat_slave_});
 
     timer_update_.setInterval(cfg::First_Version_Check_Delay_Ms);
     connect(&timer_update_, &QTimer::timeout, this,
@@ -88,6 +91,7 @@ std::vector<QWidget*> TFMorvelFirmWare::windows() const {
             soft_options_,
             about_,
             par_gen_,
+            legacy_sentences_,
             profinet_file_name_,
             boot_,
             nmea_listener_,
@@ -270,6 +274,10 @@ void TFMorvelFirmWare::Btn_Click(QObject* sender) {
     }
     if (sender == Btn_PROFINET_XML) {
         PROFINET_XML(app_, *profinet_file_name_, this);
+        return;
+    }
+    if (sender == Btn_PROFINET_Map) {
+        PROFINET_Map(app_, this);
         return;
     }
     if (sender == Btn_EtherCAT_Set_Access) {

@@ -13,7 +13,8 @@ namespace ui {
 // A Qt model over a core table: model row r is table row r + 1 (row 0 of the table is the header),
 // model column c is table column c. Column 0 shows the row number. Editing hands the new value to
 // the table and reports it through cellEdited, so the screen can apply its own rules; which cells
-// are editable and which get a list is the screen's to say, through the two callbacks.
+// are editable and which get a list is the screen's to say, through the two callbacks. A cell of a
+// plain-family check-box column (a text "Y" or "N") shows and edits as a check box too.
 class TableGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -50,6 +51,8 @@ signals:
     void cellEdited(int table_row, int column);
 
 private:
+    bool isTextCheckBox(int table_row, int column) const;
+
     cfg::Table& table_;
     EditableCell editable_;
     CellListItems list_items_;
