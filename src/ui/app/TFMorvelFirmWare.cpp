@@ -23,6 +23,7 @@
 #include "ui/profinet/SavePROFINETXML.h"
 #include "ui/profinet/TFProfinetFileName.h"
 #include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/Icons.h"
 #include "ui/widgets/MessageService.h"
@@ -208,24 +209,16 @@ void TFMorvelFirmWare::Set_Lang() {
     Btn_Info->setToolTip(text_of(texts, 12));
     Btn_Opz->setToolTip(text_of(texts, 13));
     Btn_Close->setToolTip(text_of(texts, 14));
-    const struct {
-        QPushButton* button;
-        int text;
-        int hint;
-    } steps[] = {{Btn_New, 15, 22},
-                 {Btn_Open, 16, 23},
-                 {Btn_Prm_Gen, 20, 24},
-                 {Btn_NMEA0183_Access, 21, 25},
-                 {Btn_EtherCAT_Set_Access, 34, 35},
-                 {Btn_EtherCAT_ESI_File, 36, 37},
-                 {Btn_CreateBin, 17, 26},
-                 {Btn_PROFINET_XML, 27, 28},
-                 {Btn_PROFINET_Map, 29, 30},
-                 {Btn_MQTT_Set_Topic, 32, 33}};
-    for (const auto& step : steps) {
-        step.button->setText(text_of(texts, step.text));
-        step.button->setToolTip(text_of(texts, step.hint));
-    }
+    set_button_texts(texts, {{Btn_New, 15, 22},
+                             {Btn_Open, 16, 23},
+                             {Btn_Prm_Gen, 20, 24},
+                             {Btn_NMEA0183_Access, 21, 25},
+                             {Btn_EtherCAT_Set_Access, 34, 35},
+                             {Btn_EtherCAT_ESI_File, 36, 37},
+                             {Btn_CreateBin, 17, 26},
+                             {Btn_PROFINET_XML, 27, 28},
+                             {Btn_PROFINET_Map, 29, 30},
+                             {Btn_MQTT_Set_Topic, 32, 33}});
     LL_Update->setText(
         QString("<a href=\"%1\">%2</a>")
             .arg(QString::fromStdString(cfg::Download_Page_Address(maker_web_host())).toHtmlEscaped(),
