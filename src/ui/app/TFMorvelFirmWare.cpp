@@ -14,11 +14,16 @@
 #include "ui/image/UpdateDevice.h"
 #include "ui/lang/TFAbout.h"
 #include "ui/lang/TFSoftOptions.h"
+#include "ui/nmea/ProfinetMap.h"
+#include "ui/nmea/TFNMEA_0183_Set_Access.h"
 #include "ui/nmea/TFNMEA_0183_Set_Access2.h"
 #include "ui/params/TFParGen.h"
 #include "ui/platform/MakerHosts.h"
 #include "ui/platform/WebAddress.h"
+#include "ui/profinet/SavePROFINETXML.h"
+#include "ui/profinet/TFProfinetFileName.h"
 #include "ui/widgets/ClickableLabel.h"
+#include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/Icons.h"
 #include "ui/widgets/MessageService.h"
@@ -62,11 +67,13 @@ TFMorvelFirmWare::TFMorvelFirmWare(cfg::Application& app, cfg::HttpClient& http)
         app_, http_, [this] { Change_Language(); }, this);
     about_ = new TFAbout(this);
     par_gen_ = new TFParGen(app_, this);
+    legacy_sentences_ = new TFNMEA_0183_Set_Access(app_, this);
+    profinet_file_name_ = new TFProfinetFileName(app_, this);
     boot_ = new TFBoot(app_, this);
     nmea_listener_ = new TFNMEA_0183_Set_Access2(app_, this);
     ethercat_slave_ = new TFEtherCATSlave(app_, this);
-    screens_.insert(screens_.end(), {new_project_, open_conf_, soft_options_, par_gen_, boot_, nmea_listener_,
-                                     ethercat_slave_});
+    screens_.insert(screens_.end(), {new_project_, open_conf_, soft_options_, par_gen_, legacy_sentences_,
+                                     profinet_file_name_, boot_, nmea_listener_, ethercat_slave_});
 
     timer_update_.setInterval(cfg::First_Version_Check_Delay_Ms);
     connect(&timer_update_, &QTimer::timeout, this,
@@ -85,6 +92,8 @@ std::vector<QWidget*> TFMorvelFirmWare::windows() const {
             soft_options_,
             about_,
             par_gen_,
+            legacy_sentences_,
+            profinet_file_name_,
             boot_,
             nmea_listener_,
             ethercat_slave_};
@@ -200,24 +209,16 @@ void TFMorvelFirmWare::Set_Lang() {
     Btn_Info->setToolTip(text_of(texts, 12));
     Btn_Opz->setToolTip(text_of(texts, 13));
     Btn_Close->setToolTip(text_of(texts, 14));
-    const struct {
-        QPushButton* button;
-        int text;
-        int hint;
-    } steps[] = {{Btn_New, 15, 22},
-                 {Btn_Open, 16, 23},
-                 {Btn_Prm_Gen, 20, 24},
-                 {Btn_NMEA0183_Access, 21, 25},
-                 {Btn_EtherCAT_Set_Access, 34, 35},
-                 {Btn_EtherCAT_ESI_File, 36, 37},
-                 {Btn_CreateBin, 17, 26},
-                 {Btn_PROFINET_XML, 27, 28},
-                 {Btn_PROFINET_Map, 29, 30},
-                 {Btn_MQTT_Set_Topic, 32, 33}};
-    for (const auto& step : steps) {
-        step.button->setText(text_of(texts, step.text));
-        step.button->setToolTip(text_of(texts, step.hint));
-    }
+    set_button_texts(texts, {{Btn_New, 15, 22},
+                             {Btn_Open, 16, 23},
+                             {Btn_Prm_Gen, 20, 24},
+                             {Btn_NMEA0183_Access, 21, 25},
+                             {Btn_EtherCAT_Set_Access, 34, 35},
+                             {Btn_EtherCAT_ESI_File, 36, 37},
+                             {Btn_CreateBin, 17, 26},
+                             {Btn_PROFINET_XML, 27, 28},
+                             {Btn_PROFINET_Map, 29, 30},
+                             {Btn_MQTT_Set_Topic, 32, 33}});
     LL_Update->setText(
         QString("<a href=\"%1\">%2</a>")
             .arg(QString::fromStdString(cfg::Download_Page_Address(maker_web_host())).toHtmlEscaped(),
@@ -262,6 +263,14 @@ void TFMorvelFirmWare::Btn_Click(QObject* sender) {
     }
     if (sender == Btn_NMEA0183_Access) {
         nmea_listener_->exec();
+        return;
+    }
+    if (sender == Btn_PROFINET_XML) {
+        PROFINET_XML(app_, *profinet_file_name_, this);
+        return;
+    }
+    if (sender == Btn_PROFINET_Map) {
+        PROFINET_Map(app_, this);
         return;
     }
     if (sender == Btn_EtherCAT_Set_Access) {

@@ -26,6 +26,8 @@ class TFSoftOptions;
 class TFNMEA_0183_Set_Access2;
 class TFEtherCATSlave;
 class TFParGen;
+class TFProfinetFileName;
+class TFNMEA_0183_Set_Access;
 
 // The main window: the numbered steps of a configuration, the active configuration's name, the
 // options, About and close buttons. Every other window is a modal dialog opened from here.
@@ -86,6 +88,8 @@ private:
     TFSoftOptions* soft_options_ = nullptr;
     TFAbout* about_ = nullptr;
     TFParGen* par_gen_ = nullptr;
+    TFNMEA_0183_Set_Access* legacy_sentences_ = nullptr;
+    TFProfinetFileName* profinet_file_name_ = nullptr;
     TFBoot* boot_ = nullptr;
     TFNMEA_0183_Set_Access2* nmea_listener_ = nullptr;
     TFEtherCATSlave* ethercat_slave_ = nullptr;

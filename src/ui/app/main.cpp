@@ -7,12 +7,14 @@
 #include "ui/widgets/Texts.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include <optional>
 
 int main(int argc, char* argv[]) {
     QApplication qt(argc, argv);
-    QApplication::setApplicationDisplayName(ui::qt_text(cfg::SW_Code));
+    // The name message boxes carry; a display name would be appended to every window title.
+    QApplication::setApplicationName(ui::qt_text(cfg::SW_Code));
     QApplication::setWindowIcon(ui::program_icon());
 
     // The program's folders, settings and texts live beside the executable.
@@ -24,6 +26,7 @@ int main(int argc, char* argv[]) {
 
     ui::QtHttpClient http;
     ui::TFMorvelFirmWare main_window(*app, http);
+    main_window.move(main_window.screen()->availableGeometry().center() - main_window.rect().center());
     main_window.show();
     return QApplication::exec();
 }

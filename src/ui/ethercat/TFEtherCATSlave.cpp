@@ -122,8 +122,10 @@ void TFEtherCATSlave::Init_Table(Variable_Grid& grid) {
     grid.model->setEditableCell([&grid](int row, int column) {
         return cfg::ethercat::is_variable_cell_editable(*grid.table, grid.SlaveMaster, row, column);
     });
-    grid.model->setCellListItems([items = var_type_items()](int, int column) {
-        return column == VariableColumn::Type ? items : QStringList{};
+    grid.model->setCellListItems([items = var_type_items()](int, int column) -> std::optional<QStringList> {
+        if (column != VariableColumn::Type)
+            return std::nullopt;
+        return items;
     });
     grid.view->setGridModel(grid.model);
     for (int column = 0; column < grid.table->column_count(); ++column)
@@ -159,16 +161,12 @@ void TFEtherCATSlave::Set_Lang() {
     const cfg::Lang_Strings& texts = app_.Lang_Strings;
     setWindowTitle(text_of(texts, 1500));
     title_->descriptionLabel()->setText(text_of(texts, 1501));
-    const struct {
-        QPushButton* button;
-        int text;
-        int hint;
-    } buttons[] = {{Btn_OK, 1502, 1508},     {Btn_Cancel, 1503, 1509},  {Btn_DelRow, 1504, 1510},
-                   {Btn_InsRow, 1505, 1511}, {Btn_CopyRow, 1506, 1512}, {Btn_PasteRow, 1507, 1513}};
-    for (const auto& b : buttons) {
-        b.button->setText(text_of(texts, b.text));
-        b.button->setToolTip(text_of(texts, b.hint));
-    }
+    set_button_texts(texts, {{Btn_OK, 1502, 1508},
+                             {Btn_Cancel, 1503, 1509},
+                             {Btn_DelRow, 1504, 1510},
+                             {Btn_InsRow, 1505, 1511},
+                             {Btn_CopyRow, 1506, 1512},
+                             {Btn_PasteRow, 1507, 1513}});
     tabs_->setTabText(tabs_->indexOf(TS_SlaveToMaster), text_of(texts, 1534));
     tabs_->setTabText(tabs_->indexOf(TS_MasterToSlave), text_of(texts, 1535));
     set_headers();

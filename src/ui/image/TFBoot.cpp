@@ -67,12 +67,6 @@ template <typename T> T* named(const char* name, QWidget* parent) {
     return widget;
 }
 
-QPushButton* named_button(const char* name, QWidget* parent) {
-    QPushButton* button = named<QPushButton>(name, parent);
-    button->setAutoDefault(false);
-    return button;
-}
-
 QWidget* panel(const char* name, QWidget* parent) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(name);
@@ -122,8 +116,8 @@ void TFBoot::build_view() {
     P_IP_Address = build_address_panel();
     P_Serial = build_serial_panel();
     P_Options = build_options_panel();
-    Btn_Update = named_button("Btn_Update", this);
-    Btn_Cancel = named_button("Btn_Cancel", this);
+    Btn_Update = dialog_button("Btn_Update", this);
+    Btn_Cancel = dialog_button("Btn_Cancel", this);
     connect(Btn_Update, &QPushButton::clicked, this, &TFBoot::Btn_UpdateClick);
     connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -147,7 +141,7 @@ void TFBoot::build_view() {
 QWidget* TFBoot::build_search_panel() {
     QWidget* frame = panel("P_Eth_Search", this);
     L_List_Devices = named<QLabel>("L_List_Devices", frame);
-    Btn_Search = named_button("Btn_Search", frame);
+    Btn_Search = dialog_button("Btn_Search", frame);
     CB_Find_All_Brimlow = named<QCheckBox>("CB_Find_All_Brimlow", frame);
     ACG_List_Devices = new GridView([] { return false; }, [] { return false; }, frame);
     ACG_List_Devices->setObjectName("ACG_List_Devices");
@@ -192,7 +186,7 @@ QWidget* TFBoot::build_serial_panel() {
     L_COM_Port = named<QLabel>("L_COM_Port", frame);
     CB_COM_Port = named<QComboBox>("CB_COM_Port", frame);
     CB_COM_Port->setMinimumWidth(120);
-    Btn_COM_List = named_button("Btn_COM_List", frame);
+    Btn_COM_List = dialog_button("Btn_COM_List", frame);
     Btn_COM_List->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     connect(Btn_COM_List, &QPushButton::clicked, this, &TFBoot::Btn_COM_ListClick);
     auto* row = new QHBoxLayout;

@@ -42,13 +42,6 @@ constexpr std::array<int, publish::Column_Count> Publish_Widths{35,  200, 60, 45
 constexpr std::array<int, subscribe::Column_Count> Subscribe_Widths{35, 250, 60,  45,  75, 70, 60, 110,
                                                                     60, 60,  150, 200, 50, 75, 250};
 
-QPushButton* named_button(const char* name, QWidget* parent) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 const cfg::mqtt::TopicColumn& column_of(std::span<const cfg::mqtt::TopicColumn> columns, int column) {
     return columns[static_cast<std::size_t>(column)];
 }
@@ -76,10 +69,10 @@ TFMQTT_Set_Topic::TFMQTT_Set_Topic(cfg::Application& app, QWidget* parent)
       TS_MQTT_Subscribe(new QWidget), pub_{TopicTable::Publish, &tables_.publish,
                                            cfg::mqtt::publish_columns(), publish::Template},
       sub_{TopicTable::Subscribe, &tables_.subscribe, cfg::mqtt::subscribe_columns(), subscribe::Template},
-      form_topic_(new TFTopicTemplate(app, this)), Btn_OK(named_button("Btn_OK", this)),
-      Btn_Cancel(named_button("Btn_Cancel", this)), Btn_DelRow(named_button("Btn_DelRow", this)),
-      Btn_InsRow(named_button("Btn_InsRow", this)), Btn_CopyRow(named_button("Btn_CopyRow", this)),
-      Btn_PasteRow(named_button("Btn_PasteRow", this)) {
+      form_topic_(new TFTopicTemplate(app, this)), Btn_OK(dialog_button("Btn_OK", this)),
+      Btn_Cancel(dialog_button("Btn_Cancel", this)), Btn_DelRow(dialog_button("Btn_DelRow", this)),
+      Btn_InsRow(dialog_button("Btn_InsRow", this)), Btn_CopyRow(dialog_button("Btn_CopyRow", this)),
+      Btn_PasteRow(dialog_button("Btn_PasteRow", this)) {
     setObjectName("TFMQTT_Set_Topic");
     resize(1100, 337);
 
@@ -128,11 +121,11 @@ void TFMQTT_Set_Topic::Init_Table(Topic_Grid& grid, QWidget* page) {
     grid.view = new GridView([this] { return app_.App_Settings.enable_jump_field_tables; },
                              [this] { return app_.App_Settings.Double_Click_Auto_Size; }, page);
     grid.model = new TableGridModel(*grid.table, this);
-    grid.model->setCellListItems([&grid](int, int column) {
+    grid.model->setCellListItems([&grid](int, int column) -> std::optional<QStringList> {
         const cfg::mqtt::TopicColumn& layout = column_of(grid.columns, column);
-        return layout.editor == TopicEditor::List || layout.editor == TopicEditor::TextOrList
-                   ? choices_of(layout)
-                   : QStringList{};
+        if (layout.editor != TopicEditor::List && layout.editor != TopicEditor::TextOrList)
+            return std::nullopt;
+        return choices_of(layout);
     });
     grid.model->setCellListTakesText([&grid](int, int column) {
         return column_of(grid.columns, column).editor == TopicEditor::TextOrList;
@@ -169,16 +162,12 @@ void TFMQTT_Set_Topic::Set_Lang() {
     const cfg::Lang_Strings& texts = app_.Lang_Strings;
     setWindowTitle(text_of(texts, 1300));
     title_->descriptionLabel()->setText(text_of(texts, 1301));
-    const struct {
-        QPushButton* button;
-        int text;
-        int hint;
-    } buttons[] = {{Btn_OK, 1302, 1308},     {Btn_Cancel, 1303, 1309},  {Btn_DelRow, 1304, 1310},
-                   {Btn_InsRow, 1305, 1311}, {Btn_CopyRow, 1306, 1312}, {Btn_PasteRow, 1307, 1313}};
-    for (const auto& b : buttons) {
-        b.button->setText(text_of(texts, b.text));
-        b.button->setToolTip(text_of(texts, b.hint));
-    }
+    set_button_texts(texts, {{Btn_OK, 1302, 1308},
+                             {Btn_Cancel, 1303, 1309},
+                             {Btn_DelRow, 1304, 1310},
+                             {Btn_InsRow, 1305, 1311},
+                             {Btn_CopyRow, 1306, 1312},
+                             {Btn_PasteRow, 1307, 1313}});
     tabs_->setTabText(tabs_->indexOf(TS_MQTT_Publish), text_of(texts, 1333));
     tabs_->setTabText(tabs_->indexOf(TS_MQTT_Subscribe), text_of(texts, 1334));
     set_headers();

@@ -34,16 +34,12 @@ TFTopicTemplate::TFTopicTemplate(cfg::Application& app, QWidget* parent)
       L_List_Keywords(new QLabel(this)),
       ASG_Keywords(new GridView([&app] { return app.App_Settings.enable_jump_field_tables; },
                                 [&app] { return app.App_Settings.Double_Click_Auto_Size; }, this)),
-      keyword_model_(new TableGridModel(keywords_, this)), Btn_OK(new QPushButton(this)),
-      Btn_Cancel(new QPushButton(this)) {
+      keyword_model_(new TableGridModel(keywords_, this)), Btn_OK(dialog_button("Btn_OK", this)),
+      Btn_Cancel(dialog_button("Btn_Cancel", this)) {
     setObjectName("TFTopicTemplate");
     RE_TopicTemplate->setObjectName("RE_TopicTemplate");
     L_List_Keywords->setObjectName("L_List_Keywords");
     ASG_Keywords->setObjectName("ASG_Keywords");
-    Btn_OK->setObjectName("Btn_OK");
-    Btn_Cancel->setObjectName("Btn_Cancel");
-    for (QPushButton* button : {Btn_OK, Btn_Cancel})
-        button->setAutoDefault(false);
     resize(635, 396);
 
     keyword_model_->setEditableCell([](int, int column) { return column == keyword::Keyword; });

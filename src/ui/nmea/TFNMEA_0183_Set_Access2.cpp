@@ -31,31 +31,24 @@ int column_of(Listener_Column column) {
     return static_cast<int>(column);
 }
 
-QPushButton* named_button(const char* name, QWidget* parent) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(cfg::Application& app, QWidget* parent)
     : QDialog(parent), app_(app), title_(new TitlePanel(qt_text(cfg::SW_Code), this)),
       ASG(new GridView([&app] { return app.App_Settings.enable_jump_field_tables; },
                        [&app] { return app.App_Settings.Double_Click_Auto_Size; }, this)),
-      model_(new TableGridModel(table_.grid(), this)), Btn_OK(named_button("Btn_OK", this)),
-      Btn_Cancel(named_button("Btn_Cancel", this)), Btn_DelRow(named_button("Btn_DelRow", this)),
-      Btn_InsRow(named_button("Btn_InsRow", this)), Btn_CopyRow(named_button("Btn_CopyRow", this)),
-      Btn_PasteRow(named_button("Btn_PasteRow", this)) {
+      model_(new TableGridModel(table_.grid(), this)), Btn_OK(dialog_button("Btn_OK", this)),
+      Btn_Cancel(dialog_button("Btn_Cancel", this)), Btn_DelRow(dialog_button("Btn_DelRow", this)),
+      Btn_InsRow(dialog_button("Btn_InsRow", this)), Btn_CopyRow(dialog_button("Btn_CopyRow", this)),
+      Btn_PasteRow(dialog_button("Btn_PasteRow", this)) {
     setObjectName("TFNMEA_0183_Set_Access2");
     ASG->setObjectName("ASG");
     resize(1200, 337);
 
     model_->setEditableCell([this](int row, int column) { return table_.is_cell_editable(row, column); });
-    model_->setCellListItems([this](int row, int column) {
+    model_->setCellListItems([this](int row, int column) -> std::optional<QStringList> {
         if (cfg::nmea::Listener_Columns()[static_cast<std::size_t>(column)].editor != Cell_Editor::List)
-            return QStringList{};
+            return std::nullopt;
         QStringList items;
         for (const std::string& choice : table_.choices(row, column))
             items.append(QString::fromStdString(choice));
@@ -101,16 +94,12 @@ void TFNMEA_0183_Set_Access2::Set_Lang() {
     const cfg::Lang_Strings& texts = app_.Lang_Strings;
     setWindowTitle(text_of(texts, 1000));
     title_->descriptionLabel()->setText(text_of(texts, 1001));
-    const struct {
-        QPushButton* button;
-        int text;
-        int hint;
-    } buttons[] = {{Btn_OK, 1002, 1008},     {Btn_Cancel, 1003, 1009},  {Btn_DelRow, 1004, 1010},
-                   {Btn_InsRow, 1005, 1011}, {Btn_CopyRow, 1006, 1012}, {Btn_PasteRow, 1007, 1013}};
-    for (const auto& b : buttons) {
-        b.button->setText(text_of(texts, b.text));
-        b.button->setToolTip(text_of(texts, b.hint));
-    }
+    set_button_texts(texts, {{Btn_OK, 1002, 1008},
+                             {Btn_Cancel, 1003, 1009},
+                             {Btn_DelRow, 1004, 1010},
+                             {Btn_InsRow, 1005, 1011},
+                             {Btn_CopyRow, 1006, 1012},
+                             {Btn_PasteRow, 1007, 1013}});
     QStringList hints;
     for (int column = 0; column < cfg::nmea::Listener_Column_Count; ++column) {
         const cfg::nmea::Column_Layout& layout =

@@ -8,6 +8,7 @@
 #include "core/params/TypedLimit.h"
 #include "ui/params/CollapsibleGroup.h"
 #include "ui/params/TypedLimitValidator.h"
+#include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/MessageService.h"
 #include "ui/widgets/Texts.h"
@@ -91,13 +92,6 @@ constexpr const char* Layout_Check_Boxes[] = {
     "CB_TLS_Enable",          "CB_TLS_En_Server_Auth", "CB_TLS_En_Client_Auth", "CB_EthConn_En_DHCP_Cable",
     "CB_EthConn_En_DHCP_WiFi"};
 
-QPushButton* named_button(const char* name, QWidget* parent) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 int choice_index(cfg::ParGen_Kind kind, const std::string& text) {
     switch (kind) {
     case cfg::ParGen_Kind::Baud:
@@ -113,8 +107,8 @@ int choice_index(cfg::ParGen_Kind kind, const std::string& text) {
 
 TFParGen::TFParGen(cfg::Application& app, QWidget* parent)
     : QDialog(parent), app_(app), title_(new TitlePanel(qt_text(cfg::SW_Code), this)),
-      CPG(new QScrollArea(this)), Btn_OK(named_button("Btn_OK", this)),
-      Btn_Cancel(named_button("Btn_Cancel", this)) {
+      CPG(new QScrollArea(this)), Btn_OK(dialog_button("Btn_OK", this)),
+      Btn_Cancel(dialog_button("Btn_Cancel", this)) {
     // FormCreate
     setObjectName("TFParGen");
     title_->setObjectName("P_Title");

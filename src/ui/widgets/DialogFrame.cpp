@@ -1,5 +1,6 @@
 #include "ui/widgets/DialogFrame.h"
 
+#include "ui/widgets/Texts.h"
 #include "ui/widgets/TitlePanel.h"
 
 #include <QDialog>
@@ -24,6 +25,20 @@ void lay_out_dialog(QDialog* dialog, TitlePanel* title, QLayout* body,
     for (QPushButton* button : right_buttons)
         buttons->addWidget(button);
     layout->addLayout(buttons);
+}
+
+QPushButton* dialog_button(const char* name, QWidget* parent) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+void set_button_texts(const cfg::Lang_Strings& texts, std::initializer_list<Button_Texts> buttons) {
+    for (const Button_Texts& b : buttons) {
+        b.button->setText(text_of(texts, b.text));
+        b.button->setToolTip(text_of(texts, b.hint));
+    }
 }
 
 } // namespace ui

@@ -15,22 +15,18 @@ bool is_check_box_cell(const QModelIndex& index) {
     return index.data(Qt::CheckStateRole).isValid();
 }
 
-QStringList list_items(const QModelIndex& index) {
-    return index.data(TableGridModel::ListItemsRole).toStringList();
-}
-
 } // namespace
 
 QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                                     const QModelIndex& index) const {
-    const QStringList items = list_items(index);
-    if (items.isEmpty())
+    const QVariant items = index.data(TableGridModel::ListItemsRole);
+    if (!items.isValid())
         return QStyledItemDelegate::createEditor(parent, option, index);
     auto* combo = new QComboBox(parent);
     // A list that also takes a typed text offers its items rather than imposing them.
     combo->setEditable(index.data(TableGridModel::ListTakesTextRole).toBool());
     combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->addItems(items);
+    combo->addItems(items.toStringList());
     // A choice counts at once, as the screens react to it (a sentence fills its first data field).
     connect(combo, &QComboBox::activated, this, [this, combo] {
         emit const_cast<GridDelegate*>(this)->commitData(combo);

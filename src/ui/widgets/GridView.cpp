@@ -24,8 +24,9 @@ GridView::GridView(Option enter_jumps, Option double_click_auto_sizes, QWidget* 
             resizeColumnToContents(section);
     });
     connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        // selectRow() does nothing while single cells are selected; select the row's cells directly.
         if (index.column() == 0)
-            selectRow(index.row());
+            selectionModel()->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     });
 }
 

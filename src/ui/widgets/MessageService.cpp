@@ -67,8 +67,7 @@ MessageAnswer MessageService::show(QWidget* parent, MessageIcon icon, const QStr
             return test.answers.takeFirst();
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
     }
-    QMessageBox box(box_icon(icon), QApplication::applicationDisplayName(), text, box_buttons(buttons),
-                    parent);
+    QMessageBox box(box_icon(icon), QApplication::applicationName(), text, box_buttons(buttons), parent);
     return answer_of(box.exec());
 }
 

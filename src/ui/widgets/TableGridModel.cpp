@@ -1,6 +1,12 @@
 #include "ui/widgets/TableGridModel.h"
 
 namespace ui {
+namespace {
+
+// The state of a plain-family check box, as its cell text holds it; any other text is unchecked.
+constexpr const char* Checked_Text = "Y";
+
+} // namespace
 
 TableGridModel::TableGridModel(cfg::Table& table, QObject* parent)
     : QAbstractTableModel(parent), table_(table) {}
@@ -20,13 +26,8 @@ void TableGridModel::rowChanged(int table_row) {
     emit dataChanged(index(table_row - 1, 0), index(table_row - 1, columnCount() - 1));
 }
 
-bool TableGridModel::isCheckBoxCell(int table_row, int column) const {
-    return table_.has_check_box(table_row, column) || table_.is_check_box_editor_column(column);
-}
-
-bool TableGridModel::isChecked(int table_row, int column) const {
-    return table_.has_check_box(table_row, column) ? table_.is_checked(table_row, column)
-                                                   : table_.text(table_row, column) == "Y";
+bool TableGridModel::isTextCheckBox(int table_row, int column) const {
+    return table_.is_check_box_editor_column(column) && !table_.has_check_box(table_row, column);
 }
 
 int TableGridModel::rowCount(const QModelIndex& parent) const {
@@ -44,17 +45,24 @@ QVariant TableGridModel::data(const QModelIndex& index, int role) const {
     const int column = index.column();
     if (column == 0)
         return role == Qt::DisplayRole ? QVariant(row) : QVariant();
-    const bool check_box = isCheckBoxCell(row, column);
+    const bool check_box = table_.has_check_box(row, column);
+    const bool text_check_box = isTextCheckBox(row, column);
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return check_box ? QVariant() : QVariant(QString::fromStdString(table_.text(row, column)));
+        return check_box || text_check_box ? QVariant()
+                                           : QVariant(QString::fromStdString(table_.text(row, column)));
     case Qt::CheckStateRole:
-        return check_box ? QVariant(isChecked(row, column) ? Qt::Checked : Qt::Unchecked) : QVariant();
+        if (text_check_box)
+            return table_.text(row, column) == Checked_Text ? Qt::Checked : Qt::Unchecked;
+        return check_box ? QVariant(table_.is_checked(row, column) ? Qt::Checked : Qt::Unchecked)
+                         : QVariant();
     case Qt::TextAlignmentRole:
-        return check_box ? QVariant(Qt::AlignCenter) : QVariant();
-    case ListItemsRole:
-        return list_items_ ? QVariant(list_items_(row, column)) : QVariant();
+        return check_box || text_check_box ? QVariant(Qt::AlignCenter) : QVariant();
+    case ListItemsRole: {
+        const std::optional<QStringList> items = list_items_ ? list_items_(row, column) : std::nullopt;
+        return items ? QVariant(*items) : QVariant();
+    }
     case ListTakesTextRole:
         return list_takes_text_ ? QVariant(list_takes_text_(row, column)) : QVariant();
     default:
@@ -69,9 +77,9 @@ bool TableGridModel::setData(const QModelIndex& index, const QVariant& value, in
     const int column = index.column();
     if (role == Qt::CheckStateRole && table_.has_check_box(row, column)) {
         table_.set_check_box(row, column, value.value<Qt::CheckState>() == Qt::Checked);
-    } else if (role == Qt::CheckStateRole && table_.is_check_box_editor_column(column)) {
-        table_.set_text(row, column, value.value<Qt::CheckState>() == Qt::Checked ? "Y" : "N");
-    } else if (role == Qt::EditRole && !isCheckBoxCell(row, column)) {
+    } else if (role == Qt::CheckStateRole && isTextCheckBox(row, column)) {
+        table_.set_text(row, column, value.value<Qt::CheckState>() == Qt::Checked ? Checked_Text : "N");
+    } else if (role == Qt::EditRole && !table_.has_check_box(row, column) && !isTextCheckBox(row, column)) {
         const std::string text = value.toString().toStdString();
         if (text == table_.text(row, column))
             return true;
@@ -92,7 +100,7 @@ Qt::ItemFlags TableGridModel::flags(const QModelIndex& index) const {
     const int column = index.column();
     if (column == 0 || (editable_ && !editable_(row, column)))
         return result;
-    if (isCheckBoxCell(row, column))
+    if (table_.has_check_box(row, column) || isTextCheckBox(row, column))
         return result | Qt::ItemIsUserCheckable;
     return result | Qt::ItemIsEditable;
 }

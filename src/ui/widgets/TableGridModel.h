@@ -6,24 +6,26 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace ui {
 
 // A Qt model over a core table: model row r is table row r + 1 (row 0 of the table is the header),
-// model column c is table column c. Column 0 shows the row number. A cell shows a check box when
-// it carries one (check-box tables) or when its column is a check-box column of a plain table,
-// which keeps the state as its text ("Y" when checked, "N" once unchecked). Editing hands the new value to
+// model column c is table column c. Column 0 shows the row number. Editing hands the new value to
 // the table and reports it through cellEdited, so the screen can apply its own rules; which cells
-// are editable and which get a list is the screen's to say, through the two callbacks.
+// are editable and which get a list is the screen's to say, through the two callbacks. A cell of a
+// plain-family check-box column (a text "Y" or "N") shows and edits as a check box too.
 class TableGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     static constexpr int ListItemsRole = Qt::UserRole + 1;
-    // Whether a cell with list items also takes a text typed in (true), or only its items.
+    // Whether a list cell also takes a text typed in (true), or only its items.
     static constexpr int ListTakesTextRole = Qt::UserRole + 2;
 
     using EditableCell = std::function<bool(int table_row, int column)>;
-    using CellListItems = std::function<QStringList(int table_row, int column)>;
+    // The items of a list cell, nothing for a cell that is not a list. A list may be empty (a data
+    // field list while the row names no sentence): it then offers nothing rather than free text.
+    using CellListItems = std::function<std::optional<QStringList>(int table_row, int column)>;
     using CellListTakesText = std::function<bool(int table_row, int column)>;
 
     explicit TableGridModel(cfg::Table& table, QObject* parent = nullptr);
@@ -53,8 +55,7 @@ signals:
     void cellEdited(int table_row, int column);
 
 private:
-    bool isCheckBoxCell(int table_row, int column) const;
-    bool isChecked(int table_row, int column) const;
+    bool isTextCheckBox(int table_row, int column) const;
 
     cfg::Table& table_;
     EditableCell editable_;

@@ -262,6 +262,21 @@ private slots:
         QVERIFY(saved().find("RMC") == std::string::npos);
     }
 
+    void aClickOnTheRowNumberSelectsTheWholeRow() {
+        open();
+        QTest::mouseClick(view_->viewport(), Qt::LeftButton, {}, view_->visualRect(cell(2, 0)).center());
+        QVERIFY(view_->selectionModel()->isRowSelected(1, {}));
+    }
+
+    void aDataFieldWithoutSentenceOffersAnEmptyListNotFreeText() {
+        open();
+        view_->setCurrentIndex(cell(1, DataField));
+        view_->edit(cell(1, DataField));
+        auto* combo = view_->findChild<QComboBox*>();
+        QVERIFY(combo);
+        QCOMPARE(combo->count(), 0);
+    }
+
     void everyShowingReloadsTheFile() {
         open(listener_file(row("Y", "GGA", "UTC of position, Hours [decimal]", "1")));
         choose(1, Sentence, "RMC");

@@ -42,8 +42,10 @@ private slots:
         table.set_text(2, 2, "GGA");
         ui::TableGridModel model(table);
         model.setEditableCell([](int row, int column) { return !(row == 3 && column == 2); });
-        model.setCellListItems([](int, int column) {
-            return column == 4 ? QStringList{"a", "b"} : QStringList{};
+        model.setCellListItems([](int, int column) -> std::optional<QStringList> {
+            if (column != 4)
+                return std::nullopt;
+            return QStringList{"a", "b"};
         });
         QSignalSpy edited(&model, &ui::TableGridModel::cellEdited);
 

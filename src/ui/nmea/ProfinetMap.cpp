@@ -1,0 +1,36 @@
+#include "ui/nmea/ProfinetMap.h"
+
+#include "core/app/Application.h"
+#include "core/nmea/ObjectsMap.h"
+#include "ui/widgets/ErrorReport.h"
+#include "ui/widgets/FileDialogService.h"
+#include "ui/widgets/MessageService.h"
+#include "ui/widgets/Texts.h"
+
+#include <filesystem>
+
+namespace ui {
+namespace {
+
+constexpr int Overwrite_Question = 31;
+constexpr const char* CSV_Filter = "CSV (MS-DOS) (*.csv)";
+
+} // namespace
+
+void PROFINET_Map(cfg::Application& app, QWidget* parent) {
+    const QString chosen = FileDialogService::getSaveFileName(
+        parent, QString(), QString::fromStdU16String(app.Path_Project.u16string()), CSV_Filter);
+    if (chosen.isEmpty())
+        return;
+    run_reported(parent, [&app, parent, &chosen] {
+        const QString name = QString::fromStdString(cfg::nmea::Objects_Map_File_Name(chosen.toStdString()));
+        const std::filesystem::path file(name.toStdU16String());
+        if (std::filesystem::exists(file) &&
+            MessageService::show(parent, MessageIcon::Question, text_of(app.Lang_Strings, Overwrite_Question),
+                                 MessageButtons::YesNoCancel) != MessageAnswer::Yes)
+            return;
+        cfg::nmea::Export_Objects_Map(app.File_NMEA_0183_Set_Access, file);
+    });
+}
+
+} // namespace ui
