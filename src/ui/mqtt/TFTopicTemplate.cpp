@@ -83,7 +83,6 @@ void TFTopicTemplate::set_keyword_headers() {
 
 std::optional<QString> TFTopicTemplate::Edit_Text(const QString& text, bool topic_template) {
     TopicTemplate = topic_template;
-    RE_TopicTemplate->clear();
     RE_TopicTemplate->setPlainText(text);
     if (exec() != QDialog::Accepted)
         return std::nullopt;
