@@ -14,6 +14,8 @@
 #include "ui/image/UpdateDevice.h"
 #include "ui/lang/TFAbout.h"
 #include "ui/lang/TFSoftOptions.h"
+#include "ui/mqtt/TFMQTT_Set_Topic.h"
+#include "ui/mqtt/TFTopicTemplate.h"
 #include "ui/nmea/ProfinetMap.h"
 #include "ui/nmea/TFNMEA_0183_Set_Access.h"
 #include "ui/nmea/TFNMEA_0183_Set_Access2.h"
@@ -71,9 +73,11 @@ TFMorvelFirmWare::TFMorvelFirmWare(cfg::Application& app, cfg::HttpClient& http)
     profinet_file_name_ = new TFProfinetFileName(app_, this);
     boot_ = new TFBoot(app_, this);
     nmea_listener_ = new TFNMEA_0183_Set_Access2(app_, this);
+    mqtt_set_topic_ = new TFMQTT_Set_Topic(app_, this);
     ethercat_slave_ = new TFEtherCATSlave(app_, this);
     screens_.insert(screens_.end(), {new_project_, open_conf_, soft_options_, par_gen_, legacy_sentences_,
-                                     profinet_file_name_, boot_, nmea_listener_, ethercat_slave_});
+                                     profinet_file_name_, boot_, nmea_listener_, mqtt_set_topic_,
+                                     mqtt_set_topic_->Form_Topic(), ethercat_slave_});
 
     timer_update_.setInterval(cfg::First_Version_Check_Delay_Ms);
     connect(&timer_update_, &QTimer::timeout, this,
@@ -96,6 +100,8 @@ std::vector<QWidget*> TFMorvelFirmWare::windows() const {
             profinet_file_name_,
             boot_,
             nmea_listener_,
+            mqtt_set_topic_,
+            mqtt_set_topic_->Form_Topic(),
             ethercat_slave_};
 }
 
@@ -271,6 +277,10 @@ void TFMorvelFirmWare::Btn_Click(QObject* sender) {
     }
     if (sender == Btn_PROFINET_Map) {
         PROFINET_Map(app_, this);
+        return;
+    }
+    if (sender == Btn_MQTT_Set_Topic) {
+        mqtt_set_topic_->exec();
         return;
     }
     if (sender == Btn_EtherCAT_Set_Access) {

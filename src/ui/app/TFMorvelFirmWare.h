@@ -25,6 +25,7 @@ class TFOpenConf;
 class TFSoftOptions;
 class TFNMEA_0183_Set_Access2;
 class TFEtherCATSlave;
+class TFMQTT_Set_Topic;
 class TFParGen;
 class TFProfinetFileName;
 class TFNMEA_0183_Set_Access;
@@ -92,6 +93,7 @@ private:
     TFProfinetFileName* profinet_file_name_ = nullptr;
     TFBoot* boot_ = nullptr;
     TFNMEA_0183_Set_Access2* nmea_listener_ = nullptr;
+    TFMQTT_Set_Topic* mqtt_set_topic_ = nullptr;
     TFEtherCATSlave* ethercat_slave_ = nullptr;
     // Every window with texts from the catalogue, in the order Change_Language serves them.
     std::vector<Screen*> screens_;
