@@ -116,8 +116,7 @@ TFEtherCATSlave::~TFEtherCATSlave() {
 
 void TFEtherCATSlave::Init_Table(Variable_Grid& grid) {
     QWidget* page = grid.SlaveMaster ? TS_SlaveToMaster : TS_MasterToSlave;
-    grid.view = new GridView([this] { return app_.App_Settings.enable_jump_field_tables; },
-                             [this] { return app_.App_Settings.Double_Click_Auto_Size; }, page);
+    grid.view = new GridView(app_.App_Settings, page);
     grid.model = new TableGridModel(*grid.table, this);
     grid.model->setEditableCell([&grid](int row, int column) {
         return cfg::ethercat::is_variable_cell_editable(*grid.table, grid.SlaveMaster, row, column);

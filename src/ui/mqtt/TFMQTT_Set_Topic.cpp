@@ -118,8 +118,7 @@ TFMQTT_Set_Topic::~TFMQTT_Set_Topic() {
 }
 
 void TFMQTT_Set_Topic::Init_Table(Topic_Grid& grid, QWidget* page) {
-    grid.view = new GridView([this] { return app_.App_Settings.enable_jump_field_tables; },
-                             [this] { return app_.App_Settings.Double_Click_Auto_Size; }, page);
+    grid.view = new GridView(app_.App_Settings, page);
     grid.model = new TableGridModel(*grid.table, this);
     grid.model->setCellListItems([&grid](int, int column) -> std::optional<QStringList> {
         const cfg::mqtt::TopicColumn& layout = column_of(grid.columns, column);

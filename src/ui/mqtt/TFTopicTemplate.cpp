@@ -31,9 +31,7 @@ constexpr int Description_Template = 1403;
 TFTopicTemplate::TFTopicTemplate(cfg::Application& app, QWidget* parent)
     : QDialog(parent), app_(app), keywords_(cfg::mqtt::make_keyword_table(cfg::mqtt::topic_keywords())),
       title_(new TitlePanel(qt_text(cfg::SW_Code), this)), RE_TopicTemplate(new QPlainTextEdit(this)),
-      L_List_Keywords(new QLabel(this)),
-      ASG_Keywords(new GridView([&app] { return app.App_Settings.enable_jump_field_tables; },
-                                [&app] { return app.App_Settings.Double_Click_Auto_Size; }, this)),
+      L_List_Keywords(new QLabel(this)), ASG_Keywords(new GridView(app.App_Settings, this)),
       keyword_model_(new TableGridModel(keywords_, this)), Btn_OK(dialog_button("Btn_OK", this)),
       Btn_Cancel(dialog_button("Btn_Cancel", this)) {
     setObjectName("TFTopicTemplate");

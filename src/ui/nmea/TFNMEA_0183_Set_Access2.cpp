@@ -35,12 +35,10 @@ int column_of(Listener_Column column) {
 
 TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(cfg::Application& app, QWidget* parent)
     : QDialog(parent), app_(app), title_(new TitlePanel(qt_text(cfg::SW_Code), this)),
-      ASG(new GridView([&app] { return app.App_Settings.enable_jump_field_tables; },
-                       [&app] { return app.App_Settings.Double_Click_Auto_Size; }, this)),
-      model_(new TableGridModel(table_.grid(), this)), Btn_OK(dialog_button("Btn_OK", this)),
-      Btn_Cancel(dialog_button("Btn_Cancel", this)), Btn_DelRow(dialog_button("Btn_DelRow", this)),
-      Btn_InsRow(dialog_button("Btn_InsRow", this)), Btn_CopyRow(dialog_button("Btn_CopyRow", this)),
-      Btn_PasteRow(dialog_button("Btn_PasteRow", this)) {
+      ASG(new GridView(app.App_Settings, this)), model_(new TableGridModel(table_.grid(), this)),
+      Btn_OK(dialog_button("Btn_OK", this)), Btn_Cancel(dialog_button("Btn_Cancel", this)),
+      Btn_DelRow(dialog_button("Btn_DelRow", this)), Btn_InsRow(dialog_button("Btn_InsRow", this)),
+      Btn_CopyRow(dialog_button("Btn_CopyRow", this)), Btn_PasteRow(dialog_button("Btn_PasteRow", this)) {
     setObjectName("TFNMEA_0183_Set_Access2");
     ASG->setObjectName("ASG");
     resize(1200, 337);

@@ -1,5 +1,6 @@
 #include "ui/widgets/GridView.h"
 
+#include "core/app/AppSettings.h"
 #include "core/common/GridHandlers.h"
 #include "ui/widgets/GridDelegate.h"
 #include "ui/widgets/TableGridModel.h"
@@ -29,6 +30,10 @@ GridView::GridView(Option enter_jumps, Option double_click_auto_sizes, QWidget* 
             selectionModel()->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     });
 }
+
+GridView::GridView(const cfg::App_Settings& settings, QWidget* parent)
+    : GridView([&settings] { return settings.enable_jump_field_tables; },
+               [&settings] { return settings.Double_Click_Auto_Size; }, parent) {}
 
 void GridView::setGridModel(TableGridModel* model) {
     grid_model_ = model;

@@ -4,6 +4,10 @@
 
 #include <functional>
 
+namespace cfg {
+struct App_Settings;
+}
+
 namespace ui {
 
 class TableGridModel;
@@ -18,6 +22,8 @@ public:
     using Option = std::function<bool()>;
 
     GridView(Option enter_jumps, Option double_click_auto_sizes, QWidget* parent = nullptr);
+    // The usual case: both options as the user set them in the options dialog.
+    GridView(const cfg::App_Settings& settings, QWidget* parent);
 
     void setGridModel(TableGridModel* model);
     TableGridModel* gridModel() const { return grid_model_; }
