@@ -7,7 +7,6 @@
 
 #include <vector>
 
-class QFrame;
 class QLabel;
 class QPushButton;
 

@@ -16,7 +16,7 @@ namespace ui {
 
 TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
     setObjectName("TFAbout");
-    setWindowTitle("About");
+    setWindowTitle(qt_text(cfg::App_Title));
     setFixedSize(425, 148);
 
     const auto open_home_page = [] {

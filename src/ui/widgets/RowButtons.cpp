@@ -1,6 +1,7 @@
 #include "ui/widgets/RowButtons.h"
 
 #include "core/lang/LangStrings.h"
+#include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/GridView.h"
 #include "ui/widgets/MessageService.h"
 #include "ui/widgets/Texts.h"
@@ -24,52 +25,64 @@ RowButtons::RowButtons(GridView* view, const cfg::Lang_Strings& texts, RowAction
     : QObject(dialog), view_(view), texts_(texts), actions_(std::move(actions)), dialog_(dialog) {}
 
 void RowButtons::Btn_DelRowClick() {
-    const int row = view_->currentTableRow();
-    if (row < 1)
-        return;
-    if (!MessageService::confirm(dialog_,
-                                 delete_question(text_of(texts_, actions_.delete_question_text), row)))
-        return;
-    actions_.delete_row(row);
-    emit tableChanged();
+    // A table operation that fails is reported; the screen stays as it was.
+    run_reported(dialog_, [this] {
+        const int row = view_->currentTableRow();
+        if (row < 1)
+            return;
+        if (!MessageService::confirm(dialog_,
+                                     delete_question(text_of(texts_, actions_.delete_question_text), row)))
+            return;
+        actions_.delete_row(row);
+        emit tableChanged();
+    });
 }
 
 void RowButtons::Btn_InsRowClick() {
-    const int row = view_->currentTableRow();
-    if (row < 1)
-        return;
-    actions_.insert_row(row);
-    emit tableChanged();
+    // A table operation that fails is reported; the screen stays as it was.
+    run_reported(dialog_, [this] {
+        const int row = view_->currentTableRow();
+        if (row < 1)
+            return;
+        actions_.insert_row(row);
+        emit tableChanged();
+    });
 }
 
 void RowButtons::Btn_CopyRowClick() {
-    const int row = view_->currentTableRow();
-    if (row < 1)
-        return;
-    actions_.copy_row(row);
-    Do_Copy = true;
+    // A table operation that fails is reported; the screen stays as it was.
+    run_reported(dialog_, [this] {
+        const int row = view_->currentTableRow();
+        if (row < 1)
+            return;
+        actions_.copy_row(row);
+        Do_Copy = true;
+    });
 }
 
 void RowButtons::Btn_PasteRowClick() {
-    const int row = view_->currentTableRow();
-    if (row < 1)
-        return;
-    const auto confirm = [this] {
-        return MessageService::confirm(dialog_, text_of(texts_, Row_In_Use_Question));
-    };
-    switch (actions_.paste_row(row, Do_Copy, confirm)) {
-    case cfg::PasteResult::NothingCopied:
-        MessageService::error(dialog_, text_of(texts_, Nothing_Copied_Error));
-        break;
-    case cfg::PasteResult::ColumnMismatch:
-        MessageService::error(dialog_, text_of(texts_, Copy_Does_Not_Fit_Error));
-        break;
-    case cfg::PasteResult::Pasted:
-        emit tableChanged();
-        break;
-    case cfg::PasteResult::Declined:
-        break;
-    }
+    // A table operation that fails is reported; the screen stays as it was.
+    run_reported(dialog_, [this] {
+        const int row = view_->currentTableRow();
+        if (row < 1)
+            return;
+        const auto confirm = [this] {
+            return MessageService::confirm(dialog_, text_of(texts_, Row_In_Use_Question));
+        };
+        switch (actions_.paste_row(row, Do_Copy, confirm)) {
+        case cfg::PasteResult::NothingCopied:
+            MessageService::error(dialog_, text_of(texts_, Nothing_Copied_Error));
+            break;
+        case cfg::PasteResult::ColumnMismatch:
+            MessageService::error(dialog_, text_of(texts_, Copy_Does_Not_Fit_Error));
+            break;
+        case cfg::PasteResult::Pasted:
+            emit tableChanged();
+            break;
+        case cfg::PasteResult::Declined:
+            break;
+        }
+    });
 }
 
 } // namespace ui
