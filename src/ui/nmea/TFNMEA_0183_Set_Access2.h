@@ -5,7 +5,6 @@
 
 #include <QDialog>
 
-#include <array>
 
 class QPushButton;
 

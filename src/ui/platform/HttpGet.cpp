@@ -1,13 +1,17 @@
 #include "ui/platform/HttpGet.h"
 
+#include "core/app/ModelIdentity.h"
+#include "core/lang/VersionCheck.h"
+
 #include <QDeadlineTimer>
 #include <QTcpSocket>
+
+#include <string>
 
 namespace ui {
 namespace {
 
-constexpr const char* accept_header = "text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8";
-constexpr const char* user_agent = "Configurator/1.000";
+const QByteArray user_agent = "Configurator/" + QByteArray::fromStdString(std::string(cfg::Program_Version));
 
 // The body of an answer whose status line reports success.
 std::optional<QByteArray> body_of(const QByteArray& answer) {
@@ -32,8 +36,8 @@ std::optional<QByteArray> http_get(const QString& host, quint16 port, const QByt
 
     QByteArray request = "GET " + path_and_query + " HTTP/1.0\r\n";
     request += "Host: " + host.toUtf8() + "\r\n";
-    request += QByteArray("Accept: ") + accept_header + "\r\n";
-    request += QByteArray("User-Agent: ") + user_agent + "\r\n\r\n";
+    request += "Accept: " + QByteArray::fromStdString(std::string(cfg::Version_Request_Accept)) + "\r\n";
+    request += "User-Agent: " + user_agent + "\r\n\r\n";
     socket.write(request);
 
     // An HTTP/1.0 server ends its answer by closing the connection.
