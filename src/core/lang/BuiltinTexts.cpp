@@ -365,6 +365,11 @@ const std::vector<BuiltinText>& builtin_texts() {
         {901, "Error in the Copy values!!! Copy a valid row before Paste it"},
         {902, "Error!!! Copy a valid row before Paste it"},
         {903, "File already exists! Do you want to overwrite the file?"},
+        {904, "The file could not be read. Do you want to replace it with what this screen shows? The "
+              "unreadable file is kept as: "},
+        {905, "This screen shows default values because its file could not be read: "},
+        {906, "You have changed values on this screen. Do you want to close it and lose your changes?"},
+        {907, "The file holds more rows than the table can take. Rows left out: "},
         {1000, "Definition of NMEA 0183 Sentences"},
         {1001, "Definition of NMEA 0183 Sentences"},
         {1002, "OK"},
@@ -699,6 +704,8 @@ const std::vector<BuiltinText>& builtin_texts() {
         {1550, "Insert a Description of EtherCAT Slave Variable"},
         {1551, "Error row "},
         {1552, "!! Length must be a whole number between 0 and 255"},
+        {1553, "Rows after an empty Type are not saved. Do you want to save anyway? First row not saved: "},
+        {1554, "!! Init Value must be a number within the range of Float32"},
     };
     return texts;
 }
