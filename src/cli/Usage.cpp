@@ -14,6 +14,7 @@ Commands:
   list                      the configurations, one name per line
   new NAME                  create a configuration
   check CONFIG              run the checks of the screens on the stored files; exit 1 when one fails
+                            (a file holding more rows than its table is named, with the rows left out)
   compile CONFIG            write bin/bank1.bin, bin/bank2.bin and bin/bank3.bin of the configuration
   esi CONFIG FILE           write the ESI file to FILE
   map CONFIG FILE           write the objects-map CSV to FILE

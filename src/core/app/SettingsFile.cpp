@@ -35,10 +35,10 @@ pugi::xml_node load_root(pugi::xml_document& doc, const std::filesystem::path& f
     } catch (const ConfigError&) {
         return {};
     }
-    const pugi::xml_node first = xml::first_top_level_node(doc);
-    if (first.type() != pugi::node_element || std::string_view(first.name()) != Root_Name)
+    const pugi::xml_node root = xml::root_element(doc);
+    if (std::string_view(root.name()) != Root_Name)
         return {};
-    return first;
+    return root;
 }
 
 } // namespace

@@ -45,8 +45,29 @@ bool load_file(pugi::xml_document& doc, const std::filesystem::path& file) {
     return true;
 }
 
-pugi::xml_node first_top_level_node(const pugi::xml_document& doc) {
-    return doc.first_child();
+pugi::xml_node root_element(const pugi::xml_document& doc) {
+    return doc.document_element();
+}
+
+int for_each_row(const pugi::xml_node& table, const char* row_name, int capacity,
+                 const std::function<void(int row, const pugi::xml_node& element)>& visit) {
+    int row = 0;
+    for (const pugi::xml_node& element : table.children()) {
+        if (element.type() != pugi::node_element ||
+            (row_name && std::string_view(element.name()) != row_name))
+            continue;
+        if (++row <= capacity)
+            visit(row, element);
+    }
+    return row > capacity ? row - capacity : 0;
+}
+
+pugi::xml_node required_child(const pugi::xml_node& parent, const char* name,
+                              const std::filesystem::path& file) {
+    const pugi::xml_node child = parent.child(name);
+    if (!child)
+        throw ConfigError("The file \"" + file.string() + "\" has no element " + name + ".");
+    return child;
 }
 
 std::string child_text(const pugi::xml_node& node, const char* name, std::string_view fallback) {

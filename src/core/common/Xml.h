@@ -3,6 +3,7 @@
 #include <pugixml.hpp>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -10,13 +11,25 @@
 // UTF-8, no declaration, no indentation, values exactly as held.
 namespace cfg::xml {
 
-// Loads the file into doc, keeping comments and declarations so that callers can tell which node
-// comes first. Returns false, leaving doc empty, when the file does not exist; raises ConfigError
-// naming the file and the parser's reason when it is not well-formed.
+// Loads the file into doc. Returns false, leaving doc empty, when the file does not exist; raises
+// ConfigError naming the file and the parser's reason when it is not well-formed.
 bool load_file(pugi::xml_document& doc, const std::filesystem::path& file);
 
-// The document's first top-level node (element, comment or declaration), null when it is empty.
-pugi::xml_node first_top_level_node(const pugi::xml_document& doc);
+// The document's root element, null when it has none. A byte-order mark, a declaration, comments,
+// processing instructions, a doctype and blanks in front of it are passed over, so a file saved by
+// any XML editor reads the same as our own.
+pugi::xml_node root_element(const pugi::xml_document& doc);
+
+// The rows of a table element, in document order: its children named row_name, or every child
+// element when row_name is null (comments and text never take a row). visit(row, element) runs for
+// rows 1 to capacity; the result is how many more rows the element holds, which the table leaves out.
+int for_each_row(const pugi::xml_node& table, const char* row_name, int capacity,
+                 const std::function<void(int row, const pugi::xml_node& element)>& visit);
+
+// The child element `name`; ConfigError naming the file when there is none, for a reader that
+// cannot go on without it.
+pugi::xml_node required_child(const pugi::xml_node& parent, const char* name,
+                              const std::filesystem::path& file);
 
 // The text of the child element `name`, or fallback when there is no such child.
 // An element without text gives an empty text.

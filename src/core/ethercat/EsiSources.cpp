@@ -1,8 +1,8 @@
 #include "core/ethercat/EsiSources.h"
 
-#include "core/common/ConfigError.h"
 #include "core/common/TextToInt.h"
 #include "core/common/Xml.h"
+#include "core/ethercat/EtherCATSlaveFile.h"
 #include "core/ethercat/IdentityNumber.h"
 #include "core/ethercat/ProcessImagePacker.h"
 
@@ -15,7 +15,7 @@ void load_identity(const std::filesystem::path& file, ESI_Sources& sources) {
     pugi::xml_document doc;
     if (!xml::load_file(doc, file))
         return;
-    const pugi::xml_node root = xml::first_top_level_node(doc);
+    const pugi::xml_node root = xml::root_element(doc);
     sources.ESI_Revision_Number = read_identity_u32(
         xml::child_text(root, "EtherCAT_Slave_Revision_Number", ""), sources.ESI_Revision_Number);
     sources.ESI_Device_Name = xml::child_text(root, "EtherCAT_Slave_Name", sources.ESI_Device_Name);
@@ -23,20 +23,12 @@ void load_identity(const std::filesystem::path& file, ESI_Sources& sources) {
         Text_To_Int(xml::child_text(root, "EtherCAT_Slave_Node_Address", ""), 1) & 0xFFFF);
 }
 
-pugi::xml_node required_child(const pugi::xml_node& parent, const char* name,
-                              const std::filesystem::path& file) {
-    const pugi::xml_node child = parent.child(name);
-    if (!child)
-        throw ConfigError("The file \"" + file.string() + "\" has no element " + name + ".");
-    return child;
-}
-
-// The enabled rows, in document order; the packer gets the bytes they take in the image.
+// The enabled rows of the table, in document order; the packer gets the bytes they take in the image.
 std::vector<TEtherCAT_Rule> load_entries(const pugi::xml_node& rows, ProcessImagePacker& packer) {
     std::vector<TEtherCAT_Rule> entries;
-    for (const pugi::xml_node& row : rows.children("row")) {
+    For_Each_Variable_Row(rows, [&](int, const pugi::xml_node& row) {
         if (xml::attribute_text(row, "Enable", "") != "Y")
-            continue;
+            return;
         const std::int32_t length = Text_To_Int(xml::attribute_text(row, "Length", ""), 0);
         ESI_Type type = ESI_Data_Type(xml::attribute_text(row, "Type", ""), length);
         if (type.DataType == "BIT")
@@ -44,7 +36,7 @@ std::vector<TEtherCAT_Rule> load_entries(const pugi::xml_node& rows, ProcessImag
         else
             packer.add_bytes(length);
         entries.push_back({std::move(type.DataType), type.bits, xml::attribute_text(row, "Name", "")});
-    }
+    });
     return entries;
 }
 
@@ -53,12 +45,14 @@ void load_variables(const std::filesystem::path& file, ESI_Sources& sources) {
     if (!xml::load_file(doc, file))
         return;
     const pugi::xml_node variables =
-        required_child(xml::first_top_level_node(doc), "EtherCAT_Slave_Variables", file);
+        xml::required_child(xml::root_element(doc), "EtherCAT_Slave_Variables", file);
     ProcessImagePacker inputs;
-    sources.ESI_Inputs = load_entries(required_child(variables, "EtherCAT_Slave_To_Master", file), inputs);
+    sources.ESI_Inputs =
+        load_entries(xml::required_child(variables, "EtherCAT_Slave_To_Master", file), inputs);
     sources.ESI_Inputs_Size = inputs.size();
     ProcessImagePacker outputs; // the outputs' size places nothing
-    sources.ESI_Outputs = load_entries(required_child(variables, "EtherCAT_Master_To_Slave", file), outputs);
+    sources.ESI_Outputs =
+        load_entries(xml::required_child(variables, "EtherCAT_Master_To_Slave", file), outputs);
 }
 
 } // namespace

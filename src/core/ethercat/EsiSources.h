@@ -21,8 +21,9 @@ struct ESI_Sources {
 };
 
 // Reads the identity from ParGen.xml and the entries from EtherCAT_Slave.xml, each by its own keys
-// and with its own defaults; a missing file leaves its part at the defaults. A malformed file, or
-// an EtherCAT_Slave.xml lacking one of its variable elements, raises ConfigError.
+// and with its own defaults; a missing file leaves its part at the defaults. Only the rows the
+// screen's tables hold give entries. A malformed file, or an EtherCAT_Slave.xml lacking one of its
+// variable elements, raises ConfigError.
 ESI_Sources Load_ESI_Sources(const std::filesystem::path& file_pargen,
                              const std::filesystem::path& file_ethercat_slave);
 

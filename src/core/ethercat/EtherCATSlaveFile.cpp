@@ -33,12 +33,10 @@ std::vector<Attribute_Column> value_attributes(bool SlaveMaster) {
     return attributes;
 }
 
-void load_rows(const pugi::xml_node& rows, Table& table, bool SlaveMaster) {
+// Fills the table from the element's rows; returns how many rows it leaves out.
+int load_rows(const pugi::xml_node& rows, Table& table, bool SlaveMaster) {
     const std::vector<Attribute_Column> attributes = value_attributes(SlaveMaster);
-    int row = 1;
-    for (const pugi::xml_node& element : rows.children("row")) {
-        if (row >= table.row_count())
-            break;
+    return For_Each_Variable_Row(rows, [&](int row, const pugi::xml_node& element) {
         table.set_check_box(row, VariableColumn::Enable, xml::attribute_text(element, "Enable", "") != "N");
         const std::string type = xml::attribute_text(element, "Type", "");
         table.set_text(row, VariableColumn::Type, type);
@@ -46,8 +44,7 @@ void load_rows(const pugi::xml_node& rows, Table& table, bool SlaveMaster) {
         VarSetLength(table, type, row);
         for (const Attribute_Column& attribute : attributes)
             table.set_text(row, attribute.column, xml::attribute_text(element, attribute.attribute, ""));
-        ++row;
-    }
+    });
 }
 
 void save_rows(pugi::xml_node rows, const Table& table, bool SlaveMaster) {
@@ -66,13 +63,19 @@ void save_rows(pugi::xml_node rows, const Table& table, bool SlaveMaster) {
 
 } // namespace
 
+int For_Each_Variable_Row(const pugi::xml_node& table,
+                          const std::function<void(int row, const pugi::xml_node& element)>& visit) {
+    return xml::for_each_row(table, "row", Variable_Rows, visit);
+}
+
 EtherCAT_Tables Load_EtherCAT_Slave(const std::filesystem::path& file) {
     EtherCAT_Tables tables{make_variable_table(true), make_variable_table(false)};
     pugi::xml_document doc;
     if (xml::load_file(doc, file)) {
-        const pugi::xml_node variables = xml::first_top_level_node(doc).child("EtherCAT_Slave_Variables");
-        load_rows(variables.child("EtherCAT_Slave_To_Master"), tables.slave_to_master, true);
-        load_rows(variables.child("EtherCAT_Master_To_Slave"), tables.master_to_slave, false);
+        const pugi::xml_node variables = xml::root_element(doc).child("EtherCAT_Slave_Variables");
+        tables.rows_left_out =
+            load_rows(variables.child("EtherCAT_Slave_To_Master"), tables.slave_to_master, true) +
+            load_rows(variables.child("EtherCAT_Master_To_Slave"), tables.master_to_slave, false);
     }
     Calc_Position_Bit(tables.slave_to_master, true);
     Calc_Position_Bit(tables.master_to_slave, false);

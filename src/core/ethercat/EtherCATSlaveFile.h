@@ -2,18 +2,31 @@
 
 #include "core/common/Table.h"
 
+#include <pugixml.hpp>
+
 #include <filesystem>
+#include <functional>
 
 namespace cfg::ethercat {
 
 struct EtherCAT_Tables {
     Table slave_to_master;
     Table master_to_slave;
+    int rows_left_out = 0; // rows of the file beyond the tables, both tables together
 };
 
+// Visits the rows of one table element of EtherCAT_Slave.xml (EtherCAT_Slave_To_Master or
+// EtherCAT_Master_To_Slave) that the screen's table holds: its first Variable_Rows `row` children,
+// in document order. The screen, the ESI file and the image all read the rows through here, so the
+// master and the device get exactly the variables the user sees. Returns how many rows of the
+// element are left out.
+int For_Each_Variable_Row(const pugi::xml_node& table,
+                          const std::function<void(int row, const pugi::xml_node& element)>& visit);
+
 // Both tables as the screen shows them on opening: cleared, filled from EtherCAT_Slave.xml when it
-// exists, and laid out. A file without the variables element or without one of its two tables
-// gives that table empty; rows past the 256th are not read. A malformed file raises ConfigError.
+// exists, and laid out, with the number of rows the file holds beyond them. A file without the
+// variables element or without one of its two tables gives that table empty. A malformed file
+// raises ConfigError.
 EtherCAT_Tables Load_EtherCAT_Slave(const std::filesystem::path& file);
 
 // Writes the used Slave To Master rows, every attribute present and exactly as held, and an

@@ -3,6 +3,8 @@
 #include "core/common/ConfigError.h"
 #include "core/common/TextToInt.h"
 #include "core/common/Xml.h"
+#include "core/ethercat/EtherCATSlaveFile.h"
+#include "core/ethercat/VariableColumns.h"
 #include "core/image/ImageLayout.h"
 #include "core/image/InitValue.h"
 #include "core/image/VariableTypeCode.h"
@@ -12,16 +14,11 @@
 namespace cfg::image {
 namespace {
 
+static_assert(ethercat::Variable_Rows <= EtherCAT_Record_Count,
+              "bank3 holds every row of the variable table");
+
 [[noreturn]] void fail(const std::filesystem::path& file, const std::string& reason) {
     throw ConfigError("The file \"" + file.string() + "\" " + reason);
-}
-
-pugi::xml_node required_child(const pugi::xml_node& parent, const char* name,
-                              const std::filesystem::path& file) {
-    const pugi::xml_node child = parent.child(name);
-    if (!child)
-        fail(file, std::string("has no element ") + name + ".");
-    return child;
 }
 
 TEtherCAT_pd record_of(const pugi::xml_node& row, std::uint32_t subindex, std::uint32_t ethercat_offset) {
@@ -52,19 +49,15 @@ std::vector<TEtherCAT_pd> Read_EtherCAT_Image(const std::filesystem::path& File_
         return records;
 
     const pugi::xml_node variables =
-        required_child(xml::first_top_level_node(doc), "EtherCAT_Slave_Variables", File_EtherCAT_Slave);
-    const pugi::xml_node rows = required_child(variables, "EtherCAT_Slave_To_Master", File_EtherCAT_Slave);
+        xml::required_child(xml::root_element(doc), "EtherCAT_Slave_Variables", File_EtherCAT_Slave);
+    const pugi::xml_node rows =
+        xml::required_child(variables, "EtherCAT_Slave_To_Master", File_EtherCAT_Slave);
 
     std::uint32_t ethercat_offset = 0;
     std::size_t next_name = First_Name_Offset; // from the start of bank3
-    // Only row elements, as the screen and the ESI file read them, so the device and the master
-    // see the same variables.
-    for (const pugi::xml_node& row : rows.children("row")) {
+    ethercat::For_Each_Variable_Row(rows, [&](int, const pugi::xml_node& row) {
         if (xml::attribute_text(row, "Enable", "") != "Y")
-            continue;
-        if (records.size() == EtherCAT_Record_Count)
-            fail(File_EtherCAT_Slave, "enables more than the " + std::to_string(EtherCAT_Record_Count) +
-                                          " variables bank3 can hold.");
+            return;
         TEtherCAT_pd record = record_of(row, static_cast<std::uint32_t>(records.size()), ethercat_offset);
         ethercat_offset += record.length;
         if (record.name_length == 0) {
@@ -78,7 +71,7 @@ std::vector<TEtherCAT_pd> Read_EtherCAT_Image(const std::filesystem::path& File_
             next_name += record.name_length + 1;
         }
         records.push_back(std::move(record));
-    }
+    });
     header.count = static_cast<std::uint32_t>(records.size());
     return records;
 }

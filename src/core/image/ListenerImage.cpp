@@ -5,15 +5,18 @@
 #include "core/common/Xml.h"
 #include "core/image/ParameterBlock.h"
 #include "core/nmea/ListenerDocument.h"
+#include "core/nmea/ListenerTable.h"
 #include "core/nmea/PostOperations.h"
 #include "core/nmea/SentenceCatalogue.h"
 
-#include <limits>
 #include <optional>
 #include <string>
 
 namespace cfg::image {
 namespace {
+
+static_assert(nmea::Listener_Row_Count <= Listener_Entry_Count,
+              "bank2 holds every row of the listener table");
 
 // The device's code of a serial port named in upper case, when its bit is in the mask.
 std::optional<std::uint8_t> serial_channel_code(const std::string& channel, std::uint8_t Serial_Port_Mask) {
@@ -67,10 +70,9 @@ std::optional<Listener_Entry> entry_of(const pugi::xml_node& row, std::uint8_t S
 std::vector<Listener_Entry> Read_Listener_Image(const std::filesystem::path& File_NMEA_0183_Set_Access,
                                                 std::uint8_t Serial_Port_Mask) {
     std::vector<Listener_Entry> entries;
+    // The rows the listener screen shows, no more: the device listens to what the user can see.
     nmea::For_Each_Listener_Row(
-        File_NMEA_0183_Set_Access, std::numeric_limits<int>::max(), [&](int, const pugi::xml_node& row) {
-            if (entries.size() == Listener_Entry_Count)
-                return;
+        File_NMEA_0183_Set_Access, nmea::Listener_Row_Count, [&](int, const pugi::xml_node& row) {
             if (const std::optional<Listener_Entry> entry = entry_of(row, Serial_Port_Mask))
                 entries.push_back(*entry);
         });

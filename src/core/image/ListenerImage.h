@@ -9,7 +9,8 @@
 namespace cfg::image {
 
 // Compiles the active rows of NMEA_0183_Set_Access.xml into listener entries, in file order and
-// without gaps, at most the 128 bank2 holds (later rows are left out). A row is dropped without a
+// without gaps. Only the rows the listener table holds are read (the rest are left out, as the
+// screen leaves them out), so they always fit into bank2. A row is dropped without a
 // word when it is not enabled with exactly "Y", names a serial port whose bit is not in
 // Serial_Port_Mask, a sentence outside the catalogue or not offered, or a field the sentence does
 // not have. A missing file gives no entries; a malformed one, or one whose root lacks

@@ -110,7 +110,7 @@ std::uint8_t Read_ParGen_Image(const std::filesystem::path& File_ParGen, Paramet
     pugi::xml_document doc;
     if (!xml::load_file(doc, File_ParGen))
         return 0;
-    const Keys keys(xml::first_top_level_node(doc));
+    const Keys keys(xml::root_element(doc));
     const std::uint8_t mask = read_serial_port(keys, block);
     read_network(keys, block);
     read_identity(keys, header);

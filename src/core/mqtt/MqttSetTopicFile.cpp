@@ -10,11 +10,9 @@ namespace {
 // The program version written in the comment after the root.
 constexpr const char* File_Version = "1.000";
 
-void load_rows(const pugi::xml_node& rows, Table& table, std::span<const TopicColumn> columns) {
-    int r = 1;
-    for (const pugi::xml_node& row : rows.children("row")) {
-        if (r >= table.row_count())
-            break;
+// Fills the table from the element's rows; returns how many rows it leaves out.
+int load_rows(const pugi::xml_node& rows, Table& table, std::span<const TopicColumn> columns) {
+    return xml::for_each_row(rows, "row", Topic_Rows, [&](int r, const pugi::xml_node& row) {
         for (int c = 1; c < table.column_count(); ++c) {
             const TopicColumn& column = columns[static_cast<std::size_t>(c)];
             table.set_text(r, c,
@@ -22,8 +20,7 @@ void load_rows(const pugi::xml_node& rows, Table& table, std::span<const TopicCo
                                ? xml::attribute_text(row, column.attribute, column.loaded_default)
                                : std::string(column.loaded_default));
         }
-        ++r;
-    }
+    });
 }
 
 void append_rows(pugi::xml_node parent, const Table& table, std::span<const TopicColumn> columns) {
@@ -39,17 +36,15 @@ void append_rows(pugi::xml_node parent, const Table& table, std::span<const Topi
 
 } // namespace
 
-void load_mqtt_set_topic(const std::filesystem::path& file, MqttTopicTables& tables) {
+int load_mqtt_set_topic(const std::filesystem::path& file, MqttTopicTables& tables) {
     clear_topic_table(tables.publish);
     clear_topic_table(tables.subscribe);
     pugi::xml_document doc;
     if (!xml::load_file(doc, file))
-        return;
-    // The root element, not merely the first node: a declaration or comment written in front of
-    // it by another tool must not make the topics vanish (and be saved away at the next OK).
-    const pugi::xml_node root = doc.document_element();
-    load_rows(root.child("MQTT_Publish"), tables.publish, publish_columns());
-    load_rows(root.child("MQTT_Subscribe"), tables.subscribe, subscribe_columns());
+        return 0;
+    const pugi::xml_node root = xml::root_element(doc);
+    return load_rows(root.child("MQTT_Publish"), tables.publish, publish_columns()) +
+           load_rows(root.child("MQTT_Subscribe"), tables.subscribe, subscribe_columns());
 }
 
 void save_mqtt_set_topic(const std::filesystem::path& file, const Table& publish) {

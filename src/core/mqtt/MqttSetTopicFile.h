@@ -11,9 +11,10 @@ namespace cfg::mqtt {
 // Clears both tables and fills them from the file: the k-th `row` of MQTT_Publish and of
 // MQTT_Subscribe fills row k + 1 of its table. A missing file, element or attribute leaves the
 // cells empty ("N" for OnChange and OnTimer); Channel is emptied and Swap and Swap Word become "N"
-// on every loaded row whatever the file holds. Rows beyond the table's last row are not read.
-// A file that is not well-formed raises ConfigError.
-void load_mqtt_set_topic(const std::filesystem::path& file, MqttTopicTables& tables);
+// on every loaded row whatever the file holds. Rows beyond a table's Topic_Rows are left out; the
+// result is how many, both tables together (0 normally). A file that is not well-formed raises
+// ConfigError.
+int load_mqtt_set_topic(const std::filesystem::path& file, MqttTopicTables& tables);
 
 // Writes the used Publish rows with their stored attributes in column order, and an empty
 // MQTT_Subscribe: this variant keeps no subscriptions.

@@ -23,10 +23,11 @@ void load_row(Legacy_Table& table, int row, const pugi::xml_node& element) {
 
 } // namespace
 
-void Load_Legacy_Table(Legacy_Table& table, const std::filesystem::path& file) {
+int Load_Legacy_Table(Legacy_Table& table, const std::filesystem::path& file) {
     table.Reset();
-    For_Each_Listener_Row(file, Legacy_Row_Count,
-                          [&](int row, const pugi::xml_node& element) { load_row(table, row, element); });
+    return For_Each_Listener_Row(file, Legacy_Row_Count, [&](int row, const pugi::xml_node& element) {
+        load_row(table, row, element);
+    });
 }
 
 void Save_Legacy_Table(const Legacy_Table& table, const std::filesystem::path& file) {

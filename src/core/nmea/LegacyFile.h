@@ -8,10 +8,11 @@
 // NMEA_0183_Set_Access.xml in the older form the legacy sentence table reads and writes.
 namespace cfg::nmea::legacy {
 
-// Resets the table, then fills row i + 1 from the i-th row element of the file; rows past the
-// 100th are ignored, extra attributes (a listener file's) too. A missing file leaves the table
-// reset; a file that is not well-formed or lacks NMEA_Listener raises ConfigError.
-void Load_Legacy_Table(Legacy_Table& table, const std::filesystem::path& file);
+// Resets the table, then fills row i + 1 from the i-th row element of the file; extra attributes
+// (a listener file's) are ignored. Rows past Legacy_Row_Count are left out; the result is how many
+// (0 normally). A missing file leaves the table reset; a file that is not well-formed or lacks
+// NMEA_Listener raises ConfigError.
+int Load_Legacy_Table(Legacy_Table& table, const std::filesystem::path& file);
 
 // Writes rows 1, 2, ... up to the first unused row, with the comment "SW_VERSION = 1.006". Index is
 // written only for XDR and $PJELA rows, empty for every other.

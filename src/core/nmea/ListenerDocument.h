@@ -12,11 +12,12 @@ namespace cfg::nmea {
 inline constexpr const char* Listener_File_Name = "NMEA_0183_Set_Access.xml";
 
 // Loads NMEA_0183_Set_Access.xml and calls visit(row, element) for rows 1, 2, ... with the child
-// elements of its NMEA_Listener element (under the document's first top-level node), in document
-// order, at most max_rows of them; nothing when the file does not exist. A file that is not
-// well-formed, or whose root lacks NMEA_Listener, raises ConfigError before any row is visited.
-void For_Each_Listener_Row(const std::filesystem::path& file, int max_rows,
-                           const std::function<void(int row, const pugi::xml_node& element)>& visit);
+// elements of the root's NMEA_Listener element, in document order, at most capacity of them;
+// nothing when the file does not exist. Returns how many rows of the file were left out. A file
+// that is not well-formed, or whose root lacks NMEA_Listener, raises ConfigError before any row is
+// visited.
+int For_Each_Listener_Row(const std::filesystem::path& file, int capacity,
+                          const std::function<void(int row, const pugi::xml_node& element)>& visit);
 
 // Starts a listener document: the root NMEA_0183 with the comment "SW_VERSION = <version>" after
 // it, and the empty NMEA_Listener element, which is returned.

@@ -58,10 +58,11 @@ std::string Get_PostOperatin(std::string_view value) {
     return if_listed(value, PostOpe_SL());
 }
 
-void Load_Listener_Table(Listener_Table& table, const std::filesystem::path& file) {
+int Load_Listener_Table(Listener_Table& table, const std::filesystem::path& file) {
     table.Reset();
-    For_Each_Listener_Row(file, Listener_Row_Count,
-                          [&](int row, const pugi::xml_node& element) { load_row(table, row, element); });
+    return For_Each_Listener_Row(file, Listener_Row_Count, [&](int row, const pugi::xml_node& element) {
+        load_row(table, row, element);
+    });
 }
 
 void Save_Listener_Table(const Listener_Table& table, const std::filesystem::path& file) {

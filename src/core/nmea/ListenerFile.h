@@ -21,9 +21,10 @@ std::string Get_DataField(std::string_view value, std::string_view Sentence);
 std::string Get_PostOperatin(std::string_view value);
 
 // Resets the table, then fills row i + 1 from the i-th row element of the file. A missing file
-// leaves the table reset; rows past the 100th are ignored. A file that is not well-formed or lacks
+// leaves the table reset. Rows past the table's Listener_Row_Count are left out, as by every
+// reader of the file; the result is how many (0 normally). A file that is not well-formed or lacks
 // NMEA_Listener raises ConfigError and leaves the table reset.
-void Load_Listener_Table(Listener_Table& table, const std::filesystem::path& file);
+int Load_Listener_Table(Listener_Table& table, const std::filesystem::path& file);
 
 // Writes rows 1, 2, ... up to the first unused row (rows below it are not saved, see
 // Rows_Save_Would_Drop), each with its ten attributes, through the safe writer.

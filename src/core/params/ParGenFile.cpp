@@ -37,7 +37,7 @@ ParGen_Set Load_ParGen(const std::filesystem::path& file) {
     pugi::xml_document doc;
     if (!xml::load_file(doc, file))
         return set;
-    const pugi::xml_node root = xml::first_top_level_node(doc);
+    const pugi::xml_node root = xml::root_element(doc);
     for (const ParGen_Key& key : ParGen_Keys())
         set_from_text(set, key, xml::child_text(root, key.name, ParGen_Default_Text(key)));
     set.Eth_Conn_DHCP_WiFi = false;

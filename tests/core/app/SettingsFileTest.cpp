@@ -110,11 +110,11 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"DeclarationInFront",
                  "<?xml version=\"1.0\"?><Conf_Settings><lastlang><language>Deutsch</language></lastlang>"
                  "</Conf_Settings>",
-                 Saved_Settings{}},
+                 defaults_with([](Saved_Settings& s) { s.settings.Language_Name = "Deutsch"; })},
         ReadCase{"CommentInFront",
                  "<!-- settings "
                  "--><Conf_Settings><lastlang><language>Deutsch</language></lastlang></Conf_Settings>",
-                 Saved_Settings{}},
+                 defaults_with([](Saved_Settings& s) { s.settings.Language_Name = "Deutsch"; })},
         ReadCase{"AnotherRoot", "<Settings><lastlang><language>Deutsch</language></lastlang></Settings>",
                  Saved_Settings{}}),
     [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });

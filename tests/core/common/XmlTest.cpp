@@ -14,7 +14,7 @@ TEST(Xml, AMissingFileLoadsNothingAndIsNoError) {
     TempDir dir;
     pugi::xml_document doc;
     EXPECT_FALSE(cfg::xml::load_file(doc, dir / "ParGen.xml"));
-    EXPECT_FALSE(cfg::xml::first_top_level_node(doc));
+    EXPECT_FALSE(cfg::xml::root_element(doc));
 }
 
 TEST(Xml, AMalformedFileRaisesNamingTheFileAndThePosition) {
@@ -31,12 +31,12 @@ TEST(Xml, AMalformedFileRaisesNamingTheFileAndThePosition) {
     }
 }
 
-TEST(Xml, TheFirstTopLevelNodeMayBeACommentOrDeclaration) {
+TEST(Xml, TheRootIsTheElementBehindADeclarationAndComments) {
     TempDir dir;
-    write_bytes(dir / "a.xml", "<?xml version=\"1.0\"?><!--x--><Par_Gen/>");
+    write_bytes(dir / "a.xml", "<?xml version=\"1.0\"?><!--x--><Par_Gen/><!--SW_VERSION = 1.000-->");
     pugi::xml_document doc;
     ASSERT_TRUE(cfg::xml::load_file(doc, dir / "a.xml"));
-    EXPECT_EQ(cfg::xml::first_top_level_node(doc).type(), pugi::node_declaration);
+    EXPECT_STREQ(cfg::xml::root_element(doc).name(), "Par_Gen");
 }
 
 TEST(Xml, ATextOfBlanksIsAValueWhileBlanksBetweenElementsAreNot) {
@@ -44,7 +44,7 @@ TEST(Xml, ATextOfBlanksIsAValueWhileBlanksBetweenElementsAreNot) {
     write_bytes(dir / "a.xml", "<r>\n  <name>   </name>\n  <rows>\n  </rows>\n</r>");
     pugi::xml_document doc;
     ASSERT_TRUE(cfg::xml::load_file(doc, dir / "a.xml"));
-    const pugi::xml_node root = cfg::xml::first_top_level_node(doc);
+    const pugi::xml_node root = cfg::xml::root_element(doc);
     EXPECT_EQ(cfg::xml::child_text(root, "name", "d"), "   ");
     EXPECT_EQ(std::distance(root.children().begin(), root.children().end()), 2);
 }
@@ -75,7 +75,7 @@ TEST(Xml, SavesUtf8WithoutDeclarationOrIndentationAndTheVersionAfterTheRoot) {
 
     pugi::xml_document back;
     ASSERT_TRUE(cfg::xml::load_file(back, dir / "ParGen.xml"));
-    EXPECT_EQ(cfg::xml::child_text(cfg::xml::first_top_level_node(back), "Name", ""), "A & <\xC3\xA9>");
+    EXPECT_EQ(cfg::xml::child_text(cfg::xml::root_element(back), "Name", ""), "A & <\xC3\xA9>");
 }
 
 } // namespace

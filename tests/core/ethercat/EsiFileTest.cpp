@@ -304,13 +304,12 @@ TEST(EsiFile, WithoutParGenTheIdentityIsTheDefaultsAndTheNodeAddressOne) {
     EXPECT_EQ(lines[70], "          <ConfigData>800F00CC8813ff00010000800000</ConfigData>");
 }
 
-TEST(EsiFile, AParGenWhoseFirstNodeIsACommentGivesTheDefaults) {
+TEST(EsiFile, AParGenWhoseFirstNodeIsACommentGivesItsIdentity) {
     Configuration configuration("<!--x-->" + pargen_xml("5", "Dev", "9"), "");
     const std::vector<std::string> lines = crlf_lines(configuration.create_esi());
     ASSERT_EQ(lines.size(), 77u);
-    EXPECT_EQ(lines[18],
-              "        <Type ProductCode=\"#x00000C40\" RevisionNo=\"#x00\">EtherCAT Slave</Type>");
-    EXPECT_EQ(lines[70], "          <ConfigData>800F00CC8813ff00010000800000</ConfigData>");
+    EXPECT_EQ(lines[18], "        <Type ProductCode=\"#x00000C40\" RevisionNo=\"#x05\">Dev</Type>");
+    EXPECT_EQ(lines[70], "          <ConfigData>800F00CC8813ff00090000800000</ConfigData>");
 }
 
 TEST(EsiFile, AnEmptyDeviceNameGivesEmptyElements) {

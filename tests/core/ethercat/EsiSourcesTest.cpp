@@ -1,4 +1,5 @@
 #include "Concatenated.h"
+#include "EsiTestFiles.h"
 #include "VariableTestTable.h"
 
 #include "core/ethercat/EsiSources.h"
@@ -46,6 +47,33 @@ TEST(EsiSources, TheInputsSizeIsTheImageSizeOfTheTable) {
     TempDir dir;
     cfg::ethercat::Save_EtherCAT_Slave(table, dir / "EtherCAT_Slave.xml");
     EXPECT_EQ(Load_ESI_Sources(dir / "ParGen.xml", dir / "EtherCAT_Slave.xml").ESI_Inputs_Size, 20);
+}
+
+// The master gets the variables the screen shows: those among the first 256 rows of each table.
+TEST(EsiSources, OnlyTheRowsOfEachTableGiveEntries) {
+    struct Case {
+        int disabled; // Slave To Master rows in front
+        int inputs;   // enabled Slave To Master rows after them
+        int outputs;  // enabled Master To Slave rows
+        std::size_t input_entries;
+        std::size_t output_entries;
+    };
+    for (const Case& c : {Case{0, 256, 256, 256, 256}, Case{0, 257, 300, 256, 256}, Case{255, 3, 0, 1, 0}}) {
+        std::vector<cfg::test::Stored_Row> slave_to_master(static_cast<std::size_t>(c.disabled),
+                                                           {"Int8", "1", "off", "N"});
+        slave_to_master.insert(slave_to_master.end(), static_cast<std::size_t>(c.inputs),
+                               {"Int8", "1", "in"});
+        const std::vector<cfg::test::Stored_Row> master_to_slave(static_cast<std::size_t>(c.outputs),
+                                                                 {"Int8", "1", "out"});
+        TempDir dir;
+        cfg::test::write_bytes(dir / "EtherCAT_Slave.xml",
+                               cfg::test::ethercat_slave_xml(slave_to_master, master_to_slave));
+        const cfg::ethercat::ESI_Sources sources =
+            Load_ESI_Sources(dir / "ParGen.xml", dir / "EtherCAT_Slave.xml");
+        EXPECT_EQ(sources.ESI_Inputs.size(), c.input_entries) << c.disabled << " + " << c.inputs;
+        EXPECT_EQ(sources.ESI_Inputs_Size, static_cast<std::int64_t>(c.input_entries));
+        EXPECT_EQ(sources.ESI_Outputs.size(), c.output_entries) << c.outputs;
+    }
 }
 
 TEST(EsiSources, DataTypesIgnoreCaseAndBlanks) {

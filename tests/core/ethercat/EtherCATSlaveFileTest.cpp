@@ -7,6 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <ostream>
+#include <string>
+#include <utility>
+
 namespace {
 
 using cfg::ethercat::EtherCAT_Tables;
@@ -104,7 +109,6 @@ TEST(EtherCATSlaveFile, AFileWithoutItsTableElementsLoadsAsEmptyTables) {
         "<EtherCAT_Slave/>",
         "<EtherCAT_Slave><EtherCAT_Slave_To_Master>" + row + "</EtherCAT_Slave_To_Master></EtherCAT_Slave>",
         "<EtherCAT_Slave><EtherCAT_Slave_Variables/></EtherCAT_Slave>",
-        "<!--x-->" + wrapped(row, row), // the first top-level node is the root
         "<Other>" + wrapped(row, row) + "</Other>",
     };
     for (const std::string& text : cases) {
@@ -124,19 +128,51 @@ TEST(EtherCATSlaveFile, OneTableMayBeMissingWhileTheOtherLoads) {
     EXPECT_EQ(tables.master_to_slave.text(1, VariableColumn::Type), "Int8");
 }
 
-TEST(EtherCATSlaveFile, RowsPastThe256thAreNotRead) {
-    TempDir dir;
+// `count` rows named v1, v2, ..., each followed by the filler, which takes no row.
+std::string numbered_rows(int count, const std::string& filler = "") {
     std::string rows;
-    for (int i = 1; i <= 300; ++i)
-        rows += "<row Enable=\"Y\" Type=\"Int8\" Length=\"1\" Name=\"v" + std::to_string(i) + "\"/>";
-    const EtherCAT_Tables tables = load_text(dir, wrapped(rows, rows));
-    for (const cfg::Table* table : {&tables.slave_to_master, &tables.master_to_slave}) {
-        EXPECT_EQ(table->text(256, VariableColumn::Name), "v256");
-        EXPECT_EQ(table->text(256, table == &tables.slave_to_master ? int{SlaveToMaster::Position}
-                                                                    : int{MasterToSlave::Position}),
-                  "255");
+    for (int i = 1; i <= count; ++i)
+        rows += "<row Enable=\"Y\" Type=\"Int8\" Length=\"1\" Name=\"v" + std::to_string(i) + "\"/>" + filler;
+    return rows;
+}
+
+struct CapacityCase {
+    int slave_to_master;
+    int master_to_slave;
+    const char* filler;
+    int rows_left_out;
+};
+
+std::ostream& operator<<(std::ostream& out, const CapacityCase& c) {
+    return out << c.slave_to_master << " and " << c.master_to_slave << " rows, filler " << c.filler;
+}
+
+class VariableCapacity : public testing::TestWithParam<CapacityCase> {};
+
+TEST_P(VariableCapacity, EachTableLoadsItsFirst256RowsAndTheRestAreCounted) {
+    const CapacityCase& c = GetParam();
+    TempDir dir;
+    const EtherCAT_Tables tables = load_text(
+        dir, wrapped(numbered_rows(c.slave_to_master, c.filler), numbered_rows(c.master_to_slave, c.filler)));
+    EXPECT_EQ(tables.rows_left_out, c.rows_left_out);
+    const std::pair<const cfg::Table*, int> loaded[] = {{&tables.slave_to_master, c.slave_to_master},
+                                                        {&tables.master_to_slave, c.master_to_slave}};
+    for (const auto& [table, rows] : loaded) {
+        const int last = std::min(rows, 256);
+        if (last > 0) {
+            EXPECT_EQ(table->text(last, VariableColumn::Name), "v" + std::to_string(last));
+        }
+    }
+    if (c.slave_to_master >= 256) {
+        EXPECT_EQ(tables.slave_to_master.text(256, SlaveToMaster::Position), "255");
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, VariableCapacity,
+                         testing::Values(CapacityCase{256, 256, "", 0}, CapacityCase{257, 0, "", 1},
+                                         CapacityCase{0, 300, "", 44}, CapacityCase{300, 260, "", 48},
+                                         CapacityCase{256, 0, "<!-- note --><other/>", 0},
+                                         CapacityCase{258, 0, "<other/>", 2}));
 
 TEST(EtherCATSlaveFile, AMalformedFileIsReported) {
     TempDir dir;

@@ -157,18 +157,38 @@ TEST(EtherCATImage, NamesBeyondBank3sLimitAreRefused) {
                 testing::ThrowsMessage<cfg::ConfigError>(testing::HasSubstr("131072")));
 }
 
-TEST(EtherCATImage, MoreEnabledRowsThanRecordsAreRefused) {
-    Configuration configuration;
-    configuration.variables(std::vector<Variable_Row>(513, variable("Bool")));
-    EXPECT_THAT([&] { configuration.compile(); },
-                testing::ThrowsMessage<cfg::ConfigError>(testing::HasSubstr("512")));
+// The device gets the variables the screen shows: those among the first 256 rows, disabled ones
+// taking their place too.
+TEST(EtherCATImage, OnlyTheRowsOfTheVariableTableCompile) {
+    struct Case {
+        int disabled; // rows in front
+        int enabled;
+        int records;
+    };
+    for (const Case& c : {Case{0, 256, 256}, Case{0, 257, 256}, Case{0, 512, 256}, Case{255, 2, 1}}) {
+        Variable_Row disabled = variable("Int8");
+        disabled.Enable = "N";
+        std::vector<Variable_Row> rows(static_cast<std::size_t>(c.disabled), disabled);
+        for (int i = 1; i <= c.enabled; ++i)
+            rows.push_back(variable("Int8", "v" + std::to_string(i)));
+        const Bytes bank3 = compile_bank3(rows);
+        const auto count = static_cast<std::size_t>(c.records);
+        EXPECT_EQ(slice(bank3, 32, 4), (Bytes{static_cast<std::uint8_t>(count & 0xFF),
+                                              static_cast<std::uint8_t>(count >> 8), 0, 0}))
+            << c.disabled << " + " << c.enabled;
+        EXPECT_EQ(record(bank3, count), Bytes(record_size, 0));
+        const std::string last_name = "v" + std::to_string(c.records);
+        EXPECT_EQ(
+            std::string(bank3.end() - static_cast<std::ptrdiff_t>(last_name.size()) - 1, bank3.end() - 1),
+            last_name);
+    }
 }
 
 TEST(EtherCATImage, AFileLackingAVariablesElementStopsTheCompile) {
     for (const char* content :
          {"<EtherCAT_Slave/>", "<EtherCAT_Slave><EtherCAT_Slave_Variables/></EtherCAT_Slave>",
-          "<!--x--><EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master/>"
-          "</EtherCAT_Slave_Variables></EtherCAT_Slave>"}) {
+          "<Other><EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master/>"
+          "</EtherCAT_Slave_Variables></EtherCAT_Slave></Other>"}) {
         Configuration configuration;
         configuration.write("EtherCAT_Slave.xml", content);
         EXPECT_THROW(configuration.compile(), cfg::ConfigError) << content;

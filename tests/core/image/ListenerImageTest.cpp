@@ -67,19 +67,32 @@ TEST(ListenerImage, WithoutParGenNoSerialPortIsInUseAndEveryRowIsDropped) {
     EXPECT_EQ(listener_count(banks), 0u);
 }
 
-TEST(ListenerImage, StopsAtTheEntriesBank2Holds) {
-    Configuration configuration;
-    configuration.par_gen("");
-    std::vector<Listener_Row> rows;
-    for (int i = 0; i < 130; ++i) {
-        Listener_Row row = gga_row();
-        row.Position = std::to_string(i);
-        rows.push_back(row);
+// The device gets the rows the listener screen shows, however many the file holds.
+TEST(ListenerImage, OnlyTheRowsOfTheListenerTableCompile) {
+    struct Case {
+        int inactive; // rows in front, disabled
+        int active;
+        std::uint32_t entries;
+    };
+    for (const Case& c : {Case{0, 100, 100}, Case{0, 130, 100}, Case{100, 1, 0}, Case{99, 5, 1}}) {
+        Configuration configuration;
+        configuration.par_gen("");
+        std::vector<Listener_Row> rows;
+        for (int i = 0; i < c.inactive + c.active; ++i) {
+            Listener_Row row = gga_row();
+            row.Enable = i < c.inactive ? "N" : "Y";
+            row.Position = std::to_string(i);
+            rows.push_back(row);
+        }
+        configuration.listener(rows);
+        const Bank_Images banks = configuration.compile();
+        EXPECT_EQ(listener_count(banks), c.entries) << c.inactive << " + " << c.active;
+        if (c.entries > 0) {
+            // the last entry is the last row of the table
+            EXPECT_EQ(slice(banks.bank2, (c.entries - 1) * 12, 4), (Bytes{0x07, 0x00, 99, 0x00}));
+        }
+        EXPECT_EQ(slice(banks.bank2, c.entries * 12, 1536 - c.entries * 12), Bytes(1536 - c.entries * 12, 0));
     }
-    configuration.listener(rows);
-    const Bank_Images banks = configuration.compile();
-    EXPECT_EQ(listener_count(banks), 128u);
-    EXPECT_EQ(slice(banks.bank2, 127 * 12, 4), (Bytes{0x07, 0x00, 127, 0x00}));
 }
 
 // One row with the ParGen.xml of this model; the entry it compiles to, or nothing when dropped.

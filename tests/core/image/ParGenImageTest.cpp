@@ -251,11 +251,11 @@ TEST(CompileImage, AnEmptyParGenGivesTheCompilerDefaultsAndTheirChecksum) {
     EXPECT_EQ(configuration.compile().bank1, expected);
 }
 
-TEST(CompileImage, AParGenFileWithACommentFirstReadsAllKeysAsMissing) {
+TEST(CompileImage, AParGenFileWithACommentFirstReadsItsKeys) {
     Configuration configuration;
     configuration.write("ParGen.xml", "<!--x--><Par_Gen>" + key("RS232_BAUDRATE", "9600") + "</Par_Gen>");
     const Bank_Images banks = configuration.compile();
-    EXPECT_EQ(slice(banks.bank1, 0x190, 4), (Bytes{0xC0, 0x12, 0x00, 0x00}));
+    EXPECT_EQ(slice(banks.bank1, 0x190, 4), (Bytes{0x80, 0x25, 0x00, 0x00}));
     EXPECT_EQ(slice(banks.bank1, 0x6FC, 1), Bytes{0x01});
 }
 

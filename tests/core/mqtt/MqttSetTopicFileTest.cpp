@@ -91,16 +91,32 @@ TEST(MqttSetTopicFile, ReadsTheRootElementBehindADeclarationOrComment) {
     EXPECT_EQ(tables.publish.text(1, publish::Topic), "a");
 }
 
-TEST(MqttSetTopicFile, RowsBeyondTheTableAreNotRead) {
-    TempDir dir;
-    std::string content = "<MQTT_Set_Topic><MQTT_Publish>";
-    for (int k = 1; k <= Topic_Rows + 3; ++k)
-        content += "<row Topic=\"t" + std::to_string(k) + "\"/>";
-    content += "</MQTT_Publish></MQTT_Set_Topic>";
-    write_bytes(dir / "MQTT_Set_Topic.xml", content);
-    MqttTopicTables tables;
-    load_mqtt_set_topic(dir / "MQTT_Set_Topic.xml", tables);
-    EXPECT_EQ(tables.publish.text(Topic_Rows, publish::Topic), "t1024");
+// `count` rows with the topics t1, t2, ..., a comment after each, which takes no row.
+std::string topic_rows(int count) {
+    std::string rows;
+    for (int k = 1; k <= count; ++k)
+        rows += "<row Topic=\"t" + std::to_string(k) + "\"/><!-- edited -->";
+    return rows;
+}
+
+TEST(MqttSetTopicFile, RowsBeyondTheTablesAreLeftOutAndCounted) {
+    struct Case {
+        int publish;
+        int subscribe;
+        int rows_left_out;
+    };
+    for (const Case& c : {Case{Topic_Rows, Topic_Rows, 0}, Case{Topic_Rows + 3, 0, 3},
+                          Case{Topic_Rows + 3, Topic_Rows + 2, 5}}) {
+        TempDir dir;
+        write_bytes(dir / "MQTT_Set_Topic.xml", "<MQTT_Set_Topic><MQTT_Publish>" + topic_rows(c.publish) +
+                                                    "</MQTT_Publish><MQTT_Subscribe>" +
+                                                    topic_rows(c.subscribe) +
+                                                    "</MQTT_Subscribe></MQTT_Set_Topic>");
+        MqttTopicTables tables;
+        EXPECT_EQ(load_mqtt_set_topic(dir / "MQTT_Set_Topic.xml", tables), c.rows_left_out)
+            << c.publish << " and " << c.subscribe;
+        EXPECT_EQ(tables.publish.text(Topic_Rows, publish::Topic), "t1024");
+    }
 }
 
 TEST(MqttSetTopicFile, AMalformedFileRaisesNamingTheFile) {

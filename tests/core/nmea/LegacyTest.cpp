@@ -65,6 +65,17 @@ TEST(LegacyFile, AListenerFileLoadsWithoutItsExtraAttributes) {
     EXPECT_EQ(cells(table, 2), (Cells{"Y", "", "", "", ""}));
 }
 
+TEST(LegacyFile, RowsBeyondTheTableAreLeftOutAndCounted) {
+    std::string rows;
+    for (int i = 1; i <= Legacy_Row_Count + 2; ++i)
+        rows += "<row Sentence=\"GGA\" Mnemonic=\"" + std::to_string(i) + "\"/><!-- takes no row -->";
+    TempDir dir;
+    write_bytes(dir / "f.xml", "<NMEA_0183><NMEA_Listener>" + rows + "</NMEA_Listener></NMEA_0183>");
+    Legacy_Table table;
+    EXPECT_EQ(Load_Legacy_Table(table, dir / "f.xml"), 2);
+    EXPECT_EQ(table.text(Legacy_Row_Count, C::Mnemonic), "100");
+}
+
 TEST(LegacyFile, UnreadableFilesRaiseAndLeaveTheTableReset) {
     for (const char* name : {"listener_malformed.xml", "listener_without_listener.xml"}) {
         Legacy_Table table = legacy_table({{"Y", "GGA", "", "RS232", "x"}});

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -154,8 +155,7 @@ TEST(ListenerFile, AMissingFileLeavesTheTableReset) {
 }
 
 TEST(ListenerFile, UnreadableFilesRaiseAndLeaveTheTableReset) {
-    for (const char* name :
-         {"listener_malformed.xml", "listener_without_listener.xml", "listener_with_declaration.xml"}) {
+    for (const char* name : {"listener_malformed.xml", "listener_without_listener.xml"}) {
         Listener_Table table = listener_table({{true, "GGA", "x", "1"}});
         EXPECT_THROW(Load_Listener_Table(table, fixture(std::string("nmea/") + name)), cfg::ConfigError)
             << name;
@@ -163,14 +163,47 @@ TEST(ListenerFile, UnreadableFilesRaiseAndLeaveTheTableReset) {
     }
 }
 
-TEST(ListenerFile, OnlyTheFirstHundredRowsAreLoaded) {
-    std::string rows;
-    for (int i = 1; i <= 101; ++i)
-        rows += "<row Sentence=\"GGA\" Position=\"" + std::to_string(i) + "\"/>";
-    const Listener_Table table = loaded_from(rows);
-    EXPECT_EQ(table.text(1, C::Position), "1");
-    EXPECT_EQ(table.text(100, C::Position), "100");
+// A file saved by an XML editor, with a declaration in front of the root, loads like our own.
+TEST(ListenerFile, AFileWithADeclarationLoads) {
+    Listener_Table table;
+    EXPECT_EQ(Load_Listener_Table(table, fixture("nmea/listener_with_declaration.xml")), 0);
+    EXPECT_EQ(table.text(1, C::Sentence), "GGA");
 }
+
+struct CapacityCase {
+    int rows;          // row elements in the file, each with its number as Position
+    bool commented;    // a comment after every row, which takes no row
+    int rows_left_out; // what the load reports
+};
+
+std::ostream& operator<<(std::ostream& out, const CapacityCase& c) {
+    return out << c.rows << " rows" << (c.commented ? " with comments" : "");
+}
+
+class ListenerCapacity : public testing::TestWithParam<CapacityCase> {};
+
+TEST_P(ListenerCapacity, LoadsTheFirstHundredRowsAndReportsTheRest) {
+    std::string rows;
+    for (int i = 1; i <= GetParam().rows; ++i)
+        rows += "<row Sentence=\"GGA\" Position=\"" + std::to_string(i) + "\"/>" +
+                (GetParam().commented ? "<!-- row -->" : "");
+    TempDir dir;
+    write_bytes(dir / "NMEA_0183_Set_Access.xml", listener_file(rows));
+    Listener_Table table;
+    EXPECT_EQ(Load_Listener_Table(table, dir / "NMEA_0183_Set_Access.xml"), GetParam().rows_left_out);
+    const int last = std::min(GetParam().rows, Listener_Row_Count);
+    if (last > 0) {
+        EXPECT_EQ(table.text(last, C::Position), std::to_string(last));
+    }
+    if (last < Listener_Row_Count) {
+        EXPECT_EQ(loaded(table, last + 1), reset_row);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ListenerCapacity,
+                         testing::Values(CapacityCase{0, false, 0}, CapacityCase{99, false, 0},
+                                         CapacityCase{100, true, 0}, CapacityCase{101, false, 1},
+                                         CapacityCase{101, true, 1}, CapacityCase{250, false, 150}));
 
 TEST(ListenerFile, CommentsAndTextBetweenTheRowsTakeNoRow) {
     const Listener_Table table =

@@ -114,10 +114,10 @@ INSTANTIATE_TEST_SUITE_P(
                  [](ParGen_Set& s) { s.Ethernet_IP1 = "10"; }},
         LoadCase{"a comment before the root",
                  "<!--SW_VERSION = 1.000-->" + par_gen("<Ethernet_IP1>10</Ethernet_IP1>"),
-                 [](ParGen_Set&) {}},
+                 [](ParGen_Set& s) { s.Ethernet_IP1 = "10"; }},
         LoadCase{"a declaration before the root",
                  "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + par_gen("<Ethernet_IP1>10</Ethernet_IP1>"),
-                 [](ParGen_Set&) {}},
+                 [](ParGen_Set& s) { s.Ethernet_IP1 = "10"; }},
         LoadCase{
             "indented",
             "<Par_Gen>\r\n\t<Ethernet_IP1>10</Ethernet_IP1>\r\n\t<Ethernet_EN_GAT>1</Ethernet_EN_GAT>\r\n"
