@@ -37,16 +37,50 @@ std::filesystem::path temporary_name_for(const std::filesystem::path& target) {
     return target.parent_path() / name.str();
 }
 
+// The file a write to path lands in. A symlink is followed to the end of its chain (the last link
+// may name a file that does not exist yet), so that the link stays a link and shows the new content.
+std::filesystem::path final_target(std::filesystem::path path) {
+    // As many links as the system itself follows before it gives up.
+    constexpr int Max_Links = 40;
+    for (int links = 0; links < Max_Links; ++links) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error)))
+            return path;
+        const std::filesystem::path next = std::filesystem::read_symlink(path, error);
+        if (error)
+            fail("write", path, error.message());
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    fail("write", path, std::make_error_code(std::errc::too_many_symbolic_link_levels).message());
+}
+
+// The permission bits of the file that stands under the name, nothing for a new file.
+std::optional<std::filesystem::perms> permissions_of(const std::filesystem::path& path) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error || !std::filesystem::exists(status))
+        return std::nullopt;
+    return status.permissions();
+}
+
 struct FileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 
-// Returns the system's reason when the bytes could not be written, flushed and closed.
-std::optional<std::string> write_and_flush(const std::filesystem::path& path, std::string_view bytes) {
+// Returns the system's reason when the bytes could not be written, flushed and closed. The file
+// gets the permission bits before any byte is in it, so content kept from others never shows.
+std::optional<std::string> write_and_flush(const std::filesystem::path& path, std::string_view bytes,
+                                           std::optional<std::filesystem::perms> permissions) {
     // "x": never open a file that is already there.
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wbx"));
     if (!file)
         return std::strerror(errno);
+    if (permissions) {
+        std::error_code error;
+        std::filesystem::permissions(path, *permissions, std::filesystem::perm_options::replace, error);
+        if (error)
+            return error.message();
+    }
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
         return std::strerror(errno);
     if (std::fflush(file.get()) != 0)
@@ -62,10 +96,10 @@ std::optional<std::string> write_and_flush(const std::filesystem::path& path, st
 
 } // namespace
 
-StagedFile::StagedFile(std::filesystem::path target, std::string_view bytes)
-    : target_(std::move(target)), temporary_(temporary_name_for(target_)) {
+StagedFile::StagedFile(const std::filesystem::path& target, std::string_view bytes)
+    : target_(final_target(target)), temporary_(temporary_name_for(target_)) {
     std::error_code ignored;
-    if (const auto reason = write_and_flush(temporary_, bytes)) {
+    if (const auto reason = write_and_flush(temporary_, bytes, permissions_of(target_))) {
         std::filesystem::remove(temporary_, ignored);
         temporary_.clear();
         // Report the file the user asked for, not the temporary one.
@@ -124,7 +158,7 @@ void write_files_safely(const std::vector<FileContent>& files) {
             if (old_files[i])
                 old_files[i]->commit();
             else
-                std::filesystem::remove(files[i].target, ignored);
+                std::filesystem::remove(staged[i].target(), ignored);
         }
         throw;
     }

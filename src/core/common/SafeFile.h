@@ -10,9 +10,12 @@ namespace cfg {
 // A file's new content, written and flushed to a temporary file beside the target. commit()
 // renames it over the target; a staged file that is never committed is removed, so no partial
 // file ever stands under the real name. Failures raise ConfigError with the path and the reason.
+// The new file keeps what the old one had: its permission bits (a new file gets the usual ones),
+// and, when the target is a symlink, its place: the file the link leads to is replaced, staged in
+// that file's folder, and the link stays as it was.
 class StagedFile {
 public:
-    StagedFile(std::filesystem::path target, std::string_view bytes);
+    StagedFile(const std::filesystem::path& target, std::string_view bytes);
     ~StagedFile();
     StagedFile(StagedFile&& other) noexcept;
     StagedFile(const StagedFile&) = delete;
@@ -20,6 +23,9 @@ public:
     StagedFile& operator=(StagedFile&&) = delete;
 
     void commit();
+
+    // The file the content goes to: the target, or the end of the target's chain of links.
+    const std::filesystem::path& target() const { return target_; }
 
 private:
     std::filesystem::path target_;

@@ -8,6 +8,11 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <tuple>
 
 #ifndef _WIN32
 #include <sys/resource.h>
@@ -110,6 +115,151 @@ TEST(SafeFile, AFolderUnderTheTargetNameIsRefused) {
     EXPECT_THROW(cfg::write_file_safely(dir / "a.xml", "x"), cfg::ConfigError);
     EXPECT_TRUE(fs::is_directory(dir / "a.xml"));
 }
+
+#ifndef _WIN32
+constexpr fs::perms mode_600 = fs::perms::owner_read | fs::perms::owner_write;
+constexpr fs::perms mode_640 = mode_600 | fs::perms::group_read;
+
+// What stands under bin/bank1.bin before the write, and where the new content must land.
+struct KeepCase {
+    const char* name;
+    void (*prepare)(const fs::path& dir);
+    const char* lands_in;                 // relative to dir
+    std::optional<fs::perms> permissions; // none: a new file's usual permissions
+};
+
+void old_file(const fs::path& file, fs::perms permissions) {
+    write_bytes(file, "old");
+    fs::permissions(file, permissions);
+}
+
+const KeepCase keep_cases[] = {
+    {"Mode600", [](const fs::path& dir) { old_file(dir / "bin" / "bank1.bin", mode_600); }, "bin/bank1.bin",
+     mode_600},
+    {"Mode640", [](const fs::path& dir) { old_file(dir / "bin" / "bank1.bin", mode_640); }, "bin/bank1.bin",
+     mode_640},
+    {"SymlinkToAnotherFolder",
+     [](const fs::path& dir) {
+         old_file(dir / "store" / "bank1.bin", mode_600);
+         fs::create_directories(dir / "bin");
+         fs::create_symlink("../store/bank1.bin", dir / "bin" / "bank1.bin");
+     },
+     "store/bank1.bin", mode_600},
+    {"ChainOfSymlinks",
+     [](const fs::path& dir) {
+         old_file(dir / "store" / "bank1.bin", mode_640);
+         fs::create_directories(dir / "bin");
+         fs::create_symlink(dir / "store" / "bank1.bin", dir / "bin" / "middle");
+         fs::create_symlink("middle", dir / "bin" / "bank1.bin");
+     },
+     "store/bank1.bin", mode_640},
+    {"DanglingSymlink",
+     [](const fs::path& dir) {
+         fs::create_directories(dir / "store");
+         fs::create_directories(dir / "bin");
+         fs::create_symlink(dir / "store" / "new.bin", dir / "bin" / "bank1.bin");
+     },
+     "store/new.bin", std::nullopt},
+    {"NewFile", [](const fs::path& dir) { fs::create_directories(dir / "bin"); }, "bin/bank1.bin",
+     std::nullopt},
+};
+
+struct Writer {
+    const char* name;
+    void (*write)(const fs::path& target, const std::string& bytes);
+};
+
+void PrintTo(const KeepCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+void PrintTo(const Writer& writer, std::ostream* out) {
+    *out << writer.name;
+}
+
+const Writer writers[] = {
+    {"OneFile",
+     [](const fs::path& target, const std::string& bytes) { cfg::write_file_safely(target, bytes); }},
+    {"Banks",
+     [](const fs::path& target, const std::string& bytes) {
+         cfg::write_files_safely({{target, bytes}});
+     }},
+};
+
+// The links under the folder, each with the path it names.
+std::map<fs::path, fs::path> links_in(const fs::path& folder) {
+    std::map<fs::path, fs::path> links;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
+        if (entry.is_symlink())
+            links[entry.path()] = fs::read_symlink(entry.path());
+    }
+    return links;
+}
+
+std::size_t files_in(const fs::path& folder) {
+    std::size_t count = 0;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder))
+        count += entry.is_symlink() || entry.is_regular_file() ? 1 : 0;
+    return count;
+}
+
+class KeepsWhatTheOldFileHad : public testing::TestWithParam<std::tuple<KeepCase, Writer>> {};
+
+TEST_P(KeepsWhatTheOldFileHad, PermissionsAndLinks) {
+    const auto& [c, writer] = GetParam();
+    TempDir dir;
+    c.prepare(dir.path());
+    const std::map<fs::path, fs::path> links = links_in(dir.path());
+    const std::size_t files = files_in(dir.path());
+    // A file made the usual way shows the permissions a new file gets.
+    write_bytes(dir / "usual", "");
+    const fs::perms usual = fs::status(dir / "usual").permissions();
+    fs::remove(dir / "usual");
+
+    writer.write(dir / "bin" / "bank1.bin", "new");
+
+    EXPECT_EQ(read_bytes(dir / c.lands_in), "new");
+    EXPECT_EQ(fs::status(dir / c.lands_in).permissions(), c.permissions.value_or(usual));
+    EXPECT_EQ(links_in(dir.path()), links);
+    // Nothing beside: no temporary file, and a new file only where none stood.
+    EXPECT_EQ(files_in(dir.path()), files + (c.permissions ? 0 : 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, KeepsWhatTheOldFileHad,
+                         testing::Combine(testing::ValuesIn(keep_cases), testing::ValuesIn(writers)),
+                         [](const testing::TestParamInfo<KeepsWhatTheOldFileHad::ParamType>& info) {
+                             return std::string(std::get<0>(info.param).name) + "_" +
+                                    std::get<1>(info.param).name;
+                         });
+
+// A failed bank write puts back what the links lead to and leaves the links alone.
+TEST(SafeFile, ARollbackRestoresTheFilesBehindTheLinks) {
+    TempDir dir;
+    write_bytes(dir / "store" / "bank1.bin", "old 1");
+    fs::create_directories(dir / "bin");
+    fs::create_symlink("../store/bank1.bin", dir / "bin" / "bank1.bin");
+    fs::create_symlink("../store/bank3.bin", dir / "bin" / "bank3.bin"); // names a file not there yet
+    write_bytes(dir / "bin" / "bank2.bin" / "inside", "");               // the rename over it fails
+    EXPECT_THROW(cfg::write_files_safely({{dir / "bin" / "bank1.bin", "new 1"},
+                                          {dir / "bin" / "bank3.bin", "new 3"},
+                                          {dir / "bin" / "bank2.bin", "new 2"}}),
+                 cfg::ConfigError);
+    EXPECT_EQ(read_bytes(dir / "store" / "bank1.bin"), "old 1");
+    EXPECT_FALSE(fs::exists(dir / "store" / "bank3.bin"));
+    EXPECT_TRUE(fs::is_symlink(dir / "bin" / "bank1.bin"));
+    EXPECT_TRUE(fs::is_symlink(dir / "bin" / "bank3.bin"));
+    EXPECT_EQ(entries_in(dir / "store"), 1);
+}
+
+TEST(SafeFile, ALoopOfSymlinksIsRefused) {
+    TempDir dir;
+    fs::create_symlink("b", dir / "a");
+    fs::create_symlink("a", dir / "b");
+    EXPECT_THROW(cfg::write_file_safely(dir / "a", "x"), cfg::ConfigError);
+    EXPECT_TRUE(fs::is_symlink(dir / "a"));
+    EXPECT_EQ(entries_in(dir.path()), 2);
+}
+#endif
 
 TEST(TextLinesFile, WritesWindows1252WithCrLfAfterEveryLine) {
     TempDir dir;
