@@ -7,11 +7,6 @@
 namespace cfg {
 namespace {
 
-// Linux marks hidden entries by a leading dot.
-bool is_hidden(const std::string& name) {
-    return name.starts_with('.');
-}
-
 // An empty name, or one that is no plain folder name, leaves no configuration active.
 void make_active(Application& app, const std::string& name) {
     app.Name_Project = name;
@@ -48,7 +43,7 @@ std::optional<int> Create_New_Project(Application& app, const std::string& name)
 std::vector<std::string> Load_Existing_Configuration(const std::filesystem::path& Path_Projects) {
     return Sorted_Entry_Names(Path_Projects, [](const std::filesystem::directory_entry& entry) {
         std::error_code error;
-        return entry.is_directory(error) && !is_hidden(entry.path().filename().string());
+        return entry.is_directory(error) && Is_Plain_Folder_Name(entry.path().filename().string());
     });
 }
 

@@ -6,7 +6,7 @@
 namespace cfg {
 
 bool Is_Plain_Folder_Name(std::string_view name) {
-    if (name.empty() || name == "." || name == "..")
+    if (name.empty() || name.front() == '.')
         return false;
     if (name.find_first_of(std::string_view("/\\\0", 3)) != std::string_view::npos)
         return false;

@@ -83,15 +83,14 @@ TEST_P(RefusedConfiguration, ChangesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, RefusedConfiguration,
-    testing::Values(RefusedCase{"Empty", "", 107}, RefusedCase{"FolderExists", "Existing", 106},
-                    RefusedCase{"FolderExistsActive", "Active", 106},
-                    RefusedCase{"AFileHasTheName", "Notes", 105}, RefusedCase{"Parent", "..", 105},
-                    RefusedCase{"Current", ".", 105}, RefusedCase{"Separator", "Existing/Sub", 105},
-                    RefusedCase{"OutsideProjects", "../Escaped", 105},
-                    RefusedCase{"Backslash", "..\\Escaped", 105},
-                    RefusedCase{"Absolute", "/tmp/Escaped", 105},
-                    RefusedCase{"Nul", std::string("Plant\0A", 7), 105},
-                    RefusedCase{"TooLong", std::string(300, 'x'), 105}),
+    testing::Values(
+        RefusedCase{"Empty", "", 107}, RefusedCase{"FolderExists", "Existing", 106},
+        RefusedCase{"FolderExistsActive", "Active", 106}, RefusedCase{"AFileHasTheName", "Notes", 105},
+        RefusedCase{"Parent", "..", 105}, RefusedCase{"Current", ".", 105},
+        RefusedCase{"Hidden", ".hidden", 105}, RefusedCase{"Separator", "Existing/Sub", 105},
+        RefusedCase{"OutsideProjects", "../Escaped", 105}, RefusedCase{"Backslash", "..\\Escaped", 105},
+        RefusedCase{"Absolute", "/tmp/Escaped", 105}, RefusedCase{"Nul", std::string("Plant\0A", 7), 105},
+        RefusedCase{"TooLong", std::string(300, 'x'), 105}),
     [](const testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ConfigurationFolders, CreatingWithoutAProjectsFolderIsRefused) {
