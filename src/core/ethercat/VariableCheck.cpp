@@ -4,17 +4,37 @@
 #include "core/ethercat/VarType.h"
 #include "core/ethercat/VariableColumns.h"
 #include "core/ethercat/VariableTable.h"
+#include "core/image/InitValue.h"
+#include "core/image/VariableTypeCode.h"
+
+#include <optional>
 
 namespace cfg::ethercat {
+namespace {
+
+// The text of the rule an enabled used row breaks, if any. The image decides what a row's values
+// mean, so these rules ask it rather than repeat it.
+std::optional<int> broken_rule(const Table& table, int row, int init_value_column) {
+    const std::string& type = table.text(row, VariableColumn::Type);
+    if (is_string_type(type) && !is_byte_length(table.text(row, VariableColumn::Length)))
+        return Text_String_Length;
+    if (init_value_column >= 0 && image::Type_Code_Of(type).code == image::type_code::Float32 &&
+        !image::Is_Float32_Init_Value(table.text(row, init_value_column)))
+        return Text_Float32_Init_Value;
+    return std::nullopt;
+}
+
+} // namespace
+
 Variable_Check_Result Controllo_dati(const Table& table, const Lang_Strings& texts) {
+    // Only the Slave To Master order has an initial value.
+    const int init_value_column = variable_columns(table.column_count() == SlaveToMaster::Count).init_value;
     const int used = used_row_count(table);
     for (int row = 1; row <= used; ++row) {
-        if (!table.is_checked(row, VariableColumn::Enable) ||
-            !is_string_type(table.text(row, VariableColumn::Type)))
+        if (!table.is_checked(row, VariableColumn::Enable))
             continue;
-        if (!is_byte_length(table.text(row, VariableColumn::Length)))
-            return {row, Text_String_Length,
-                    texts[Text_Error_Row] + std::to_string(row) + texts[Text_String_Length]};
+        if (const std::optional<int> text = broken_rule(table, row, init_value_column))
+            return {row, *text, texts[Text_Error_Row] + std::to_string(row) + texts[*text]};
     }
     return {};
 }

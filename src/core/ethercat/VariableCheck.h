@@ -19,10 +19,12 @@ struct Variable_Check_Result {
 
 constexpr int Text_Error_Row = 1551;
 constexpr int Text_String_Length = 1552;
+constexpr int Text_Float32_Init_Value = 1554;
 
-// The screen's check before saving. The image keeps a string's length in one byte, so an enabled
-// used "String" or "ByteString" row needs a Length of plain decimal digits from 0 to 255; every
-// other content is taken as it is.
+// The screen's check before saving, row by row over the enabled used rows. The image keeps a
+// string's length in one byte, so a "String" or "ByteString" row needs a Length of plain decimal
+// digits from 0 to 255. In the Slave To Master order a "Float32" row needs an Init Value the image
+// stores as itself: a number within a single's range, or none. Every other content is taken as it is.
 Variable_Check_Result Controllo_dati(const Table& table, const Lang_Strings& texts);
 
 } // namespace cfg::ethercat

@@ -83,6 +83,11 @@ std::optional<float> Decimal_Text_To_Single(std::string_view text) {
     return value;
 }
 
+bool Is_Float32_Init_Value(std::string_view InitValue) {
+    return InitValue.find_first_not_of(' ') == std::string_view::npos ||
+           Decimal_Text_To_Single(InitValue).has_value();
+}
+
 std::array<std::uint8_t, 8> Init_Value_Bytes(std::uint8_t Data_Type, std::string_view InitValue) {
     std::array<std::uint8_t, 8> bytes{};
     if (Data_Type == type_code::Float32) {

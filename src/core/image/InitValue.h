@@ -17,4 +17,9 @@ std::array<std::uint8_t, 8> Init_Value_Bytes(std::uint8_t Data_Type, std::string
 // allowed around it; nothing when the text is not such a number or lies beyond a single's range.
 std::optional<float> Decimal_Text_To_Single(std::string_view text);
 
+// Whether a "Float32" initial value is stored as the value it shows: a number Decimal_Text_To_Single
+// reads, or no value at all (blanks at most), which is stored as 0 on purpose. Any other text would
+// silently become 0 in the image.
+bool Is_Float32_Init_Value(std::string_view InitValue);
+
 } // namespace cfg::image

@@ -15,6 +15,8 @@ Table variable_table(bool SlaveMaster, const std::vector<Variable_Row>& rows) {
         table.set_text(row, VariableColumn::Type, variable.type);
         table.set_text(row, VariableColumn::Length, variable.length);
         table.set_text(row, VariableColumn::Name, variable.name);
+        if (SlaveMaster)
+            table.set_text(row, ethercat::SlaveToMaster::InitValue, variable.init_value);
         ++row;
     }
     return table;

@@ -12,6 +12,7 @@ struct Variable_Row {
     std::string length;
     bool enabled = true;
     std::string name = "";
+    std::string init_value = ""; // Slave To Master only
 };
 
 // A variable table of the given column order holding these rows from row 1.
