@@ -41,11 +41,16 @@ public:
     // Columns 1 to V - 1 by position (a hidden column among them is taken in, the last H left out).
     int first_data_columns_end() const { return visible_column_count(); }
 
+    // Same size, same texts and check boxes, same column kinds: what a screen compares to tell
+    // whether the user changed anything.
+    bool operator==(const Table&) const = default;
+
 private:
     struct Cell {
         std::string text;
         bool has_check_box = false;
         bool checked = false;
+        bool operator==(const Cell&) const = default;
     };
 
     void check_column(int column) const;

@@ -24,19 +24,18 @@ void clear_variable_table(Table& table) {
     }
 }
 
-void set_variable_headers(Table& table, bool SlaveMaster, const Lang_Strings& texts) {
-    for (int column = 0; column < table.column_count(); ++column) {
-        const int index = SlaveMaster ? Slave_To_Master_Headers[static_cast<std::size_t>(column)]
-                                      : Master_To_Slave_Headers[static_cast<std::size_t>(column)];
-        table.set_text(0, column, texts[index]);
-    }
-}
-
 int used_row_count(const Table& table) {
     int row = 1;
     while (row < table.row_count() && !trimmed(table.text(row, VariableColumn::Type)).empty())
         ++row;
     return row - 1;
+}
+
+int first_row_save_would_drop(const Table& table) {
+    for (int row = used_row_count(table) + 2; row < table.row_count(); ++row)
+        if (!trimmed(table.text(row, VariableColumn::Type)).empty())
+            return row;
+    return 0;
 }
 
 bool is_variable_cell_editable(const Table& table, bool SlaveMaster, int row, int column) {

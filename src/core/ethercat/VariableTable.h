@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/common/Table.h"
-#include "core/lang/LangStrings.h"
 
 namespace cfg::ethercat {
 
@@ -12,11 +11,11 @@ Table make_variable_table(bool SlaveMaster);
 // Every row gets its number, a checked Enable and empty texts elsewhere.
 void clear_variable_table(Table& table);
 
-// Writes the header texts of the column order into row 0.
-void set_variable_headers(Table& table, bool SlaveMaster, const Lang_Strings& texts);
-
 // The used rows are rows 1 to this count: they end before the first row whose trimmed Type is empty.
 int used_row_count(const Table& table);
+
+// The first row holding a Type below the used rows, which a save would leave out; 0 when none.
+int first_row_save_would_drop(const Table& table);
 
 // Whether the user may edit the cell: row numbers, Position and Start Bit are computed, and the
 // Length of a fixed-size type follows the type.

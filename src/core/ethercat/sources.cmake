@@ -12,6 +12,7 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ProcessImagePacker.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VarType.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VariableCheck.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/VariableColumnDescriptions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VariableRowOperations.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VariableTable.cpp
 )

@@ -66,6 +66,15 @@ std::vector<Operation> operations_of(const Update_Job_Folders& folders, int opti
 
 } // namespace
 
+std::vector<std::filesystem::path> Missing_Job_Files(const Update_Job_Folders& folders, int option) {
+    std::vector<std::filesystem::path> missing;
+    std::error_code error;
+    for (const Operation& operation : operations_of(folders, option))
+        if (!std::filesystem::is_regular_file(operation.file, error))
+            missing.push_back(operation.file);
+    return missing;
+}
+
 std::string Update_Job_Bytes(const Update_Job_Folders& folders, std::string_view address, int option,
                              bool read_back) {
     const std::vector<Operation> operations = operations_of(folders, option);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace cfg::image {
 
@@ -27,6 +28,10 @@ struct Update_Job_Folders {
 // outside the dialog's three.
 std::string Update_Job_Bytes(const Update_Job_Folders& folders, std::string_view address, int option,
                              bool read_back);
+
+// The files the option would write into the device (the firmware image, the banks) that do not
+// exist: an update naming one of them must not start.
+std::vector<std::filesystem::path> Missing_Job_Files(const Update_Job_Folders& folders, int option);
 
 // Writes Path_Exe/Ethernet_Update.xml through the safe writer, replacing the previous job.
 // ConfigError when it cannot be written; the updater must then not be started.

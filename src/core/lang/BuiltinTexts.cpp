@@ -361,6 +361,7 @@ const std::vector<BuiltinText>& builtin_texts() {
         {835, "Start the update of Device"},
         {836, "Device Not Found!"},
         {837, "Error!!! Check the Ip Address"},
+        {838, "The update was not started: a file it would write into the device is missing: "},
         {900, "Row Already used. Do you want to overwrite the values?"},
         {901, "Error in the Copy values!!! Copy a valid row before Paste it"},
         {902, "Error!!! Copy a valid row before Paste it"},

@@ -32,11 +32,6 @@ void clear_topic_table(Table& table) {
     }
 }
 
-void set_topic_headers(Table& table, std::span<const TopicColumn> columns, const Lang_Strings& texts) {
-    for (int c = 0; c < table.column_count(); ++c)
-        table.set_text(0, c, texts[columns[static_cast<std::size_t>(c)].header_text]);
-}
-
 namespace {
 
 bool holds_topic(const Table& table, int row) {

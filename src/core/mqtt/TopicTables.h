@@ -6,7 +6,6 @@
 #include <span>
 
 namespace cfg {
-class Lang_Strings;
 }
 
 namespace cfg::mqtt {
@@ -35,9 +34,6 @@ Table make_topic_table(std::span<const TopicColumn> columns);
 
 // Row numbers in column 0, every other data cell empty; the header row is left alone.
 void clear_topic_table(Table& table);
-
-// The header texts of row 0, read from the catalogue (also after a language change).
-void set_topic_headers(Table& table, std::span<const TopicColumn> columns, const Lang_Strings& texts);
 
 // The used rows are rows 1 up to, not including, the first row whose trimmed Topic is empty.
 int used_topic_rows(const Table& table);

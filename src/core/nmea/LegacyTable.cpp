@@ -13,8 +13,8 @@ int column_index(Legacy_Column column) {
 
 } // namespace
 
-const std::array<Column_Layout, Legacy_Column_Count>& Legacy_Columns() {
-    static const std::array<Column_Layout, Legacy_Column_Count> columns = {{
+const std::array<Column_Description, Legacy_Column_Count>& Legacy_Columns() {
+    static const std::array<Column_Description, Legacy_Column_Count> columns = {{
         {614, 40, Cell_Editor::Fixed, -1, true},
         {615, 50, Cell_Editor::Check_Box, 619, true},
         {616, 120, Cell_Editor::List, 620, true},

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/common/ColumnDescription.h"
 #include "core/common/Table.h"
-#include "core/nmea/ColumnLayout.h"
 
 #include <array>
 #include <string>
@@ -29,7 +29,7 @@ constexpr int Legacy_Row_Count = 100;
 constexpr int Legacy_Enable_Serial = 7;
 
 // Headers, widths, editors and hints of the legacy screen's columns, by column.
-const std::array<Column_Layout, Legacy_Column_Count>& Legacy_Columns();
+const std::array<Column_Description, Legacy_Column_Count>& Legacy_Columns();
 
 class Legacy_Table {
 public:

@@ -2,6 +2,7 @@
 
 #include "core/common/Text.h"
 #include "core/common/TextToInt.h"
+#include "core/nmea/PostOperations.h"
 #include "core/nmea/SentenceCatalogue.h"
 #include "core/nmea/SerialChannels.h"
 
@@ -57,6 +58,9 @@ void Choose_Sentence(Listener_Table& table, int row, const std::string& Sentence
     const std::vector<std::string> fields = Field_Descriptions(GetIndexSentence(Sentence));
     const std::string first_field = fields.empty() ? std::string() : fields.front();
     table.set_text(row, Listener_Column::DataField, first_field);
+    // A new row gets the post operation a row without one loads as; a chosen one stays.
+    if (trimmed(table.text(row, Listener_Column::PortOperation)).empty())
+        table.set_text(row, Listener_Column::PortOperation, PostOpe_SL().front());
     Set_Position(table, row, Sentence, first_field);
 }
 

@@ -26,7 +26,8 @@ int Get_Last_Position(const Listener_Table& table, int ARow);
 void Set_Position(Listener_Table& table, int ARow, std::string_view Sentence, std::string_view DataField);
 
 // A sentence was picked in a row: its first field becomes the row's data field (none for a code
-// without fields), the row listens on RS232, and a position is proposed. The Index cell keeps its text.
+// without fields), the row listens on RS232, an empty post operation becomes "None", and a position
+// is proposed. The Index cell keeps its text.
 void Choose_Sentence(Listener_Table& table, int row, const std::string& Sentence);
 
 // A data field was picked in a row: a position is proposed for it.

@@ -15,8 +15,8 @@ int column_index(Listener_Column column) {
 
 } // namespace
 
-const std::array<Column_Layout, Listener_Column_Count>& Listener_Columns() {
-    static const std::array<Column_Layout, Listener_Column_Count> columns = {{
+const std::array<Column_Description, Listener_Column_Count>& Listener_Columns() {
+    static const std::array<Column_Description, Listener_Column_Count> columns = {{
         {1014, 40, Cell_Editor::Fixed, -1, true},
         {1015, 50, Cell_Editor::Check_Box, 1024, true},
         {1016, 120, Cell_Editor::List, 1025, false},

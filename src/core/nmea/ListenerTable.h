@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/common/ColumnDescription.h"
 #include "core/common/Table.h"
-#include "core/nmea/ColumnLayout.h"
 
 #include <array>
 #include <string>
@@ -31,7 +31,7 @@ constexpr int Listener_Row_Count = 100;
 constexpr int Listener_Enable_Serial = 1;
 
 // Headers, widths, editors and hints of the listener screen's columns, by column.
-const std::array<Column_Layout, Listener_Column_Count>& Listener_Columns();
+const std::array<Column_Description, Listener_Column_Count>& Listener_Columns();
 
 // The listener table of step 3: rows 1 to 100 of the ten values of a listener row. Enable, SwapAll
 // and Swap16 are check-box cells of the check-box table family; every other value is a text held

@@ -310,16 +310,18 @@ void TFMorvelFirmWare::Open_Project() {
 void TFMorvelFirmWare::Show_Options() {
     if (soft_options_->exec() != QDialog::Accepted)
         return;
-    cfg::Save_Setting(app_);
+    // The options count even when the settings file cannot be written.
     switch_timer();
+    cfg::Save_Setting(app_);
 }
 
+// A running countdown goes on: switching the options on again does not push the next check back.
 // The interval is left as it is: after the first check the timer keeps its two hours.
 void TFMorvelFirmWare::switch_timer() {
-    if (cfg::Timer_Update_Enabled(app_.App_Settings))
-        timer_update_.start();
-    else
+    if (!cfg::Timer_Update_Enabled(app_.App_Settings))
         timer_update_.stop();
+    else if (!timer_update_.isActive())
+        timer_update_.start();
 }
 
 void TFMorvelFirmWare::Timer_UpdateTimer() {

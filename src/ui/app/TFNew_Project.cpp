@@ -17,7 +17,7 @@
 namespace ui {
 
 TFNew_Project::TFNew_Project(cfg::Application& app, QWidget* parent)
-    : QDialog(parent), app_(app), title_(new TitlePanel(qt_text(cfg::SW_Code), this)),
+    : ScreenDialog(parent), app_(app), title_(new TitlePanel(qt_text(cfg::SW_Code), this)),
       Label1(new QLabel(this)), E_New_Proj(new QLineEdit(this)), Btn_OK(new QPushButton(this)),
       Btn_Cancel(new QPushButton(this)) {
     setObjectName("TFNew_Project");
@@ -53,10 +53,9 @@ void TFNew_Project::Set_Lang() {
     Btn_Cancel->setToolTip(text_of(texts, 110));
 }
 
-void TFNew_Project::showEvent(QShowEvent* event) {
+void TFNew_Project::opened() {
     E_New_Proj->clear();
     E_New_Proj->setFocus();
-    QDialog::showEvent(event);
 }
 
 void TFNew_Project::Btn_OKClick() {

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "ui/widgets/Screen.h"
-
-#include <QDialog>
+#include "ui/widgets/ScreenDialog.h"
 
 class QLabel;
 class QLineEdit;
@@ -17,7 +15,7 @@ namespace ui {
 class TitlePanel;
 
 // "Create New Configuration": asks for a name and creates the configuration's folder.
-class TFNew_Project : public QDialog, public Screen {
+class TFNew_Project : public ScreenDialog {
     Q_OBJECT
 public:
     TFNew_Project(cfg::Application& app, QWidget* parent);
@@ -26,7 +24,7 @@ public:
     void Btn_OKClick();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void opened() override;
 
 private:
     cfg::Application& app_;

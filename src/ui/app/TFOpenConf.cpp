@@ -14,7 +14,7 @@
 namespace ui {
 
 TFOpenConf::TFOpenConf(cfg::Application& app, QWidget* parent)
-    : QDialog(parent), app_(app), title_(new TitlePanel(qt_text(cfg::SW_Code), this)),
+    : ScreenDialog(parent), app_(app), title_(new TitlePanel(qt_text(cfg::SW_Code), this)),
       Label1(new QLabel(this)), ListBox1(new QListWidget(this)), Btn_OK(new QPushButton(this)),
       Btn_Cancel(new QPushButton(this)) {
     setObjectName("TFOpenConf");
@@ -32,6 +32,8 @@ TFOpenConf::TFOpenConf(cfg::Application& app, QWidget* parent)
         if (row >= 0)
             state_.ListBox1Click(row);
     });
+    // A double click on a name opens it, as Enter does.
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     connect(Btn_OK, &QPushButton::clicked, this, &QDialog::accept);
     connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
     Set_Lang();
@@ -49,14 +51,13 @@ void TFOpenConf::Set_Lang() {
     Btn_Cancel->setToolTip(text_of(texts, 207));
 }
 
-void TFOpenConf::showEvent(QShowEvent* event) {
+void TFOpenConf::opened() {
     state_.FormShow(app_);
     const QSignalBlocker quiet(ListBox1);
     ListBox1->clear();
     for (const std::string& name : state_.SL)
         ListBox1->addItem(QString::fromStdString(name));
     ListBox1->setCurrentRow(state_.selected);
-    QDialog::showEvent(event);
 }
 
 } // namespace ui

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "core/app/ConfigurationFolders.h"
-#include "ui/widgets/Screen.h"
-
-#include <QDialog>
+#include "ui/widgets/ScreenDialog.h"
 
 class QLabel;
 class QListWidget;
@@ -14,7 +12,7 @@ namespace ui {
 class TitlePanel;
 
 // "Open Configuration": the configurations under PROJECTS, the active one pre-selected.
-class TFOpenConf : public QDialog, public Screen {
+class TFOpenConf : public ScreenDialog {
     Q_OBJECT
 public:
     TFOpenConf(cfg::Application& app, QWidget* parent);
@@ -24,7 +22,7 @@ public:
     const std::string& Name_Conf() const { return state_.Name_Conf; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void opened() override;
 
 private:
     cfg::Application& app_;

@@ -16,17 +16,6 @@ namespace {
 constexpr int Overwrite_Question = 903;
 constexpr const char* ESI_Filter = "EtherCAT ESI File (*.xml)";
 
-QString qt_path(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return QString::fromUtf8(reinterpret_cast<const char*>(text.data()), static_cast<qsizetype>(text.size()));
-}
-
-std::filesystem::path std_path(const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    return std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.constData()),
-                                               static_cast<std::size_t>(utf8.size())));
-}
-
 } // namespace
 
 void Save_ESI_File(cfg::Application& app, QWidget* parent) {

@@ -37,6 +37,7 @@ namespace {
 constexpr int Client_Width = 449;
 constexpr int Device_Not_Found_Text = 836;
 constexpr int Check_Address_Text = 837;
+constexpr int Job_File_Missing_Text = 838;
 
 // Titles and serial-panel texts of each mode, by Form_Type.
 struct Mode_Texts {
@@ -97,18 +98,14 @@ TFBoot::TFBoot(cfg::Application& app, std::unique_ptr<Owned_Services> owned, QWi
 }
 
 TFBoot::TFBoot(cfg::Application& app, const Boot_Services& services, QWidget* parent)
-    : QDialog(parent), app_(app), services_(services), devices_(1, 3) {
+    : ScreenDialog(parent), app_(app), services_(services), devices_(std::make_shared<cfg::Table>(1, 3)) {
     setObjectName("TFBoot");
     build_view();
     Set_Lang();
 }
 
-// The device list shows devices_, a member that is gone before QWidget deletes the children: the
-// grid and its model go first.
-TFBoot::~TFBoot() {
-    delete ACG_List_Devices;
-    delete devices_model_;
-}
+// Out of line: Owned_Services is complete only here.
+TFBoot::~TFBoot() = default;
 
 void TFBoot::build_view() {
     title_ = new TitlePanel(qt_text(cfg::SW_Code), this);
@@ -145,7 +142,7 @@ QWidget* TFBoot::build_search_panel() {
     CB_Find_All_Brimlow = named<QCheckBox>("CB_Find_All_Brimlow", frame);
     ACG_List_Devices = new GridView([] { return false; }, [] { return false; }, frame);
     ACG_List_Devices->setObjectName("ACG_List_Devices");
-    devices_.set_column_visible(0, false);
+    devices_->set_column_visible(0, false);
     devices_model_ = new TableGridModel(devices_, this);
     devices_model_->setEditableCell([](int, int) { return false; });
     ACG_List_Devices->setGridModel(devices_model_);
@@ -226,10 +223,10 @@ void TFBoot::Set_Lang() {
     L_List_Devices->setText(text_of(texts, 809));
     Btn_Search->setText(text_of(texts, 810));
     Btn_Search->setToolTip(text_of(texts, 829));
-    devices_.set_text(0, 1, texts[811]);
-    devices_.set_text(0, 2, texts[812]);
+    devices_->set_text(0, 1, texts[811]);
+    devices_->set_text(0, 2, texts[812]);
     devices_model_->tableChanged();
-    emit devices_model_->headerDataChanged(Qt::Horizontal, 0, devices_.column_count() - 1);
+    emit devices_model_->headerDataChanged(Qt::Horizontal, 0, devices_->column_count() - 1);
     ACG_List_Devices->setToolTip(text_of(texts, 830));
     CB_Find_All_Brimlow->setText(text_of(texts, 813));
     CB_Find_All_Brimlow->setToolTip(text_of(texts, 831));
@@ -256,9 +253,8 @@ void TFBoot::Set_Lang() {
     Btn_Update->setToolTip(text_of(texts, 835));
 }
 
-void TFBoot::showEvent(QShowEvent* event) {
+void TFBoot::opened() {
     FormShow();
-    QDialog::showEvent(event);
 }
 
 void TFBoot::FormShow() {
@@ -341,6 +337,14 @@ void TFBoot::run_update() {
         // Over a serial line or USB only the choices are remembered; no job is written for them.
         Update_Option_Index = CB_Update_Options->currentIndex();
         Update_Read_Back = CB_Update_Option_Read_Back->isChecked();
+        return;
+    }
+    // A job naming a file that is not there would fail in the device's updater: nothing is sent.
+    const std::vector<std::filesystem::path> missing = cfg::image::Missing_Job_Files(
+        {app_.Path_Exe, app_.Path_Master, app_.Path_Project}, CB_Update_Options->currentIndex());
+    if (!missing.empty()) {
+        MessageService::show(this, MessageIcon::Warning,
+                             text_of(app_.Lang_Strings, Job_File_Missing_Text) + qt_path(missing.front()));
         return;
     }
     if (!Send_Ping()) {

@@ -2,9 +2,7 @@
 
 #include "core/common/Table.h"
 #include "core/image/DeviceTest.h"
-#include "ui/widgets/Screen.h"
-
-#include <QDialog>
+#include "ui/widgets/ScreenDialog.h"
 
 #include <array>
 #include <filesystem>
@@ -40,7 +38,7 @@ struct Boot_Services {
 
 // Step 6, the update dialog: the device's address, what to write and whether to read it back;
 // "Execute Update Firmware" tests the device, writes the updater's job and starts the updater.
-class TFBoot : public QDialog, public Screen {
+class TFBoot : public ScreenDialog {
     Q_OBJECT
 public:
     // Form_Type: update over a serial line, over Ethernet (UDP), over USB.
@@ -50,8 +48,8 @@ public:
 
     // With the real ICMP echo and program start.
     TFBoot(cfg::Application& app, QWidget* parent);
-    TFBoot(cfg::Application& app, const Boot_Services& services, QWidget* parent);
     ~TFBoot() override;
+    TFBoot(cfg::Application& app, const Boot_Services& services, QWidget* parent);
 
     int Form_Type = Ethernet_Update;
     int ping_res = cfg::image::Ping_None;
@@ -66,7 +64,7 @@ public:
     void Compile_XML_Parameter_New_Boot();
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void opened() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -87,7 +85,7 @@ private:
     std::unique_ptr<Owned_Services> owned_;
     Boot_Services services_;
     bool updating_ = false;
-    cfg::Table devices_;
+    std::shared_ptr<cfg::Table> devices_;
 
     TitlePanel* title_ = nullptr;
     QWidget* P_Eth_Search = nullptr;

@@ -12,12 +12,16 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace ui {
 
 TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
     setObjectName("TFAbout");
     setWindowTitle(qt_text(cfg::App_Title));
-    setFixedSize(425, 148);
+    // Wide enough for the whole title beside the window manager's buttons.
+    constexpr int title_bar_buttons = 160;
+    setFixedSize(std::max(425, fontMetrics().horizontalAdvance(windowTitle()) + title_bar_buttons), 148);
 
     const auto open_home_page = [] {
         open_web_address(QString::fromStdString(cfg::Home_Page_Address(maker_web_host())));

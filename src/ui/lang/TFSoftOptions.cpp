@@ -28,7 +28,7 @@ namespace ui {
 
 TFSoftOptions::TFSoftOptions(cfg::Application& app, cfg::HttpClient& http,
                              std::function<void()> change_language, QWidget* parent)
-    : QDialog(parent), app_(app), http_(http), change_language_(std::move(change_language)),
+    : ScreenDialog(parent), app_(app), http_(http), change_language_(std::move(change_language)),
       title_(new TitlePanel(qt_text(cfg::SW_Code), this)), PC_Options(new QTabWidget(this)),
       L_Sel_Lang(new QLabel(this)), Btn_Prev(new QPushButton(this)), Btn_Next(new QPushButton(this)),
       L_Page_Lang(new QLabel(this)), CB_En_Con(new QCheckBox(this)), CB_Update(new QCheckBox(this)),
@@ -92,6 +92,14 @@ QWidget* TFSoftOptions::build_language_tab() {
         grid->addWidget(slot.image, row, column);
         grid->addWidget(slot.name, row, column + 1);
     }
+    // The slots keep their places however many of them a page fills.
+    for (int row = 0; row < 3; ++row)
+        grid->setRowMinimumHeight(row, 48);
+    for (int column : {0, 2})
+        grid->setColumnMinimumWidth(column, 48);
+    grid->setRowStretch(3, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
     layout->addLayout(grid, 1);
     auto* paging = new QHBoxLayout;
     paging->addWidget(Btn_Prev);
@@ -159,7 +167,7 @@ void TFSoftOptions::Set_Lang() {
         L_Page_Lang->setText(QString::fromStdString(cfg::Initial_Page_Text(texts)));
 }
 
-void TFSoftOptions::showEvent(QShowEvent* event) {
+void TFSoftOptions::opened() {
     Language_In_Use = app_.App_Settings.Language_Name;
     SL_Languages = cfg::Create_Lang_List(app_.Path_Language);
     Update_Lang_Page(1);
@@ -170,7 +178,6 @@ void TFSoftOptions::showEvent(QShowEvent* event) {
     CB_Soft_Set_Jump_Table->setChecked(app_.App_Settings.enable_jump_field_tables);
     CB_DoubleClick_Auto_Size->setChecked(app_.App_Settings.Double_Click_Auto_Size);
     Update_CheckBox();
-    QDialog::showEvent(event);
 }
 
 void TFSoftOptions::Update_Lang_Page(int Num_Page) {
@@ -190,7 +197,7 @@ void TFSoftOptions::Update_Lang_Page(int Num_Page) {
             continue;
         slot.name->setText(QString::fromStdString(page.names[k]));
         if (const auto picture = cfg::Flag_Picture(app_.Path_Language, page.names[k])) {
-            slot.image->setPixmap(QPixmap(QString::fromStdString(picture->string())));
+            slot.image->setPixmap(QPixmap(qt_path(*picture)));
             slot.image->setVisible(true);
         }
     }

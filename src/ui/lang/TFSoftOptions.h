@@ -1,8 +1,6 @@
 #pragma once
 
-#include "ui/widgets/Screen.h"
-
-#include <QDialog>
+#include "ui/widgets/ScreenDialog.h"
 
 #include <array>
 #include <functional>
@@ -26,7 +24,7 @@ class TitlePanel;
 
 // The software options: the language, the Internet connection and version check, and the two
 // table-editing options. The choices reach the settings only on OK; a picked language shows at once.
-class TFSoftOptions : public QDialog, public Screen {
+class TFSoftOptions : public ScreenDialog {
     Q_OBJECT
 public:
     TFSoftOptions(cfg::Application& app, cfg::HttpClient& http, std::function<void()> change_language,
@@ -35,7 +33,7 @@ public:
     void Set_Lang() override;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void opened() override;
 
 private:
     struct LanguageSlot {

@@ -29,7 +29,8 @@ constexpr int Description_Template = 1403;
 } // namespace
 
 TFTopicTemplate::TFTopicTemplate(cfg::Application& app, QWidget* parent)
-    : QDialog(parent), app_(app), keywords_(cfg::mqtt::make_keyword_table(cfg::mqtt::topic_keywords())),
+    : ScreenDialog(parent), app_(app),
+      keywords_(std::make_shared<cfg::Table>(cfg::mqtt::make_keyword_table(cfg::mqtt::topic_keywords()))),
       title_(new TitlePanel(qt_text(cfg::SW_Code), this)), RE_TopicTemplate(new QPlainTextEdit(this)),
       L_List_Keywords(new QLabel(this)), ASG_Keywords(new GridView(app.App_Settings, this)),
       keyword_model_(new TableGridModel(keywords_, this)), Btn_OK(dialog_button("Btn_OK", this)),
@@ -56,13 +57,6 @@ TFTopicTemplate::TFTopicTemplate(cfg::Application& app, QWidget* parent)
     Set_Lang();
 }
 
-// The grid shows keywords_, a member that is gone before QWidget deletes the children: the grid
-// and its model go first.
-TFTopicTemplate::~TFTopicTemplate() {
-    delete ASG_Keywords;
-    delete keyword_model_;
-}
-
 void TFTopicTemplate::Set_Lang() {
     const cfg::Lang_Strings& texts = app_.Lang_Strings;
     setWindowTitle(text_of(texts, Caption_Topic));
@@ -74,8 +68,8 @@ void TFTopicTemplate::Set_Lang() {
 }
 
 void TFTopicTemplate::set_keyword_headers() {
-    keywords_.set_text(0, keyword::Keyword, app_.Lang_Strings[1405]);
-    keywords_.set_text(0, keyword::Description, app_.Lang_Strings[1406]);
+    keywords_->set_text(0, keyword::Keyword, app_.Lang_Strings[1405]);
+    keywords_->set_text(0, keyword::Description, app_.Lang_Strings[1406]);
     emit keyword_model_->headerDataChanged(Qt::Horizontal, 0, keyword::Column_Count - 1);
 }
 
@@ -87,22 +81,18 @@ std::optional<QString> TFTopicTemplate::Edit_Text(const QString& text, bool topi
     return RE_TopicTemplate->toPlainText();
 }
 
-void TFTopicTemplate::showEvent(QShowEvent* event) {
-    // Restoring a minimised window is no new opening.
-    if (!event->spontaneous()) {
-        const cfg::Lang_Strings& texts = app_.Lang_Strings;
-        setWindowTitle(text_of(texts, TopicTemplate ? Caption_Template : Caption_Topic));
-        title_->descriptionLabel()->setText(
-            text_of(texts, TopicTemplate ? Description_Template : Description_Topic));
-        Laod_Keywords();
-        RE_TopicTemplate->setFocus();
-    }
-    QDialog::showEvent(event);
+void TFTopicTemplate::opened() {
+    const cfg::Lang_Strings& texts = app_.Lang_Strings;
+    setWindowTitle(text_of(texts, TopicTemplate ? Caption_Template : Caption_Topic));
+    title_->descriptionLabel()->setText(
+        text_of(texts, TopicTemplate ? Description_Template : Description_Topic));
+    Laod_Keywords();
+    RE_TopicTemplate->setFocus();
 }
 
 // The keywords are the program's own fixed list, so the table keeps the size it was made with.
 void TFTopicTemplate::Laod_Keywords() {
-    keywords_ = cfg::mqtt::make_keyword_table(cfg::mqtt::topic_keywords());
+    *keywords_ = cfg::mqtt::make_keyword_table(cfg::mqtt::topic_keywords());
     set_keyword_headers();
     keyword_model_->tableChanged();
 }

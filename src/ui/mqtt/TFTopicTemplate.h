@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/common/Table.h"
-#include "ui/widgets/Screen.h"
+#include <memory>
 
-#include <QDialog>
+#include "core/common/Table.h"
+#include "ui/widgets/ScreenDialog.h"
 
 #include <optional>
 
@@ -23,11 +23,10 @@ class TitlePanel;
 
 // The template editor of the MQTT topics screen: a topic's template (or a topic) in a multi-line
 // editor above the list of keywords a template may use.
-class TFTopicTemplate : public QDialog, public Screen {
+class TFTopicTemplate : public ScreenDialog {
     Q_OBJECT
 public:
     TFTopicTemplate(cfg::Application& app, QWidget* parent);
-    ~TFTopicTemplate() override;
 
     void Set_Lang() override;
 
@@ -38,14 +37,14 @@ public:
     bool TopicTemplate = true;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void opened() override;
 
 private:
     void Laod_Keywords();
     void set_keyword_headers();
 
     cfg::Application& app_;
-    cfg::Table keywords_;
+    std::shared_ptr<cfg::Table> keywords_;
     TitlePanel* title_;
     QPlainTextEdit* RE_TopicTemplate;
     QLabel* L_List_Keywords;

@@ -24,7 +24,7 @@ void PROFINET_Map(cfg::Application& app, QWidget* parent) {
         return;
     run_reported(parent, [&app, parent, &chosen] {
         const QString name = QString::fromStdString(cfg::nmea::Objects_Map_File_Name(chosen.toStdString()));
-        const std::filesystem::path file(name.toStdU16String());
+        const std::filesystem::path file = std_path(name);
         if (std::filesystem::exists(file) &&
             MessageService::show(parent, MessageIcon::Question, text_of(app.Lang_Strings, Overwrite_Question),
                                  MessageButtons::YesNoCancel) != MessageAnswer::Yes)

@@ -1,11 +1,7 @@
 #pragma once
 
 #include "core/nmea/LegacyTable.h"
-#include "ui/widgets/Screen.h"
-
-#include <QDialog>
-
-class QPushButton;
+#include "ui/widgets/TableScreen.h"
 
 namespace cfg {
 struct Application;
@@ -13,43 +9,23 @@ struct Application;
 
 namespace ui {
 
-class GridView;
-class RowButtons;
-class TableGridModel;
-class TitlePanel;
-
 // The sentence table of the sibling models: whole sentences to convert, each with its occurrence
-// Index, serial port and description, kept in NMEA_0183_Set_Access.xml in its older form. Every
-// showing reloads the file; OK checks and saves it.
-class TFNMEA_0183_Set_Access : public QDialog, public Screen {
+// Index, serial port and description, kept in NMEA_0183_Set_Access.xml in its older form.
+class TFNMEA_0183_Set_Access : public TableScreen {
     Q_OBJECT
 public:
     TFNMEA_0183_Set_Access(cfg::Application& app, QWidget* parent);
-    ~TFNMEA_0183_Set_Access() override;
-
-    void Set_Lang() override;
-    void Btn_OKClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
-    void FormShow();
-    void sgaComboChange(int row, int column);
+    std::filesystem::path file() const override;
+    int read_tables() override;
+    void clear_tables() override;
+    std::optional<Check_Failure> check_tables() override;
+    int first_row_save_would_drop() const override;
+    void save_tables() override;
+    void cell_edited(std::size_t grid, int row, int column) override;
 
-    cfg::Application& app_;
-    cfg::nmea::legacy::Legacy_Table table_;
-    bool Do_Copy_Listener = false;
-    TitlePanel* title_;
-    GridView* sga;
-    TableGridModel* model_;
-    RowButtons* row_buttons_;
-    QPushButton* Btn_OK;
-    QPushButton* Btn_Cancel;
-    QPushButton* Btn_DelRow;
-    QPushButton* Btn_InsRow;
-    QPushButton* Btn_CopyRow;
-    QPushButton* Btn_PasteRow;
+    std::shared_ptr<cfg::nmea::legacy::Legacy_Table> table_;
 };
 
 } // namespace ui

@@ -1,12 +1,7 @@
 #pragma once
 
 #include "core/nmea/ListenerTable.h"
-#include "ui/widgets/Screen.h"
-
-#include <QDialog>
-
-
-class QPushButton;
+#include "ui/widgets/TableScreen.h"
 
 namespace cfg {
 struct Application;
@@ -14,41 +9,23 @@ struct Application;
 
 namespace ui {
 
-class GridView;
-class RowButtons;
-class TableGridModel;
-class TitlePanel;
-
 // Step 3, "NMEA 0183 Access": which data fields of which received sentences the converter stores,
-// and where in its data array. Every showing reloads the file; OK checks and saves it.
-class TFNMEA_0183_Set_Access2 : public QDialog, public Screen {
+// and where in its data array.
+class TFNMEA_0183_Set_Access2 : public TableScreen {
     Q_OBJECT
 public:
     TFNMEA_0183_Set_Access2(cfg::Application& app, QWidget* parent);
-    ~TFNMEA_0183_Set_Access2() override;
-
-    void Set_Lang() override;
-    void Btn_OKClick();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
-    void load();
-    void ASGComboChange(int row, int column);
+    std::filesystem::path file() const override;
+    int read_tables() override;
+    void clear_tables() override;
+    std::optional<Check_Failure> check_tables() override;
+    int first_row_save_would_drop() const override;
+    void save_tables() override;
+    void cell_edited(std::size_t grid, int row, int column) override;
 
-    cfg::Application& app_;
-    cfg::nmea::Listener_Table table_;
-    TitlePanel* title_;
-    GridView* ASG;
-    TableGridModel* model_;
-    RowButtons* row_buttons_;
-    QPushButton* Btn_OK;
-    QPushButton* Btn_Cancel;
-    QPushButton* Btn_DelRow;
-    QPushButton* Btn_InsRow;
-    QPushButton* Btn_CopyRow;
-    QPushButton* Btn_PasteRow;
+    std::shared_ptr<cfg::nmea::Listener_Table> table_;
 };
 
 } // namespace ui

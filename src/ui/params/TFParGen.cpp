@@ -106,7 +106,7 @@ int choice_index(cfg::ParGen_Kind kind, const std::string& text) {
 } // namespace
 
 TFParGen::TFParGen(cfg::Application& app, QWidget* parent)
-    : QDialog(parent), app_(app), title_(new TitlePanel(qt_text(cfg::SW_Code), this)),
+    : EditingScreen(app, parent), title_(new TitlePanel(qt_text(cfg::SW_Code), this)),
       CPG(new QScrollArea(this)), Btn_OK(dialog_button("Btn_OK", this)),
       Btn_Cancel(dialog_button("Btn_Cancel", this)) {
     // FormCreate
@@ -128,6 +128,7 @@ TFParGen::TFParGen(cfg::Application& app, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 8);
     layout->addWidget(title_);
+    layout->addWidget(notice());
     layout->addWidget(CPG, 1);
     layout->addWidget(buttons);
 
@@ -333,19 +334,35 @@ void TFParGen::size_group(Group& group) {
 }
 
 void TFParGen::showEvent(QShowEvent* event) {
-    if (QScreen* shown_on = screen())
+    // Centred when opened; a restored window stays where the user left it.
+    QScreen* shown_on = screen();
+    if (shown_on && !event->spontaneous())
         move(shown_on->geometry().center() - frameGeometry().center() + pos());
-    FormShow();
-    QDialog::showEvent(event);
+    EditingScreen::showEvent(event);
 }
 
-void TFParGen::FormShow() {
-    cfg::ParGen_Set set;
-    // A file that cannot be read is reported; the screen then starts from the defaults.
-    if (!run_reported(this, [&] { set = cfg::Load_ParGen(app_.File_ParGen); }))
-        set = cfg::ParGen_Set{};
-    show_values(set);
+std::filesystem::path TFParGen::file() const {
+    return app_.File_ParGen;
+}
+
+int TFParGen::read_file() {
+    show_values(cfg::Load_ParGen(file()));
     Move_GroupBoxs();
+    return 0;
+}
+
+void TFParGen::show_defaults() {
+    show_values(cfg::ParGen_Set{});
+    Move_GroupBoxs();
+}
+
+// What the fields show, not what the file held: a stored text a list cannot show is no change.
+void TFParGen::remember_shown_state() {
+    shown_state_ = values();
+}
+
+bool TFParGen::changed_since_opened() const {
+    return values() != shown_state_;
 }
 
 void TFParGen::show_values(const cfg::ParGen_Set& set) {
@@ -384,9 +401,9 @@ bool TFParGen::Controllo_Dati() {
 
 void TFParGen::Btn_OKClick() {
     run_reported(this, [this] {
-        if (!Controllo_Dati())
+        if (!Controllo_Dati() || !may_replace_file())
             return;
-        cfg::Save_ParGen(values(), app_.File_ParGen);
+        cfg::Save_ParGen(values(), file());
         accept();
     });
 }

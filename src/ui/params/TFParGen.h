@@ -3,9 +3,7 @@
 #include "core/params/ParGenSet.h"
 #include "ui/params/GroupRows.h"
 #include "ui/params/ParGenGroups.h"
-#include "ui/widgets/Screen.h"
-
-#include <QDialog>
+#include "ui/widgets/EditingScreen.h"
 
 #include <array>
 #include <initializer_list>
@@ -30,8 +28,8 @@ class TitlePanel;
 
 // Step 2, "Set Communication": the converter's network identity, EtherCAT slave identity, Ethernet
 // address and serial port, kept in ParGen.xml. The form carries the groups of every model of the
-// family and shows this model's. Every showing reloads the file; OK checks and saves it.
-class TFParGen : public QDialog, public Screen {
+// family and shows this model's.
+class TFParGen : public EditingScreen {
     Q_OBJECT
 public:
     TFParGen(cfg::Application& app, QWidget* parent);
@@ -62,9 +60,14 @@ private:
         QComboBox* list = nullptr;
     };
 
+    std::filesystem::path file() const override;
+    int read_file() override;
+    void show_defaults() override;
+    void remember_shown_state() override;
+    bool changed_since_opened() const override;
+
     void build_groups();
     void bind_keys();
-    void FormShow();
     void FormActivate();
     void Order_TAB_Panels();
     void Order_TAB_Panels_52C40();
@@ -88,7 +91,6 @@ private:
     Group_Row& row(Group_Id id, const char* name);
     template <typename T> T* control(const char* name) const;
 
-    cfg::Application& app_;
     TitlePanel* title_;
     QScrollArea* CPG;
     QVBoxLayout* stack_;
@@ -99,6 +101,7 @@ private:
     // Each octet field with the field "." leads to; the last field of a chain has none.
     std::vector<std::pair<QLineEdit*, QLineEdit*>> octet_chain_;
     std::vector<QLineEdit*> octet_fields_;
+    cfg::ParGen_Set shown_state_;
     int wheel_rest_ = 0; // wheel turn not yet scrolled, for wheels finer than one step
 };
 

@@ -13,10 +13,6 @@ namespace {
 
 constexpr int Overwrite_Question = 903;
 
-QString qt_path(const std::filesystem::path& path) {
-    return QString::fromStdU16String(path.u16string());
-}
-
 // The save dialog lists only the composed name, under the description "PROFINET XML (*.xml)".
 QString single_name_filter(const QString& name) {
     return "PROFINET XML (*.xml) (" + name + ")";
@@ -27,14 +23,12 @@ QString single_name_filter(const QString& name) {
 GsdmlTarget Save_PROFINET_XML(cfg::Application& app, const std::string& name_file_xml, QWidget* parent) {
     const QString name = qt_text(name_file_xml);
     const QString chosen = FileDialogService::getSaveFileName(
-        parent, QString(), qt_path(app.Path_Project / std::filesystem::path(name.toStdU16String())),
-        single_name_filter(name));
+        parent, QString(), qt_path(app.Path_Project / std_path(name)), single_name_filter(name));
     if (chosen.isEmpty())
         return std::nullopt;
     GsdmlTarget target;
     run_reported(parent, [&] {
-        const std::filesystem::path file =
-            cfg::profinet::gsdml_target(std::filesystem::path(chosen.toStdU16String()), name_file_xml);
+        const std::filesystem::path file = cfg::profinet::gsdml_target(std_path(chosen), name_file_xml);
         if (std::filesystem::exists(file) &&
             !MessageService::confirm(parent, text_of(app.Lang_Strings, Overwrite_Question)))
             return;

@@ -21,7 +21,7 @@ TFProfinetFileName::TFProfinetFileName(cfg::Application& app, QWidget* parent)
 
 TFProfinetFileName::TFProfinetFileName(cfg::Application& app, QWidget* parent,
                                        std::chrono::year_month_day creation_date)
-    : QDialog(parent), app_(app), file_name_(creation_date),
+    : ScreenDialog(parent), app_(app), file_name_(creation_date),
       title_(new TitlePanel(qt_text(cfg::SW_Code), this)), L_Select_Name(new QLabel(this)),
       L_FixPart_1(new QLabel(this)), L_UsedPart(new QLabel(this)), L_FixPart_2(new QLabel(this)),
       L_XML_Fix1(new QLabel(this)), E_XML_User(new QLineEdit(this)), L_XML_Fix2(new QLabel(this)),
@@ -80,9 +80,8 @@ void TFProfinetFileName::Set_Lang() {
     E_XML_User->setToolTip(text_of(texts, 710));
 }
 
-void TFProfinetFileName::showEvent(QShowEvent* event) {
+void TFProfinetFileName::opened() {
     E_XML_User->setFocus();
-    QDialog::showEvent(event);
 }
 
 void TFProfinetFileName::Btn_OK_Click() {

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "core/profinet/GsdmlFileName.h"
-#include "ui/widgets/Screen.h"
-
-#include <QDialog>
+#include "ui/widgets/ScreenDialog.h"
 
 #include <chrono>
 #include <string>
@@ -22,7 +20,7 @@ class TitlePanel;
 
 // "PROFINET XML File Name" of the PROFINET models: the GSDML file name from a fixed prefix, the
 // user's part and the date the program started. The user part stays between openings.
-class TFProfinetFileName : public QDialog, public Screen {
+class TFProfinetFileName : public ScreenDialog {
     Q_OBJECT
 public:
     // Takes today's date: the window is made once, at start-up.
@@ -36,7 +34,7 @@ public:
     const std::string& Name_File_XML() const { return Name_File_XML_; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void opened() override;
 
 private:
     cfg::Application& app_;

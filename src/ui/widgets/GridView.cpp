@@ -25,9 +25,8 @@ GridView::GridView(Option enter_jumps, Option double_click_auto_sizes, QWidget* 
             resizeColumnToContents(section);
     });
     connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) {
-        // selectRow() does nothing while single cells are selected; select the row's cells directly.
         if (index.column() == 0)
-            selectionModel()->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            selectTableRow(TableGridModel::tableRow(index));
     });
 }
 
@@ -51,6 +50,17 @@ int GridView::currentTableRow() const {
     return current.isValid() ? TableGridModel::tableRow(current) : 0;
 }
 
+void GridView::selectTableRow(int table_row) {
+    if (table_row < 1)
+        return;
+    const QModelIndex cell =
+        grid_model_->index(table_row - 1, currentIndex().isValid() ? currentIndex().column() : 1);
+    setCurrentIndex(cell);
+    // selectRow() does nothing while single cells are selected; select the row's cells directly.
+    selectionModel()->select(cell, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(cell);
+}
+
 bool GridView::jumpToNextCell() {
     const QModelIndex current = currentIndex();
     if (!grid_model_)
@@ -65,7 +75,11 @@ bool GridView::jumpToNextCell() {
 }
 
 void GridView::keyPressEvent(QKeyEvent* event) {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && jumpToNextCell())
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    // Enter that an editor passed on: the editor's closing moves on (closeEditor), once.
+    if (enter && state() == EditingState)
+        return;
+    if (enter && jumpToNextCell())
         return;
     QTableView::keyPressEvent(event);
 }

@@ -30,6 +30,8 @@ public:
 
     // The current cell in table coordinates (row 1.. , column 1..); row 0 when none.
     int currentTableRow() const;
+    // Makes the row current and selects it whole (table coordinates).
+    void selectTableRow(int table_row);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -57,6 +57,7 @@ void RowButtons::Btn_CopyRowClick() {
             return;
         actions_.copy_row(row);
         Do_Copy = true;
+        emit rowCopied();
     });
 }
 

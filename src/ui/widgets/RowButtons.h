@@ -26,9 +26,9 @@ struct RowActions {
     int delete_question_text; // the row number takes the place of "%d", or follows the text
 };
 
-// The flow of the four row buttons shared by every table screen: the delete question, the paste
-// messages of block 900, and the screen's own "a row was copied here" flag. Each change of the
-// table is announced with tableChanged so the screen can recompute what depends on the rows.
+// The flow of the four row buttons of one table: the delete question, the paste messages of block
+// 900, and the table's own "a row was copied here" flag. Each change of the table is announced with
+// tableChanged so the screen can recompute what depends on the rows.
 class RowButtons : public QObject {
     Q_OBJECT
 public:
@@ -39,8 +39,12 @@ public:
     void Btn_CopyRowClick();
     void Btn_PasteRowClick();
 
+    // Only a row copied in this table, since the screen was opened, may be pasted into it.
+    void forgetCopy() { Do_Copy = false; }
+
 signals:
     void tableChanged();
+    void rowCopied();
 
 private:
     GridView* view_;

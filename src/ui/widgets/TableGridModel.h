@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace ui {
@@ -28,14 +29,16 @@ public:
     using CellListItems = std::function<std::optional<QStringList>(int table_row, int column)>;
     using CellListTakesText = std::function<bool(int table_row, int column)>;
 
-    explicit TableGridModel(cfg::Table& table, QObject* parent = nullptr);
+    // The model shares ownership of the table it shows (usually through an aliasing pointer into the
+    // screen's data), so the order in which Qt deletes a dialog's children never leaves it dangling.
+    explicit TableGridModel(std::shared_ptr<cfg::Table> table, QObject* parent = nullptr);
 
     void setEditableCell(EditableCell editable) { editable_ = std::move(editable); }
     void setCellListItems(CellListItems items) { list_items_ = std::move(items); }
     void setCellListTakesText(CellListTakesText takes_text) { list_takes_text_ = std::move(takes_text); }
     void setHeaderHints(const QStringList& hints_by_column);
 
-    const cfg::Table& table() const { return table_; }
+    const cfg::Table& table() const { return *table_; }
 
     // After the screen changed the table behind the model's back (load, row operations, a rule
     // that fills other cells of a row).
@@ -57,7 +60,7 @@ signals:
 private:
     bool isTextCheckBox(int table_row, int column) const;
 
-    cfg::Table& table_;
+    std::shared_ptr<cfg::Table> table_;
     EditableCell editable_;
     CellListItems list_items_;
     CellListTakesText list_takes_text_;

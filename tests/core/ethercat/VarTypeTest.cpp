@@ -1,8 +1,10 @@
 #include "VariableTestTable.h"
 
 #include "core/ethercat/VarType.h"
+#include "core/ethercat/VariableColumnDescriptions.h"
 #include "core/ethercat/VariableColumns.h"
 #include "core/ethercat/VariableTable.h"
+#include "core/lang/LangStrings.h"
 
 #include <gtest/gtest.h>
 
@@ -61,11 +63,11 @@ TEST(VariableTable, StartsWithNumberedEnabledEmptyRows) {
 TEST(VariableTable, HeadersComeFromTheCatalogue) {
     const cfg::Lang_Strings texts = cfg::default_texts();
     cfg::Table slave_to_master = cfg::ethercat::make_variable_table(true);
-    cfg::ethercat::set_variable_headers(slave_to_master, true, texts);
+    cfg::Set_Column_Headers(slave_to_master, cfg::ethercat::Variable_Column_Descriptions(true), texts);
     EXPECT_EQ(slave_to_master.text(0, SlaveToMaster::InitValue), "Init Value");
     EXPECT_EQ(slave_to_master.text(0, SlaveToMaster::Mnemonic), "Mnemonic");
     cfg::Table master_to_slave = cfg::ethercat::make_variable_table(false);
-    cfg::ethercat::set_variable_headers(master_to_slave, false, texts);
+    cfg::Set_Column_Headers(master_to_slave, cfg::ethercat::Variable_Column_Descriptions(false), texts);
     EXPECT_EQ(master_to_slave.text(0, cfg::ethercat::MasterToSlave::Position), "Position");
 }
 

@@ -94,3 +94,25 @@ TEST_F(UpdateJob, AJobThatCannotBeWrittenIsReported) {
 }
 
 } // namespace
+
+namespace {
+
+// Only the files the option writes count: a missing firmware image stops "Configuration" nowhere.
+TEST_F(UpdateJob, MissingFilesAreThoseTheOptionWouldWrite) {
+    using cfg::image::Missing_Job_Files;
+    const std::filesystem::path firmware = folders.Path_Master / "Sim52C40.sim";
+    const std::filesystem::path bank1 = folders.Path_Project / "bin" / "bank1.bin";
+    for (const char* bank : {"bank1.bin", "bank2.bin", "bank3.bin"})
+        cfg::test::write_bytes(folders.Path_Project / "bin" / bank, "bank");
+    EXPECT_EQ(Missing_Job_Files(folders, cfg::image::Update_Firmware_And_Configuration),
+              std::vector{firmware});
+    EXPECT_EQ(Missing_Job_Files(folders, cfg::image::Update_Firmware), std::vector{firmware});
+    EXPECT_TRUE(Missing_Job_Files(folders, cfg::image::Update_Configuration).empty());
+
+    cfg::test::write_bytes(firmware, "image");
+    std::filesystem::remove(bank1);
+    EXPECT_TRUE(Missing_Job_Files(folders, cfg::image::Update_Firmware).empty());
+    EXPECT_EQ(Missing_Job_Files(folders, cfg::image::Update_Configuration), std::vector{bank1});
+}
+
+} // namespace

@@ -1,4 +1,5 @@
 #include "core/mqtt/TopicTables.h"
+#include "core/mqtt/TopicColumnDescriptions.h"
 #include "core/common/RowOperations.h"
 #include "core/lang/LangStrings.h"
 
@@ -58,8 +59,9 @@ TEST(TopicTables, Hold1024NumberedEmptyRows) {
 
 TEST(TopicTables, HeadersComeFromTheCatalogue) {
     MqttTopicTables tables;
-    set_topic_headers(tables.publish, publish_columns(), cfg::default_texts());
-    set_topic_headers(tables.subscribe, subscribe_columns(), cfg::default_texts());
+    cfg::Set_Column_Headers(tables.publish, topic_column_descriptions(TopicTable::Publish), cfg::default_texts());
+    cfg::Set_Column_Headers(tables.subscribe, topic_column_descriptions(TopicTable::Subscribe),
+                            cfg::default_texts());
     EXPECT_EQ(tables.publish.text(0, publish::Time), "Time(ms)");
     EXPECT_EQ(tables.publish.text(0, publish::Mnemonic), "Mnemonic");
     EXPECT_EQ(tables.subscribe.text(0, subscribe::EthType), "Type");

@@ -125,6 +125,14 @@ TEST(ListenerPositions, ChoosingGsvFillsItsFirstFieldOpensTheIndexAndProposesAPo
     EXPECT_TRUE(table.is_cell_editable(2, static_cast<int>(Listener_Column::Index)));
     EXPECT_EQ(table.text(2, Listener_Column::Index), "7");
     EXPECT_EQ(table.text(2, Listener_Column::Position), "15");
+    EXPECT_EQ(table.text(2, Listener_Column::PortOperation), "None");
+}
+
+TEST(ListenerPositions, ChoosingASentenceKeepsAChosenPostOperation) {
+    Listener_Table table = listener_table({{true, "GGA", gga_latitude, "10"}});
+    table.set_text(1, Listener_Column::PortOperation, "x 100");
+    Choose_Sentence(table, 1, "HDT");
+    EXPECT_EQ(table.text(1, Listener_Column::PortOperation), "x 100");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "core/app/Application.h"
+#include "core/app/ConfigurationFolders.h"
 #include "core/app/SettingsFile.h"
 #include "core/lang/Language.h"
 #include "core/lang/VersionCheck.h"
@@ -14,6 +15,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -170,6 +173,38 @@ private slots:
         }
     }
 
+    // OK in the options neither pushes a running check back nor, when the settings file cannot be
+    // written, leaves the timer off.
+    void optionsOkKeepsTheCountdownAndSwitchesTheTimerWhateverTheSave() {
+        write_settings("", true, true);
+        start();
+        window_->Timer_Update().setTimerType(Qt::PreciseTimer); // so a restart shows in the remaining time
+        window_->Timer_Update().setInterval(3000);
+        window_->Timer_Update().start();
+        QTest::qWait(1100);
+        const auto press_ok = [](QDialog* dialog) {
+            QTest::mouseClick(child<QPushButton>(dialog, "Btn_OK"), Qt::LeftButton);
+        };
+        when_dialog_opens(press_ok);
+        click("Btn_Opz");
+        QVERIFY(window_->Timer_Update().isActive());
+        QVERIFY(window_->Timer_Update().remainingTime() < 2000);
+
+        window_->Timer_Update().stop();
+        app_->App_Settings.enable_internet = false;
+        fs::remove(dir_->path() / "Morvel.xml");
+        fs::create_directory(dir_->path() / "Morvel.xml"); // the settings cannot be written there
+        when_dialog_opens([](QDialog* dialog) {
+            child<QCheckBox>(dialog, "CB_En_Con")->setChecked(true);
+            child<QCheckBox>(dialog, "CB_Update")->setChecked(true);
+            QTest::mouseClick(child<QPushButton>(dialog, "Btn_OK"), Qt::LeftButton);
+        });
+        click("Btn_Opz");
+        QVERIFY(window_->Timer_Update().isActive());
+        QVERIFY(!ui::MessageService::shownTexts().isEmpty());
+        fs::remove(dir_->path() / "Morvel.xml");
+    }
+
     void theTimerShowsTheUpdateLinkAndThenWaitsTwoHours() {
         write_settings("", true, true);
         http_.reply = "VER. 1.001";
@@ -235,6 +270,54 @@ private slots:
             dialog->reject();
         });
         click("Btn_Open");
+    }
+
+    void aDoubleClickOnANameOpensIt() {
+        fs::create_directories(dir_->path() / "PROJECTS" / "alpha");
+        fs::create_directories(dir_->path() / "PROJECTS" / "beta");
+        start();
+        when_dialog_opens([](QDialog* dialog) {
+            auto* list = child<QListWidget>(dialog, "ListBox1");
+            QTRY_VERIFY(list->visualItemRect(list->item(1)).isValid());
+            const QPoint beta = list->visualItemRect(list->item(1)).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, beta);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, beta);
+            if (dialog->isVisible()) // the test fails below; the dialog must not block it
+                dialog->reject();
+        });
+        click("Btn_Open");
+        QCOMPARE(label_text(window_.get(), "L_Name_Conf_L2"), QString("beta"));
+    }
+
+    // Every dialog opens with the focus in its first input, never on a button or a tab bar, and Tab
+    // reaches the buttons only after the inputs.
+    void everyDialogOpensWithTheFocusInItsFirstInput() {
+        start();
+        QVERIFY(!cfg::Create_New_Project(*app_, "Ship"));
+        const QList<QDialog*> dialogs = window_->findChildren<QDialog*>(Qt::FindDirectChildrenOnly);
+        QVERIFY(dialogs.size() >= 10);
+        for (QDialog* dialog : dialogs) {
+            dialog->show();
+            QWidget* focused = dialog->focusWidget();
+            if (!focused) // the About box: nothing to type into
+                focused = dialog;
+            QStringList tab_stops; // "I" for an input, "B" for a button or tab bar, in Tab order
+            QWidget* widget = focused;
+            do {
+                if (widget->window() == dialog && widget->isVisible() && widget->isEnabled() &&
+                    (widget->focusPolicy() & Qt::TabFocus))
+                    tab_stops.append(qobject_cast<QPushButton*>(widget) || qobject_cast<QTabBar*>(widget) ||
+                                             qobject_cast<QTabWidget*>(widget)
+                                         ? "B"
+                                         : "I");
+                widget = widget->nextInFocusChain();
+            } while (widget != focused);
+            const QString order = tab_stops.join("");
+            if (order.contains("I"))
+                QVERIFY2(focused != dialog && QRegularExpression("^I+B*$").match(order).hasMatch(),
+                         qPrintable(dialog->objectName() + ": " + order));
+            dialog->hide();
+        }
     }
 
     void openingAnEmptyProjectsFolderLeavesNoConfigurationActive() {

@@ -9,6 +9,7 @@
 #include "ui/platform/TestScripts.h"
 #include "ui/support/ScreenTest.h"
 #include "ui/widgets/MessageService.h"
+#include "ui/widgets/Texts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -120,6 +121,10 @@ private slots:
         echo_ = FakeEcho{};
         starter_ = FakeStarter{};
         starter_.job_file = job_file();
+        // What the job names: the firmware image and the compiled banks.
+        write_bytes(app_->Path_Master / "Sim52C40.sim", "firmware");
+        for (const char* bank : {"bank1.bin", "bank2.bin", "bank3.bin"})
+            write_bytes(app_->Path_Project / "bin" / bank, "bank");
     }
 
     void cleanup() {
@@ -169,6 +174,26 @@ private slots:
         }
         QCOMPARE(fields(), (QStringList{"192", "168", "1", "7"}));
         QCOMPARE(QApplication::focusWidget(), field(4));
+    }
+
+    // Nothing is sent when an option names a file that is not there; an option without it goes on.
+    void aMissingFirmwareImageStopsOnlyTheOptionsThatWriteIt() {
+        fs::remove(app_->Path_Master / "Sim52C40.sim");
+        open();
+        for (int option : {0, 1}) {
+            options()->setCurrentIndex(option);
+            press_update();
+            QCOMPARE(ui::MessageService::shownTexts().last(),
+                     "The update was not started: a file it would write into the device is missing: " +
+                         ui::qt_path(app_->Path_Master / "Sim52C40.sim"));
+        }
+        QVERIFY(echo_.targets.isEmpty());
+        QVERIFY(starter_.starts.empty());
+        QVERIFY(!fs::exists(job_file()));
+
+        options()->setCurrentIndex(2);
+        press_update();
+        QCOMPARE(starter_.starts.size(), std::size_t{1});
     }
 
     void aDeviceThatAnswersGetsTheJobAndTheUpdater() {
@@ -372,6 +397,7 @@ private slots:
     }
 
     void aFailedCompileIsReportedAndTheDialogStaysClosed() {
+        fs::remove_all(app_->Path_Project / "bin");
         write_bytes(app_->File_ParGen, "<Par_Gen><unclosed>");
         // The dialog as the main window makes it, with the real echo and start: nothing is sent here.
         dialog_ = std::make_unique<ui::TFBoot>(*app_, nullptr);

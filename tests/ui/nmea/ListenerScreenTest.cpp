@@ -276,14 +276,6 @@ private slots:
         QVERIFY(combo);
         QCOMPARE(combo->count(), 0);
     }
-
-    void everyShowingReloadsTheFile() {
-        open(listener_file(row("Y", "GGA", "UTC of position, Hours [decimal]", "1")));
-        choose(1, Sentence, "RMC");
-        press("Btn_Cancel");
-        dialog_->show();
-        QCOMPARE(text(1, Sentence), QString("GGA"));
-    }
 };
 
 QTEST_MAIN(ListenerScreenTest)

@@ -280,6 +280,7 @@ private slots:
         open(stored);
         type("E_Ethernet_IP1", "11");
         click("CB_EthConn_En_DHCP_Cable");
+        ui::MessageService::queueAnswers({ui::MessageAnswer::Yes}); // lose the changes
         click("Btn_Cancel");
         QVERIFY(!dialog_->isVisible());
         QCOMPARE(dialog_->result(), int(QDialog::Rejected));

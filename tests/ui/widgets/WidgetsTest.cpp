@@ -5,10 +5,15 @@
 #include "ui/widgets/TableGridModel.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QComboBox>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <memory>
 #include <stdexcept>
 
 class WidgetsTest : public QObject {
@@ -30,17 +35,17 @@ private slots:
     void cleanup() { ui::MessageService::reset(); }
 
     void modelPassesTheModelTester() {
-        cfg::Table table = sample_table();
-        ui::TableGridModel model(table);
+        ui::TableGridModel model(std::make_shared<cfg::Table>(sample_table()));
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         model.setData(model.index(0, 2), "x", Qt::EditRole);
         model.tableChanged();
     }
 
     void modelShowsCellsAndHandsEditsToTheTable() {
-        cfg::Table table = sample_table();
+        auto shared = std::make_shared<cfg::Table>(sample_table());
+        cfg::Table& table = *shared;
         table.set_text(2, 2, "GGA");
-        ui::TableGridModel model(table);
+        ui::TableGridModel model(shared);
         model.setEditableCell([](int row, int column) { return !(row == 3 && column == 2); });
         model.setCellListItems([](int, int column) -> std::optional<QStringList> {
             if (column != 4)
@@ -69,8 +74,7 @@ private slots:
     }
 
     void enterJumpsOnlyWithTheOptionOn() {
-        cfg::Table table = sample_table();
-        ui::TableGridModel model(table);
+        ui::TableGridModel model(std::make_shared<cfg::Table>(sample_table()));
         bool jump = true;
         ui::GridView view([&] { return jump; }, [] { return false; });
         view.setGridModel(&model);
@@ -92,10 +96,44 @@ private slots:
         QCOMPARE(view.currentIndex(), model.index(0, 2));
     }
 
+    // Enter that ends an edit moves on exactly one cell, with the option on, as Enter on a cell does.
+    void enterAfterAnEditMovesOneCell() {
+        QTest::failOnWarning(QRegularExpression("commitData called with an editor"));
+        auto shared = std::make_shared<cfg::Table>(sample_table());
+        ui::TableGridModel model(shared);
+        model.setCellListItems([](int, int column) -> std::optional<QStringList> {
+            if (column != 4)
+                return std::nullopt;
+            return QStringList{"a", "b"};
+        });
+        ui::GridView view([] { return true; }, [] { return false; });
+        view.setGridModel(&model);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+        view.setCurrentIndex(model.index(0, 2));
+        view.edit(view.currentIndex());
+        QTRY_VERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+        QTest::keyClicks(QApplication::focusWidget(), "RMC");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(!view.findChild<QLineEdit*>());
+        QTest::qWait(20); // a queued second move would land here
+        QCOMPARE(shared->text(1, 2), std::string("RMC"));
+        QCOMPARE(view.currentIndex(), model.index(0, 4)); // the hidden column 3 is passed over
+
+        view.edit(view.currentIndex()); // a list cell
+        QTRY_VERIFY(qobject_cast<QComboBox*>(QApplication::focusWidget()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(!view.findChild<QComboBox*>());
+        QTest::qWait(20);
+        QCOMPARE(view.currentIndex(), model.index(1, 1));
+    }
+
     void headerDoubleClickSizesOnlyWithTheOptionOn() {
-        cfg::Table table = sample_table();
-        table.set_text(1, 2, "a rather long text that needs a wide column");
-        ui::TableGridModel model(table);
+        auto shared = std::make_shared<cfg::Table>(sample_table());
+        shared->set_text(1, 2, "a rather long text that needs a wide column");
+        ui::TableGridModel model(shared);
         bool auto_size = false;
         ui::GridView view([] { return false; }, [&] { return auto_size; });
         view.setGridModel(&model);

@@ -1,0 +1,78 @@
+#include "ui/widgets/EditingScreen.h"
+
+#include "core/app/Application.h"
+#include "core/common/UnreadableFile.h"
+#include "ui/widgets/ErrorReport.h"
+#include "ui/widgets/MessageService.h"
+#include "ui/widgets/Texts.h"
+
+#include <QLabel>
+
+namespace ui {
+namespace {
+
+constexpr int Replace_Unreadable_Question = 904;
+constexpr int Shows_Defaults_Notice = 905;
+constexpr int Discard_Changes_Question = 906;
+constexpr int Rows_Left_Out_Notice = 907;
+
+// A pale warning colour of its own, so the notice reads the same in every desktop theme.
+void paint_as_warning(QLabel* label) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, QColor(0xff, 0xf3, 0xcd));
+    palette.setColor(QPalette::WindowText, QColor(0x66, 0x4d, 0x03));
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+}
+
+} // namespace
+
+EditingScreen::EditingScreen(cfg::Application& app, QWidget* parent)
+    : ScreenDialog(parent), app_(app), notice_(new QLabel(this)) {
+    notice_->setObjectName("L_Notice");
+    notice_->setWordWrap(true);
+    notice_->setMargin(4);
+    notice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    paint_as_warning(notice_);
+    notice_->hide();
+}
+
+void EditingScreen::opened() {
+    notice_->hide();
+    int rows_left_out = 0;
+    read_failed_ = !run_reported(this, [this, &rows_left_out] { rows_left_out = read_file(); });
+    if (read_failed_) {
+        show_defaults();
+        show_notice(text_of(app_.Lang_Strings, Shows_Defaults_Notice) + qt_path(file()));
+    } else if (rows_left_out > 0) {
+        show_notice(text_of(app_.Lang_Strings, Rows_Left_Out_Notice) + QString::number(rows_left_out));
+    }
+    remember_shown_state();
+}
+
+void EditingScreen::show_notice(const QString& text) {
+    notice_->setText(text);
+    notice_->show();
+}
+
+bool EditingScreen::may_replace_file() {
+    std::error_code error;
+    // A file that has gone in the meantime holds nothing left to keep.
+    if (!read_failed_ || !std::filesystem::exists(file(), error))
+        return true;
+    if (!MessageService::confirm(this, text_of(app_.Lang_Strings, Replace_Unreadable_Question) +
+                                           qt_path(cfg::Unreadable_Copy_Path(file()))))
+        return false;
+    cfg::Keep_Unreadable_File(file());
+    read_failed_ = false;
+    return true;
+}
+
+void EditingScreen::reject() {
+    if (changed_since_opened() &&
+        !MessageService::confirm(this, text_of(app_.Lang_Strings, Discard_Changes_Question)))
+        return;
+    ScreenDialog::reject();
+}
+
+} // namespace ui

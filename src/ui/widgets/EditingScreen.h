@@ -1,0 +1,54 @@
+#pragma once
+
+#include "ui/widgets/ScreenDialog.h"
+
+#include <filesystem>
+
+class QLabel;
+
+namespace cfg {
+struct Application;
+}
+
+namespace ui {
+
+// The base of the screens that edit one file of the configuration. Each opening reads the file.
+// A file that could not be read leaves the screen's defaults, with a notice in the screen saying
+// so, and is replaced only after the user agreed, its bytes kept beside it. Cancel, Escape and
+// the close box ask before changes are thrown away.
+class EditingScreen : public ScreenDialog {
+    Q_OBJECT
+public:
+    void reject() override;
+
+protected:
+    EditingScreen(cfg::Application& app, QWidget* parent);
+
+    // The line under the title that tells what the screen cannot show; the screen places it.
+    QLabel* notice() const { return notice_; }
+
+    // The file the screen edits.
+    virtual std::filesystem::path file() const = 0;
+    // Shows the file's content; raises ConfigError when it cannot be read. Returns how many rows of
+    // the file lie beyond the screen's tables.
+    virtual int read_file() = 0;
+    virtual void show_defaults() = 0;
+    // What the screen shows now becomes the state that counts as unchanged.
+    virtual void remember_shown_state() = 0;
+    virtual bool changed_since_opened() const = 0;
+
+    // Before a save: true when the file may be written. After a failed read this asks the user and
+    // keeps the unreadable file beside it first.
+    bool may_replace_file();
+
+    cfg::Application& app_;
+
+private:
+    void opened() override;
+    void show_notice(const QString& text);
+
+    QLabel* notice_;
+    bool read_failed_ = false;
+};
+
+} // namespace ui

@@ -1,0 +1,63 @@
+#include "ui/widgets/ScreenDialog.h"
+
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <vector>
+
+namespace ui {
+namespace {
+
+enum class Focus_Stop { None, Input, Button };
+
+// Buttons and tab bars are for finishing or switching, not for typing into; a scroll area that
+// only carries a form is no stop at all.
+Focus_Stop focus_stop(const QWidget* widget) {
+    if (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isVisibleTo(widget->window()) ||
+        !widget->isEnabled() || qobject_cast<const QScrollArea*>(widget))
+        return Focus_Stop::None;
+    if (qobject_cast<const QPushButton*>(widget) || qobject_cast<const QTabBar*>(widget) ||
+        qobject_cast<const QTabWidget*>(widget))
+        return Focus_Stop::Button;
+    return Focus_Stop::Input;
+}
+
+// One rule for every dialog: Tab visits the inputs first, in the order they were made, and the
+// buttons last; the dialog opens with the first input focused (or the first button when it has no
+// input). Widgets that cannot take the focus are left out, so no Tab lands on an invisible stop.
+void order_focus(QDialog* dialog) {
+    std::vector<QWidget*> inputs;
+    std::vector<QWidget*> buttons;
+    for (QWidget* widget = dialog->nextInFocusChain(); widget != dialog;
+         widget = widget->nextInFocusChain()) {
+        if (widget->window() != dialog)
+            continue;
+        const Focus_Stop stop = focus_stop(widget);
+        if (stop == Focus_Stop::Input)
+            inputs.push_back(widget);
+        else if (stop == Focus_Stop::Button)
+            buttons.push_back(widget);
+        else if (qobject_cast<QScrollArea*>(widget))
+            widget->setFocusPolicy(Qt::NoFocus);
+    }
+    inputs.insert(inputs.end(), buttons.begin(), buttons.end());
+    for (std::size_t k = 1; k < inputs.size(); ++k)
+        QWidget::setTabOrder(inputs[k - 1], inputs[k]);
+    if (!inputs.empty())
+        inputs.front()->setFocus(Qt::TabFocusReason);
+}
+
+} // namespace
+
+void ScreenDialog::setVisible(bool visible) {
+    const bool opening = visible && !isVisible();
+    if (opening)
+        opened();
+    QDialog::setVisible(visible);
+    if (opening)
+        order_focus(this);
+}
+
+} // namespace ui

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ui/widgets/Screen.h"
+
+#include <QDialog>
+
+namespace ui {
+
+// The base of every dialog of the program. Its content is rebuilt each time it is opened, and only
+// then: restoring a minimised window also sends a show event, but the dialog never stopped being
+// visible, so what the user typed stays.
+class ScreenDialog : public QDialog, public Screen {
+    Q_OBJECT
+public:
+    using QDialog::QDialog;
+
+    void setVisible(bool visible) override;
+
+protected:
+    // Runs before the dialog appears, each time it is opened.
+    virtual void opened() {}
+};
+
+} // namespace ui

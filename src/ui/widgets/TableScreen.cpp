@@ -1,0 +1,207 @@
+#include "ui/widgets/TableScreen.h"
+
+#include "core/app/Application.h"
+#include "core/app/ModelIdentity.h"
+#include "ui/widgets/DialogFrame.h"
+#include "ui/widgets/ErrorReport.h"
+#include "ui/widgets/GridView.h"
+#include "ui/widgets/MessageService.h"
+#include "ui/widgets/Texts.h"
+#include "ui/widgets/TitlePanel.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace ui {
+namespace {
+
+// Offsets in a table screen's block of texts.
+enum Screen_Text : int { Title, Description, Ok, Cancel, Delete, Insert, Copy, Paste, Hints };
+
+} // namespace
+
+TableScreen::TableScreen(cfg::Application& app, int text_block, int dropped_rows_question, QWidget* parent)
+    : EditingScreen(app, parent), text_block_(text_block), dropped_rows_question_(dropped_rows_question),
+      title_(new TitlePanel(qt_text(cfg::SW_Code), this)), body_(new QVBoxLayout),
+      Btn_OK(dialog_button("Btn_OK", this)), Btn_Cancel(dialog_button("Btn_Cancel", this)),
+      Btn_DelRow(dialog_button("Btn_DelRow", this)), Btn_InsRow(dialog_button("Btn_InsRow", this)),
+      Btn_CopyRow(dialog_button("Btn_CopyRow", this)), Btn_PasteRow(dialog_button("Btn_PasteRow", this)) {
+    connect(Btn_DelRow, &QPushButton::clicked, this,
+            [this] { grid_in_front().row_buttons->Btn_DelRowClick(); });
+    connect(Btn_InsRow, &QPushButton::clicked, this,
+            [this] { grid_in_front().row_buttons->Btn_InsRowClick(); });
+    connect(Btn_CopyRow, &QPushButton::clicked, this,
+            [this] { grid_in_front().row_buttons->Btn_CopyRowClick(); });
+    connect(Btn_PasteRow, &QPushButton::clicked, this,
+            [this] { grid_in_front().row_buttons->Btn_PasteRowClick(); });
+    connect(Btn_OK, &QPushButton::clicked, this, &TableScreen::Btn_OKClick);
+    connect(Btn_Cancel, &QPushButton::clicked, this, &TableScreen::reject);
+
+    body_->addWidget(notice());
+    lay_out_dialog(this, title_, body_, {Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow},
+                   {Btn_OK, Btn_Cancel});
+}
+
+TableScreen::Grid& TableScreen::add_grid(Grid_Setup setup) {
+    const std::size_t index = grids_.size();
+    auto* view = new GridView(app_.App_Settings, this);
+    view->setObjectName(setup.name);
+    cfg::Table* table = setup.table.get();
+    auto* model = new TableGridModel(std::move(setup.table), this);
+    const std::span<const cfg::Column_Description> columns = setup.columns;
+    model->setEditableCell(std::move(setup.editable));
+    model->setCellListItems([columns, row_choices = std::move(setup.row_choices)](
+                                int row, int column) -> std::optional<QStringList> {
+        const cfg::Column_Description& description = columns[static_cast<std::size_t>(column)];
+        if (description.editor != cfg::Cell_Editor::List &&
+            description.editor != cfg::Cell_Editor::Text_Or_List)
+            return std::nullopt;
+        QStringList items;
+        for (const std::string& choice :
+             description.choices.empty() && row_choices ? row_choices(row, column) : description.choices)
+            items.append(qt_text(choice));
+        return items;
+    });
+    model->setCellListTakesText([columns](int, int column) {
+        return columns[static_cast<std::size_t>(column)].editor == cfg::Cell_Editor::Text_Or_List;
+    });
+    view->setGridModel(model);
+    for (std::size_t column = 0; column < columns.size(); ++column)
+        view->setColumnWidth(static_cast<int>(column), columns[column].width);
+    connect(model, &TableGridModel::cellEdited, this,
+            [this, index](int row, int column) { cell_edited(index, row, column); });
+
+    auto* row_buttons = new RowButtons(view, app_.Lang_Strings, std::move(setup.actions), this);
+    connect(row_buttons, &RowButtons::tableChanged, model, &TableGridModel::tableChanged);
+    // A copy made in one table of the screen cannot be pasted into another.
+    connect(row_buttons, &RowButtons::rowCopied, this, [this, index] {
+        for (std::size_t other = 0; other < grids_.size(); ++other)
+            if (other != index)
+                grids_[other].row_buttons->forgetCopy();
+    });
+
+    QWidget* page = view;
+    if (!setup.shown) {
+        view->hide();
+    } else if (setup.tab_text >= 0) {
+        if (!tabs_) {
+            tabs_ = new QTabWidget(this);
+            body_->addWidget(tabs_);
+        }
+        page = new QWidget;
+        page->setObjectName(setup.page_name);
+        auto* page_layout = new QVBoxLayout(page);
+        page_layout->setContentsMargins(0, 0, 0, 0);
+        page_layout->addWidget(view);
+        tabs_->addTab(page, QString());
+    } else {
+        body_->addWidget(view);
+    }
+    grids_.push_back({columns, table, view, model, row_buttons, page, setup.tab_text, setup.shown});
+    return grids_.back();
+}
+
+QString TableScreen::text(int index) const {
+    return text_of(app_.Lang_Strings, index);
+}
+
+void TableScreen::Set_Lang() {
+    setWindowTitle(text(text_block_ + Title));
+    title_->descriptionLabel()->setText(text(text_block_ + Description));
+    const int hints = text_block_ + Hints;
+    set_button_texts(app_.Lang_Strings, {{Btn_OK, text_block_ + Ok, hints},
+                                         {Btn_Cancel, text_block_ + Cancel, hints + 1},
+                                         {Btn_DelRow, text_block_ + Delete, hints + 2},
+                                         {Btn_InsRow, text_block_ + Insert, hints + 3},
+                                         {Btn_CopyRow, text_block_ + Copy, hints + 4},
+                                         {Btn_PasteRow, text_block_ + Paste, hints + 5}});
+    for (const Grid& grid : grids_)
+        if (tabs_ && grid.shown && grid.tab_text >= 0)
+            tabs_->setTabText(tabs_->indexOf(grid.page), text(grid.tab_text));
+    show_headers();
+    set_table_texts();
+}
+
+// The headers live in row 0 of the tables, which a load replaces.
+void TableScreen::show_headers() {
+    for (const Grid& grid : grids_) {
+        cfg::Set_Column_Headers(*grid.table, grid.columns, app_.Lang_Strings);
+        QStringList hints;
+        for (const cfg::Column_Description& column : grid.columns)
+            hints.append(column.hint_text >= 0 ? text(column.hint_text) : QString());
+        grid.model->setHeaderHints(hints);
+    }
+}
+
+int TableScreen::read_file() {
+    clear_tables();
+    const int rows_left_out = read_tables();
+    show_tables_from_start();
+    return rows_left_out;
+}
+
+void TableScreen::show_defaults() {
+    clear_tables();
+    show_tables_from_start();
+}
+
+// Each opening starts in the first cell of the first table, with nothing copied yet.
+void TableScreen::show_tables_from_start() {
+    show_headers();
+    if (tabs_)
+        tabs_->setCurrentIndex(0);
+    for (const Grid& grid : grids_) {
+        grid.row_buttons->forgetCopy();
+        grid.model->tableChanged();
+        grid.view->setCurrentIndex(grid.model->index(0, 1));
+    }
+    grids_.front().view->setFocus(Qt::OtherFocusReason);
+}
+
+void TableScreen::remember_shown_state() {
+    opened_state_.clear();
+    for (const Grid& grid : grids_)
+        opened_state_.push_back(grid.model->table());
+}
+
+bool TableScreen::changed_since_opened() const {
+    for (std::size_t index = 0; index < grids_.size(); ++index)
+        if (!(grids_[index].model->table() == opened_state_[index]))
+            return true;
+    return false;
+}
+
+void TableScreen::cell_edited(std::size_t, int, int) {}
+
+TableScreen::Grid& TableScreen::grid_in_front() {
+    for (Grid& grid : grids_)
+        if (!tabs_ || grid.page == tabs_->currentWidget())
+            return grid;
+    return grids_.front();
+}
+
+void TableScreen::Btn_OKClick() {
+    run_reported(this, [this] {
+        if (const std::optional<Check_Failure> failure = check_tables()) {
+            const Grid& failing = grids_[failure->grid];
+            if (tabs_ && failing.shown)
+                tabs_->setCurrentWidget(failing.page);
+            failing.view->selectTableRow(failure->row);
+            MessageService::error(this, qt_text(failure->message));
+            return;
+        }
+        // Rows below the first empty row are not saved: the user decides whether to lose them.
+        if (const int dropped = first_row_save_would_drop();
+            dropped > 0 &&
+            !MessageService::confirm(this, text(dropped_rows_question_) + QString::number(dropped)))
+            return;
+        if (!may_replace_file())
+            return;
+        save_tables();
+        accept();
+    });
+}
+
+} // namespace ui

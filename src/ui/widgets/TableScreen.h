@@ -1,0 +1,115 @@
+#pragma once
+
+#include "core/common/ColumnDescription.h"
+#include "core/common/Table.h"
+#include "ui/widgets/EditingScreen.h"
+#include "ui/widgets/RowButtons.h"
+#include "ui/widgets/TableGridModel.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QPushButton;
+class QTabWidget;
+class QVBoxLayout;
+
+namespace ui {
+
+class GridView;
+class TitlePanel;
+
+// The pattern every table screen shares: the title, the grids (as tabs when there are several),
+// the row buttons working on the grid in front, and OK and Cancel. Texts come from the screen's
+// block of the catalogue: the title at its start, the description next, then the six captions
+// and their six hints. OK runs the screen's check, selects the failing row and shows why; then it
+// asks before rows would be dropped, and before an unreadable file would be replaced; then it
+// saves and closes. A screen adds its tables, its rules and its file.
+class TableScreen : public EditingScreen {
+    Q_OBJECT
+public:
+    void Set_Lang() override;
+    void Btn_OKClick();
+
+protected:
+    // How one table is shown and edited.
+    struct Grid_Setup {
+        const char* name;                  // the grid's object name
+        std::shared_ptr<cfg::Table> table; // shared with the screen's data it belongs to
+        std::span<const cfg::Column_Description> columns;
+        TableGridModel::EditableCell editable;
+        // The items of list cells whose items depend on the row; other lists offer their choices.
+        std::function<std::vector<std::string>(int row, int column)> row_choices;
+        RowActions actions;
+        int tab_text = -1;          // the tab's caption; -1 for the screen's only table
+        const char* page_name = ""; // the tab page's object name
+        bool shown = true;          // false: this model carries the table but never lets the user reach it
+    };
+
+    struct Grid {
+        std::span<const cfg::Column_Description> columns;
+        cfg::Table* table; // owned with the model
+        GridView* view;
+        TableGridModel* model;
+        RowButtons* row_buttons;
+        QWidget* page;
+        int tab_text;
+        bool shown;
+    };
+
+    // The first failing rule: in which grid and row, and the message the error box shows.
+    struct Check_Failure {
+        std::size_t grid;
+        int row;
+        std::string message;
+    };
+
+    TableScreen(cfg::Application& app, int text_block, int dropped_rows_question, QWidget* parent);
+
+    // Adds a grid; the first one added is in front when the screen opens.
+    Grid& add_grid(Grid_Setup setup);
+    Grid& grid(std::size_t index) { return grids_[index]; }
+
+    // The screen's own texts beyond the headers and hints of its tables.
+    virtual void set_table_texts() {}
+    // Fill the tables from the file (ConfigError when it cannot be read) and return how many rows of
+    // the file lie beyond them; or clear them to the empty rows of a new configuration.
+    virtual int read_tables() = 0;
+    virtual void clear_tables() = 0;
+    virtual std::optional<Check_Failure> check_tables() = 0;
+    // The first filled row a save would leave out, 0 when none.
+    virtual int first_row_save_would_drop() const = 0;
+    virtual void save_tables() = 0;
+    // After the user edited a cell, for the rules that fill other cells.
+    virtual void cell_edited(std::size_t grid, int row, int column);
+
+    // Texts of the catalogue, for the screens.
+    QString text(int index) const;
+
+private:
+    void show_defaults() override;
+    void remember_shown_state() override;
+    bool changed_since_opened() const override;
+    int read_file() override;
+
+    void show_headers();
+    void show_tables_from_start();
+    Grid& grid_in_front();
+
+    int text_block_;
+    int dropped_rows_question_;
+    TitlePanel* title_;
+    QVBoxLayout* body_;
+    QTabWidget* tabs_ = nullptr;
+    std::vector<Grid> grids_;
+    std::vector<cfg::Table> opened_state_;
+    QPushButton* Btn_OK;
+    QPushButton* Btn_Cancel;
+    QPushButton* Btn_DelRow;
+    QPushButton* Btn_InsRow;
+    QPushButton* Btn_CopyRow;
+    QPushButton* Btn_PasteRow;
+};
+
+} // namespace ui
