@@ -213,9 +213,12 @@ void Write_ESI_File(const ESI_Sources& sources, const std::filesystem::path& fil
     write_file_safely(file, bytes);
 }
 
-void Create_ESI_File(const std::filesystem::path& file_pargen,
-                     const std::filesystem::path& file_ethercat_slave, const std::filesystem::path& file) {
-    Write_ESI_File(Load_ESI_Sources(file_pargen, file_ethercat_slave), file);
+std::size_t Create_ESI_File(const std::filesystem::path& file_pargen,
+                            const std::filesystem::path& file_ethercat_slave,
+                            const std::filesystem::path& file) {
+    const ESI_Sources sources = Load_ESI_Sources(file_pargen, file_ethercat_slave);
+    Write_ESI_File(sources, file);
+    return sources.ESI_Inputs.size() + sources.ESI_Outputs.size();
 }
 
 } // namespace cfg::ethercat

@@ -707,6 +707,8 @@ const std::vector<BuiltinText>& builtin_texts() {
         {1552, "!! Length must be a whole number between 0 and 255"},
         {1553, "Rows after an empty Type are not saved. Do you want to save anyway? First row not saved: "},
         {1554, "!! Init Value must be a number within the range of Float32"},
+        {1555, "The ESI file has been written: "},
+        {1556, "EtherCAT variables it describes: "},
     };
     return texts;
 }

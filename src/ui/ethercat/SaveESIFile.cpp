@@ -14,6 +14,8 @@ namespace ui {
 namespace {
 
 constexpr int Overwrite_Question = 903;
+constexpr int Written_Text = 1555;
+constexpr int Variables_Text = 1556;
 constexpr const char* ESI_Filter = "EtherCAT ESI File (*.xml)";
 
 } // namespace
@@ -28,7 +30,11 @@ void Save_ESI_File(cfg::Application& app, QWidget* parent) {
         if (std::filesystem::exists(file) &&
             !MessageService::confirm(parent, text_of(app.Lang_Strings, Overwrite_Question)))
             return;
-        cfg::ethercat::Create_ESI_File(app.File_ParGen, app.File_EtherCAT_Slave, file);
+        const std::size_t variables =
+            cfg::ethercat::Create_ESI_File(app.File_ParGen, app.File_EtherCAT_Slave, file);
+        MessageService::show(parent, MessageIcon::Information,
+                             text_of(app.Lang_Strings, Written_Text) + qt_path(file) + "\n" +
+                                 text_of(app.Lang_Strings, Variables_Text) + QString::number(variables));
     });
 }
 

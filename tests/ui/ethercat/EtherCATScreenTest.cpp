@@ -379,7 +379,9 @@ private slots:
         ui::Save_ESI_File(*app_, nullptr);
         QCOMPARE(ui::FileDialogService::requests(),
                  QStringList{"|" + qt_path(app_->Path_Project) + "|EtherCAT ESI File (*.xml)"});
-        QVERIFY(ui::MessageService::shownTexts().isEmpty());
+        QCOMPARE(ui::MessageService::shownTexts(),
+                 QStringList{"The ESI file has been written: " + qt_path(app_->Path_Project / "device.xml") +
+                             "\nEtherCAT variables it describes: 2"});
         QVERIFY(!fs::exists(chosen));
         const std::string esi = read_bytes(app_->Path_Project / "device.xml");
         QVERIFY(esi.starts_with("<?xml version=\"1.0\"?>\r\n<EtherCATInfo "));
@@ -403,8 +405,8 @@ private slots:
         ui::FileDialogService::queueFileNames({qt_path(file), qt_path(file)});
         ui::MessageService::queueAnswers({ui::MessageAnswer::No, ui::MessageAnswer::Yes});
         ui::Save_ESI_File(*app_, nullptr);
-        QCOMPARE(ui::MessageService::shownTexts(),
-                 QStringList{"File already exists! Do you want to overwrite the file?"});
+        QCOMPARE(ui::MessageService::shownTexts().last(),
+                 "File already exists! Do you want to overwrite the file?");
         QCOMPARE(read_bytes(file), std::string("old"));
         ui::Save_ESI_File(*app_, nullptr);
         QVERIFY(read_bytes(file).starts_with("<?xml"));
