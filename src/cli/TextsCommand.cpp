@@ -14,7 +14,7 @@ namespace cfg::cli {
 int run_texts(Context& context) {
     Lang_Strings texts = default_texts();
     if (const std::optional<std::string> name = context.invocation.value("--language")) {
-        const std::filesystem::path file = Language_File(context.app.Path_Language, *name);
+        const std::filesystem::path file = Language_File(context.app.language_folders(), *name);
         std::error_code error;
         if (!std::filesystem::is_regular_file(file, error) || !Load_Lang_File(texts, file))
             throw ConfigError("Cannot read the language file \"" + file.string() + "\"");
