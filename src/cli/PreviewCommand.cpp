@@ -14,9 +14,8 @@ namespace cfg::cli {
 namespace {
 
 std::string counts_line(const nmea::Log_Summary& log) {
-    return "Log: " + std::to_string(log.lines) + " lines, " + std::to_string(log.sentences) + " sentences, " +
-           std::to_string(log.bad_checksums) + " with a wrong checksum, " + std::to_string(log.malformed) +
-           " malformed";
+    return "Lines read: " + std::to_string(log.lines) + "; sentences: " + std::to_string(log.sentences) +
+           "; wrong checksums: " + std::to_string(log.bad_checksums) + "; malformed: " + std::to_string(log.malformed);
 }
 
 std::vector<std::string> sentence_lines(const nmea::Log_Summary& log) {
