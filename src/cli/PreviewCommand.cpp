@@ -15,15 +15,14 @@ namespace {
 
 std::string counts_line(const nmea::Log_Summary& log) {
     return "Lines read: " + std::to_string(log.lines) + "; sentences: " + std::to_string(log.sentences) +
-           "; wrong checksums: " + std::to_string(log.bad_checksums) + "; malformed: " + std::to_string(log.malformed);
+           "; wrong checksums: " + std::to_string(log.bad_checksums) +
+           "; malformed: " + std::to_string(log.malformed);
 }
 
 std::vector<std::string> sentence_lines(const nmea::Log_Summary& log) {
     std::vector<std::vector<std::string>> rows = {{"Sentence", "Count", ""}};
     for (const auto& [code, count] : log.sentences_by_code) {
-        const int Ind_Sent = nmea::Find_Sentence(code);
-        const bool offered =
-            Ind_Sent >= 1 && nmea::NMEA_Sentences[static_cast<std::size_t>(Ind_Sent)].Enabled;
+        const bool offered = nmea::Is_Offered_Sentence(nmea::Find_Sentence(code));
         rows.push_back({code, std::to_string(count), offered ? "" : "not in the sentence list"});
     }
     return aligned_columns(rows);

@@ -41,7 +41,7 @@ std::optional<Listener_Entry> entry_of(const pugi::xml_node& row, std::uint8_t S
     if (!channel)
         return std::nullopt;
     const int sentence = nmea::Find_Sentence(upper_trimmed_attribute(row, "Sentence"));
-    if (sentence < 1 || sentence > nmea::Sentence_Count || !nmea::NMEA_Sentences[sentence].Enabled)
+    if (!nmea::Is_Offered_Sentence(sentence))
         return std::nullopt;
     const int field = nmea::GetIndexDataField(sentence, upper_trimmed_attribute(row, "DataField"));
     if (field < 0)

@@ -12,9 +12,7 @@ void Capture_Survey::Feed(const nmea::Received_Sentence& sentence) {
                              [&](const Seen_Sentence& s) { return s.code == sentence.code; });
     const int Ind_Sent = nmea::Find_Sentence(sentence.code);
     if (seen == sentences_.end()) {
-        const bool offered =
-            Ind_Sent >= 1 && nmea::NMEA_Sentences[static_cast<std::size_t>(Ind_Sent)].Enabled;
-        seen = sentences_.insert(sentences_.end(), {sentence.code, 0, offered});
+        seen = sentences_.insert(sentences_.end(), {sentence.code, 0, nmea::Is_Offered_Sentence(Ind_Sent)});
     }
     ++seen->count;
     if (!seen->offered)

@@ -1,5 +1,6 @@
 #include "core/preview/FieldText.h"
 
+#include "core/common/Text.h"
 #include "core/nmea/SentenceCatalogue.h"
 #include "core/preview/FieldSources.h"
 
@@ -11,16 +12,12 @@ namespace {
 constexpr std::size_t GSV_Sentence_Number_Field = 1;
 constexpr int Satellites_Per_Sentence = 4;
 
-bool all_digits(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 // The number of a GSV sentence within its series, when its field holds a plain number.
 std::optional<int> sentence_number(const nmea::Received_Sentence& sentence) {
     if (sentence.fields.size() <= GSV_Sentence_Number_Field)
         return std::nullopt;
     const std::string& text = sentence.fields[GSV_Sentence_Number_Field];
-    if (text.empty() || text.size() > 2 || !all_digits(text))
+    if (text.empty() || text.size() > 2 || !all_decimal_digits(text))
         return std::nullopt;
     return std::stoi(text);
 }
@@ -70,16 +67,16 @@ std::optional<std::size_t> field_place(const nmea::Received_Sentence& sentence, 
 
 // hhmmss, optionally followed by a point and decimals.
 bool is_time(std::string_view text) {
-    if (text.size() < 6 || !all_digits(text.substr(0, 6)))
+    if (text.size() < 6 || !all_decimal_digits(text.substr(0, 6)))
         return false;
-    return text.size() == 6 || (text[6] == '.' && all_digits(text.substr(7)));
+    return text.size() == 6 || (text[6] == '.' && all_decimal_digits(text.substr(7)));
 }
 
 // ddmm.mm or dddmm.mm: at least one digit of degrees and two of minutes before the point.
 bool is_angle(std::string_view text) {
     const std::size_t point = std::min(text.find('.'), text.size());
-    return point >= 3 && all_digits(text.substr(0, point)) &&
-           (point == text.size() || all_digits(text.substr(point + 1)));
+    return point >= 3 && all_decimal_digits(text.substr(0, point)) &&
+           (point == text.size() || all_decimal_digits(text.substr(point + 1)));
 }
 
 // Where a two-digit part starts in hhmmss or ddmmyy.
@@ -108,7 +105,7 @@ std::optional<std::string> part_of(std::string_view text, Field_Part part) {
     case Field_Part::Day:
     case Field_Part::Month:
     case Field_Part::Year:
-        if (text.size() != 6 || !all_digits(text))
+        if (text.size() != 6 || !all_decimal_digits(text))
             return std::nullopt;
         return std::string(text.substr(two_digit_offset(part), 2));
     case Field_Part::Degrees:

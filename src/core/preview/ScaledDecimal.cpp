@@ -1,14 +1,12 @@
 #include "core/preview/ScaledDecimal.h"
 
+#include "core/common/Text.h"
+
 #include <algorithm>
 #include <limits>
 
 namespace cfg::preview {
 namespace {
-
-bool all_digits(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
 
 std::string without_leading_zeros(std::string digits) {
     digits.erase(0, std::min(digits.find_first_not_of('0'), digits.size()));
@@ -26,7 +24,7 @@ std::optional<Scaled_Decimal> Read_Decimal(std::string_view text, int exponent) 
     const std::size_t point = std::min(text.find('.'), text.size());
     std::string whole(text.substr(0, point));
     std::string decimals(point < text.size() ? text.substr(point + 1) : std::string_view());
-    if (whole.size() + decimals.size() == 0 || !all_digits(whole) || !all_digits(decimals))
+    if (whole.size() + decimals.size() == 0 || !all_decimal_digits(whole) || !all_decimal_digits(decimals))
         return std::nullopt;
     if (exponent > 0) {
         decimals.resize(std::max(decimals.size(), static_cast<std::size_t>(exponent)), '0');
