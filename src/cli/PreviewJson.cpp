@@ -1,5 +1,6 @@
 #include "cli/Json.h"
 #include "cli/PreviewReport.h"
+#include "core/nmea/SentenceCatalogue.h"
 #include "core/preview/ByteText.h"
 
 #include <ostream>
@@ -63,7 +64,9 @@ void write_preview_json(std::ostream& out, const std::string& configuration, con
         << ",\n  \"sentences\": " << log.sentences << ",\n  \"checksum_failures\": " << log.bad_checksums
         << ",\n  \"malformed\": " << log.malformed;
     write_list(out, "sentence_counts", log.sentences_by_code, [&](const auto& code_count) {
-        out << "{\"code\": " << json_string(code_count.first) << ", \"count\": " << code_count.second << "}";
+        out << "{\"code\": " << json_string(code_count.first) << ", \"count\": " << code_count.second
+            << ", \"offered\": "
+            << json_bool(nmea::Is_Offered_Sentence(nmea::Find_Sentence(code_count.first))) << "}";
     });
     std::size_t i = 0;
     write_list(out, "rows", report.model.rows(), [&](const image::Listener_Image_Row& row) {
