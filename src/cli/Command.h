@@ -59,5 +59,7 @@ int run_job(Context& context);
 int run_inspect(Context& context);
 int run_layout(Context& context);
 int run_texts(Context& context);
+int run_preview(Context& context);
+int run_learn(Context& context);
 
 } // namespace cfg::cli

@@ -21,6 +21,11 @@ std::span<const Command_Definition> command_definitions() {
         {"inspect", {"FILE"}, {{"--json", false}}, run_inspect},
         {"layout", {"CONFIG"}, {}, run_layout},
         {"texts", {}, {{"--language", true}}, run_texts},
+        {"preview",
+         {"CONFIG", "LOG"},
+         {{"--json", false}, {"--array", false}, {"--ethercat", false}},
+         run_preview},
+        {"learn", {"CONFIG", "LOG"}, {{"--sentences", true}, {"--apply", false}}, run_learn},
     };
     return definitions;
 }

@@ -24,6 +24,14 @@ Commands:
   inspect FILE [--json]     decode a bank file (bank1, bank2 or bank3, told by its size)
   layout CONFIG             the NMEA data array and the EtherCAT process image
   texts [--language NAME]   the 1600 texts in language-file form, built in or with LANGUAGE/NAME.lng
+  preview CONFIG LOG [--json | [--array] [--ethercat]]
+                            run an NMEA 0183 log through a model of the converter: each listener
+                            row's last text, value and bytes; --array the data array as hexdump -C
+                            shows it, --ethercat the Slave To Master variables the master reads
+                            from it, --json all of it as one object
+  learn CONFIG LOG [--sentences CODE,...] [--apply]
+                            the listener rows for every field the log gave a value, after the last
+                            used row; --apply saves them after the listener screen's checks
 
 Exit status: 0 done, 1 a check failed, 2 a usage error, 3 a file could not be read or written.
 )";

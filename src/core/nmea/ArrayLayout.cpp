@@ -3,6 +3,8 @@
 #include "core/common/TextToInt.h"
 #include "core/nmea/ListenerPositions.h"
 
+#include <algorithm>
+
 namespace cfg::nmea {
 namespace {
 
@@ -34,6 +36,13 @@ std::vector<Array_Field> Array_Layout(const Listener_Table& table) {
         }
     }
     return fields;
+}
+
+std::int64_t End_Of_Used_Bytes(const Listener_Table& table) {
+    std::int64_t end = 0;
+    for (const Array_Field& field : Array_Layout(table))
+        end = std::max(end, field.last_byte() + 1);
+    return end;
 }
 
 } // namespace cfg::nmea

@@ -27,4 +27,7 @@ struct Array_Field {
 // and a field that starts on a valid byte but runs past the array through, so both are marked here.
 std::vector<Array_Field> Array_Layout(const Listener_Table& table);
 
+// The byte after the last byte any of those fields takes, wherever its row stands; 0 when none does.
+std::int64_t End_Of_Used_Bytes(const Listener_Table& table);
+
 } // namespace cfg::nmea

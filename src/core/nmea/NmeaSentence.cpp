@@ -1,7 +1,12 @@
 #include "core/nmea/NmeaSentence.h"
 
+#include "core/common/ConfigError.h"
+
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <optional>
 
 namespace cfg::nmea {
@@ -129,6 +134,23 @@ Log_Summary Read_Nmea_Log(std::istream& log, const std::function<void(const Rece
     }
     if (!line.empty() || too_long)
         finish_line();
+    return summary;
+}
+
+Log_Summary Read_Nmea_Log_File(const std::filesystem::path& file,
+                               const std::function<void(const Received_Sentence&)>& visit) {
+    const auto fail = [&](const std::string& reason) {
+        return ConfigError("Cannot read the log \"" + file.string() + "\": " + reason);
+    };
+    std::error_code error;
+    if (std::filesystem::is_directory(file, error))
+        throw fail("it is a folder");
+    std::ifstream log(file, std::ios::binary);
+    if (!log)
+        throw fail(std::strerror(errno));
+    const Log_Summary summary = Read_Nmea_Log(log, visit);
+    if (log.bad())
+        throw fail(std::strerror(errno));
     return summary;
 }
 

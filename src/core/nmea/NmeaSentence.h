@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <functional>
 #include <istream>
 #include <map>
@@ -52,5 +53,10 @@ struct Log_Summary {
 // Streams a log line by line (CR LF or LF), never holding more than one line, and hands every
 // good sentence to visit in order. Malformed lines are counted, never fatal.
 Log_Summary Read_Nmea_Log(std::istream& log, const std::function<void(const Received_Sentence&)>& visit);
+
+// The same for a log file (or anything that can be read as one, a pipe included); ConfigError naming
+// the file when it cannot be opened or a read fails.
+Log_Summary Read_Nmea_Log_File(const std::filesystem::path& file,
+                               const std::function<void(const Received_Sentence&)>& visit);
 
 } // namespace cfg::nmea
