@@ -145,6 +145,8 @@ void TableScreen::add_above_status(QWidget* widget) {
 void TableScreen::add_byte_map(cfg::bytemap::Map_Lane own_lane, int first_text) {
     map_ = new ByteMapPanel(app_, own_lane, first_text, this);
     splitter_->addWidget(map_);
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setStretchFactor(1, 1);
     connect(map_, &ByteMapPanel::rowClicked, this, [this](int row) { select_row(0, row); });
 }
 
