@@ -1,3 +1,4 @@
+#include "cli/ArrayFindings.h"
 #include "cli/Command.h"
 #include "cli/ConfigurationArgument.h"
 #include "cli/ExitCode.h"
@@ -6,6 +7,7 @@
 #include "core/ethercat/VariableCheck.h"
 #include "core/mqtt/MqttSetTopicFile.h"
 #include "core/mqtt/TopicCheck.h"
+#include "core/nmea/ArrayLayout.h"
 #include "core/nmea/ListenerChecks.h"
 #include "core/nmea/ListenerFile.h"
 #include "core/params/ParGenChecks.h"
@@ -84,6 +86,15 @@ int run_check(Context& context) {
             lines.push_back(std::move(*check.failure));
             failed = true;
         }
+    }
+    // Overlapping fields and fields leaving the array pass the listener's check; --strict refuses them.
+    if (context.invocation.has("--strict")) {
+        const Application& app = context.app;
+        const std::vector<std::string> findings =
+            array_findings(app.File_NMEA_0183_Set_Access,
+                           nmea::Array_Layout_Of_File(app.File_NMEA_0183_Set_Access), app.Lang_Strings);
+        lines.insert(lines.end(), findings.begin(), findings.end());
+        failed = failed || !findings.empty();
     }
     write_lines(context.err, lines);
     return failed ? Exit_Check_Failed : Exit_Done;

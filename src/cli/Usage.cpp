@@ -13,8 +13,9 @@ std::string_view usage_text() {
 Commands:
   list                      the configurations, one name per line
   new NAME                  create a configuration
-  check CONFIG              run the checks of the screens on the stored files; exit 1 when one fails
-                            (a file holding more rows than its table is named, with the rows left out)
+  check CONFIG [--strict]   run the checks of the screens on the stored files; exit 1 when one fails
+                            (a file holding more rows than its table is named, with the rows left out);
+                            --strict also fails on listener fields that overlap or leave the data array
   compile CONFIG            write bin/bank1.bin, bin/bank2.bin and bin/bank3.bin of the configuration
   esi CONFIG FILE           write the ESI file to FILE
   map CONFIG FILE           write the objects-map CSV to FILE
@@ -22,7 +23,9 @@ Commands:
                             write Ethernet_Update.xml into the program folder
                             (0 firmware + configuration, 1 firmware, 2 configuration)
   inspect FILE [--json]     decode a bank file (bank1, bank2 or bank3, told by its size)
-  layout CONFIG             the NMEA data array and the EtherCAT process image
+  layout CONFIG [--strict] [--svg FILE]
+                            the NMEA data array and the EtherCAT process image; --svg writes the byte
+                            map to FILE; --strict exits 1 when listener fields overlap or leave the array
   texts [--language NAME]   the 1600 texts in language-file form, built in or with LANGUAGE/NAME.lng
   preview CONFIG LOG [--json | [--array] [--ethercat]]
                             run an NMEA 0183 log through a model of the converter: each listener

@@ -1,4 +1,5 @@
 target_sources(configurator_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/ByteRange.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ColumnDescription.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ComPorts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GridHandlers.cpp

@@ -7,8 +7,10 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/EsiText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EtherCATSlaveFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/IdentityNumber.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ImageTexts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LengthText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PositionBit.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProcessImage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProcessImagePacker.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VarType.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VariableCheck.cpp
