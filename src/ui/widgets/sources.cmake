@@ -7,7 +7,9 @@ target_sources(configurator_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/GridDelegate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GridView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Icons.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/InputLock.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MessageService.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Notice.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RowButtons.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScreenDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TableGridModel.cpp
