@@ -13,7 +13,7 @@ namespace {
 
 constexpr int Other_Process_Image_Text = 1557;
 constexpr int Never_Written_Text = 1558;
-constexpr int Record_Unreadable_Text = 1559;
+constexpr int Not_Comparable_Text = 1559;
 
 } // namespace
 
@@ -26,12 +26,13 @@ std::size_t Write_Configuration_ESI(const Application& app, const std::filesyste
 }
 
 std::optional<std::string> ESI_Step_Warning(const Application& app) {
-    const std::string now = Process_Image_Digest(Load_ESI_Sources(app.File_ParGen, app.File_EtherCAT_Slave));
+    std::string now;
     std::optional<ESI_Record> record;
     try {
+        now = Process_Image_Digest(Load_ESI_Sources(app.File_ParGen, app.File_EtherCAT_Slave));
         record = Read_ESI_Record(app.Path_Project);
     } catch (const ConfigError& error) {
-        return Fill_Text(app.Lang_Strings[Record_Unreadable_Text], {error.what()});
+        return Fill_Text(app.Lang_Strings[Not_Comparable_Text], {error.what()});
     }
     if (!record)
         return app.Lang_Strings[Never_Written_Text];

@@ -19,8 +19,8 @@ std::size_t Write_Configuration_ESI(const Application& app, const std::filesyste
 
 // Before anything is sent to the device: the warning, in the catalogue's words, that the process
 // image the active configuration sends is not the one the ESI file written last describes, that no
-// ESI file was ever written, or that its record cannot be read. Nothing when they are in step. A
-// warning only: the update may go on. ConfigError when the configuration's files cannot be read.
+// ESI file was ever written, or that the two cannot be compared (a file that cannot be read). Nothing
+// when they are in step. A warning only: the update may go on.
 std::optional<std::string> ESI_Step_Warning(const Application& app);
 
 } // namespace cfg::ethercat

@@ -732,8 +732,8 @@ const std::vector<BuiltinText>& builtin_texts() {
          "Warning: no ESI file has been written for this configuration: write it (step 5) and import it "
          "in the master"},
         {1559,
-         "Warning: the record of the last ESI file written cannot be read (%1): write the ESI file again "
-         "and import it in the master"},
+         "Warning: the ESI file written last cannot be compared with this configuration (%1): write the "
+         "ESI file again and import it in the master"},
     };
     return texts;
 }

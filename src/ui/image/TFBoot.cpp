@@ -3,7 +3,6 @@
 #include "core/app/Application.h"
 #include "core/app/ModelIdentity.h"
 #include "core/common/ComPorts.h"
-#include "core/common/ConfigError.h"
 #include "core/common/IpAddress.h"
 #include "core/ethercat/EsiStep.h"
 #include "core/image/CompileConfiguration.h"
@@ -359,12 +358,7 @@ void TFBoot::fit_height() {
 // The master reads the process image from the ESI file it imported: before anything is sent, the
 // dialog says when that file describes another one than the banks just compiled.
 void TFBoot::show_esi_notice() {
-    std::optional<std::string> warning;
-    try {
-        warning = cfg::ethercat::ESI_Step_Warning(app_);
-    } catch (const cfg::ConfigError& error) {
-        warning = error.what();
-    }
+    const std::optional<std::string> warning = cfg::ethercat::ESI_Step_Warning(app_);
     if (!warning)
         return;
     L_ESI_Notice->setText(qt_text(*warning));

@@ -60,11 +60,12 @@ INSTANTIATE_TEST_SUITE_P(
     Changes, EsiStep,
     testing::Values(
         StepCase{"nothing", pargen_xml("1", "Bridge", "1"), ethercat_slave_xml({run, speed}), false},
-        StepCase{"the identity only", pargen_xml("7", "Engine", "3"), ethercat_slave_xml({run, speed}), false},
+        StepCase{"the identity only", pargen_xml("7", "Engine", "3"), ethercat_slave_xml({run, speed}),
+                 false},
         StepCase{"a name", pargen_xml("1", "Bridge", "1"),
                  ethercat_slave_xml({run, {"Int16", "2", "Speed_2"}}), true},
-        StepCase{"a type", pargen_xml("1", "Bridge", "1"), ethercat_slave_xml({run, {"UInt16", "2", "Speed"}}),
-                 true},
+        StepCase{"a type", pargen_xml("1", "Bridge", "1"),
+                 ethercat_slave_xml({run, {"UInt16", "2", "Speed"}}), true},
         StepCase{"the order", pargen_xml("1", "Bridge", "1"), ethercat_slave_xml({speed, run}), true},
         StepCase{"a variable more", pargen_xml("1", "Bridge", "1"),
                  ethercat_slave_xml({run, speed, {"Bool", "1", "Alarm"}}), true},
@@ -91,14 +92,23 @@ TEST(EsiStep, WarnsWhenNoEsiFileWasEverWritten) {
               "in the master");
 }
 
-TEST(EsiStep, WarnsWhenItsRecordCannotBeRead) {
-    Program program;
-    for (const char* record : {"<ESI_Record><Written>x</Written>", "<ESI_Record><Written>x</Written></ESI_Record>"}) {
-        write_bytes(program.app.Path_Project / cfg::ethercat::ESI_Record_File_Name, record);
+// A record or a variable file that cannot be read leaves nothing to compare: that is said, and the
+// update may go on.
+TEST(EsiStep, WarnsWhenTheImagesCannotBeCompared) {
+    const struct {
+        const char* file;
+        const char* content;
+    } unreadable[] = {{"ESI_Record.xml", "<ESI_Record><Written>x</Written>"},
+                      {"ESI_Record.xml", "<ESI_Record><Written>x</Written></ESI_Record>"},
+                      {"EtherCAT_Slave.xml", "<EtherCAT_Slave><EtherCAT_Slave_Variables>"}};
+    for (const auto& [file, content] : unreadable) {
+        Program program;
+        write_bytes(program.app.Path_Project / file, content);
         const std::optional<std::string> warning = cfg::ethercat::ESI_Step_Warning(program.app);
-        ASSERT_TRUE(warning) << record;
-        EXPECT_NE(warning->find("the record of the last ESI file written cannot be read (The file \""),
-                  std::string::npos)
+        ASSERT_TRUE(warning) << content;
+        EXPECT_TRUE(warning->starts_with("Warning: the ESI file written last cannot be compared with this "
+                                         "configuration (The file \"" +
+                                         (program.app.Path_Project / file).string()))
             << *warning;
     }
 }

@@ -26,8 +26,8 @@ struct PingCase {
     Echo_Send sending;
     Device_Test result;
     int ping_res;
-    int attempts;          // -1: until the 5 s have passed
-    int give_up_at = -1;   // the pause at which the user closes the window
+    int attempts;        // -1: until the 5 s have passed
+    int give_up_at = -1; // the pause at which the user closes the window
 };
 
 std::ostream& operator<<(std::ostream& out, const PingCase& c) {
@@ -63,30 +63,64 @@ TEST_P(SendPing, EndsAsTheDeviceAnswers) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, SendPing,
     testing::Values(
-        PingCase{"a device that answers ends the test after its second answer", {R}, Echo_Send::Sent,
-                 Device_Test::Answered, Ping_Answered, 2},
-        PingCase{"a silent device is asked until the time is up", {W}, Echo_Send::Sent, Device_Test::Silent,
-                 Ping_No_Answer, -1},
-        PingCase{"error replies count as silence", {N}, Echo_Send::Sent, Device_Test::Silent, Ping_No_Answer,
+        PingCase{"a device that answers ends the test after its second answer",
+                 {R},
+                 Echo_Send::Sent,
+                 Device_Test::Answered,
+                 Ping_Answered,
+                 2},
+        PingCase{"a silent device is asked until the time is up",
+                 {W},
+                 Echo_Send::Sent,
+                 Device_Test::Silent,
+                 Ping_No_Answer,
                  -1},
-        PingCase{"answers between silences count together", {W, R, W, R}, Echo_Send::Sent,
-                 Device_Test::Answered, Ping_Answered, 4},
-        PingCase{"one answer and then silence: the last reply decides", {R, W}, Echo_Send::Sent,
-                 Device_Test::Silent, Ping_No_Answer, -1},
+        PingCase{
+            "error replies count as silence", {N}, Echo_Send::Sent, Device_Test::Silent, Ping_No_Answer, -1},
+        PingCase{"answers between silences count together",
+                 {W, R, W, R},
+                 Echo_Send::Sent,
+                 Device_Test::Answered,
+                 Ping_Answered,
+                 4},
+        PingCase{"one answer and then silence: the last reply decides",
+                 {R, W},
+                 Echo_Send::Sent,
+                 Device_Test::Silent,
+                 Ping_No_Answer,
+                 -1},
         PingCase{"silence and then one late answer: the last reply decides",
                  {W, W, W, W, W, W, W, W, W, W, W, W, R},
                  Echo_Send::Sent,
                  Device_Test::Answered,
                  Ping_Answered,
                  13},
-        PingCase{"an echo that cannot be sent ends the test at once", {R}, Echo_Send::Failed,
-                 Device_Test::Send_Failed, Ping_None, 1},
-        PingCase{"a system without ICMP ends the test at once", {R}, Echo_Send::Not_Permitted,
-                 Device_Test::Not_Permitted, Ping_None, 1},
-        PingCase{"closing during the wait for a reply ends the test", {W}, Echo_Send::Sent,
-                 Device_Test::Given_Up, Ping_None, 1, 3},
-        PingCase{"closing between two attempts keeps the last status", {R}, Echo_Send::Sent,
-                 Device_Test::Given_Up, Ping_Answered, 1, 10}));
+        PingCase{"an echo that cannot be sent ends the test at once",
+                 {R},
+                 Echo_Send::Failed,
+                 Device_Test::Send_Failed,
+                 Ping_None,
+                 1},
+        PingCase{"a system without ICMP ends the test at once",
+                 {R},
+                 Echo_Send::Not_Permitted,
+                 Device_Test::Not_Permitted,
+                 Ping_None,
+                 1},
+        PingCase{"closing during the wait for a reply ends the test",
+                 {W},
+                 Echo_Send::Sent,
+                 Device_Test::Given_Up,
+                 Ping_None,
+                 1,
+                 3},
+        PingCase{"closing between two attempts keeps the last status",
+                 {R},
+                 Echo_Send::Sent,
+                 Device_Test::Given_Up,
+                 Ping_Answered,
+                 1,
+                 10}));
 
 // The test says what it does from its start, and never shows more time than its bound.
 TEST(SendPing, ShowsTheTargetAndTheTimeWithinTheBound) {

@@ -106,8 +106,9 @@ INSTANTIATE_TEST_SUITE_P(
                      Update_Outcome::Updater_Busy, Ping_None, false, false, false},
         SequenceCase{"an address that is no IPv4 address", [](World& w) { w.request.address = "127.0.0.x"; },
                      Update_Outcome::Address_Unusable, Ping_None, false, false, false},
-        SequenceCase{"an address no echo can be sent to", [](World& w) { w.echo.sending = Echo_Send::Failed; },
-                     Update_Outcome::Address_Unusable, Ping_None, true, false, false},
+        SequenceCase{"an address no echo can be sent to",
+                     [](World& w) { w.echo.sending = Echo_Send::Failed; }, Update_Outcome::Address_Unusable,
+                     Ping_None, true, false, false},
         SequenceCase{"a bank that is missing",
                      [](World& w) { std::filesystem::remove(w.folders.Path_Project / "bin" / "bank2.bin"); },
                      Update_Outcome::Files_Missing, Ping_None, false, false, false},
@@ -118,8 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
                      Update_Outcome::Device_Silent, Ping_No_Answer, true, false, false},
         SequenceCase{"the window closed during the test", [](World& w) { w.host.give_up_at = 0; },
                      Update_Outcome::Given_Up, Ping_Answered, true, false, false},
-        SequenceCase{"no ICMP socket, and the system's ping hears the device", no_icmp, Update_Outcome::Updated,
-                     Ping_Answered, true, true, true},
+        SequenceCase{"no ICMP socket, and the system's ping hears the device", no_icmp,
+                     Update_Outcome::Updated, Ping_Answered, true, true, true},
         SequenceCase{"no ICMP socket, and the system's ping hears nothing",
                      [](World& w) {
                          no_icmp(w);
@@ -141,10 +142,14 @@ INSTANTIATE_TEST_SUITE_P(
         SequenceCase{"an updater that cannot be started", [](World& w) { w.updater.starts = false; },
                      Update_Outcome::Updater_Not_Started, Ping_Answered, true, true, true},
         SequenceCase{"an updater that ends with another exit code",
-                     [](World& w) { w.updater.ends_with = Program_Status{Program_State::Exited, 3}; },
+                     [](World& w) {
+                         w.updater.ends_with = Program_Status{Program_State::Exited, 3};
+                     },
                      Update_Outcome::Updater_Failed, Ping_Answered, true, true, true},
         SequenceCase{"an updater the system ends",
-                     [](World& w) { w.updater.ends_with = Program_Status{Program_State::Crashed, 0}; },
+                     [](World& w) {
+                         w.updater.ends_with = Program_Status{Program_State::Crashed, 0};
+                     },
                      Update_Outcome::Updater_Crashed, Ping_Answered, true, true, true},
         SequenceCase{"an updater that outlives the wait", [](World& w) { w.updater.ends_with.reset(); },
                      Update_Outcome::Updater_Still_Running, Ping_Answered, true, true, true}));
@@ -231,10 +236,11 @@ class SystemPingLaunch : public testing::TestWithParam<PingLaunchCase> {};
 
 // ping waits whole seconds: the time left is rounded up, and at least one second is given.
 TEST_P(SystemPingLaunch, AsksOnceByNumber) {
-    const cfg::image::Program_Launch launch = cfg::image::System_Ping_Launch("10.0.0.7", GetParam().time_left_ms);
+    const cfg::image::Program_Launch launch =
+        cfg::image::System_Ping_Launch("10.0.0.7", GetParam().time_left_ms);
     EXPECT_EQ(launch.program, "ping");
-    EXPECT_EQ(launch.arguments, (std::vector<std::string>{"-n", "-c", "1", "-s", "1024", "-W", GetParam().wait,
-                                                          "10.0.0.7"}));
+    EXPECT_EQ(launch.arguments,
+              (std::vector<std::string>{"-n", "-c", "1", "-s", "1024", "-W", GetParam().wait, "10.0.0.7"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Waits, SystemPingLaunch,

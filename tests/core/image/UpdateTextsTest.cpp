@@ -29,7 +29,8 @@ TEST_P(UpdateMessage, SaysHowTheUpdateEnded) {
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, UpdateMessage,
     testing::Values(
-        MessageCase{"done", {Update_Outcome::Updated}, "The update is done: the updater ended without errors."},
+        MessageCase{
+            "done", {Update_Outcome::Updated}, "The update is done: the updater ended without errors."},
         MessageCase{"silent", {Update_Outcome::Device_Silent}, "Device Not Found!"},
         MessageCase{"address", {Update_Outcome::Address_Unusable}, "Error!!! Check the Ip Address"},
         MessageCase{"a missing file",
@@ -39,9 +40,10 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"no updater",
                     {Update_Outcome::Updater_Missing, 0, 0, "/p/Ethernet_Update"},
                     "The updater was not found. It is expected here: /p/Ethernet_Update"},
-        MessageCase{"no start",
-                    {Update_Outcome::Updater_Not_Started, 0, 0, "/p/Ethernet_Update"},
-                    "The updater could not be started. Check that it is an executable program: /p/Ethernet_Update"},
+        MessageCase{
+            "no start",
+            {Update_Outcome::Updater_Not_Started, 0, 0, "/p/Ethernet_Update"},
+            "The updater could not be started. Check that it is an executable program: /p/Ethernet_Update"},
         MessageCase{"exit code",
                     {Update_Outcome::Updater_Failed, 1, 3},
                     "The updater ended with exit code 3: the device may not have been updated."},
@@ -57,7 +59,8 @@ TEST(UpdateProgress, SaysWhatRunsAndForHowLong) {
     EXPECT_EQ(cfg::image::Progress_Status(texts, testing), "Testing 192.168.2.205 \u2026");
     EXPECT_EQ(cfg::image::Progress_Seconds(texts, testing), "2 s of 5 s");
     const cfg::image::Update_Progress waiting{Update_Phase::Updater_Running, "", 12999, 150000};
-    EXPECT_EQ(cfg::image::Progress_Status(texts, waiting) + " " + cfg::image::Progress_Seconds(texts, waiting),
+    EXPECT_EQ(cfg::image::Progress_Status(texts, waiting) + " " +
+                  cfg::image::Progress_Seconds(texts, waiting),
               "Updater running \u2026 12 s of 150 s");
 }
 
