@@ -18,6 +18,7 @@ std::span<const Command_Definition> command_definitions() {
         {"esi", {"CONFIG", "FILE"}, {}, run_esi},
         {"map", {"CONFIG", "FILE"}, {}, run_map},
         {"job", {"CONFIG"}, {{"--ip", true}, {"--option", true}, {"--read-back", false}}, run_job},
+        {"update", {"CONFIG"}, {{"--address", true}, {"--option", true}, {"--read-back", false}}, run_update},
         {"inspect", {"FILE"}, {{"--json", false}}, run_inspect},
         {"layout", {"CONFIG"}, {{"--strict", false}, {"--svg", true}}, run_layout},
         {"texts", {}, {{"--language", true}}, run_texts},

@@ -14,7 +14,8 @@ Commands:
   list                      the configurations, one name per line
   new NAME                  create a configuration
   check CONFIG [--strict]   run the checks of the screens on the stored files; exit 1 when one fails
-                            (a file holding more rows than its table is named, with the rows left out);
+                            (a file holding more rows than its table is named, with the rows left out;
+                            a warning when the last ESI file describes another process image);
                             --strict also fails on listener fields that overlap or leave the data array
   compile CONFIG            write bin/bank1.bin, bin/bank2.bin and bin/bank3.bin of the configuration
   esi CONFIG FILE           write the ESI file to FILE
@@ -22,6 +23,9 @@ Commands:
   job CONFIG --ip ADDRESS [--option 0|1|2] [--read-back]
                             write Ethernet_Update.xml into the program folder
                             (0 firmware + configuration, 1 firmware, 2 configuration)
+  update CONFIG --address ADDRESS [--option 0|1|2] [--read-back]
+                            step 6: compile the banks, test the device at ADDRESS, write the job,
+                            start Ethernet_Update in the program folder and wait for it (at most 150 s)
   inspect FILE [--json]     decode a bank file (bank1, bank2 or bank3, told by its size)
   layout CONFIG [--strict] [--svg FILE]
                             the NMEA data array and the EtherCAT process image; --svg writes the byte
@@ -36,7 +40,8 @@ Commands:
                             the listener rows for every field the log gave a value, after the last
                             used row; --apply saves them after the listener screen's checks
 
-Exit status: 0 done, 1 a check failed, 2 a usage error, 3 a file could not be read or written.
+Exit status: 0 done, 1 a check failed, 2 a usage error, 3 a file could not be read or written,
+4 the device did not answer or could not be asked, 5 the updater failed, is missing or still runs.
 )";
 }
 

@@ -1,5 +1,6 @@
 #include "CliRun.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -58,7 +59,7 @@ TEST_P(Check, PrintsTheFirstFailureOfEachScreen) {
         apply(folder, edit);
     const Cli_Result result = cli({"check", "Plant"});
     EXPECT_EQ(result.code, GetParam().code) << testing::PrintToString(result);
-    EXPECT_EQ(result.err, GetParam().err);
+    EXPECT_EQ(result.err, GetParam().err + cfg::test::No_ESI_Warning);
     EXPECT_EQ(result.out, "");
 }
 
@@ -123,7 +124,24 @@ TEST_F(Program_Folder, CheckPassesAConfigurationWithoutFiles) {
     ASSERT_EQ(cli({"new", "Empty"}).code, 0);
     const Cli_Result result = cli({"check", "Empty"});
     EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
-    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.err, cfg::test::No_ESI_Warning);
+}
+
+// The master reads the process image from the ESI file written last: check says when the variables
+// have changed since, and passes all the same.
+TEST_F(Program_Folder, CheckWarnsWhenTheEsiFileDescribesAnotherProcessImage) {
+    const std::filesystem::path folder = copy_configuration("cli/good", "Plant");
+    const std::filesystem::path esi = home / "plant.xml";
+    ASSERT_EQ(cli({"esi", "Plant", esi.string()}).code, 0);
+    EXPECT_EQ(cli({"check", "Plant"}).err, "");
+
+    apply(folder, {"EtherCAT_Slave.xml", "Name=\"Id\"", "Name=\"Ident\""});
+    const Cli_Result result = cli({"check", "Plant"});
+    EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
+    EXPECT_THAT(result.err,
+                testing::MatchesRegex("Warning: the ESI written on [-0-9]+ [0-9:]+ UTC to " + esi.string() +
+                                      " describes another process image: write it again and import it "
+                                      "in the master\n"));
 }
 
 TEST_F(Program_Folder, CheckMessagesComeInTheLanguageOfTheSettings) {
@@ -133,7 +151,8 @@ TEST_F(Program_Folder, CheckMessagesComeInTheLanguageOfTheSettings) {
     write_bytes(home / "LANGUAGE" / "Italiano.lng",
                 "STR1033 =\xC2\xB6"
                 "Errore riga \xC2\xB6\r\nSTR1038 =!! Posizione tra 0 e \r\n");
-    EXPECT_EQ(cli({"check", "Plant"}).err, "Errore riga 2!! Posizione tra 0 e2000\n");
+    EXPECT_EQ(cli({"check", "Plant"}).err,
+              "Errore riga 2!! Posizione tra 0 e2000\n" + cfg::test::No_ESI_Warning);
 }
 
 } // namespace

@@ -11,6 +11,7 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/TextLinesFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextToInt.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UnreadableFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/UtcTime.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Windows1252.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Xml.cpp
 )

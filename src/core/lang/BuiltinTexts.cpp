@@ -362,6 +362,23 @@ const std::vector<BuiltinText>& builtin_texts() {
         {836, "Device Not Found!"},
         {837, "Error!!! Check the Ip Address"},
         {838, "The update was not started: a file it would write into the device is missing: "},
+        {839, "Testing %1 …"},
+        {840, "Testing %1 with the system's ping program …"},
+        {841, "Updater running …"},
+        {842, "%1 s of %2 s"},
+        {843, "The update is done: the updater ended without errors."},
+        {844, "The updater started before is still running: a new update can start when it has ended."},
+        {845,
+         "This system does not let the program send an ICMP echo, and its ping program could not be used "
+         "either. Allow ICMP echo to your group, for example with: sudo sysctl -w "
+         "net.ipv4.ping_group_range=\"0 2147483647\" (put the setting into /etc/sysctl.d to keep it), "
+         "or install the ping program."},
+        {846, "The updater was not found. It is expected here: %1"},
+        {847, "The updater could not be started. Check that it is an executable program: %1"},
+        {848, "The updater ended with exit code %1: the device may not have been updated."},
+        {849, "The updater was ended before it finished: the device may not have been updated."},
+        {850, "The updater is still running after %1 s. It goes on by itself; a new update can start when it "
+              "has ended."},
         {900, "Row Already used. Do you want to overwrite the values?"},
         {901, "Error in the Copy values!!! Copy a valid row before Paste it"},
         {902, "Error!!! Copy a valid row before Paste it"},
@@ -732,6 +749,14 @@ const std::vector<BuiltinText>& builtin_texts() {
         {1554, "!! Init Value must be a number within the range of Float32"},
         {1555, "The ESI file has been written: "},
         {1556, "EtherCAT variables it describes: "},
+        {1557, "Warning: the ESI written on %1 to %2 describes another process image: write it again and "
+               "import it in the master"},
+        {1558,
+         "Warning: no ESI file has been written for this configuration: write it (step 5) and import it "
+         "in the master"},
+        {1559,
+         "Warning: the ESI file written last cannot be compared with this configuration (%1): write the "
+         "ESI file again and import it in the master"},
         {1570, "EtherCAT Slave To Master process image"},
         {1571, "process image: "},
         {1572, " byte"},

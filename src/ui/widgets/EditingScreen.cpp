@@ -5,6 +5,7 @@
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/Looks.h"
 #include "ui/widgets/MessageService.h"
+#include "ui/widgets/Notice.h"
 #include "ui/widgets/Texts.h"
 
 #include <QLabel>
@@ -20,14 +21,7 @@ constexpr int Rows_Left_Out_Notice = 907;
 } // namespace
 
 EditingScreen::EditingScreen(cfg::Application& app, QWidget* parent)
-    : ScreenDialog(parent), app_(app), notice_(new QLabel(this)) {
-    notice_->setObjectName("L_Notice");
-    notice_->setWordWrap(true);
-    notice_->setMargin(4);
-    notice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    paint_as_warning(notice_);
-    notice_->hide();
-}
+    : ScreenDialog(parent), app_(app), notice_(make_notice(this, "L_Notice")) {}
 
 void EditingScreen::opened() {
     notice_->hide();

@@ -1,35 +1,32 @@
-#include "ui/platform/SocketIcmpEcho.h"
+#include "platform/SocketIcmpEcho.h"
 
 #include "core/common/IpAddress.h"
-#include "core/common/TextToInt.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <optional>
 #include <vector>
 
-namespace ui {
+namespace platform {
 namespace {
 
-using cfg::image::Echo_Outcome;
-using Clock = std::chrono::steady_clock;
+using cfg::image::Echo_Reply;
+using cfg::image::Echo_Send;
 
 constexpr std::uint8_t Echo_Request = 8;
-constexpr std::uint8_t Echo_Reply = 0;
+constexpr std::uint8_t Echo_Reply_Type = 0;
 constexpr std::size_t Icmp_Header_Size = 8;
 
 class IcmpSocket {
 public:
     IcmpSocket() {
-        fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, IPPROTO_ICMP);
+        fd_ = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, IPPROTO_ICMP);
         if (fd_ < 0) {
-            fd_ = ::socket(AF_INET, SOCK_RAW | SOCK_CLOEXEC, IPPROTO_ICMP);
+            fd_ = ::socket(AF_INET, SOCK_RAW | SOCK_CLOEXEC | SOCK_NONBLOCK, IPPROTO_ICMP);
             raw_ = true;
         }
     }
@@ -53,13 +50,9 @@ private:
 // Dotted decimal only, so that a typing mistake never turns into a name lookup.
 std::optional<in_addr> ipv4_address(const std::string& text) {
     const cfg::IpAddressCheck check = cfg::Check_IP_Address(text);
-    if (!check.valid)
-        return std::nullopt;
-    std::uint32_t value = 0;
-    for (const std::string& part : check.parts)
-        value = value << 8 | static_cast<std::uint32_t>(cfg::Text_To_Int(part, 0));
     in_addr address{};
-    address.s_addr = htonl(value);
+    if (!check.valid || ::inet_pton(AF_INET, cfg::Dotted_Decimal(check).c_str(), &address) != 1)
+        return std::nullopt;
     return address;
 }
 
@@ -109,7 +102,8 @@ Received classify(const IcmpSocket& socket, const std::uint8_t* bytes, std::size
         bytes += header;
         size -= header;
     }
-    if (size < Icmp_Header_Size || bytes[0] != Echo_Reply || bytes[1] != 0 || get_u16(bytes + 6) != sequence)
+    if (size < Icmp_Header_Size || bytes[0] != Echo_Reply_Type || bytes[1] != 0 ||
+        get_u16(bytes + 6) != sequence)
         return Received::Other;
     if (socket.raw() && get_u16(bytes + 4) != identifier)
         return Received::Other;
@@ -118,62 +112,80 @@ Received classify(const IcmpSocket& socket, const std::uint8_t* bytes, std::size
 
 } // namespace
 
+// One request in flight: its socket stays open until the next request, so its reply can be read.
+struct SocketIcmpEcho::Request {
+    IcmpSocket socket;
+    in_addr target{};
+    std::uint16_t identifier = 0;
+    std::uint16_t sequence = 0;
+    std::size_t size = 0;
+    Echo_Reply answer = Echo_Reply::Waiting;
+};
+
+SocketIcmpEcho::SocketIcmpEcho() = default;
+SocketIcmpEcho::~SocketIcmpEcho() = default;
+
 bool SocketIcmpEcho::available() {
     return IcmpSocket().is_open();
 }
 
-Echo_Outcome SocketIcmpEcho::echo(const std::string& address, int data_size, int timeout_ms) {
+Echo_Send SocketIcmpEcho::send(const std::string& address, int data_size) {
+    request_.reset();
     const std::optional<in_addr> target = ipv4_address(address);
     if (!target || data_size < 0)
-        return Echo_Outcome::Send_Failed;
-    const IcmpSocket socket;
-    if (!socket.is_open())
-        return Echo_Outcome::Send_Failed;
-
-    const std::uint16_t identifier = static_cast<std::uint16_t>(::getpid());
-    const std::uint16_t sequence = ++sequence_;
-    const std::vector<std::uint8_t> request = echo_request(identifier, sequence, data_size);
+        return Echo_Send::Failed;
+    auto request = std::make_unique<Request>();
+    if (!request->socket.is_open())
+        return Echo_Send::Not_Permitted;
+    request->target = *target;
+    request->identifier = static_cast<std::uint16_t>(::getpid());
+    request->sequence = ++sequence_;
+    const std::vector<std::uint8_t> packet = echo_request(request->identifier, request->sequence, data_size);
+    request->size = packet.size();
     sockaddr_in to{};
     to.sin_family = AF_INET;
     to.sin_addr = *target;
-    if (::sendto(socket.fd(), request.data(), request.size(), 0, reinterpret_cast<const sockaddr*>(&to),
-                 sizeof to) < 0)
-        return Echo_Outcome::Send_Failed;
+    if (::sendto(request->socket.fd(), packet.data(), packet.size(), 0,
+                 reinterpret_cast<const sockaddr*>(&to), sizeof to) < 0)
+        return Echo_Send::Failed;
+    request_ = std::move(request);
+    return Echo_Send::Sent;
+}
 
-    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeout_ms);
-    std::vector<std::uint8_t> buffer(request.size() + 128);
-    for (;;) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        if (left <= 0)
-            return Echo_Outcome::No_Reply;
-        pollfd waiting{socket.fd(), POLLIN, 0};
-        const int ready = ::poll(&waiting, 1, static_cast<int>(left));
-        if (ready < 0 && errno == EINTR)
-            continue;
-        if (ready <= 0)
-            return Echo_Outcome::No_Reply;
+Echo_Reply SocketIcmpEcho::reply() {
+    if (!request_)
+        return Echo_Reply::No_Reply;
+    Request& request = *request_;
+    std::vector<std::uint8_t> buffer(request.size + 128);
+    while (request.answer == Echo_Reply::Waiting) {
         sockaddr_in from{};
         socklen_t from_size = sizeof from;
-        const ssize_t got = ::recvfrom(socket.fd(), buffer.data(), buffer.size(), 0,
+        const ssize_t got = ::recvfrom(request.socket.fd(), buffer.data(), buffer.size(), 0,
                                        reinterpret_cast<sockaddr*>(&from), &from_size);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            break;
         // A datagram socket reports an error reply (unreachable, say) as a failed receive.
         if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            return Echo_Outcome::No_Reply;
+            request.answer = Echo_Reply::No_Reply;
+            break;
         }
-        if (from.sin_addr.s_addr != target->s_addr)
+        if (from.sin_addr.s_addr != request.target.s_addr)
             continue;
-        switch (classify(socket, buffer.data(), static_cast<std::size_t>(got), identifier, sequence)) {
+        switch (classify(request.socket, buffer.data(), static_cast<std::size_t>(got), request.identifier,
+                         request.sequence)) {
         case Received::Reply:
-            return Echo_Outcome::Reply;
+            request.answer = Echo_Reply::Reply;
+            break;
         case Received::Empty_Reply:
-            return Echo_Outcome::No_Reply;
+            request.answer = Echo_Reply::No_Reply;
+            break;
         case Received::Other:
             break;
         }
     }
+    return request.answer;
 }
 
-} // namespace ui
+} // namespace platform
