@@ -17,7 +17,7 @@ fail() {
 
 DESTDIR="$work/root" cmake --install "$build" --prefix /usr >/dev/null
 root="$work/root/usr"
-for file in bin/configurator bin/configurator-cli \
+for file in bin/configurator bin/configurator-cli bin/Ethernet_Update \
     share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
     share/icons/hicolor/48x48/apps/$app_id.png share/icons/hicolor/256x256/apps/$app_id.png \
     share/man/man1/configurator.1 share/man/man1/configurator-cli.1 \
