@@ -1,5 +1,6 @@
 #include "core/nmea/LegacyFile.h"
 
+#include "core/common/SafeFile.h"
 #include "core/common/Text.h"
 #include "core/common/Xml.h"
 #include "core/nmea/ListenerDocument.h"
@@ -25,12 +26,18 @@ void load_row(Legacy_Table& table, int row, const pugi::xml_node& element) {
 
 int Load_Legacy_Table(Legacy_Table& table, const std::filesystem::path& file) {
     table.Reset();
+    const std::optional<std::string> bytes = xml::read_file(file);
+    return bytes ? Load_Legacy_Table(table, File_Bytes{file.string(), *bytes}) : 0;
+}
+
+int Load_Legacy_Table(Legacy_Table& table, const File_Bytes& file) {
+    table.Reset();
     return For_Each_Listener_Row(file, Legacy_Row_Count, [&](int row, const pugi::xml_node& element) {
         load_row(table, row, element);
     });
 }
 
-void Save_Legacy_Table(const Legacy_Table& table, const std::filesystem::path& file) {
+std::string Legacy_Table_Bytes(const Legacy_Table& table) {
     using C = Legacy_Column;
     pugi::xml_document doc;
     pugi::xml_node listener = Start_Listener_Document(doc, "1.006");
@@ -43,7 +50,11 @@ void Save_Legacy_Table(const Legacy_Table& table, const std::filesystem::path& f
         element.append_attribute("Serial_Channel") = table.text(row, C::Serial_Channel).c_str();
         element.append_attribute("Mnemonic") = table.text(row, C::Mnemonic).c_str();
     }
-    xml::save_file(doc, file);
+    return xml::to_bytes(doc);
+}
+
+void Save_Legacy_Table(const Legacy_Table& table, const std::filesystem::path& file) {
+    write_file_safely(file, Legacy_Table_Bytes(table));
 }
 
 std::vector<int> Rows_Save_Would_Drop(const Legacy_Table& table) {
