@@ -9,13 +9,19 @@
 namespace cfg::nmea::legacy {
 namespace {
 
+// Whether the file keeps an Index for the sentence: XDR or $PJELA, trimmed and in any letter case.
+// Loading and saving follow the same rule, so a save never loses an Index that was loaded.
+bool keeps_index(std::string_view sentence) {
+    const int n = Find_Sentence(upper_ascii(trimmed(sentence)));
+    return n == Sentence_XDR || n == Sentence_PJELA;
+}
+
 void load_row(Legacy_Table& table, int row, const pugi::xml_node& element) {
     using C = Legacy_Column;
     table.set_text(row, C::Enable, xml::attribute_text(element, "Enable", "Y"));
     const std::string sentence = trimmed(xml::attribute_text(element, "Sentence", ""));
     table.set_text(row, C::Sentence, sentence);
-    const int n = Find_Sentence(upper_ascii(sentence));
-    if (n == Sentence_XDR || n == Sentence_PJELA)
+    if (keeps_index(sentence))
         table.set_text(row, C::Index, trimmed(xml::attribute_text(element, "Index", "")));
     if (const pugi::xml_attribute serial = element.attribute("Serial_Channel"))
         table.set_text(row, C::Serial_Channel, Get_Serial_Channel(serial.value()));
@@ -46,7 +52,7 @@ std::string Legacy_Table_Bytes(const Legacy_Table& table) {
         element.append_attribute("Enable") = table.text(row, C::Enable).c_str();
         element.append_attribute("Sentence") = table.text(row, C::Sentence).c_str();
         element.append_attribute("Index") =
-            Enable_Index_Cell(table, row) ? table.text(row, C::Index).c_str() : "";
+            keeps_index(table.text(row, C::Sentence)) ? table.text(row, C::Index).c_str() : "";
         element.append_attribute("Serial_Channel") = table.text(row, C::Serial_Channel).c_str();
         element.append_attribute("Mnemonic") = table.text(row, C::Mnemonic).c_str();
     }

@@ -18,7 +18,8 @@ int Load_Legacy_Table(Legacy_Table& table, const std::filesystem::path& file);
 int Load_Legacy_Table(Legacy_Table& table, const File_Bytes& file);
 
 // Rows 1, 2, ... up to the first unused row, with the comment "SW_VERSION = 1.006". Index is
-// written only for XDR and $PJELA rows, empty for every other.
+// written only for XDR and $PJELA rows (trimmed, in any letter case, as the load takes it), empty
+// for every other.
 std::string Legacy_Table_Bytes(const Legacy_Table& table);
 
 // Writes Legacy_Table_Bytes through the safe writer.
