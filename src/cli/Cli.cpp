@@ -16,10 +16,16 @@ int usage_failure(const Usage_Error& error, std::ostream& err) {
 }
 
 // A relative --home is taken from the current folder, so every path the tool writes is absolute.
+// A --home that names a file is a wrong command line; one that names nothing is a missing folder.
 std::filesystem::path program_folder(const Command_Line& line, const std::filesystem::path& default_home) {
     if (!line.home)
         return default_home;
-    return std::filesystem::absolute(*line.home).lexically_normal();
+    const std::filesystem::path home = std::filesystem::absolute(*line.home).lexically_normal();
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(home, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_directory(status))
+        throw Usage_Error("The option --home names \"" + home.string() + "\", which is not a folder");
+    return home;
 }
 
 } // namespace

@@ -73,6 +73,8 @@ Command_Line parse_command_line(const std::vector<std::string>& args,
         if (name != "--home")
             throw Usage_Error("Unknown option " + name);
         line.home = option_value(name, inline_value, args, i);
+        if (line.home->empty())
+            throw Usage_Error("The option --home needs a folder, not an empty text");
     }
     if (i == args.size())
         throw Usage_Error("No command given");

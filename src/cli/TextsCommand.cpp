@@ -1,7 +1,6 @@
 #include "cli/Command.h"
 #include "cli/ExitCode.h"
 #include "cli/TextColumns.h"
-#include "core/common/ConfigError.h"
 #include "core/lang/LangFile.h"
 #include "core/lang/LangFileLine.h"
 #include "core/lang/Language.h"
@@ -13,12 +12,8 @@ namespace cfg::cli {
 // the start, so that a typing error in the name does not pass for a translation.
 int run_texts(Context& context) {
     Lang_Strings texts = default_texts();
-    if (const std::optional<std::string> name = context.invocation.value("--language")) {
-        const std::filesystem::path file = Language_File(context.app.language_folders(), *name);
-        std::error_code error;
-        if (!std::filesystem::is_regular_file(file, error) || !Load_Lang_File(texts, file))
-            throw ConfigError("Cannot read the language file \"" + file.string() + "\"");
-    }
+    if (const std::optional<std::string> name = context.invocation.value("--language"))
+        Load_Lang_File(texts, Language_File(context.app.language_folders(), *name));
     write_lines(context.out, Lang_File_Lines(texts));
     return Exit_Done;
 }

@@ -5,6 +5,7 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -57,10 +58,24 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"ExtraOperand", {"list", "Plant"}, "The command list takes no operands"},
         UsageCase{"OptionWithoutItsValue", {"texts", "--language"}, "The option --language needs a value"}));
 
+// --home takes a folder: without one, with an empty one or with the name of a file the command line
+// is wrong, and the tool says so before it touches anything.
 TEST(CommandLine, HomeWithoutAFolderIsAUsageError) {
-    const Cli_Result result = cfg::test::run_cli({"--home"});
-    EXPECT_EQ(result.code, 2);
-    EXPECT_THAT(result.err, StartsWith("The option --home needs a value\n\n"));
+    cfg::test::TempDir dir;
+    cfg::test::write_bytes(dir / "Morvel.xml", "");
+    const std::string file = (dir / "Morvel.xml").string();
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--home"}, "The option --home needs a value"},
+        {{"--home=", "list"}, "The option --home needs a folder, not an empty text"},
+        {{"--home", "", "list"}, "The option --home needs a folder, not an empty text"},
+        {{"--home", file, "list"}, "The option --home names \"" + file + "\", which is not a folder"},
+    };
+    for (const auto& [args, message] : cases) {
+        const Cli_Result result = cfg::test::run_cli(args);
+        EXPECT_EQ(result.code, 2) << testing::PrintToString(result);
+        EXPECT_THAT(result.err, StartsWith(message + "\n\n" + Usage_Start));
+    }
+    EXPECT_EQ(cfg::test::read_bytes(dir / "Morvel.xml"), "");
 }
 
 // "--" ends the options, so a configuration may be called like one.

@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -81,15 +82,50 @@ TEST_F(Program_Folder, InspectOfADamagedBankReportsTheFaultAndFails) {
     EXPECT_THAT(result.err, HasSubstr("hecksum"));
 }
 
-TEST_F(Program_Folder, InspectOfAFileThatIsNoBankIsAFileError) {
-    write_bytes(home / "short.bin", std::string(100, '\0'));
-    const Cli_Result missing = cli({"inspect", (home / "missing.bin").string()});
-    EXPECT_EQ(missing.code, 3) << testing::PrintToString(missing);
-    EXPECT_THAT(missing.err, HasSubstr("missing.bin"));
-    const Cli_Result short_file = cli({"inspect", (home / "short.bin").string()});
-    EXPECT_EQ(short_file.code, 3) << testing::PrintToString(short_file);
-    EXPECT_THAT(short_file.err, HasSubstr("short.bin"));
+struct NoBankCase {
+    const char* name;
+    void (*prepare)(const std::filesystem::path& file);
+    const char* reason; // after the quoted file name
+};
+
+void PrintTo(const NoBankCase& c, std::ostream* out) {
+    *out << c.name;
 }
+
+class InspectOfNoBank : public Program_Folder, public testing::WithParamInterface<NoBankCase> {};
+
+// Whatever the file is, the tool names it and says why it is no bank, without reading more of it
+// than the largest bank can hold.
+TEST_P(InspectOfNoBank, IsAFileErrorNamingTheFileAndTheReason) {
+    const std::filesystem::path file = home / "bank.bin";
+    GetParam().prepare(file);
+    const Cli_Result result = cli({"inspect", file.string()});
+    EXPECT_EQ(result.code, 3) << testing::PrintToString(result);
+    EXPECT_THAT(result.err, HasSubstr("\"" + file.string() + "\"" + GetParam().reason + "\n"));
+    EXPECT_EQ(result.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, InspectOfNoBank,
+    testing::Values(
+        NoBankCase{"Missing", [](const std::filesystem::path&) {}, ": No such file or directory"},
+        NoBankCase{"Short",
+                   [](const std::filesystem::path& file) { write_bytes(file, std::string(100, '\0')); },
+                   " has 100 bytes, the size of no bank file."},
+        NoBankCase{"Folder",
+                   [](const std::filesystem::path& file) { std::filesystem::create_directory(file); },
+                   ": Is a directory"},
+        NoBankCase{"LargerThanAnyBank",
+                   [](const std::filesystem::path& file) {
+                       write_bytes(file, "");
+                       std::filesystem::resize_file(file, std::uintmax_t{1} << 40);
+                   },
+                   ": it is larger than 131072 bytes, more than a file of its kind can be"},
+        NoBankCase{
+            "EndlessDevice",
+            [](const std::filesystem::path& file) { std::filesystem::create_symlink("/dev/zero", file); },
+            ": it is larger than 131072 bytes, more than a file of its kind can be"}),
+    [](const testing::TestParamInfo<NoBankCase>& info) { return std::string(info.param.name); });
 
 struct JobCase {
     const char* name;

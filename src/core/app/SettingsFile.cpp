@@ -1,6 +1,7 @@
 #include "core/app/SettingsFile.h"
 
 #include "core/common/ConfigError.h"
+#include "core/common/SafeFile.h"
 #include "core/common/Xml.h"
 
 #include <pugixml.hpp>
@@ -27,11 +28,10 @@ const char* flag_text(bool on) {
 }
 
 // The root of a readable settings document, or null when there is none to read from.
-pugi::xml_node load_root(pugi::xml_document& doc, const std::filesystem::path& file) {
-    // A settings file that cannot be read or is not well-formed gives the defaults: the start goes on.
+pugi::xml_node load_root(pugi::xml_document& doc, const File_Bytes& file) {
+    // A settings file that is not well-formed gives the defaults: the start goes on.
     try {
-        if (!xml::load_file(doc, file))
-            return {};
+        xml::load(doc, file);
     } catch (const ConfigError&) {
         return {};
     }
@@ -44,6 +44,16 @@ pugi::xml_node load_root(pugi::xml_document& doc, const std::filesystem::path& f
 } // namespace
 
 Saved_Settings Read_Settings(const std::filesystem::path& file) {
+    std::optional<std::string> bytes;
+    try {
+        bytes = xml::read_file(file);
+    } catch (const ConfigError&) {
+        // A settings file that cannot be read gives the defaults as well.
+    }
+    return bytes ? Read_Settings(File_Bytes{file.string(), *bytes}) : Saved_Settings{};
+}
+
+Saved_Settings Read_Settings(const File_Bytes& file) {
     Saved_Settings saved;
     pugi::xml_document doc;
     const pugi::xml_node root = load_root(doc, file);
@@ -60,7 +70,7 @@ Saved_Settings Read_Settings(const std::filesystem::path& file) {
     return saved;
 }
 
-void Write_Settings(const std::filesystem::path& file, const Saved_Settings& saved) {
+std::string Settings_Bytes(const Saved_Settings& saved) {
     const App_Settings& settings = saved.settings;
     pugi::xml_document doc;
     pugi::xml_node root = xml::start_document(doc, Root_Name, "");
@@ -72,7 +82,11 @@ void Write_Settings(const std::filesystem::path& file, const Saved_Settings& sav
     xml::append_text_element(flags, "enable_update", flag_text(settings.enable_update));
     xml::append_text_element(flags, "enable_jump_field_tables", flag_text(settings.enable_jump_field_tables));
     xml::append_text_element(flags, "Double_Click_Auto_Size", flag_text(settings.Double_Click_Auto_Size));
-    xml::save_file(doc, file);
+    return xml::to_bytes(doc);
+}
+
+void Write_Settings(const std::filesystem::path& file, const Saved_Settings& saved) {
+    write_file_safely(file, Settings_Bytes(saved));
 }
 
 } // namespace cfg

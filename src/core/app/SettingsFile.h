@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/AppSettings.h"
+#include "core/common/FileBytes.h"
 
 #include <filesystem>
 #include <string>
@@ -20,12 +21,17 @@ struct Saved_Settings {
 };
 
 // Every value is read on its own and falls back to its default when it cannot be found. A missing
-// file, one that cannot be read, one that is not well-formed, or one whose first node is not
-// Conf_Settings gives the defaults: the start goes on with them. Texts are taken as stored, and a
-// flag is on only when its text is exactly "1".
+// file, one that cannot be read (too large for a settings file included), one that is not
+// well-formed, or one whose root element is not Conf_Settings gives the defaults: the start goes on
+// with them. Texts are taken as stored, and a flag is on only when its text is exactly "1".
 Saved_Settings Read_Settings(const std::filesystem::path& file);
+// The same for the content of a Morvel.xml held in memory.
+Saved_Settings Read_Settings(const File_Bytes& file);
 
-// Writes the whole tree, replacing the file; ConfigError when it cannot be written, so the user
+// The whole tree as the bytes of Morvel.xml.
+std::string Settings_Bytes(const Saved_Settings& saved);
+
+// Writes Settings_Bytes, replacing the file; ConfigError when it cannot be written, so the user
 // learns that the settings are not saved.
 void Write_Settings(const std::filesystem::path& file, const Saved_Settings& saved);
 

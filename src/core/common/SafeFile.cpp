@@ -4,14 +4,12 @@
 
 #include <atomic>
 #include <cerrno>
-#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <optional>
-#include <sstream>
+#include <random>
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -29,12 +27,46 @@ std::string path_text(const std::filesystem::path& path) {
     throw ConfigError("Cannot " + action + " \"" + path_text(path) + "\": " + reason);
 }
 
+constexpr std::string_view Temporary_Suffix = ".tmp";
+
+// FNV-1a: the same digits for the same name in every run, so a later save finds what an
+// interrupted one left.
+std::uint64_t name_hash(const std::string& name) {
+    std::uint64_t hash = 0xcbf29ce484222325u;
+    for (const char c : name) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 0x100000001b3u;
+    }
+    return hash;
+}
+
+std::string hex_digits(std::uint64_t value, int digits) {
+    std::string text(static_cast<std::size_t>(digits), '0');
+    for (int i = digits - 1; i >= 0 && value != 0; --i, value >>= 4)
+        text[static_cast<std::size_t>(i)] = "0123456789abcdef"[value & 0xF];
+    return text;
+}
+
+// ".<hash of the target's name>.": what every temporary file of the target starts with.
+std::string temporary_prefix(const std::filesystem::path& target) {
+    return "." + hex_digits(name_hash(target.filename().string()), 16) + ".";
+}
+
+// The second part tells apart the files staged for one target at the same time, in this program
+// (a new file and the copy of the old one) or in another one; it starts at random in each run.
 std::filesystem::path temporary_name_for(const std::filesystem::path& target) {
-    static std::atomic<unsigned> counter{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    std::ostringstream name;
-    name << '.' << target.filename().string() << '.' << std::hex << stamp << '.' << counter++ << ".tmp";
-    return target.parent_path() / name.str();
+    static std::atomic<std::uint32_t> counter{std::random_device{}()};
+    return target.parent_path() /
+           (temporary_prefix(target) + hex_digits(counter++, 8) + std::string(Temporary_Suffix));
+}
+
+bool is_temporary_of(const std::string& prefix, const std::string& name) {
+    constexpr std::size_t unique_digits = 8;
+    if (name.size() != prefix.size() + unique_digits + Temporary_Suffix.size() || !name.starts_with(prefix) ||
+        !name.ends_with(Temporary_Suffix))
+        return false;
+    const std::string_view unique = std::string_view(name).substr(prefix.size(), unique_digits);
+    return unique.find_first_not_of("0123456789abcdef") == std::string_view::npos;
 }
 
 // The file a write to path lands in. A symlink is followed to the end of its chain (the last link
@@ -52,6 +84,24 @@ std::filesystem::path final_target(std::filesystem::path path) {
         path = next.is_absolute() ? next : path.parent_path() / next;
     }
     fail("write", path, std::make_error_code(std::errc::too_many_symbolic_link_levels).message());
+}
+
+// Removes what saves of the target that were killed half-way left beside it. A save in another
+// program running at this moment may lose its temporary file too; its rename then fails and it
+// says so, and the target holds one whole version or the other.
+void remove_interrupted_saves(const std::filesystem::path& target) {
+    const std::filesystem::path file = final_target(target);
+    const std::string prefix = temporary_prefix(file);
+    std::error_code error;
+    const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
+    std::vector<std::filesystem::path> stale;
+    for (auto it = std::filesystem::directory_iterator(folder, error);
+         !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+        if (is_temporary_of(prefix, it->path().filename().string()))
+            stale.push_back(it->path());
+    }
+    for (const std::filesystem::path& path : stale)
+        std::filesystem::remove(path, error);
 }
 
 // The permission bits of the file that stands under the name, nothing for a new file.
@@ -96,8 +146,10 @@ std::optional<std::string> write_and_flush(const std::filesystem::path& path, st
 
 } // namespace
 
-StagedFile::StagedFile(const std::filesystem::path& target, std::string_view bytes)
-    : target_(final_target(target)), temporary_(temporary_name_for(target_)) {
+StagedFile::StagedFile(const std::filesystem::path& target)
+    : target_(final_target(target)), temporary_(temporary_name_for(target_)) {}
+
+StagedFile::StagedFile(const std::filesystem::path& target, std::string_view bytes) : StagedFile(target) {
     std::error_code ignored;
     if (const auto reason = write_and_flush(temporary_, bytes, permissions_of(target_))) {
         std::filesystem::remove(temporary_, ignored);
@@ -105,6 +157,16 @@ StagedFile::StagedFile(const std::filesystem::path& target, std::string_view byt
         // Report the file the user asked for, not the temporary one.
         fail("write", target_, *reason);
     }
+}
+
+StagedFile StagedFile::copy_of(const std::filesystem::path& target) {
+    StagedFile copy(target);
+    std::error_code error;
+    // Copied by the system, permission bits included, without holding the file in memory.
+    std::filesystem::copy_file(copy.target_, copy.temporary_, std::filesystem::copy_options::none, error);
+    if (error)
+        fail("keep a copy of", copy.target_, error.message()); // the destructor removes what was copied
+    return copy;
 }
 
 StagedFile::StagedFile(StagedFile&& other) noexcept
@@ -128,11 +190,14 @@ void StagedFile::commit() {
 }
 
 void write_file_safely(const std::filesystem::path& target, std::string_view bytes) {
+    remove_interrupted_saves(target);
     StagedFile staged(target, bytes);
     staged.commit();
 }
 
 void write_files_safely(const std::vector<FileContent>& files) {
+    for (const FileContent& file : files)
+        remove_interrupted_saves(file.target);
     std::vector<StagedFile> staged;
     staged.reserve(files.size());
     for (const FileContent& file : files)
@@ -143,7 +208,7 @@ void write_files_safely(const std::vector<FileContent>& files) {
     for (const FileContent& file : files) {
         std::error_code missing;
         if (std::filesystem::is_regular_file(file.target, missing))
-            old_files.emplace_back(StagedFile(file.target, read_file_bytes(file.target)));
+            old_files.emplace_back(StagedFile::copy_of(file.target));
         else
             old_files.emplace_back();
     }
@@ -162,16 +227,6 @@ void write_files_safely(const std::vector<FileContent>& files) {
         }
         throw;
     }
-}
-
-std::string read_file_bytes(const std::filesystem::path& file) {
-    std::ifstream stream(file, std::ios::binary);
-    if (!stream)
-        fail("read", file, std::strerror(errno));
-    std::string bytes((std::istreambuf_iterator<char>(stream)), std::istreambuf_iterator<char>());
-    if (stream.bad())
-        fail("read", file, std::strerror(errno));
-    return bytes;
 }
 
 } // namespace cfg

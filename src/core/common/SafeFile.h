@@ -13,9 +13,15 @@ namespace cfg {
 // The new file keeps what the old one had: its permission bits (a new file gets the usual ones),
 // and, when the target is a symlink, its place: the file the link leads to is replaced, staged in
 // that file's folder, and the link stays as it was.
+//
+// The temporary name is short and of one length whatever the target's (".<16 hex digits of the
+// target's name>.<8 hex digits>.tmp"), so any name the system allows can be written, and the
+// temporary files of one target are known by their first part.
 class StagedFile {
 public:
     StagedFile(const std::filesystem::path& target, std::string_view bytes);
+    // A copy of the file that stands under the target now, to be put back by commit().
+    static StagedFile copy_of(const std::filesystem::path& target);
     ~StagedFile();
     StagedFile(StagedFile&& other) noexcept;
     StagedFile(const StagedFile&) = delete;
@@ -28,11 +34,14 @@ public:
     const std::filesystem::path& target() const { return target_; }
 
 private:
+    explicit StagedFile(const std::filesystem::path& target);
+
     std::filesystem::path target_;
     std::filesystem::path temporary_;
 };
 
 // Replaces the target with the bytes, or leaves the old file as it was and raises ConfigError.
+// Temporary files of an earlier, interrupted save of the target go first.
 void write_file_safely(const std::filesystem::path& target, std::string_view bytes);
 
 struct FileContent {
@@ -41,10 +50,8 @@ struct FileContent {
 };
 
 // Stages every file before renaming any, and puts the old files back when a rename fails after
-// others succeeded, so a failed write never leaves a mix of old and new files.
+// others succeeded, so a failed write never leaves a mix of old and new files. Temporary files of
+// earlier, interrupted saves of the targets go first.
 void write_files_safely(const std::vector<FileContent>& files);
-
-// The whole content of a file as bytes; ConfigError when it cannot be read.
-std::string read_file_bytes(const std::filesystem::path& file);
 
 } // namespace cfg

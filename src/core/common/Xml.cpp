@@ -1,7 +1,6 @@
 #include "core/common/Xml.h"
 
 #include "core/common/ConfigError.h"
-#include "core/common/SafeFile.h"
 
 #include <sstream>
 
@@ -25,24 +24,22 @@ std::string position_text(std::string_view bytes, std::ptrdiff_t offset) {
 
 } // namespace
 
-bool load_file(pugi::xml_document& doc, const std::filesystem::path& file) {
-    doc.reset();
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error))
-        return false;
-    const std::string bytes = read_file_bytes(file);
+std::optional<std::string> read_file(const std::filesystem::path& file) {
+    return read_file_if_present(file, Text_File_Limit);
+}
+
+void load(pugi::xml_document& doc, const File_Bytes& file) {
     // Values are kept exactly as typed, so a text of blanks only is a value too (ws_pcdata_single);
     // blanks between elements still are not.
     constexpr unsigned options = pugi::parse_default | pugi::parse_comments | pugi::parse_declaration |
                                  pugi::parse_pi | pugi::parse_doctype | pugi::parse_ws_pcdata_single;
     const pugi::xml_parse_result result =
-        doc.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_auto);
+        doc.load_buffer(file.bytes.data(), file.bytes.size(), options, pugi::encoding_auto);
     if (!result) {
         doc.reset();
-        throw ConfigError("The file \"" + file.string() + "\" is not well-formed XML: " +
-                          result.description() + " (" + position_text(bytes, result.offset) + ")");
+        throw ConfigError("The file \"" + std::string(file.name) + "\" is not well-formed XML: " +
+                          result.description() + " (" + position_text(file.bytes, result.offset) + ")");
     }
-    return true;
 }
 
 pugi::xml_node root_element(const pugi::xml_document& doc) {
@@ -62,11 +59,10 @@ int for_each_row(const pugi::xml_node& table, const char* row_name, int capacity
     return row > capacity ? row - capacity : 0;
 }
 
-pugi::xml_node required_child(const pugi::xml_node& parent, const char* name,
-                              const std::filesystem::path& file) {
+pugi::xml_node required_child(const pugi::xml_node& parent, const char* name, std::string_view file) {
     const pugi::xml_node child = parent.child(name);
     if (!child)
-        throw ConfigError("The file \"" + file.string() + "\" has no element " + name + ".");
+        throw ConfigError("The file \"" + std::string(file) + "\" has no element " + name + ".");
     return child;
 }
 
@@ -102,11 +98,17 @@ pugi::xml_node start_document(pugi::xml_document& doc, const char* root_name, st
 std::string to_bytes(const pugi::xml_document& doc) {
     std::ostringstream stream;
     doc.save(stream, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
-    return stream.str();
-}
-
-void save_file(const pugi::xml_document& doc, const std::filesystem::path& file) {
-    write_file_safely(file, to_bytes(doc));
+    // The library escapes a carriage return in an attribute but writes it raw in a text. Nothing
+    // else of what we write can hold one (names are fixed, the only comment is the version), so
+    // every raw one left belongs to a text value.
+    std::string bytes;
+    for (const char c : stream.str()) {
+        if (c == '\r')
+            bytes += "&#13;";
+        else
+            bytes += c;
+    }
+    return bytes;
 }
 
 } // namespace cfg::xml

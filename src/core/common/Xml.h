@@ -1,9 +1,12 @@
 #pragma once
 
+#include "core/common/FileBytes.h"
+
 #include <pugixml.hpp>
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,9 +14,13 @@
 // UTF-8, no declaration, no indentation, values exactly as held.
 namespace cfg::xml {
 
-// Loads the file into doc. Returns false, leaving doc empty, when the file does not exist; raises
-// ConfigError naming the file and the parser's reason when it is not well-formed.
-bool load_file(pugi::xml_document& doc, const std::filesystem::path& file);
+// The bytes of a configuration file, nothing when it does not exist. ConfigError naming the file
+// and the reason when it cannot be read or is larger than Text_File_Limit.
+std::optional<std::string> read_file(const std::filesystem::path& file);
+
+// Parses the file's bytes into doc; ConfigError naming the file and the parser's reason, with the
+// line and column, when they are not well-formed.
+void load(pugi::xml_document& doc, const File_Bytes& file);
 
 // The document's root element, null when it has none. A byte-order mark, a declaration, comments,
 // processing instructions, a doctype and blanks in front of it are passed over, so a file saved by
@@ -28,8 +35,7 @@ int for_each_row(const pugi::xml_node& table, const char* row_name, int capacity
 
 // The child element `name`; ConfigError naming the file when there is none, for a reader that
 // cannot go on without it.
-pugi::xml_node required_child(const pugi::xml_node& parent, const char* name,
-                              const std::filesystem::path& file);
+pugi::xml_node required_child(const pugi::xml_node& parent, const char* name, std::string_view file);
 
 // The text of the child element `name`, or fallback when there is no such child.
 // An element without text gives an empty text.
@@ -45,10 +51,8 @@ pugi::xml_node append_text_element(pugi::xml_node parent, const char* name, std:
 // after it at top level. Returns the root.
 pugi::xml_node start_document(pugi::xml_document& doc, const char* root_name, std::string_view version);
 
-// The document as the bytes of a configuration file.
+// The document as the bytes of a configuration file. A carriage return in a text value is written
+// as "&#13;", since a reader turns a raw one into a line feed.
 std::string to_bytes(const pugi::xml_document& doc);
-
-// Serialises the document and writes it through the safe writer.
-void save_file(const pugi::xml_document& doc, const std::filesystem::path& file);
 
 } // namespace cfg::xml

@@ -11,10 +11,9 @@
 namespace cfg::ethercat {
 namespace {
 
-void load_identity(const std::filesystem::path& file, ESI_Sources& sources) {
+void load_identity(const File_Bytes& file, ESI_Sources& sources) {
     pugi::xml_document doc;
-    if (!xml::load_file(doc, file))
-        return;
+    xml::load(doc, file);
     const pugi::xml_node root = xml::root_element(doc);
     sources.ESI_Revision_Number = read_identity_u32(
         xml::child_text(root, "EtherCAT_Slave_Revision_Number", ""), sources.ESI_Revision_Number);
@@ -40,28 +39,37 @@ std::vector<TEtherCAT_Rule> load_entries(const pugi::xml_node& rows, ProcessImag
     return entries;
 }
 
-void load_variables(const std::filesystem::path& file, ESI_Sources& sources) {
+void load_variables(const File_Bytes& file, ESI_Sources& sources) {
     pugi::xml_document doc;
-    if (!xml::load_file(doc, file))
-        return;
+    xml::load(doc, file);
     const pugi::xml_node variables =
-        xml::required_child(xml::root_element(doc), "EtherCAT_Slave_Variables", file);
+        xml::required_child(xml::root_element(doc), "EtherCAT_Slave_Variables", file.name);
     ProcessImagePacker inputs;
     sources.ESI_Inputs =
-        load_entries(xml::required_child(variables, "EtherCAT_Slave_To_Master", file), inputs);
+        load_entries(xml::required_child(variables, "EtherCAT_Slave_To_Master", file.name), inputs);
     sources.ESI_Inputs_Size = inputs.size();
     ProcessImagePacker outputs; // the outputs' size places nothing
     sources.ESI_Outputs =
-        load_entries(xml::required_child(variables, "EtherCAT_Master_To_Slave", file), outputs);
+        load_entries(xml::required_child(variables, "EtherCAT_Master_To_Slave", file.name), outputs);
 }
 
 } // namespace
 
 ESI_Sources Load_ESI_Sources(const std::filesystem::path& file_pargen,
                              const std::filesystem::path& file_ethercat_slave) {
+    const std::optional<std::string> pargen = xml::read_file(file_pargen);
+    const std::optional<std::string> ethercat_slave = xml::read_file(file_ethercat_slave);
+    return Load_ESI_Sources(file_bytes_of(file_pargen, pargen),
+                            file_bytes_of(file_ethercat_slave, ethercat_slave));
+}
+
+ESI_Sources Load_ESI_Sources(const std::optional<File_Bytes>& file_pargen,
+                             const std::optional<File_Bytes>& file_ethercat_slave) {
     ESI_Sources sources;
-    load_identity(file_pargen, sources);
-    load_variables(file_ethercat_slave, sources);
+    if (file_pargen)
+        load_identity(*file_pargen, sources);
+    if (file_ethercat_slave)
+        load_variables(*file_ethercat_slave, sources);
     return sources;
 }
 

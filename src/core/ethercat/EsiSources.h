@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/common/FileBytes.h"
 #include "core/ethercat/EsiDataType.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,9 +24,12 @@ struct ESI_Sources {
 
 // Reads the identity from ParGen.xml and the entries from EtherCAT_Slave.xml, each by its own keys
 // and with its own defaults; a missing file leaves its part at the defaults. Only the rows the
-// screen's tables hold give entries. A malformed file, or an EtherCAT_Slave.xml lacking one of its
-// variable elements, raises ConfigError.
+// screen's tables hold give entries. A file that cannot be read or is malformed, or an
+// EtherCAT_Slave.xml lacking one of its variable elements, raises ConfigError.
 ESI_Sources Load_ESI_Sources(const std::filesystem::path& file_pargen,
                              const std::filesystem::path& file_ethercat_slave);
+// The same for the contents of the two files held in memory; nothing stands for a missing file.
+ESI_Sources Load_ESI_Sources(const std::optional<File_Bytes>& file_pargen,
+                             const std::optional<File_Bytes>& file_ethercat_slave);
 
 } // namespace cfg::ethercat

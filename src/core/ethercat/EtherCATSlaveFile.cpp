@@ -1,5 +1,6 @@
 #include "core/ethercat/EtherCATSlaveFile.h"
 
+#include "core/common/SafeFile.h"
 #include "core/common/Xml.h"
 #include "core/ethercat/PositionBit.h"
 #include "core/ethercat/VarType.h"
@@ -61,6 +62,18 @@ void save_rows(pugi::xml_node rows, const Table& table, bool SlaveMaster) {
     }
 }
 
+// The tables filled from the document's rows (none for an empty document) and laid out.
+EtherCAT_Tables tables_of(const pugi::xml_document& doc) {
+    EtherCAT_Tables tables{make_variable_table(true), make_variable_table(false)};
+    const pugi::xml_node variables = xml::root_element(doc).child("EtherCAT_Slave_Variables");
+    tables.rows_left_out =
+        load_rows(variables.child("EtherCAT_Slave_To_Master"), tables.slave_to_master, true) +
+        load_rows(variables.child("EtherCAT_Master_To_Slave"), tables.master_to_slave, false);
+    Calc_Position_Bit(tables.slave_to_master, true);
+    Calc_Position_Bit(tables.master_to_slave, false);
+    return tables;
+}
+
 } // namespace
 
 int For_Each_Variable_Row(const pugi::xml_node& table,
@@ -69,26 +82,27 @@ int For_Each_Variable_Row(const pugi::xml_node& table,
 }
 
 EtherCAT_Tables Load_EtherCAT_Slave(const std::filesystem::path& file) {
-    EtherCAT_Tables tables{make_variable_table(true), make_variable_table(false)};
-    pugi::xml_document doc;
-    if (xml::load_file(doc, file)) {
-        const pugi::xml_node variables = xml::root_element(doc).child("EtherCAT_Slave_Variables");
-        tables.rows_left_out =
-            load_rows(variables.child("EtherCAT_Slave_To_Master"), tables.slave_to_master, true) +
-            load_rows(variables.child("EtherCAT_Master_To_Slave"), tables.master_to_slave, false);
-    }
-    Calc_Position_Bit(tables.slave_to_master, true);
-    Calc_Position_Bit(tables.master_to_slave, false);
-    return tables;
+    const std::optional<std::string> bytes = xml::read_file(file);
+    return bytes ? Load_EtherCAT_Slave(File_Bytes{file.string(), *bytes}) : tables_of(pugi::xml_document());
 }
 
-void Save_EtherCAT_Slave(const Table& slave_to_master, const std::filesystem::path& file) {
+EtherCAT_Tables Load_EtherCAT_Slave(const File_Bytes& file) {
+    pugi::xml_document doc;
+    xml::load(doc, file);
+    return tables_of(doc);
+}
+
+std::string EtherCAT_Slave_Bytes(const Table& slave_to_master) {
     pugi::xml_document doc;
     pugi::xml_node root = xml::start_document(doc, "EtherCAT_Slave", File_Version);
     pugi::xml_node variables = root.append_child("EtherCAT_Slave_Variables");
     save_rows(variables.append_child("EtherCAT_Slave_To_Master"), slave_to_master, true);
     variables.append_child("EtherCAT_Master_To_Slave");
-    xml::save_file(doc, file);
+    return xml::to_bytes(doc);
+}
+
+void Save_EtherCAT_Slave(const Table& slave_to_master, const std::filesystem::path& file) {
+    write_file_safely(file, EtherCAT_Slave_Bytes(slave_to_master));
 }
 
 } // namespace cfg::ethercat

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "core/common/FileBytes.h"
 #include "core/common/Table.h"
 
 #include <pugixml.hpp>
 
 #include <filesystem>
 #include <functional>
+#include <string>
 
 namespace cfg::ethercat {
 
@@ -25,12 +27,17 @@ int For_Each_Variable_Row(const pugi::xml_node& table,
 
 // Both tables as the screen shows them on opening: cleared, filled from EtherCAT_Slave.xml when it
 // exists, and laid out, with the number of rows the file holds beyond them. A file without the
-// variables element or without one of its two tables gives that table empty. A malformed file
-// raises ConfigError.
+// variables element or without one of its two tables gives that table empty. A file that cannot be
+// read or is malformed raises ConfigError.
 EtherCAT_Tables Load_EtherCAT_Slave(const std::filesystem::path& file);
+// The same for the content of the file held in memory.
+EtherCAT_Tables Load_EtherCAT_Slave(const File_Bytes& file);
 
-// Writes the used Slave To Master rows, every attribute present and exactly as held, and an
-// empty Master To Slave element: this converter only sends data to the master.
+// The used Slave To Master rows, every attribute present and exactly as held, and an empty Master
+// To Slave element: this converter only sends data to the master.
+std::string EtherCAT_Slave_Bytes(const Table& slave_to_master);
+
+// Writes EtherCAT_Slave_Bytes through the safe writer.
 void Save_EtherCAT_Slave(const Table& slave_to_master, const std::filesystem::path& file);
 
 } // namespace cfg::ethercat

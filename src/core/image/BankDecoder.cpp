@@ -1,7 +1,6 @@
 #include "core/image/BankDecoder.h"
 
 #include "core/common/ConfigError.h"
-#include "core/common/SafeFile.h"
 #include "core/ethercat/EsiText.h"
 #include "core/image/BankReader.h"
 #include "core/image/ImageLayout.h"
@@ -352,15 +351,18 @@ Bank_Decoding Decode_Bank3(std::span<const std::uint8_t> bytes) {
 }
 
 Bank_Decoding Decode_Bank_File(const std::filesystem::path& file) {
-    const std::string text = read_file_bytes(file);
-    const std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    return Decode_Bank_File(File_Bytes{file.string(), read_file_bytes(file, Bank3_Limit)});
+}
+
+Bank_Decoding Decode_Bank_File(const File_Bytes& file) {
+    const Bytes bytes(reinterpret_cast<const std::uint8_t*>(file.bytes.data()), file.bytes.size());
     if (bytes.size() == Bank1_Size)
         return Decode_Bank1(bytes);
     if (bytes.size() == Bank2_Size)
         return Decode_Bank2(bytes);
-    if (bytes.size() >= First_Name_Offset)
+    if (bytes.size() >= First_Name_Offset && bytes.size() <= Bank3_Limit)
         return Decode_Bank3(bytes);
-    throw ConfigError("The file \"" + file.string() + "\" has " +
+    throw ConfigError("The file \"" + file.name + "\" has " +
                       decimal(static_cast<std::int64_t>(bytes.size())) + " bytes, the size of no bank file.");
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/FileBytes.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -35,8 +37,11 @@ Bank_Decoding Decode_Bank2(std::span<const std::uint8_t> bytes);
 // bank3's header, then each used record with its name resolved through name_add.
 Bank_Decoding Decode_Bank3(std::span<const std::uint8_t> bytes);
 
-// A bank file, told apart by its size: 2048 bytes bank1, 1536 bank2, 18473 and more bank3.
-// ConfigError when the file cannot be read or has none of these sizes.
+// A bank file, told apart by its size: 2048 bytes bank1, 1536 bank2, 18473 to 131072 bank3.
+// ConfigError when the file cannot be read or has none of these sizes; a file larger than any bank
+// is refused before it is read.
 Bank_Decoding Decode_Bank_File(const std::filesystem::path& file);
+// The same for the content of a bank file held in memory.
+Bank_Decoding Decode_Bank_File(const File_Bytes& file);
 
 } // namespace cfg::image

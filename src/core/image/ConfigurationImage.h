@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/FileBytes.h"
 #include "core/image/EtherCATHeader.h"
 #include "core/image/EtherCATRecord.h"
 #include "core/image/ListenerEntry.h"
@@ -7,6 +8,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 namespace cfg::image {
@@ -16,6 +18,13 @@ struct Configuration_Files {
     std::filesystem::path File_ParGen;
     std::filesystem::path File_NMEA_0183_Set_Access;
     std::filesystem::path File_EtherCAT_Slave;
+};
+
+// The contents of the same three files held in memory; nothing stands for a missing file.
+struct Configuration_Bytes {
+    std::optional<File_Bytes> File_ParGen;
+    std::optional<File_Bytes> File_NMEA_0183_Set_Access;
+    std::optional<File_Bytes> File_EtherCAT_Slave;
 };
 
 // The configuration image in memory, before it is laid out as bank files.

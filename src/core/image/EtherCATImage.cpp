@@ -17,8 +17,8 @@ namespace {
 static_assert(ethercat::Variable_Rows <= EtherCAT_Record_Count,
               "bank3 holds every row of the variable table");
 
-[[noreturn]] void fail(const std::filesystem::path& file, const std::string& reason) {
-    throw ConfigError("The file \"" + file.string() + "\" " + reason);
+[[noreturn]] void fail(const File_Bytes& file, const std::string& reason) {
+    throw ConfigError("The file \"" + file.name + "\" " + reason);
 }
 
 TEtherCAT_pd record_of(const pugi::xml_node& row, std::uint32_t subindex, std::uint32_t ethercat_offset) {
@@ -39,19 +39,14 @@ TEtherCAT_pd record_of(const pugi::xml_node& row, std::uint32_t subindex, std::u
 
 } // namespace
 
-std::vector<TEtherCAT_pd> Read_EtherCAT_Image(const std::filesystem::path& File_EtherCAT_Slave,
-                                              std::uint32_t base, EtherCAT_Header& header) {
-    header.records_address = base + EtherCAT_Header_Size;
-    header.count = 0;
+std::vector<TEtherCAT_pd> Read_EtherCAT_Image(const File_Bytes& File_EtherCAT_Slave, std::uint32_t base) {
     std::vector<TEtherCAT_pd> records;
     pugi::xml_document doc;
-    if (!xml::load_file(doc, File_EtherCAT_Slave))
-        return records;
-
+    xml::load(doc, File_EtherCAT_Slave);
     const pugi::xml_node variables =
-        xml::required_child(xml::root_element(doc), "EtherCAT_Slave_Variables", File_EtherCAT_Slave);
+        xml::required_child(xml::root_element(doc), "EtherCAT_Slave_Variables", File_EtherCAT_Slave.name);
     const pugi::xml_node rows =
-        xml::required_child(variables, "EtherCAT_Slave_To_Master", File_EtherCAT_Slave);
+        xml::required_child(variables, "EtherCAT_Slave_To_Master", File_EtherCAT_Slave.name);
 
     std::uint32_t ethercat_offset = 0;
     std::size_t next_name = First_Name_Offset; // from the start of bank3
@@ -72,7 +67,6 @@ std::vector<TEtherCAT_pd> Read_EtherCAT_Image(const std::filesystem::path& File_
         }
         records.push_back(std::move(record));
     });
-    header.count = static_cast<std::uint32_t>(records.size());
     return records;
 }
 

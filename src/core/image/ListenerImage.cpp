@@ -67,7 +67,7 @@ std::optional<Listener_Entry> entry_of(const pugi::xml_node& row, std::uint8_t S
 
 } // namespace
 
-std::vector<Listener_Entry> Read_Listener_Image(const std::filesystem::path& File_NMEA_0183_Set_Access,
+std::vector<Listener_Entry> Read_Listener_Image(const File_Bytes& File_NMEA_0183_Set_Access,
                                                 std::uint8_t Serial_Port_Mask) {
     std::vector<Listener_Entry> entries;
     for (const Listener_Image_Row& row :

@@ -105,11 +105,10 @@ void read_identity(const Keys& keys, EtherCAT_Header& header) {
 
 } // namespace
 
-std::uint8_t Read_ParGen_Image(const std::filesystem::path& File_ParGen, Parameter_Block& block,
+std::uint8_t Read_ParGen_Image(const File_Bytes& File_ParGen, Parameter_Block& block,
                                EtherCAT_Header& header) {
     pugi::xml_document doc;
-    if (!xml::load_file(doc, File_ParGen))
-        return 0;
+    xml::load(doc, File_ParGen);
     const Keys keys(xml::root_element(doc));
     const std::uint8_t mask = read_serial_port(keys, block);
     read_network(keys, block);

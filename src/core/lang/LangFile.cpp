@@ -1,7 +1,6 @@
 #include "core/lang/LangFile.h"
 
-#include "core/common/ConfigError.h"
-#include "core/common/SafeFile.h"
+#include "core/common/FileBytes.h"
 #include "core/common/Text.h"
 #include "core/lang/LangFileText.h"
 
@@ -85,17 +84,14 @@ void apply_line(Lang_Strings& texts, std::string_view raw_line) {
 
 } // namespace
 
-bool Load_Lang_File(Lang_Strings& texts, const std::filesystem::path& file) {
-    std::string bytes;
-    try {
-        bytes = read_file_bytes(file);
-    } catch (const ConfigError&) {
-        return false;
-    }
+void Load_Lang_File(Lang_Strings& texts, const std::filesystem::path& file) {
+    Load_Lang_Bytes(texts, read_file_bytes(file, Text_File_Limit));
+}
+
+void Load_Lang_Bytes(Lang_Strings& texts, std::string_view bytes) {
     const std::string text = decode_lang_file_text(bytes);
     for (std::string_view line : split_lines(text))
         apply_line(texts, line);
-    return true;
 }
 
 } // namespace cfg

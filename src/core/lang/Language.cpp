@@ -1,5 +1,6 @@
 #include "core/lang/Language.h"
 
+#include "core/common/ConfigError.h"
 #include "core/lang/LangFile.h"
 
 namespace cfg {
@@ -8,6 +9,14 @@ namespace {
 bool file_exists(const std::filesystem::path& file) {
     std::error_code error;
     return std::filesystem::is_regular_file(file, error);
+}
+
+// A language file that cannot be read leaves the texts as they are: the program still starts.
+void load_if_readable(Lang_Strings& texts, const std::filesystem::path& file) {
+    try {
+        Load_Lang_File(texts, file);
+    } catch (const ConfigError&) {
+    }
 }
 
 } // namespace
@@ -24,13 +33,13 @@ void Load_Language(Lang_Strings& texts, const Language_Folders& folders, std::st
     Load_Default_Texts(texts);
     const std::filesystem::path file = Language_File(folders, Language_Name);
     if (file_exists(file)) {
-        Load_Lang_File(texts, file);
+        load_if_readable(texts, file);
         return;
     }
     Language_Name = Default_Language_Name;
     const std::filesystem::path english = Language_File(folders, Language_Name);
     if (file_exists(english))
-        Load_Lang_File(texts, english);
+        load_if_readable(texts, english);
 }
 
 } // namespace cfg

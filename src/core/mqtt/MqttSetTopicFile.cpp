@@ -1,5 +1,6 @@
 #include "core/mqtt/MqttSetTopicFile.h"
 
+#include "core/common/SafeFile.h"
 #include "core/common/Xml.h"
 
 #include <pugixml.hpp>
@@ -39,20 +40,30 @@ void append_rows(pugi::xml_node parent, const Table& table, std::span<const Topi
 int load_mqtt_set_topic(const std::filesystem::path& file, MqttTopicTables& tables) {
     clear_topic_table(tables.publish);
     clear_topic_table(tables.subscribe);
+    const std::optional<std::string> bytes = xml::read_file(file);
+    return bytes ? load_mqtt_set_topic(File_Bytes{file.string(), *bytes}, tables) : 0;
+}
+
+int load_mqtt_set_topic(const File_Bytes& file, MqttTopicTables& tables) {
+    clear_topic_table(tables.publish);
+    clear_topic_table(tables.subscribe);
     pugi::xml_document doc;
-    if (!xml::load_file(doc, file))
-        return 0;
+    xml::load(doc, file);
     const pugi::xml_node root = xml::root_element(doc);
     return load_rows(root.child("MQTT_Publish"), tables.publish, publish_columns()) +
            load_rows(root.child("MQTT_Subscribe"), tables.subscribe, subscribe_columns());
 }
 
-void save_mqtt_set_topic(const std::filesystem::path& file, const Table& publish) {
+std::string mqtt_set_topic_bytes(const Table& publish) {
     pugi::xml_document doc;
     pugi::xml_node root = xml::start_document(doc, "MQTT_Set_Topic", File_Version);
     append_rows(root.append_child("MQTT_Publish"), publish, publish_columns());
     root.append_child("MQTT_Subscribe");
-    xml::save_file(doc, file);
+    return xml::to_bytes(doc);
+}
+
+void save_mqtt_set_topic(const std::filesystem::path& file, const Table& publish) {
+    write_file_safely(file, mqtt_set_topic_bytes(publish));
 }
 
 } // namespace cfg::mqtt

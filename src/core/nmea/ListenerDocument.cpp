@@ -4,12 +4,11 @@
 
 namespace cfg::nmea {
 
-int For_Each_Listener_Row(const std::filesystem::path& file, int capacity,
+int For_Each_Listener_Row(const File_Bytes& file, int capacity,
                           const std::function<void(int row, const pugi::xml_node& element)>& visit) {
     pugi::xml_document doc;
-    if (!xml::load_file(doc, file))
-        return 0;
-    return xml::for_each_row(xml::required_child(xml::root_element(doc), "NMEA_Listener", file), nullptr,
+    xml::load(doc, file);
+    return xml::for_each_row(xml::required_child(xml::root_element(doc), "NMEA_Listener", file.name), nullptr,
                              capacity, visit);
 }
 

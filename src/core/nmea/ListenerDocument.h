@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/FileBytes.h"
+
 #include <pugixml.hpp>
 
 #include <filesystem>
@@ -11,12 +13,11 @@ namespace cfg::nmea {
 // The file name of the listener table in a configuration folder.
 inline constexpr const char* Listener_File_Name = "NMEA_0183_Set_Access.xml";
 
-// Loads NMEA_0183_Set_Access.xml and calls visit(row, element) for rows 1, 2, ... with the child
-// elements of the root's NMEA_Listener element, in document order, at most capacity of them;
-// nothing when the file does not exist. Returns how many rows of the file were left out. A file
-// that is not well-formed, or whose root lacks NMEA_Listener, raises ConfigError before any row is
-// visited.
-int For_Each_Listener_Row(const std::filesystem::path& file, int capacity,
+// Parses the content of NMEA_0183_Set_Access.xml and calls visit(row, element) for rows 1, 2, ...
+// with the child elements of the root's NMEA_Listener element, in document order, at most capacity
+// of them. Returns how many rows of the file were left out. A file that is not well-formed, or
+// whose root lacks NMEA_Listener, raises ConfigError before any row is visited.
+int For_Each_Listener_Row(const File_Bytes& file, int capacity,
                           const std::function<void(int row, const pugi::xml_node& element)>& visit);
 
 // Starts a listener document: the root NMEA_0183 with the comment "SW_VERSION = <version>" after

@@ -1,5 +1,6 @@
 #include "core/nmea/ListenerFile.h"
 
+#include "core/common/SafeFile.h"
 #include "core/common/Xml.h"
 #include "core/nmea/ListenerDocument.h"
 #include "core/nmea/PostOperations.h"
@@ -60,12 +61,18 @@ std::string Get_PostOperatin(std::string_view value) {
 
 int Load_Listener_Table(Listener_Table& table, const std::filesystem::path& file) {
     table.Reset();
+    const std::optional<std::string> bytes = xml::read_file(file);
+    return bytes ? Load_Listener_Table(table, File_Bytes{file.string(), *bytes}) : 0;
+}
+
+int Load_Listener_Table(Listener_Table& table, const File_Bytes& file) {
+    table.Reset();
     return For_Each_Listener_Row(file, Listener_Row_Count, [&](int row, const pugi::xml_node& element) {
         load_row(table, row, element);
     });
 }
 
-void Save_Listener_Table(const Listener_Table& table, const std::filesystem::path& file) {
+std::string Listener_Table_Bytes(const Listener_Table& table) {
     using C = Listener_Column;
     pugi::xml_document doc;
     pugi::xml_node listener = Start_Listener_Document(doc, "1.000");
@@ -82,7 +89,11 @@ void Save_Listener_Table(const Listener_Table& table, const std::filesystem::pat
         element.append_attribute("Position") = table.text(row, C::Position).c_str();
         element.append_attribute("Mnemonic") = table.text(row, C::Mnemonic).c_str();
     }
-    xml::save_file(doc, file);
+    return xml::to_bytes(doc);
+}
+
+void Save_Listener_Table(const Listener_Table& table, const std::filesystem::path& file) {
+    write_file_safely(file, Listener_Table_Bytes(table));
 }
 
 std::vector<int> Rows_Save_Would_Drop(const Listener_Table& table) {

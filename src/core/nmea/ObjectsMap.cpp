@@ -12,6 +12,8 @@ namespace cfg::nmea {
 
 namespace {
 
+constexpr const char* Header_Line = "Byte; Sentence; Field; Serial; Mnemonic;";
+
 // Adds a line for every field of an active row's sentence, the byte counter running on.
 // Inactive rows and codes without fields add nothing.
 void add_row_lines(const pugi::xml_node& row, int& byte, std::vector<std::string>& lines) {
@@ -43,7 +45,14 @@ std::string Byte_Range_Text(int first_byte, int size) {
 }
 
 std::vector<std::string> Objects_Map_Lines(const std::filesystem::path& listener_file) {
-    std::vector<std::string> lines = {"Byte; Sentence; Field; Serial; Mnemonic;"};
+    const std::optional<std::string> bytes = xml::read_file(listener_file);
+    if (!bytes)
+        return {Header_Line};
+    return Objects_Map_Lines(File_Bytes{listener_file.string(), *bytes});
+}
+
+std::vector<std::string> Objects_Map_Lines(const File_Bytes& listener_file) {
+    std::vector<std::string> lines = {Header_Line};
     int byte = 0;
     // Every row of the file counts here, not only the hundred the screens show.
     For_Each_Listener_Row(listener_file, std::numeric_limits<int>::max(),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/FileBytes.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -14,9 +16,11 @@ namespace cfg::nmea {
 std::string Byte_Range_Text(int first_byte, int size);
 
 // The header line and one line per field of every active row's sentence, read from the listener
-// file (header alone when it does not exist). ConfigError when the file is not well-formed or lacks
-// NMEA_Listener.
+// file (header alone when it does not exist). ConfigError when the file cannot be read, is not
+// well-formed or lacks NMEA_Listener.
 std::vector<std::string> Objects_Map_Lines(const std::filesystem::path& listener_file);
+// The same for the content of the listener file held in memory.
+std::vector<std::string> Objects_Map_Lines(const File_Bytes& listener_file);
 
 // Writes the objects map of the listener file to target (Windows-1252, CR LF, safe writer). Nothing
 // is written when the listener file cannot be read.

@@ -1,5 +1,6 @@
 #include "core/params/ParGenFile.h"
 
+#include "core/common/SafeFile.h"
 #include "core/common/Xml.h"
 #include "core/params/SerialChoices.h"
 
@@ -33,10 +34,14 @@ void set_from_text(ParGen_Set& set, const ParGen_Key& key, const std::string& te
 } // namespace
 
 ParGen_Set Load_ParGen(const std::filesystem::path& file) {
+    const std::optional<std::string> bytes = xml::read_file(file);
+    return bytes ? Load_ParGen(File_Bytes{file.string(), *bytes}) : ParGen_Set{};
+}
+
+ParGen_Set Load_ParGen(const File_Bytes& file) {
     ParGen_Set set;
     pugi::xml_document doc;
-    if (!xml::load_file(doc, file))
-        return set;
+    xml::load(doc, file);
     const pugi::xml_node root = xml::root_element(doc);
     for (const ParGen_Key& key : ParGen_Keys())
         set_from_text(set, key, xml::child_text(root, key.name, ParGen_Default_Text(key)));
@@ -44,14 +49,18 @@ ParGen_Set Load_ParGen(const std::filesystem::path& file) {
     return set;
 }
 
-void Save_ParGen(const ParGen_Set& set, const std::filesystem::path& file) {
+std::string ParGen_Bytes(const ParGen_Set& set) {
     ParGen_Set saved = set;
     saved.Eth_Conn_DHCP_WiFi = false;
     pugi::xml_document doc;
     pugi::xml_node root = xml::start_document(doc, root_name, file_version);
     for (const ParGen_Key& key : ParGen_Keys())
         xml::append_text_element(root, key.name, ParGen_Value_Text(saved, key));
-    xml::save_file(doc, file);
+    return xml::to_bytes(doc);
+}
+
+void Save_ParGen(const ParGen_Set& set, const std::filesystem::path& file) {
+    write_file_safely(file, ParGen_Bytes(set));
 }
 
 } // namespace cfg

@@ -156,6 +156,8 @@ TEST(SettingsFile, ReadingWhatWasWrittenGivesTheSameRecord) {
             s.settings.enable_jump_field_tables = true;
             s.settings.Double_Click_Auto_Size = true;
         }),
+        // A carriage return stays one, though the reader turns a raw one into a line feed.
+        defaults_with([](Saved_Settings& s) { s.Name_Project = "a\rb\r\nc"; }),
         // A configuration may be named with blanks only, and a name keeps its blanks.
         defaults_with([](Saved_Settings& s) {
             s.Name_Project = "  ";

@@ -13,6 +13,7 @@
 #include <ostream>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #ifndef _WIN32
 #include <sys/resource.h>
@@ -230,6 +231,54 @@ INSTANTIATE_TEST_SUITE_P(Cases, KeepsWhatTheOldFileHad,
                          [](const testing::TestParamInfo<KeepsWhatTheOldFileHad::ParamType>& info) {
                              return std::string(std::get<0>(info.param).name) + "_" +
                                     std::get<1>(info.param).name;
+                         });
+
+// The hidden files in the folder: what saves leave behind when they are killed.
+std::vector<std::string> hidden_files_in(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        if (entry.path().filename().string().starts_with("."))
+            names.push_back(entry.path().filename().string());
+    }
+    return names;
+}
+
+// Writes through the writer in a process that the file-size limit kills before the write is done.
+void killed_half_way(const Writer& writer, const fs::path& target) {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = 16;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, SIG_DFL);
+    writer.write(target, std::string(4096, 'x'));
+}
+
+class SafeFileDeathTest : public testing::TestWithParam<Writer> {};
+
+// A save that is killed leaves its temporary file: short, of one length whatever the target's name
+// (which may have as many bytes as the system allows), and removed by the next save of the same
+// target, while another target's stays.
+TEST_P(SafeFileDeathTest, TheNextSaveRemovesWhatAKilledSaveLeft) {
+    TempDir dir;
+    const fs::path target = dir / (std::string(251, 'b') + ".bin");
+    write_bytes(target, "old");
+    EXPECT_EXIT(killed_half_way(GetParam(), target), testing::KilledBySignal(SIGXFSZ), "");
+    EXPECT_EXIT(killed_half_way(GetParam(), dir / "other.bin"), testing::KilledBySignal(SIGXFSZ), "");
+    const std::vector<std::string> left = hidden_files_in(dir.path());
+    ASSERT_EQ(left.size(), 2u);
+    for (const std::string& name : left)
+        EXPECT_EQ(name.size(), 30u) << name;
+    EXPECT_EQ(read_bytes(target), "old");
+
+    GetParam().write(target, "new");
+    EXPECT_EQ(read_bytes(target), "new");
+    EXPECT_EQ(hidden_files_in(dir.path()).size(), 1u);
+    EXPECT_FALSE(fs::exists(dir / "other.bin"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Writers, SafeFileDeathTest, testing::ValuesIn(writers),
+                         [](const testing::TestParamInfo<Writer>& info) {
+                             return std::string(info.param.name);
                          });
 
 // A failed bank write puts back what the links lead to and leaves the links alone.

@@ -1,6 +1,5 @@
 #include "core/lang/LangFileLine.h"
 #include "core/lang/LangFile.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -10,17 +9,13 @@
 
 namespace {
 
-using cfg::test::TempDir;
-
 // The lines written as a language file and read back over the built-in texts.
 cfg::Lang_Strings read_back(const std::vector<std::string>& lines) {
-    TempDir dir;
     std::string bytes;
     for (const std::string& line : lines)
         bytes += line + "\r\n";
-    cfg::test::write_bytes(dir / "Back.lng", bytes);
     cfg::Lang_Strings texts = cfg::default_texts();
-    EXPECT_TRUE(cfg::Load_Lang_File(texts, dir / "Back.lng"));
+    cfg::Load_Lang_Bytes(texts, bytes);
     return texts;
 }
 

@@ -1,7 +1,10 @@
 #include "core/lang/LangFile.h"
+#include "core/common/ConfigError.h"
+#include "core/common/FileBytes.h"
 #include "core/common/Text.h"
 #include "support/TempDir.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -35,10 +38,8 @@ void expect_builtin_except(const cfg::Lang_Strings& texts, const std::map<int, s
 class LangFileContent : public testing::TestWithParam<LangFileCase> {};
 
 TEST_P(LangFileContent, OverlaysTheBuiltinTexts) {
-    TempDir dir;
-    write_bytes(dir / "Test.lng", GetParam().bytes);
     cfg::Lang_Strings texts = cfg::default_texts();
-    ASSERT_TRUE(cfg::Load_Lang_File(texts, dir / "Test.lng"));
+    cfg::Load_Lang_Bytes(texts, GetParam().bytes);
     expect_builtin_except(texts, GetParam().changed);
 }
 
@@ -103,18 +104,32 @@ INSTANTIATE_TEST_SUITE_P(
                                  sample_texts}),
     [](const testing::TestParamInfo<LangFileCase>& info) { return std::string(info.param.name); });
 
-TEST(LangFile, AMissingFileChangesNothing) {
+// A file that cannot be read is reported with its name and the reason, and changes nothing.
+TEST(LangFile, AFileThatCannotBeReadChangesNothing) {
     TempDir dir;
-    cfg::Lang_Strings texts = cfg::default_texts();
-    texts.set(15, "kept");
-    EXPECT_FALSE(cfg::Load_Lang_File(texts, dir / "Missing.lng"));
-    EXPECT_EQ(texts[15], "kept");
+    std::filesystem::create_directory(dir / "Folder.lng");
+    write_bytes(dir / "Large.lng", "");
+    std::filesystem::resize_file(dir / "Large.lng", cfg::Text_File_Limit + 1);
+    const std::pair<const char*, const char*> cases[] = {{"Missing.lng", "No such file"},
+                                                         {"Folder.lng", "Is a directory"},
+                                                         {"Large.lng", "it is larger than 4194304 bytes"}};
+    for (const auto& [name, reason] : cases) {
+        cfg::Lang_Strings texts = cfg::default_texts();
+        texts.set(15, "kept");
+        try {
+            cfg::Load_Lang_File(texts, dir / name);
+            ADD_FAILURE() << "no error for " << name;
+        } catch (const cfg::ConfigError& error) {
+            EXPECT_THAT(error.what(), testing::HasSubstr("\"" + (dir / name).string() + "\": " + reason));
+        }
+        EXPECT_EQ(texts[15], "kept");
+    }
 }
 
 // A file as a translator would write it: 8-bit code page, a header, comments and protected blanks.
 TEST(LangFile, ReadsATranslatorsFile) {
     cfg::Lang_Strings texts = cfg::default_texts();
-    ASSERT_TRUE(cfg::Load_Lang_File(texts, cfg::test::fixture("lang/Italiano.lng")));
+    cfg::Load_Lang_File(texts, cfg::test::fixture("lang/Italiano.lng"));
     expect_builtin_except(texts, {{0, "Inizio"},
                                   {9, "Nessuna Configurazione Aperta "},
                                   {15, "Nuova Configurazione"},

@@ -1,4 +1,5 @@
 #include "core/lang/Language.h"
+#include "core/common/FileBytes.h"
 #include "core/lang/LanguageList.h"
 #include "core/lang/LanguagePages.h"
 #include "support/TempDir.h"
@@ -92,6 +93,18 @@ TEST(Language, AMissingLanguageFolderGivesTheBuiltinTexts) {
     std::string name = "Deutsch";
     cfg::Load_Language(texts, dir / "LANGUAGE", name);
     EXPECT_EQ(name, "English");
+    EXPECT_EQ(texts[15], "New Configuration");
+}
+
+// The start goes on with the built-in texts when the file is there but cannot be read.
+TEST(Language, ALanguageFileTooLargeToBeOneGivesTheBuiltinTexts) {
+    TempDir dir;
+    write_bytes(dir / "Deutsch.lng", "STR15 =Neue Konfiguration\r\n");
+    std::filesystem::resize_file(dir / "Deutsch.lng", cfg::Text_File_Limit + 1);
+    cfg::Lang_Strings texts;
+    std::string name = "Deutsch";
+    cfg::Load_Language(texts, dir.path(), name);
+    EXPECT_EQ(name, "Deutsch");
     EXPECT_EQ(texts[15], "New Configuration");
 }
 

@@ -63,6 +63,12 @@ TEST(LegacyFile, AListenerFileLoadsWithoutItsExtraAttributes) {
     EXPECT_EQ(cells(table, 1), (Cells{"y", "xdr", "3", "RS232", ""}));
     EXPECT_FALSE(Enable_Index_Cell(table, 1));
     EXPECT_EQ(cells(table, 2), (Cells{"Y", "", "", "", ""}));
+
+    // ... and a save keeps it.
+    Save_Legacy_Table(table, dir / "f.xml");
+    Legacy_Table reloaded;
+    Load_Legacy_Table(reloaded, dir / "f.xml");
+    EXPECT_EQ(cells(reloaded, 1), cells(table, 1));
 }
 
 TEST(LegacyFile, RowsBeyondTheTableAreLeftOutAndCounted) {
@@ -107,6 +113,8 @@ INSTANTIATE_TEST_SUITE_P(Legacy, LegacySerialTest,
                                          SerialCase{"RS485 2", "RS485 2"}, SerialCase{" rs232 ", " rs232 "},
                                          SerialCase{"RS4851", "RS4851"}, SerialCase{"", ""}));
 
+// A sentence is XDR or $PJELA for the Index as the load takes it, trimmed and in any letter case,
+// so a save keeps every Index a load gave.
 TEST(LegacyFile, SavesIndexOnlyForXdrAndPjelaUpToTheFirstUnusedRow) {
     const Legacy_Table table = legacy_table({{"Y", "GGA", "5", "RS232", "gps"},
                                              {"N", "XDR", " 4", "RS485 2", "wind & <rain>"},
@@ -122,7 +130,7 @@ TEST(LegacyFile, SavesIndexOnlyForXdrAndPjelaUpToTheFirstUnusedRow) {
               "<row Enable=\"N\" Sentence=\"XDR\" Index=\" 4\" Serial_Channel=\"RS485 2\" "
               "Mnemonic=\"wind &amp; &lt;rain>\"/>"
               "<row Enable=\"Y\" Sentence=\"$PJELA\" Index=\"9\" Serial_Channel=\"RS232\" Mnemonic=\"\"/>"
-              "<row Enable=\"Y\" Sentence=\"xdr\" Index=\"\" Serial_Channel=\"RS232\" Mnemonic=\"\"/>"
+              "<row Enable=\"Y\" Sentence=\"xdr\" Index=\"3\" Serial_Channel=\"RS232\" Mnemonic=\"\"/>"
               "</NMEA_Listener></NMEA_0183><!--SW_VERSION = 1.006-->");
     EXPECT_EQ(Rows_Save_Would_Drop(table), std::vector<int>{6});
 }

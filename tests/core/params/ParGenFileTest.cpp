@@ -197,6 +197,18 @@ TEST(SaveParGen, EveryValueComesBackAsSaved) {
     EXPECT_EQ(cfg::Load_ParGen(dir / "ParGen.xml"), saved);
 }
 
+// The reader turns a raw carriage return into a line feed; one written as a character reference
+// stays what it was through any number of saves.
+TEST(SaveParGen, ACarriageReturnInATextComesBackAsOne) {
+    TempDir dir;
+    write_bytes(dir / "ParGen.xml",
+                "<Par_Gen><Eth_Conn_Device_Name>a&#13;b\r\nc</Eth_Conn_Device_Name></Par_Gen>");
+    const ParGen_Set loaded = cfg::Load_ParGen(dir / "ParGen.xml");
+    ASSERT_EQ(loaded.Eth_Conn_Device_Name, "a\rb\nc");
+    cfg::Save_ParGen(loaded, dir / "ParGen.xml");
+    EXPECT_EQ(cfg::Load_ParGen(dir / "ParGen.xml"), loaded);
+}
+
 TEST(SaveParGen, WiFiDhcpIsAlwaysSavedOff) {
     TempDir dir;
     ParGen_Set set;
