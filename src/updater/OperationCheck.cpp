@@ -48,7 +48,7 @@ Operation_Check Check_Operation(const Job_Operation& operation) {
         return {0, {"The file \"" + operation.file.string() + "\" is not there."}};
     std::string bytes;
     try {
-        bytes = cfg::read_file_bytes(operation.file);
+        bytes = cfg::read_file_bytes(operation.file, cfg::image::Bank3_Limit);
     } catch (const cfg::ConfigError& failure) {
         return {0, {failure.what()}};
     }

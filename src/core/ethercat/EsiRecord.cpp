@@ -1,5 +1,6 @@
 #include "core/ethercat/EsiRecord.h"
 
+#include "core/common/SafeFile.h"
 #include "core/common/Xml.h"
 
 namespace cfg::ethercat {
@@ -21,7 +22,7 @@ std::string utf8_path(const std::filesystem::path& path) {
 }
 
 std::string required_text(const pugi::xml_node& root, const char* name, const std::filesystem::path& file) {
-    return xml::required_child(root, name, file).text().get();
+    return xml::required_child(root, name, file.string()).text().get();
 }
 
 } // namespace
@@ -32,14 +33,16 @@ void Write_ESI_Record(const std::filesystem::path& Path_Project, const ESI_Recor
     xml::append_text_element(root, Written, record.written_at);
     xml::append_text_element(root, File, utf8_path(record.file));
     xml::append_text_element(root, Process_Image, record.process_image);
-    xml::save_file(doc, record_file(Path_Project));
+    write_file_safely(record_file(Path_Project), xml::to_bytes(doc));
 }
 
 std::optional<ESI_Record> Read_ESI_Record(const std::filesystem::path& Path_Project) {
     const std::filesystem::path file = record_file(Path_Project);
-    pugi::xml_document doc;
-    if (!xml::load_file(doc, file))
+    const std::optional<std::string> bytes = xml::read_file(file);
+    if (!bytes)
         return std::nullopt;
+    pugi::xml_document doc;
+    xml::load(doc, File_Bytes{file.string(), *bytes});
     const pugi::xml_node root = xml::root_element(doc);
     const std::string path = required_text(root, File, file);
     return ESI_Record{required_text(root, Written, file),
