@@ -56,8 +56,11 @@ int run_compile(Context& context);
 int run_esi(Context& context);
 int run_map(Context& context);
 int run_job(Context& context);
+int run_update(Context& context);
 int run_inspect(Context& context);
 int run_layout(Context& context);
 int run_texts(Context& context);
+int run_preview(Context& context);
+int run_learn(Context& context);
 
 } // namespace cfg::cli

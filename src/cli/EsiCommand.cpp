@@ -1,15 +1,16 @@
 #include "cli/Command.h"
 #include "cli/ConfigurationArgument.h"
 #include "cli/ExitCode.h"
-#include "core/ethercat/EsiFile.h"
+#include "core/ethercat/EsiStep.h"
 
 namespace cfg::cli {
 
-// The file is replaced without the overwrite question of step 5.
+// The file is replaced without the overwrite question of step 5; the configuration records it as
+// step 5 does.
 int run_esi(Context& context) {
     open_configuration(context.app, context.invocation.operands[0]);
-    ethercat::Create_ESI_File(context.app.File_ParGen, context.app.File_EtherCAT_Slave,
-                              context.invocation.operands[1]);
+    ethercat::Write_Configuration_ESI(context.app, context.invocation.operands[1],
+                                      std::chrono::system_clock::now());
     return Exit_Done;
 }
 

@@ -1,13 +1,18 @@
+#include "cli/ArrayFindings.h"
 #include "cli/Command.h"
 #include "cli/ConfigurationArgument.h"
 #include "cli/ExitCode.h"
 #include "cli/TextColumns.h"
+#include "core/bytemap/ByteMapBuilder.h"
+#include "core/bytemap/ByteMapSvg.h"
+#include "core/common/ByteRange.h"
+#include "core/common/SafeFile.h"
 #include "core/ethercat/EtherCATSlaveFile.h"
 #include "core/ethercat/PositionBit.h"
+#include "core/ethercat/ProcessImage.h"
 #include "core/ethercat/VariableColumns.h"
 #include "core/ethercat/VariableTable.h"
-#include "core/nmea/ArrayLayout.h"
-#include "core/nmea/ListenerFile.h"
+#include "core/nmea/ArrayMarks.h"
 #include "core/nmea/ListenerPositions.h"
 
 namespace cfg::cli {
@@ -20,56 +25,25 @@ constexpr int Text_Listener_DataField = 1018;
 constexpr int Text_Slave_To_Master = 1534;
 constexpr int Text_Master_To_Slave = 1535;
 
-std::string bytes_text(const nmea::Array_Field& field) {
-    if (field.size == 1)
-        return std::to_string(field.first_byte);
-    return std::to_string(field.first_byte) + "-" + std::to_string(field.last_byte());
-}
-
-std::string rows_text(const std::vector<int>& rows) {
-    std::string text = rows.size() == 1 ? "overlaps row " : "overlaps rows ";
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        text += (i > 0 ? ", " : "") + std::to_string(rows[i]);
-    return text;
-}
-
-std::string marks_text(const nmea::Array_Field& field) {
-    std::vector<std::string> marks;
-    if (!field.overlapping_rows.empty())
-        marks.push_back(rows_text(field.overlapping_rows));
-    if (field.first_byte < 0)
-        marks.push_back("before byte 0");
-    if (field.last_byte() >= nmea::NMEA_Array_Size)
-        marks.push_back("past byte " + std::to_string(nmea::NMEA_Array_Size - 1));
-    std::string text;
-    for (const std::string& mark : marks)
-        text += (text.empty() ? "" : "; ") + mark;
-    return text;
-}
-
-std::vector<std::string> nmea_lines(const Application& app) {
-    nmea::Listener_Table table;
-    nmea::Load_Listener_Table(table, app.File_NMEA_0183_Set_Access);
-    const std::vector<nmea::Array_Field> fields = nmea::Array_Layout(table);
+std::vector<std::string> nmea_lines(const std::vector<nmea::Array_Field>& fields, const Lang_Strings& texts) {
     std::vector<std::string> lines = {"NMEA data array, bytes 0 to " +
                                       std::to_string(nmea::NMEA_Array_Size - 1) + ": " +
                                       std::to_string(fields.size()) + " fields"};
     if (fields.empty())
         return lines;
-    const Lang_Strings& texts = app.Lang_Strings;
-    std::vector<std::vector<std::string>> rows = {{texts[Text_Listener_Number], "Bytes",
+    std::vector<std::vector<std::string>> rows = {{texts[Text_Listener_Number], texts[nmea::Text_Bytes],
                                                    texts[Text_Listener_Sentence],
                                                    texts[Text_Listener_DataField], "Marks"}};
     for (const nmea::Array_Field& field : fields)
-        rows.push_back({std::to_string(field.row), bytes_text(field), field.Sentence, field.DataField,
-                        marks_text(field)});
+        rows.push_back({std::to_string(field.row), Byte_Range_Text(field.first_byte, field.last_byte(), "-"),
+                        field.Sentence, field.DataField, nmea::Field_Marks(field, texts)});
     for (std::string& line : aligned_columns(rows))
         lines.push_back(std::move(line));
     return lines;
 }
 
-// A direction's image as the variable screen lays it out; a disabled row shows 0 / 0 there and
-// takes no place.
+// A direction's image as the variable screen lays it out; a disabled row keeps 0 / 0 in its cells
+// and takes no place.
 std::vector<std::string> ethercat_lines(const Application& app, Table table, bool SlaveMaster) {
     using Column = ethercat::VariableColumn;
     const ethercat::Variable_Columns columns = ethercat::variable_columns(SlaveMaster);
@@ -104,8 +78,13 @@ std::vector<std::string> ethercat_lines(const Application& app, Table table, boo
 int run_layout(Context& context) {
     open_configuration(context.app, context.invocation.operands[0]);
     const Application& app = context.app;
+    const std::vector<nmea::Array_Field> fields = nmea::Array_Layout_Of_File(app.File_NMEA_0183_Set_Access);
     ethercat::EtherCAT_Tables tables = ethercat::Load_EtherCAT_Slave(app.File_EtherCAT_Slave);
-    write_lines(context.out, nmea_lines(app));
+    if (const std::optional<std::string> svg = context.invocation.value("--svg"))
+        write_file_safely(
+            *svg, bytemap::Byte_Map_Svg(bytemap::Build_Byte_Map(
+                      {fields, ethercat::Process_Image_Layout(tables.slave_to_master)}, app.Lang_Strings)));
+    write_lines(context.out, nmea_lines(fields, app.Lang_Strings));
     context.out << '\n';
     write_lines(context.out, ethercat_lines(app, std::move(tables.slave_to_master), true));
     // This model sends nothing from the master, but a file may still hold such rows for the ESI file.
@@ -113,7 +92,12 @@ int run_layout(Context& context) {
         context.out << '\n';
         write_lines(context.out, ethercat_lines(app, std::move(tables.master_to_slave), false));
     }
-    return Exit_Done;
+    if (!context.invocation.has("--strict"))
+        return Exit_Done;
+    const std::vector<std::string> findings =
+        array_findings(app.File_NMEA_0183_Set_Access, fields, app.Lang_Strings);
+    write_lines(context.err, findings);
+    return findings.empty() ? Exit_Done : Exit_Check_Failed;
 }
 
 } // namespace cfg::cli

@@ -13,7 +13,7 @@ namespace cfg::cli {
 int run_texts(Context& context) {
     Lang_Strings texts = default_texts();
     if (const std::optional<std::string> name = context.invocation.value("--language"))
-        Load_Lang_File(texts, Language_File(context.app.Path_Language, *name));
+        Load_Lang_File(texts, Language_File(context.app.language_folders(), *name));
     write_lines(context.out, Lang_File_Lines(texts));
     return Exit_Done;
 }

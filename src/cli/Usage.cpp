@@ -13,19 +13,35 @@ std::string_view usage_text() {
 Commands:
   list                      the configurations, one name per line
   new NAME                  create a configuration
-  check CONFIG              run the checks of the screens on the stored files; exit 1 when one fails
-                            (a file holding more rows than its table is named, with the rows left out)
+  check CONFIG [--strict]   run the checks of the screens on the stored files; exit 1 when one fails
+                            (a file holding more rows than its table is named, with the rows left out;
+                            a warning when the last ESI file describes another process image);
+                            --strict also fails on listener fields that overlap or leave the data array
   compile CONFIG            write bin/bank1.bin, bin/bank2.bin and bin/bank3.bin of the configuration
   esi CONFIG FILE           write the ESI file to FILE
   map CONFIG FILE           write the objects-map CSV to FILE
   job CONFIG --ip ADDRESS [--option 0|1|2] [--read-back]
                             write Ethernet_Update.xml into the program folder
                             (0 firmware + configuration, 1 firmware, 2 configuration)
+  update CONFIG --address ADDRESS [--option 0|1|2] [--read-back]
+                            step 6: compile the banks, test the device at ADDRESS, write the job,
+                            start Ethernet_Update in the program folder and wait for it (at most 150 s)
   inspect FILE [--json]     decode a bank file (bank1, bank2 or bank3, told by its size)
-  layout CONFIG             the NMEA data array and the EtherCAT process image
+  layout CONFIG [--strict] [--svg FILE]
+                            the NMEA data array and the EtherCAT process image; --svg writes the byte
+                            map to FILE; --strict exits 1 when listener fields overlap or leave the array
   texts [--language NAME]   the 1600 texts in language-file form, built in or with LANGUAGE/NAME.lng
+  preview CONFIG LOG [--json | [--array] [--ethercat]]
+                            run an NMEA 0183 log through a model of the converter: each listener
+                            row's last text, value and bytes; --array the data array as hexdump -C
+                            shows it, --ethercat the Slave To Master variables the master reads
+                            from it, --json all of it as one object
+  learn CONFIG LOG [--sentences CODE,...] [--apply]
+                            the listener rows for every field the log gave a value, after the last
+                            used row; --apply saves them after the listener screen's checks
 
-Exit status: 0 done, 1 a check failed, 2 a usage error, 3 a file could not be read or written.
+Exit status: 0 done, 1 a check failed, 2 a usage error, 3 a file could not be read or written,
+4 the device did not answer or could not be asked, 5 the updater failed, is missing or still runs.
 )";
 }
 

@@ -1,5 +1,6 @@
 #include "CliRun.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -58,7 +59,7 @@ TEST_P(Check, PrintsTheFirstFailureOfEachScreen) {
         apply(folder, edit);
     const Cli_Result result = cli({"check", "Plant"});
     EXPECT_EQ(result.code, GetParam().code) << testing::PrintToString(result);
-    EXPECT_EQ(result.err, GetParam().err);
+    EXPECT_EQ(result.err, GetParam().err + cfg::test::No_ESI_Warning);
     EXPECT_EQ(result.out, "");
 }
 
@@ -74,12 +75,73 @@ INSTANTIATE_TEST_SUITE_P(
                               1,
                               parameter_message + listener_message + ethercat_message + mqtt_message}));
 
+const Edit overlapping_heading{"NMEA_0183_Set_Access.xml", "Position=\"6\"", "Position=\"4\""};
+const Edit heading_past_the_array{"NMEA_0183_Set_Access.xml", "Position=\"6\"", "Position=\"1998\""};
+
+struct StrictCase {
+    const char* name;
+    std::vector<Edit> edits;
+    int code;
+    std::vector<std::string> marks; // after the listener file's path
+    std::string messages = "";      // of the checks, before the marks
+};
+
+void PrintTo(const StrictCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class StrictCheck : public Program_Folder, public testing::WithParamInterface<StrictCase> {};
+
+// The listener's check lets overlapping fields and fields leaving the array through; --strict
+// refuses them too, naming the rows, after what the checks found.
+TEST_P(StrictCheck, AlsoFailsOnFieldsThatCollide) {
+    const std::filesystem::path folder = copy_configuration("cli/good", "Plant");
+    for (const Edit& edit : GetParam().edits)
+        apply(folder, edit);
+    EXPECT_EQ(cli({"check", "Plant"}).code, GetParam().messages.empty() ? 0 : 1);
+    std::string err = GetParam().messages;
+    for (const std::string& mark : GetParam().marks)
+        err += (folder / "NMEA_0183_Set_Access.xml").string() + ": " + mark + "\n";
+    const Cli_Result result = cli({"check", "Plant", "--strict"});
+    EXPECT_EQ(result.code, GetParam().code) << testing::PrintToString(result);
+    EXPECT_EQ(result.err, err + cfg::test::No_ESI_Warning);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, StrictCheck,
+    testing::Values(
+        StrictCase{"NoCollision", {}, 0, {}},
+        StrictCase{"Overlap", {overlapping_heading}, 1, {"Row 1: overlaps row 2", "Row 2: overlaps row 1"}},
+        StrictCase{"PastTheArray", {heading_past_the_array}, 1, {"Row 2: past byte 1999"}},
+        StrictCase{"AfterTheChecks",
+                   {overlapping_heading, parameter_failure},
+                   1,
+                   {"Row 1: overlaps row 2", "Row 2: overlaps row 1"},
+                   parameter_message}));
+
 // A new configuration has no files yet: every screen starts from its defaults, which pass.
 TEST_F(Program_Folder, CheckPassesAConfigurationWithoutFiles) {
     ASSERT_EQ(cli({"new", "Empty"}).code, 0);
     const Cli_Result result = cli({"check", "Empty"});
     EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
-    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.err, cfg::test::No_ESI_Warning);
+}
+
+// The master reads the process image from the ESI file written last: check says when the variables
+// have changed since, and passes all the same.
+TEST_F(Program_Folder, CheckWarnsWhenTheEsiFileDescribesAnotherProcessImage) {
+    const std::filesystem::path folder = copy_configuration("cli/good", "Plant");
+    const std::filesystem::path esi = home / "plant.xml";
+    ASSERT_EQ(cli({"esi", "Plant", esi.string()}).code, 0);
+    EXPECT_EQ(cli({"check", "Plant"}).err, "");
+
+    apply(folder, {"EtherCAT_Slave.xml", "Name=\"Id\"", "Name=\"Ident\""});
+    const Cli_Result result = cli({"check", "Plant"});
+    EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
+    EXPECT_THAT(result.err,
+                testing::MatchesRegex("Warning: the ESI written on [-0-9]+ [0-9:]+ UTC to " + esi.string() +
+                                      " describes another process image: write it again and import it "
+                                      "in the master\n"));
 }
 
 TEST_F(Program_Folder, CheckMessagesComeInTheLanguageOfTheSettings) {
@@ -89,7 +151,8 @@ TEST_F(Program_Folder, CheckMessagesComeInTheLanguageOfTheSettings) {
     write_bytes(home / "LANGUAGE" / "Italiano.lng",
                 "STR1033 =\xC2\xB6"
                 "Errore riga \xC2\xB6\r\nSTR1038 =!! Posizione tra 0 e \r\n");
-    EXPECT_EQ(cli({"check", "Plant"}).err, "Errore riga 2!! Posizione tra 0 e2000\n");
+    EXPECT_EQ(cli({"check", "Plant"}).err,
+              "Errore riga 2!! Posizione tra 0 e2000\n" + cfg::test::No_ESI_Warning);
 }
 
 } // namespace

@@ -42,4 +42,8 @@ protected:
 
 void PrintTo(const Cli_Result& result, std::ostream* out);
 
+// What check and update say of a configuration for which no ESI file was ever written.
+inline const std::string No_ESI_Warning =
+    "Warning: no ESI file has been written for this configuration: write it (step 5) and import it in the master\n";
+
 } // namespace cfg::test

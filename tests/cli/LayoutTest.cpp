@@ -1,6 +1,7 @@
 #include "CliRun.h"
 
 #include <gtest/gtest.h>
+#include <pugixml.hpp>
 
 namespace {
 
@@ -15,6 +16,43 @@ TEST_F(Program_Folder, LayoutMarksOverlapsAndFieldsPastTheArray) {
     EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
     EXPECT_EQ(result.out, cfg::test::read_bytes(cfg::test::fixture("cli/expected/layout_overlap.txt")));
     EXPECT_EQ(result.err, "");
+}
+
+// The same output; the exit status and the marks on standard error are for a CI job.
+TEST_F(Program_Folder, StrictLayoutFailsOnOverlapsAndFieldsPastTheArray) {
+    const std::filesystem::path file =
+        copy_configuration("cli/layout/Overlap", "Overlap") / "NMEA_0183_Set_Access.xml";
+    const Cli_Result result = cli({"layout", "Overlap", "--strict"});
+    EXPECT_EQ(result.code, 1) << testing::PrintToString(result);
+    EXPECT_EQ(result.out, cfg::test::read_bytes(cfg::test::fixture("cli/expected/layout_overlap.txt")));
+    EXPECT_EQ(result.err, file.string() + ": Row 1: overlaps row 3\n" + file.string() +
+                              ": Row 3: overlaps row 1\n" + file.string() + ": Row 5: past byte 1999\n");
+
+    copy_configuration("cli/good", "Plant");
+    EXPECT_EQ(cli({"layout", "Plant", "--strict"}).code, 0);
+}
+
+TEST_F(Program_Folder, LayoutWritesTheByteMapAsSvg) {
+    copy_configuration("cli/layout/Overlap", "Overlap");
+    const std::filesystem::path svg = home / "map.svg";
+    const Cli_Result result = cli({"layout", "Overlap", "--svg", svg.string()});
+    EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
+    EXPECT_EQ(result.out, cfg::test::read_bytes(cfg::test::fixture("cli/expected/layout_overlap.txt")));
+    pugi::xml_document doc;
+    ASSERT_TRUE(doc.load_file(svg.c_str()));
+    EXPECT_STREQ(doc.document_element().name(), "svg");
+    // Both lanes: a listener field with its marks, and a variable of the image.
+    EXPECT_TRUE(doc.select_node("//title[starts-with(., 'Row 5') and contains(., 'past byte 1999')]"));
+    EXPECT_TRUE(doc.select_node("//title[starts-with(., 'Row 16') and contains(., 'Type: Float32')]"));
+}
+
+TEST_F(Program_Folder, ASvgThatCannotBeWrittenIsReported) {
+    copy_configuration("cli/layout/Overlap", "Overlap");
+    const std::filesystem::path svg = home / "no such folder" / "map.svg";
+    const Cli_Result result = cli({"layout", "Overlap", "--svg", svg.string()});
+    EXPECT_EQ(result.code, 3);
+    EXPECT_NE(result.err.find("map.svg"), std::string::npos) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(svg));
 }
 
 TEST_F(Program_Folder, LayoutOfAConfigurationWithoutFiles) {

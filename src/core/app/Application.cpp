@@ -19,17 +19,28 @@ void create_folder_quietly(const std::filesystem::path& folder) {
 }
 
 std::filesystem::path settings_file(const Application& app) {
-    return app.Path_Exe / Settings_File_Name;
+    return app.Path_Data / Settings_File_Name;
 }
 
 } // namespace
 
 Application Start_Application(const std::filesystem::path& program_folder) {
+    return Start_Application(Program_Folders{program_folder, program_folder, {}});
+}
+
+Application Start_Application(const Program_Folders& folders) {
     Application app;
-    app.Path_Exe = without_trailing_separator(program_folder);
-    app.Path_Master = app.Path_Exe / "MASTER";
-    app.Path_Projects = app.Path_Exe / "PROJECTS";
-    app.Path_Language = app.Path_Exe / "LANGUAGE";
+    app.Path_Exe = without_trailing_separator(folders.program);
+    app.Path_Data = without_trailing_separator(folders.data);
+    app.Path_Master = app.Path_Data / "MASTER";
+    app.Path_Projects = app.Path_Data / "PROJECTS";
+    app.Path_Language = app.Path_Data / "LANGUAGE";
+    app.Path_Shipped_Language = folders.shipped_languages;
+    // The user's data folder may not exist yet; the program's own folder always does.
+    if (app.Path_Data != app.Path_Exe) {
+        std::error_code ignored;
+        std::filesystem::create_directories(app.Path_Data, ignored);
+    }
     for (const std::filesystem::path* folder : {&app.Path_Master, &app.Path_Projects, &app.Path_Language})
         create_folder_quietly(*folder);
 
@@ -37,7 +48,7 @@ Application Start_Application(const std::filesystem::path& program_folder) {
     app.Name_Project = saved.Name_Project;
     app.App_Settings = saved.settings;
 
-    Load_Language(app.Lang_Strings, app.Path_Language, app.App_Settings.Language_Name);
+    Load_Language(app.Lang_Strings, app.language_folders(), app.App_Settings.Language_Name);
 
     // A remembered name whose folder is gone, or that names no folder of PROJECTS, leaves no
     // configuration active but stays in Name_Project, so it is written back unchanged.

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "core/app/AppSettings.h"
+#include "core/app/ProgramFolders.h"
 #include "core/common/RowOperations.h"
 #include "core/lang/LangStrings.h"
+#include "core/lang/Language.h"
 
 #include <filesystem>
 #include <string>
@@ -12,10 +14,12 @@ namespace cfg {
 // What the program owns for the whole run. The desktop program and the command-line tool each
 // make one with Start_Application.
 struct Application {
-    std::filesystem::path Path_Exe; // the program's folder, without a trailing separator
+    std::filesystem::path Path_Exe;  // the program's folder, without a trailing separator
+    std::filesystem::path Path_Data; // where MASTER, PROJECTS, LANGUAGE and Morvel.xml live
     std::filesystem::path Path_Master;
     std::filesystem::path Path_Projects;
     std::filesystem::path Path_Language;
+    std::filesystem::path Path_Shipped_Language; // an installation's language files; empty otherwise
 
     // The active configuration; Path_Project is empty exactly when none is active, while
     // Name_Project may still hold a remembered name whose folder is gone.
@@ -33,14 +37,19 @@ struct Application {
     cfg::Row_Clipboard Row_Clipboard;
 
     bool has_active_configuration() const { return !Path_Project.empty(); }
+    // Where language files are looked for: the user's LANGUAGE folder first.
+    Language_Folders language_folders() const { return {Path_Language, Path_Shipped_Language}; }
 };
 
 // Text shown by steps 2 to 6 while no configuration is active.
 inline constexpr int Project_Not_Valid_Text = 18;
 
-// The start sequence: the folders MASTER, PROJECTS and LANGUAGE beside the program (one level, a
-// failure to create one is not reported), the settings of Morvel.xml, the language they name, and
-// the remembered configuration when its folder still exists.
+// The start sequence: the folders MASTER, PROJECTS and LANGUAGE in the data folder (a failure to
+// create one is not reported here; what then cannot be written is reported where it is written),
+// the settings of Morvel.xml, the language they name, and the remembered configuration when its
+// folder still exists.
+Application Start_Application(const Program_Folders& folders);
+// A program whose data live beside it, as a copy of the program in a folder of its own.
 Application Start_Application(const std::filesystem::path& program_folder);
 
 // The four file paths of the active configuration.

@@ -2,6 +2,7 @@
 
 #include "core/app/ConfigurationName.h"
 #include "core/app/FolderListing.h"
+#include "core/common/ConfigError.h"
 #include "core/common/Text.h"
 
 namespace cfg {
@@ -28,13 +29,22 @@ std::optional<int> Create_New_Project(Application& app, const std::string& name)
     std::error_code error;
     if (std::filesystem::is_directory(folder, error))
         return Name_Exists_Text;
-    if (!std::filesystem::create_directory(folder, error))
-        return Name_Not_Creatable_Text;
+    if (!std::filesystem::create_directory(folder, error)) {
+        // A name the file system refuses is the user's to change; anything else (no permission, a
+        // full or read-only disk) is no fault of the name and is reported as it is.
+        if (error == std::errc::filename_too_long || error == std::errc::invalid_argument ||
+            error == std::errc::file_exists || !error)
+            return Name_Not_Creatable_Text;
+        throw ConfigError("The configuration folder \"" + folder.string() +
+                          "\" cannot be created: " + error.message());
+    }
     std::filesystem::create_directories(folder / "bin", error);
     if (error) {
         // Leave nothing half made behind.
-        std::filesystem::remove_all(folder, error);
-        return Name_Not_Creatable_Text;
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+        throw ConfigError("The folder \"" + (folder / "bin").string() +
+                          "\" cannot be created: " + error.message());
     }
     make_active(app, name);
     return std::nullopt;

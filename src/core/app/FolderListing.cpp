@@ -16,12 +16,16 @@ Sorted_Entry_Names(const std::filesystem::path& folder,
         if (keep(*it))
             names.push_back(it->path().filename().string());
     }
+    Sort_Entry_Names(names);
+    return names;
+}
+
+void Sort_Entry_Names(std::vector<std::string>& names) {
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         const std::string upper_a = upper_ascii(a);
         const std::string upper_b = upper_ascii(b);
         return upper_a != upper_b ? upper_a < upper_b : a < b;
     });
-    return names;
 }
 
 } // namespace cfg

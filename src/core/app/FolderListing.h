@@ -14,4 +14,7 @@ std::vector<std::string>
 Sorted_Entry_Names(const std::filesystem::path& folder,
                    const std::function<bool(const std::filesystem::directory_entry&)>& keep);
 
+// The same order for names gathered from several folders.
+void Sort_Entry_Names(std::vector<std::string>& names);
+
 } // namespace cfg

@@ -40,4 +40,11 @@ IpAddressCheck Check_IP_Address(std::string_view text) {
     return result;
 }
 
+std::string Dotted_Decimal(const IpAddressCheck& address) {
+    std::string text;
+    for (const std::string& part : address.parts)
+        text += (text.empty() ? "" : ".") + std::to_string(part_value(part));
+    return text;
+}
+
 } // namespace cfg

@@ -86,6 +86,10 @@ std::string upper_ascii(std::string_view text) {
     return result;
 }
 
+bool all_decimal_digits(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 bool equal_ignoring_ascii_case(std::string_view a, std::string_view b) {
     return upper_ascii(a) == upper_ascii(b);
 }

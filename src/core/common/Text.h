@@ -12,6 +12,9 @@ std::string trimmed(std::string_view text);
 // Changes the ASCII letters a to z to upper case and leaves every other character as it is.
 std::string upper_ascii(std::string_view text);
 
+// Whether every character is a digit 0 to 9; true for an empty text.
+bool all_decimal_digits(std::string_view text);
+
 // Equality after changing ASCII letters to upper case.
 bool equal_ignoring_ascii_case(std::string_view a, std::string_view b);
 

@@ -1,4 +1,5 @@
 target_sources(configurator_core PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/ByteRange.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ColumnDescription.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ComPorts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileBytes.cpp
@@ -11,6 +12,7 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/TextLinesFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextToInt.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UnreadableFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/UtcTime.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Windows1252.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Xml.cpp
 )

@@ -213,12 +213,12 @@ void Write_ESI_File(const ESI_Sources& sources, const std::filesystem::path& fil
     write_file_safely(file, bytes);
 }
 
-std::size_t Create_ESI_File(const std::filesystem::path& file_pargen,
+ESI_Sources Create_ESI_File(const std::filesystem::path& file_pargen,
                             const std::filesystem::path& file_ethercat_slave,
                             const std::filesystem::path& file) {
-    const ESI_Sources sources = Load_ESI_Sources(file_pargen, file_ethercat_slave);
+    ESI_Sources sources = Load_ESI_Sources(file_pargen, file_ethercat_slave);
     Write_ESI_File(sources, file);
-    return sources.ESI_Inputs.size() + sources.ESI_Outputs.size();
+    return sources;
 }
 
 } // namespace cfg::ethercat

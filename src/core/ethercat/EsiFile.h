@@ -23,8 +23,8 @@ std::vector<std::string> ESI_File_Lines(const ESI_Sources& sources);
 void Write_ESI_File(const ESI_Sources& sources, const std::filesystem::path& file);
 
 // Reads both sources completely, then writes the ESI file in one step: a failure while reading
-// writes nothing. Returns how many variables the file describes.
-std::size_t Create_ESI_File(const std::filesystem::path& file_pargen,
+// writes nothing. Returns what the file was made from.
+ESI_Sources Create_ESI_File(const std::filesystem::path& file_pargen,
                             const std::filesystem::path& file_ethercat_slave,
                             const std::filesystem::path& file);
 

@@ -48,4 +48,11 @@ bool is_variable_cell_editable(const Table& table, bool SlaveMaster, int row, in
     return true;
 }
 
+bool is_variable_text_shown(const Table& table, bool SlaveMaster, int row, int column) {
+    const Variable_Columns columns = variable_columns(SlaveMaster);
+    if (column != columns.position && column != columns.bit_start)
+        return true;
+    return row < 1 || table.is_checked(row, VariableColumn::Enable);
+}
+
 } // namespace cfg::ethercat

@@ -21,4 +21,8 @@ int first_row_save_would_drop(const Table& table);
 // Length of a fixed-size type follows the type.
 bool is_variable_cell_editable(const Table& table, bool SlaveMaster, int row, int column);
 
+// Whether the screen shows the cell's text: a disabled row takes no place, so its Position and
+// Start Bit (0 and 0, as the file keeps them) are not shown as if it lay at byte 0.
+bool is_variable_text_shown(const Table& table, bool SlaveMaster, int row, int column);
+
 } // namespace cfg::ethercat

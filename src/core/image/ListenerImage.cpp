@@ -41,7 +41,7 @@ std::optional<Listener_Entry> entry_of(const pugi::xml_node& row, std::uint8_t S
     if (!channel)
         return std::nullopt;
     const int sentence = nmea::Find_Sentence(upper_trimmed_attribute(row, "Sentence"));
-    if (sentence < 1 || sentence > nmea::Sentence_Count || !nmea::NMEA_Sentences[sentence].Enabled)
+    if (!nmea::Is_Offered_Sentence(sentence))
         return std::nullopt;
     const int field = nmea::GetIndexDataField(sentence, upper_trimmed_attribute(row, "DataField"));
     if (field < 0)
@@ -70,13 +70,23 @@ std::optional<Listener_Entry> entry_of(const pugi::xml_node& row, std::uint8_t S
 std::vector<Listener_Entry> Read_Listener_Image(const File_Bytes& File_NMEA_0183_Set_Access,
                                                 std::uint8_t Serial_Port_Mask) {
     std::vector<Listener_Entry> entries;
+    for (const Listener_Image_Row& row :
+         Read_Listener_Image_Rows(File_NMEA_0183_Set_Access, Serial_Port_Mask))
+        entries.push_back(row.entry);
+    return entries;
+}
+
+std::vector<Listener_Image_Row>
+Read_Listener_Image_Rows(const std::filesystem::path& File_NMEA_0183_Set_Access,
+                         std::uint8_t Serial_Port_Mask) {
+    std::vector<Listener_Image_Row> rows;
     // The rows the listener screen shows, no more: the device listens to what the user can see.
     nmea::For_Each_Listener_Row(
-        File_NMEA_0183_Set_Access, nmea::Listener_Row_Count, [&](int, const pugi::xml_node& row) {
-            if (const std::optional<Listener_Entry> entry = entry_of(row, Serial_Port_Mask))
-                entries.push_back(*entry);
+        File_NMEA_0183_Set_Access, nmea::Listener_Row_Count, [&](int row, const pugi::xml_node& element) {
+            if (const std::optional<Listener_Entry> entry = entry_of(element, Serial_Port_Mask))
+                rows.push_back({row, *entry});
         });
-    return entries;
+    return rows;
 }
 
 } // namespace cfg::image

@@ -17,4 +17,15 @@ namespace cfg::image {
 std::vector<Listener_Entry> Read_Listener_Image(const File_Bytes& File_NMEA_0183_Set_Access,
                                                 std::uint8_t Serial_Port_Mask);
 
+// A compiled entry with the row of the listener table it comes from (1 for the file's first row).
+struct Listener_Image_Row {
+    int row;
+    Listener_Entry entry;
+};
+
+// The same entries, each with its row, for those who report per row what the device was told.
+std::vector<Listener_Image_Row>
+Read_Listener_Image_Rows(const std::filesystem::path& File_NMEA_0183_Set_Access,
+                         std::uint8_t Serial_Port_Mask);
+
 } // namespace cfg::image

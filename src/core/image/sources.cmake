@@ -3,6 +3,7 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/BankFiles.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BankLayout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BankReader.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CompileConfiguration.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DeviceTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EepromConfig.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EtherCATHeader.cpp
@@ -15,6 +16,11 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/LittleEndian.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ParameterBlock.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ParGenImage.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SystemPing.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UpdateJob.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/UpdateOutcome.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/UpdateSequence.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/UpdateTexts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/UpdaterRun.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VariableTypeCode.cpp
 )

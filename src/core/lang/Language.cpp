@@ -21,20 +21,23 @@ void load_if_readable(Lang_Strings& texts, const std::filesystem::path& file) {
 
 } // namespace
 
-std::filesystem::path Language_File(const std::filesystem::path& Path_Language, std::string_view name) {
-    return Path_Language / (std::string(name) + std::string(Language_File_Extension));
+std::filesystem::path Language_File(const Language_Folders& folders, std::string_view name) {
+    const std::string file_name = std::string(name) + std::string(Language_File_Extension);
+    if (!folders.shipped.empty() && !file_exists(folders.user / file_name) &&
+        file_exists(folders.shipped / file_name))
+        return folders.shipped / file_name;
+    return folders.user / file_name;
 }
 
-void Load_Language(Lang_Strings& texts, const std::filesystem::path& Path_Language,
-                   std::string& Language_Name) {
+void Load_Language(Lang_Strings& texts, const Language_Folders& folders, std::string& Language_Name) {
     Load_Default_Texts(texts);
-    const std::filesystem::path file = Language_File(Path_Language, Language_Name);
+    const std::filesystem::path file = Language_File(folders, Language_Name);
     if (file_exists(file)) {
         load_if_readable(texts, file);
         return;
     }
     Language_Name = Default_Language_Name;
-    const std::filesystem::path english = Language_File(Path_Language, Language_Name);
+    const std::filesystem::path english = Language_File(folders, Language_Name);
     if (file_exists(english))
         load_if_readable(texts, english);
 }

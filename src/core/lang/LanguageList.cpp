@@ -26,8 +26,15 @@ bool is_listed(const std::filesystem::directory_entry& entry) {
 
 } // namespace
 
-std::vector<std::string> Create_Lang_List(const std::filesystem::path& Path_Language) {
-    return Sorted_Entry_Names(Path_Language, is_listed);
+std::vector<std::string> Create_Lang_List(const Language_Folders& folders) {
+    std::vector<std::string> names = Sorted_Entry_Names(folders.user, is_listed);
+    if (folders.shipped.empty())
+        return names;
+    for (std::string& name : Sorted_Entry_Names(folders.shipped, is_listed))
+        if (std::find(names.begin(), names.end(), name) == names.end())
+            names.push_back(std::move(name));
+    Sort_Entry_Names(names);
+    return names;
 }
 
 std::string Language_Name_Of(std::string_view file_name) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/lang/Language.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -7,10 +9,11 @@
 
 namespace cfg {
 
-// The file names of the language files the user may pick: the files of the LANGUAGE folder whose
-// names end in ".lng", sorted with ASCII letters compared regardless of case. Folders and
-// read-only files (no write permission for anyone) are left out. A missing folder gives no names.
-std::vector<std::string> Create_Lang_List(const std::filesystem::path& Path_Language);
+// The file names of the language files the user may pick: the files of the language folders whose
+// names end in ".lng", each name once, sorted with ASCII letters compared regardless of case.
+// Folders and read-only files (no write permission for anyone) are left out. A missing folder gives
+// no names.
+std::vector<std::string> Create_Lang_List(const Language_Folders& folders);
 
 // The language's name as shown and stored: the file name without its last four characters (".lng").
 std::string Language_Name_Of(std::string_view file_name);

@@ -52,12 +52,12 @@ std::optional<std::string> Language_In_Slot(const std::vector<std::string>& SL_L
     return Language_Name_Of(SL_Languages[entry]);
 }
 
-std::optional<std::filesystem::path> Flag_Picture(const std::filesystem::path& Path_Language,
-                                                  std::string_view name) {
-    for (const std::filesystem::path& picture :
-         {Path_Language / (std::string(name) + ".bmp"), Path_Language / "DefaultFlag.bmp"}) {
-        if (file_exists(picture))
-            return picture;
+std::optional<std::filesystem::path> Flag_Picture(const Language_Folders& folders, std::string_view name) {
+    for (const std::string& picture : {std::string(name) + ".bmp", std::string("DefaultFlag.bmp")}) {
+        for (const std::filesystem::path& folder : {folders.user, folders.shipped}) {
+            if (!folder.empty() && file_exists(folder / picture))
+                return folder / picture;
+        }
     }
     return std::nullopt;
 }

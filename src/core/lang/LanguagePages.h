@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/lang/LangStrings.h"
+#include "core/lang/Language.h"
 
 #include <filesystem>
 #include <optional>
@@ -38,8 +39,8 @@ std::optional<std::string> Language_In_Slot(const std::vector<std::string>& SL_L
                                             int slot);
 
 // The picture of a slot: the language's own flag, else the default flag, else none (the image is hidden).
-std::optional<std::filesystem::path> Flag_Picture(const std::filesystem::path& Path_Language,
-                                                  std::string_view name);
+// Each is looked for in the user's language folder first, then in the shipped one.
+std::optional<std::filesystem::path> Flag_Picture(const Language_Folders& folders, std::string_view name);
 
 // L_Sel_Lang: text 304 followed by the language.
 std::string Selected_Language_Text(const Lang_Strings& texts, std::string_view Language_In_Use);

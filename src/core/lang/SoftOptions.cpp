@@ -24,10 +24,9 @@ Connection_Controls Update_CheckBox(bool CB_En_Con_checked, bool CB_Update_check
     return controls;
 }
 
-void Load_Picked_Language(Lang_Strings& texts, const std::filesystem::path& Path_Language,
-                          const std::string& name) {
+void Load_Picked_Language(Lang_Strings& texts, const Language_Folders& folders, const std::string& name) {
     std::string Language_Name = name; // the fallback to English must not reach the settings
-    Load_Language(texts, Path_Language, Language_Name);
+    Load_Language(texts, folders, Language_Name);
 }
 
 } // namespace cfg

@@ -2,6 +2,7 @@
 
 #include "core/app/AppSettings.h"
 #include "core/lang/LangStrings.h"
+#include "core/lang/Language.h"
 
 #include <filesystem>
 #include <string>
@@ -34,7 +35,6 @@ Connection_Controls Update_CheckBox(bool CB_En_Con_checked, bool CB_Update_check
 
 // A language picked in the dialog: its texts apply at once, while Language_Name keeps the old name
 // until OK (a picked language whose file has vanished gives the English texts).
-void Load_Picked_Language(Lang_Strings& texts, const std::filesystem::path& Path_Language,
-                          const std::string& name);
+void Load_Picked_Language(Lang_Strings& texts, const Language_Folders& folders, const std::string& name);
 
 } // namespace cfg

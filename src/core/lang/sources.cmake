@@ -9,5 +9,6 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/LanguagePages.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MakerSite.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SoftOptions.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TextFill.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VersionCheck.cpp
 )

@@ -1,7 +1,10 @@
 #include "core/nmea/ArrayLayout.h"
 
 #include "core/common/TextToInt.h"
+#include "core/nmea/ListenerFile.h"
 #include "core/nmea/ListenerPositions.h"
+
+#include <algorithm>
 
 namespace cfg::nmea {
 namespace {
@@ -25,6 +28,7 @@ std::vector<Array_Field> Array_Layout(const Listener_Table& table) {
         placed.first_byte = Text_To_Int(table.text(row, Listener_Column::Position), 0);
         placed.size = field->Dimension;
         placed.outside_array = placed.first_byte < 0 || placed.last_byte() >= NMEA_Array_Size;
+        placed.Mnemonic = table.text(row, Listener_Column::Mnemonic);
         fields.push_back(std::move(placed));
     }
     for (Array_Field& a : fields) {
@@ -34,6 +38,19 @@ std::vector<Array_Field> Array_Layout(const Listener_Table& table) {
         }
     }
     return fields;
+}
+
+std::int64_t End_Of_Used_Bytes(const Listener_Table& table) {
+    std::int64_t end = 0;
+    for (const Array_Field& field : Array_Layout(table))
+        end = std::max(end, field.last_byte() + 1);
+    return end;
+}
+
+std::vector<Array_Field> Array_Layout_Of_File(const std::filesystem::path& file) {
+    Listener_Table table;
+    Load_Listener_Table(table, file);
+    return Array_Layout(table);
 }
 
 } // namespace cfg::nmea

@@ -43,12 +43,14 @@ int Get_Last_Position(const Listener_Table& table, int ARow) {
     return 0;
 }
 
+int Proposed_Position(int after, const TFieldSentence* field) {
+    if (field && (field->Dimension == 1 || field->Dimension == 3) && after < std::numeric_limits<int>::max())
+        return after + 1;
+    return after;
+}
+
 void Set_Position(Listener_Table& table, int ARow, std::string_view Sentence, std::string_view DataField) {
-    int position = Get_Last_Position(table, ARow);
-    const TFieldSentence* field = named_field(Sentence, DataField);
-    if (field && (field->Dimension == 1 || field->Dimension == 3) &&
-        position < std::numeric_limits<int>::max())
-        ++position;
+    const int position = Proposed_Position(Get_Last_Position(table, ARow), named_field(Sentence, DataField));
     table.set_text(ARow, Listener_Column::Position, std::to_string(position));
 }
 

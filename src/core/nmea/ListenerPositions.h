@@ -20,9 +20,13 @@ const TFieldSentence* Position_Field(const Listener_Table& table, int row);
 // sentence and one of its fields; 0 for row 1 or when there is none.
 int Get_Last_Position(const Listener_Table& table, int ARow);
 
+// The position proposed for a field whose row follows bytes up to, not including, after: after
+// itself, plus one for a 1- or 3-byte field, so that filling rows in order keeps every field ending
+// on an even boundary. A field that is not in the catalogue (null) gets no extra byte.
+int Proposed_Position(int after, const TFieldSentence* field);
+
 // Writes the proposed position of row ARow, about to hold DataField of Sentence, into its Position
-// cell: Get_Last_Position, plus one for a 1- or 3-byte field, so that filling rows in order keeps
-// every field ending on an even boundary.
+// cell: the proposal after Get_Last_Position.
 void Set_Position(Listener_Table& table, int ARow, std::string_view Sentence, std::string_view DataField);
 
 // A sentence was picked in a row: its first field becomes the row's data field (none for a code

@@ -32,6 +32,11 @@ const std::array<Column_Description, Listener_Column_Count>& Listener_Columns() 
     return columns;
 }
 
+const Column_Description& Listener_Bytes_Column() {
+    static const Column_Description column{1047, 80, Cell_Editor::Fixed, 1048, true};
+    return column;
+}
+
 Listener_Table::Listener_Table() : grid_(Listener_Row_Count + 1, Listener_Column_Count) {
     for (int c = 0; c < Listener_Column_Count; ++c)
         grid_.set_column_visible(c, Listener_Columns()[static_cast<std::size_t>(c)].visible);

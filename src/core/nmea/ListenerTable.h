@@ -33,6 +33,10 @@ constexpr int Listener_Enable_Serial = 1;
 // Headers, widths, editors and hints of the listener screen's columns, by column.
 const std::array<Column_Description, Listener_Column_Count>& Listener_Columns();
 
+// The screen's read-only column beside Position that shows the bytes a row's field takes. The
+// table does not hold it: it follows from the row.
+const Column_Description& Listener_Bytes_Column();
+
 // The listener table of step 3: rows 1 to 100 of the ten values of a listener row. Enable, SwapAll
 // and Swap16 are check-box cells of the check-box table family; every other value is a text held
 // exactly as typed or picked. grid() is what the shared row operations and the screen's grid work on.

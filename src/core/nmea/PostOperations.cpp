@@ -17,4 +17,13 @@ int GetIndexPostOperation(std::string_view PostOpe) {
     return 0;
 }
 
+int Post_Operation_Exponent(int code) {
+    constexpr int Divisions = 4; // ": 10" to ": 10000" follow "None"; "x 10" to "x 10000" follow them
+    if (code >= 1 && code <= Divisions)
+        return -code;
+    if (code > Divisions && code <= 2 * Divisions)
+        return code - Divisions;
+    return 0;
+}
+
 } // namespace cfg::nmea

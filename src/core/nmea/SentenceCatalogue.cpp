@@ -437,6 +437,11 @@ std::vector<std::string> Field_Descriptions(int Ind_Sent) {
     return descriptions;
 }
 
+bool Is_Offered_Sentence(int Ind_Sent) {
+    return Ind_Sent >= 1 && Ind_Sent <= Sentence_Count &&
+           NMEA_Sentences[static_cast<std::size_t>(Ind_Sent)].Enabled;
+}
+
 std::optional<Index_Range> Index_Range_Of(int Ind_Sent, int field_index) {
     if (Ind_Sent == Sentence_XDR)
         return Index_Range{1, 10};

@@ -51,6 +51,9 @@ int GetIndexSentence(std::string_view Sentence);
 // compared as given, so callers pass it in upper case.
 int GetIndexDataField(int Ind_Sent, std::string_view DataField);
 
+// Whether the number is a sentence of the catalogue that is offered (its fields can be listened to).
+bool Is_Offered_Sentence(int Ind_Sent);
+
 // The field of a sentence, or null when either number is outside the catalogue.
 const TFieldSentence* Find_Field(int Ind_Sent, int field_index);
 

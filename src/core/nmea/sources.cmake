@@ -1,5 +1,6 @@
 target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ArrayLayout.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ArrayMarks.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LegacyChecks.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LegacyFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LegacyTable.cpp
@@ -8,6 +9,7 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ListenerFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ListenerPositions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ListenerTable.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/NmeaSentence.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ObjectsMap.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PostOperations.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SentenceCatalogue.cpp

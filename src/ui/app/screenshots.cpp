@@ -4,12 +4,14 @@
 #include "core/app/ConfigurationFolders.h"
 #include "ui/app/TFMorvelFirmWare.h"
 #include "ui/platform/QtHttpClient.h"
+#include "ui/widgets/ByteMapView.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <filesystem>
 #include <iostream>
 
 int main(int argc, char* argv[]) {
@@ -21,24 +23,35 @@ int main(int argc, char* argv[]) {
     const QDir output(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(output.path());
 
-    // A fresh program folder with one configuration, so the windows show a typical state.
+    // A fresh program folder with the example configuration open, so the windows show a typical state.
     QTemporaryDir program_folder;
     cfg::Application app = cfg::Start_Application(program_folder.path().toStdString());
-    cfg::Create_New_Project(app, "Ship_Bridge_1");
     cfg::Create_New_Project(app, "Engine_Room");
+    cfg::Create_New_Project(app, "Ship_Bridge_1");
+    cfg::Open_Project(app, "Ship_Bridge_1");
+    for (const auto& example : std::filesystem::directory_iterator(CONFIGURATOR_EXAMPLE_DIR))
+        std::filesystem::copy_file(example.path(), app.Path_Project / example.path().filename(),
+                                   std::filesystem::copy_options::overwrite_existing);
 
     ui::QtHttpClient http;
     ui::TFMorvelFirmWare main_window(app, http);
     int failures = 0;
-    for (QWidget* window : main_window.windows()) {
-        window->show();
-        QApplication::processEvents();
-        const QString file = output.filePath(window->objectName() + ".png");
-        if (!window->grab().save(file)) {
+    const auto save = [&](const QImage& picture, const QString& name) {
+        const QString file = output.filePath(name + ".png");
+        if (!picture.save(file)) {
             std::cerr << "cannot write " << file.toStdString() << '\n';
             ++failures;
         }
+    };
+    for (QWidget* window : main_window.windows()) {
+        window->show();
+        QApplication::processEvents();
+        save(window->grab().toImage(), window->objectName());
         window->hide();
     }
+    // The whole byte map, as its export writes it; the windows show only its first lines.
+    for (const ui::ByteMapView* map : main_window.findChildren<ui::ByteMapView*>("ByteMap"))
+        if (map->window()->objectName() == "TFNMEA_0183_Set_Access2")
+            save(map->picture(), "ByteMap");
     return failures == 0 ? 0 : 1;
 }

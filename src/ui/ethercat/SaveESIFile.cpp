@@ -1,8 +1,8 @@
 #include "ui/ethercat/SaveESIFile.h"
 
 #include "core/app/Application.h"
-#include "core/ethercat/EsiFile.h"
 #include "core/ethercat/EsiFileName.h"
+#include "core/ethercat/EsiStep.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/FileDialogService.h"
 #include "ui/widgets/MessageService.h"
@@ -31,7 +31,7 @@ void Save_ESI_File(cfg::Application& app, QWidget* parent) {
             !MessageService::confirm(parent, text_of(app.Lang_Strings, Overwrite_Question)))
             return;
         const std::size_t variables =
-            cfg::ethercat::Create_ESI_File(app.File_ParGen, app.File_EtherCAT_Slave, file);
+            cfg::ethercat::Write_Configuration_ESI(app, file, std::chrono::system_clock::now());
         MessageService::show(parent, MessageIcon::Information,
                              text_of(app.Lang_Strings, Written_Text) + qt_path(file) + "\n" +
                                  text_of(app.Lang_Strings, Variables_Text) + QString::number(variables));

@@ -1,13 +1,18 @@
 #include "ui/ethercat/TFEtherCATSlave.h"
 
 #include "core/app/Application.h"
+#include "core/ethercat/ImageTexts.h"
 #include "core/ethercat/PositionBit.h"
+#include "core/ethercat/ProcessImage.h"
 #include "core/ethercat/VarType.h"
 #include "core/ethercat/VariableCheck.h"
 #include "core/ethercat/VariableColumnDescriptions.h"
 #include "core/ethercat/VariableColumns.h"
 #include "core/ethercat/VariableRowOperations.h"
 #include "core/ethercat/VariableTable.h"
+#include "core/nmea/ArrayLayout.h"
+#include "ui/widgets/ByteMapPanel.h"
+#include "ui/widgets/Texts.h"
 
 namespace ui {
 namespace {
@@ -19,6 +24,7 @@ constexpr int Delete_Row_Question = 1533;
 constexpr int Rows_Would_Be_Dropped_Question = 1553;
 constexpr int Slave_To_Master_Tab = 1534;
 constexpr int Master_To_Slave_Tab = 1535;
+constexpr int Map_Texts = 1576;
 
 // The grids in the order they are added.
 constexpr std::size_t Slave_To_Master_Grid = 0;
@@ -34,9 +40,10 @@ TFEtherCATSlave::TFEtherCATSlave(cfg::Application& app, QWidget* parent)
       tables_(std::make_shared<cfg::ethercat::EtherCAT_Tables>(cfg::ethercat::EtherCAT_Tables{
           cfg::ethercat::make_variable_table(true), cfg::ethercat::make_variable_table(false)})) {
     setObjectName("TFEtherCATSlave");
-    resize(1200, 337);
+    resize(1200, 640);
     Init_Table(true);
     Init_Table(false);
+    add_byte_map(cfg::bytemap::Map_Lane::Variables, Map_Texts);
     Set_Lang();
 }
 
@@ -55,6 +62,9 @@ void TFEtherCATSlave::Init_Table(bool SlaveMaster) {
     setup.shown = SlaveMaster;
     setup.editable = [&table, SlaveMaster](int row, int column) {
         return cfg::ethercat::is_variable_cell_editable(table, SlaveMaster, row, column);
+    };
+    setup.shows_text = [&table, SlaveMaster](int row, int column) {
+        return cfg::ethercat::is_variable_text_shown(table, SlaveMaster, row, column);
     };
     setup.actions.delete_row = [&table, SlaveMaster](int row) {
         cfg::ethercat::delete_variable_row(table, SlaveMaster, row, true);
@@ -112,6 +122,16 @@ void TFEtherCATSlave::cell_edited(std::size_t grid_index, int row, int column) {
     else
         return;
     grid(grid_index).model->tableChanged();
+}
+
+void TFEtherCATSlave::tables_changed() {
+    cfg::ethercat::Process_Image image = cfg::ethercat::Process_Image_Layout(tables_->slave_to_master);
+    set_status(qt_text(cfg::ethercat::Image_Status(image, app_.Lang_Strings)));
+    byte_map()->setImage(std::move(image));
+}
+
+void TFEtherCATSlave::read_map_other_lane() {
+    byte_map()->setFields(cfg::nmea::Array_Layout_Of_File(app_.File_NMEA_0183_Set_Access));
 }
 
 } // namespace ui

@@ -28,6 +28,8 @@ private:
     int first_row_save_would_drop() const override;
     void save_tables() override;
     void cell_edited(std::size_t grid, int row, int column) override;
+    void tables_changed() override;
+    void read_map_other_lane() override;
 
     std::shared_ptr<cfg::ethercat::EtherCAT_Tables> tables_;
 };

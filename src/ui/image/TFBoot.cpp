@@ -4,22 +4,25 @@
 #include "core/app/ModelIdentity.h"
 #include "core/common/ComPorts.h"
 #include "core/common/IpAddress.h"
-#include "core/image/UpdateJob.h"
-#include "ui/platform/QtProgramStarter.h"
-#include "ui/platform/SocketIcmpEcho.h"
-#include "ui/platform/UpdaterProgram.h"
+#include "core/ethercat/EsiStep.h"
+#include "core/image/CompileConfiguration.h"
+#include "core/image/UpdateTexts.h"
+#include "platform/SocketIcmpEcho.h"
+#include "ui/image/DialogUpdateHost.h"
+#include "ui/image/UpdateStatus.h"
+#include "ui/platform/QtProgramRunner.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/GridView.h"
+#include "ui/widgets/InputLock.h"
 #include "ui/widgets/MessageService.h"
+#include "ui/widgets/Notice.h"
 #include "ui/widgets/TableGridModel.h"
 #include "ui/widgets/Texts.h"
 #include "ui/widgets/TitlePanel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -34,10 +37,11 @@
 namespace ui {
 namespace {
 
+using cfg::image::Update_Outcome;
+
 constexpr int Client_Width = 449;
-constexpr int Device_Not_Found_Text = 836;
-constexpr int Check_Address_Text = 837;
-constexpr int Job_File_Missing_Text = 838;
+// A late updater is looked at twice a second until it ends.
+constexpr int Late_Updater_Watch_Ms = 500;
 
 // Titles and serial-panel texts of each mode, by Form_Type.
 struct Mode_Texts {
@@ -75,33 +79,44 @@ QWidget* panel(const char* name, QWidget* parent) {
     return frame;
 }
 
-// A pause of the device test: the window keeps answering the user meanwhile.
-void pause_processing_events(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
+MessageIcon icon_of(Update_Outcome outcome) {
+    switch (outcome) {
+    case Update_Outcome::Updated:
+        return MessageIcon::Information;
+    case Update_Outcome::Updater_Busy:
+    case Update_Outcome::Files_Missing:
+    case Update_Outcome::Device_Silent:
+    case Update_Outcome::Updater_Still_Running:
+        return MessageIcon::Warning;
+    default:
+        return MessageIcon::Error;
+    }
 }
 
 } // namespace
 
 struct TFBoot::Owned_Services {
-    SocketIcmpEcho echo;
-    QtProgramStarter starter;
+    platform::SocketIcmpEcho echo;
+    QtProgramRunner ping;
+    QtProgramRunner updater;
 };
 
 TFBoot::TFBoot(cfg::Application& app, QWidget* parent)
     : TFBoot(app, std::make_unique<Owned_Services>(), parent) {}
 
 TFBoot::TFBoot(cfg::Application& app, std::unique_ptr<Owned_Services> owned, QWidget* parent)
-    : TFBoot(app, Boot_Services{owned->echo, owned->starter}, parent) {
+    : TFBoot(app, Boot_Services{owned->echo, owned->ping, owned->updater}, parent) {
     owned_ = std::move(owned);
 }
 
 TFBoot::TFBoot(cfg::Application& app, const Boot_Services& services, QWidget* parent)
-    : ScreenDialog(parent), app_(app), services_(services), devices_(std::make_shared<cfg::Table>(1, 3)) {
+    : ScreenDialog(parent), app_(app), services_(services), devices_(std::make_shared<cfg::Table>(1, 3)),
+      updater_watch_(new QTimer(this)) {
     setObjectName("TFBoot");
     build_view();
     Set_Lang();
+    updater_watch_->setInterval(Late_Updater_Watch_Ms);
+    connect(updater_watch_, &QTimer::timeout, this, &TFBoot::watch_late_updater);
 }
 
 // Out of line: Owned_Services is complete only here.
@@ -109,17 +124,21 @@ TFBoot::~TFBoot() = default;
 
 void TFBoot::build_view() {
     title_ = new TitlePanel(qt_text(cfg::SW_Code), this);
+    L_ESI_Notice = make_notice(this, "L_ESI_Notice");
     P_Eth_Search = build_search_panel();
     P_IP_Address = build_address_panel();
     P_Serial = build_serial_panel();
     P_Options = build_options_panel();
+    status_ = new UpdateStatus(this);
+    connect(status_, &UpdateStatus::changed, this, &TFBoot::fit_height);
     Btn_Update = dialog_button("Btn_Update", this);
     Btn_Cancel = dialog_button("Btn_Cancel", this);
     connect(Btn_Update, &QPushButton::clicked, this, &TFBoot::Btn_UpdateClick);
     connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* body = new QVBoxLayout;
-    for (QWidget* part : {P_Eth_Search, P_IP_Address, P_Serial, P_Options})
+    for (QWidget* part : {static_cast<QWidget*>(L_ESI_Notice), P_Eth_Search, P_IP_Address, P_Serial,
+                          P_Options, static_cast<QWidget*>(status_)})
         body->addWidget(part);
     lay_out_dialog(this, title_, body, {}, {Btn_Update, Btn_Cancel});
 
@@ -265,9 +284,16 @@ void TFBoot::FormShow() {
     P_Eth_Search->hide();
     P_IP_Address->setVisible(ethernet);
     P_Serial->setVisible(!ethernet);
-    layout()->invalidate();
-    layout()->activate();
-    setFixedSize(Client_Width, layout()->totalSizeHint().height());
+    L_ESI_Notice->hide();
+    if (ethernet)
+        show_esi_notice();
+    // What a late updater came to while the dialog was closed stays until it is read; an earlier
+    // outcome goes.
+    if (!updater_running() && !late_outcome_unread_)
+        status_->clear();
+    late_outcome_unread_ = false;
+    Btn_Update->setEnabled(!updater_running());
+    fit_height();
 
     if (ethernet) {
         const cfg::IpAddressCheck last = cfg::Check_IP_Address(app_.App_Settings.Last_IP_Address);
@@ -320,72 +346,98 @@ std::string TFBoot::typed_address() const {
     return cfg::image::Device_Address(fields);
 }
 
+// Heights follow the notice and the status, which come and go and wrap; the width stays.
+void TFBoot::fit_height() {
+    layout()->invalidate();
+    layout()->activate();
+    const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(Client_Width)
+                                                     : layout()->totalSizeHint().height();
+    setFixedSize(Client_Width, height);
+}
+
+// The master reads the process image from the ESI file it imported: before anything is sent, the
+// dialog says when that file describes another one than the banks just compiled.
+void TFBoot::show_esi_notice() {
+    const std::optional<std::string> warning = cfg::ethercat::ESI_Step_Warning(app_);
+    if (!warning)
+        return;
+    L_ESI_Notice->setText(qt_text(*warning));
+    L_ESI_Notice->show();
+}
+
+bool TFBoot::updater_running() const {
+    return services_.updater.status().state == cfg::image::Program_State::Running;
+}
+
 void TFBoot::Btn_UpdateClick() {
-    // The device test lets the user interface run: a second press must not start a second update
-    // beside the first.
+    // The update lets the window paint while it waits, so a second press could come in meanwhile:
+    // it must not start a second update beside the first.
     if (updating_)
         return;
     updating_ = true;
-    Btn_Update->setEnabled(false);
-    run_reported(this, [this] { run_update(); });
-    Btn_Update->setEnabled(true);
+    if (!run_reported(this, [this] { run_update(); }))
+        status_->clear();
     updating_ = false;
+    Btn_Update->setEnabled(!updater_running());
+}
+
+void TFBoot::reject() {
+    if (updating_ && updater_running())
+        return;
+    ScreenDialog::reject();
+}
+
+void TFBoot::remember(const cfg::image::Update_Request& request) {
+    Update_Option_Index = request.option;
+    Update_Read_Back = request.read_back;
 }
 
 void TFBoot::run_update() {
+    // Read once: what is tested is what the job names and what is remembered.
+    const cfg::image::Update_Request request{typed_address(), CB_Update_Options->currentIndex(),
+                                             CB_Update_Option_Read_Back->isChecked()};
     if (Form_Type != Ethernet_Update) {
         // Over a serial line or USB only the choices are remembered; no job is written for them.
-        Update_Option_Index = CB_Update_Options->currentIndex();
-        Update_Read_Back = CB_Update_Option_Read_Back->isChecked();
+        remember(request);
         return;
     }
-    // A job naming a file that is not there would fail in the device's updater: nothing is sent.
-    const std::vector<std::filesystem::path> missing = cfg::image::Missing_Job_Files(
-        {app_.Path_Exe, app_.Path_Master, app_.Path_Project}, CB_Update_Options->currentIndex());
-    if (!missing.empty()) {
-        MessageService::show(this, MessageIcon::Warning,
-                             text_of(app_.Lang_Strings, Job_File_Missing_Text) + qt_path(missing.front()));
-        return;
-    }
-    if (!Send_Ping()) {
-        // Closed during the test: the user gave up the update.
-        if (!isVisible())
-            return;
-        if (ping_res == cfg::image::Ping_No_Answer)
-            MessageService::show(this, MessageIcon::Warning,
-                                 text_of(app_.Lang_Strings, Device_Not_Found_Text));
-        else
-            MessageService::error(this, text_of(app_.Lang_Strings, Check_Address_Text));
-        return;
-    }
-    app_.App_Settings.Last_IP_Address = typed_address();
-    Update_Option_Index = CB_Update_Options->currentIndex();
-    Update_Read_Back = CB_Update_Option_Read_Back->isChecked();
-    Compile_XML_Parameter_New_Boot();
-    // The updater's own work and its exit code are its business: nothing is reported here.
-    services_.starter.Start_Program(Updater_Program(app_.Path_Exe), QString(), 0);
+    const InputLock lock(this, {P_IP_Address, P_Serial, P_Options, Btn_Update, Btn_Cancel});
+    DialogUpdateHost host(*this, *status_, app_.Lang_Strings,
+                          [this](const cfg::image::Update_Request& tested) {
+                              ping_res = cfg::image::Ping_Answered;
+                              app_.App_Settings.Last_IP_Address = tested.address;
+                              remember(tested);
+                          });
+    const cfg::image::Update_Result result = cfg::image::Run_Update(
+        request, cfg::image::Job_Folders(app_),
+        {services_.echo, services_.ping, services_.updater, services_.updater_wait_limit_ms}, host);
+    ping_res = result.ping_res;
+    show_outcome(result);
 }
 
-bool TFBoot::Send_Ping() {
-    const std::string target = typed_address();
-    QElapsedTimer clock;
-    clock.start();
-    const cfg::image::Device_Test_Hooks hooks{
-        [this, &target] {
-            return services_.echo.echo(target, cfg::image::Echo_Data_Size, cfg::image::Echo_Time_Out_Ms);
-        },
-        [&clock] { return clock.elapsed(); },
-        [this] {
-            pause_processing_events(cfg::image::Device_Test_Pause_Ms);
-            return isVisible();
-        }};
-    return cfg::image::Send_Ping(hooks, ping_res);
+void TFBoot::show_outcome(const cfg::image::Update_Result& result) {
+    // Closed during the test: the user gave the update up.
+    if (result.outcome == Update_Outcome::Given_Up) {
+        status_->clear();
+        return;
+    }
+    const QString message = qt_text(cfg::image::Update_Message(app_.Lang_Strings, result));
+    status_->show_message(message);
+    MessageService::show(this, icon_of(result.outcome), message);
+    if (result.outcome == Update_Outcome::Updater_Still_Running)
+        updater_watch_->start();
 }
 
-void TFBoot::Compile_XML_Parameter_New_Boot() {
-    cfg::image::Compile_XML_Parameter_New_Boot({app_.Path_Exe, app_.Path_Master, app_.Path_Project},
-                                               typed_address(), CB_Update_Options->currentIndex(),
-                                               CB_Update_Option_Read_Back->isChecked());
+// An updater that outlived the wait is still writing the device: no new update starts until it
+// has ended, and then the dialog says how it ended.
+void TFBoot::watch_late_updater() {
+    if (updater_running())
+        return;
+    updater_watch_->stop();
+    late_outcome_unread_ = !isVisible();
+    status_->show_message(qt_text(cfg::image::Update_Message(
+        app_.Lang_Strings, cfg::image::Updater_Ended(services_.updater.status()))));
+    Btn_Update->setEnabled(true);
 }
 
 } // namespace ui

@@ -2,9 +2,11 @@
 
 #include "core/common/Table.h"
 #include "core/image/DeviceTest.h"
+#include "core/image/UpdateSequence.h"
 #include "ui/widgets/ScreenDialog.h"
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -14,6 +16,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 class QWidget;
 
 namespace cfg {
@@ -23,21 +26,24 @@ struct Application;
 namespace ui {
 
 class GridView;
-class IcmpEcho;
-class ProgramStarter;
 class TableGridModel;
 class TitlePanel;
+class UpdateStatus;
 
-// What the update dialog reaches outside the program through: the device test's echo, the start
-// of the updater, and the folder whose serial devices make the COM port list.
+// What the update dialog reaches outside the program through: the device test's echo, the
+// system's ping where the echo may not be sent, the start of the updater (and how long it is
+// waited for), and the folder whose serial devices make the COM port list.
 struct Boot_Services {
-    IcmpEcho& echo;
-    ProgramStarter& starter;
+    cfg::image::Echo_Client& echo;
+    cfg::image::Program_Runner& ping;
+    cfg::image::Program_Runner& updater;
     std::filesystem::path serial_devices = "/dev";
+    std::int64_t updater_wait_limit_ms = cfg::image::Updater_Wait_Limit_Ms;
 };
 
 // Step 6, the update dialog: the device's address, what to write and whether to read it back;
-// "Execute Update Firmware" tests the device, writes the updater's job and starts the updater.
+// "Execute Update Firmware" runs the update (the device test, the updater's job, the updater) while
+// the dialog shows what it is doing and takes no input, then says how it ended.
 class TFBoot : public ScreenDialog {
     Q_OBJECT
 public:
@@ -60,8 +66,9 @@ public:
     void Set_Lang() override;
     void FormShow();
     void Btn_UpdateClick();
-    bool Send_Ping();
-    void Compile_XML_Parameter_New_Boot();
+    // Refused while the updater is being waited for: it writes the device and the dialog is where
+    // its end will be told.
+    void reject() override;
 
 protected:
     void opened() override;
@@ -80,14 +87,24 @@ private:
     void Btn_COM_ListClick();
     std::string typed_address() const;
     void run_update();
+    void remember(const cfg::image::Update_Request& request);
+    void show_outcome(const cfg::image::Update_Result& result);
+    void show_esi_notice();
+    void watch_late_updater();
+    bool updater_running() const;
+    void fit_height();
 
     cfg::Application& app_;
     std::unique_ptr<Owned_Services> owned_;
     Boot_Services services_;
     bool updating_ = false;
+    bool late_outcome_unread_ = false;
     std::shared_ptr<cfg::Table> devices_;
 
+    QTimer* updater_watch_ = nullptr;
+
     TitlePanel* title_ = nullptr;
+    QLabel* L_ESI_Notice = nullptr;
     QWidget* P_Eth_Search = nullptr;
     QLabel* L_List_Devices = nullptr;
     QPushButton* Btn_Search = nullptr;
@@ -105,6 +122,7 @@ private:
     QLabel* L_Update_Option = nullptr;
     QComboBox* CB_Update_Options = nullptr;
     QCheckBox* CB_Update_Option_Read_Back = nullptr;
+    UpdateStatus* status_ = nullptr;
     QPushButton* Btn_Update = nullptr;
     QPushButton* Btn_Cancel = nullptr;
 };

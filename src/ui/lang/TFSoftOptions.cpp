@@ -169,7 +169,7 @@ void TFSoftOptions::Set_Lang() {
 
 void TFSoftOptions::opened() {
     Language_In_Use = app_.App_Settings.Language_Name;
-    SL_Languages = cfg::Create_Lang_List(app_.Path_Language);
+    SL_Languages = cfg::Create_Lang_List(app_.language_folders());
     Update_Lang_Page(1);
     LL_Check_Update->hide();
     PC_Options->setCurrentIndex(0);
@@ -196,7 +196,7 @@ void TFSoftOptions::Update_Lang_Page(int Num_Page) {
         if (!shown)
             continue;
         slot.name->setText(QString::fromStdString(page.names[k]));
-        if (const auto picture = cfg::Flag_Picture(app_.Path_Language, page.names[k])) {
+        if (const auto picture = cfg::Flag_Picture(app_.language_folders(), page.names[k])) {
             slot.image->setPixmap(QPixmap(qt_path(*picture)));
             slot.image->setVisible(true);
         }
@@ -212,7 +212,7 @@ void TFSoftOptions::LangClick(int slot) {
             this, QString::fromStdString(cfg::Change_Language_Question(texts, Language_In_Use, *name))))
         return;
     Language_In_Use = *name;
-    cfg::Load_Picked_Language(app_.Lang_Strings, app_.Path_Language, *name);
+    cfg::Load_Picked_Language(app_.Lang_Strings, app_.language_folders(), *name);
     change_language_();
     L_Sel_Lang->setText(
         QString::fromStdString(cfg::Selected_Language_Text(app_.Lang_Strings, Language_In_Use)));

@@ -1,9 +1,13 @@
 #include "ui/nmea/TFNMEA_0183_Set_Access2.h"
 
 #include "core/app/Application.h"
+#include "core/ethercat/ProcessImage.h"
+#include "core/nmea/ArrayLayout.h"
 #include "core/nmea/ListenerChecks.h"
 #include "core/nmea/ListenerFile.h"
 #include "core/nmea/ListenerPositions.h"
+#include "ui/widgets/ByteMapPanel.h"
+#include "ui/widgets/Texts.h"
 
 namespace ui {
 namespace {
@@ -13,14 +17,15 @@ using cfg::nmea::Listener_Column;
 constexpr int Text_Block = 1000;
 constexpr int Delete_Row_Question = 1039;
 constexpr int Rows_Would_Be_Dropped_Question = 1046;
+constexpr int Map_Texts = 1064;
 
 } // namespace
 
 TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(cfg::Application& app, QWidget* parent)
     : TableScreen(app, Text_Block, Rows_Would_Be_Dropped_Question, parent),
-      table_(std::make_shared<cfg::nmea::Listener_Table>()) {
+      table_(std::make_shared<cfg::nmea::Listener_Table>()), places_(cfg::nmea::Listener_Row_Count + 1) {
     setObjectName("TFNMEA_0183_Set_Access2");
-    resize(1200, 337);
+    resize(1200, 640);
 
     Grid_Setup setup;
     setup.name = "ASG";
@@ -35,7 +40,11 @@ TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(cfg::Application& app, QWidget*
         return cfg::Paste_Row_CB(table_->grid(), row, copied, app_.Row_Clipboard, confirm);
     };
     setup.actions.delete_question_text = Delete_Row_Question;
+    setup.row_warning = [this](int row) { return qt_text(places_[static_cast<std::size_t>(row)].marks); };
+    setup.computed = {{cfg::nmea::Listener_Bytes_Column(), static_cast<int>(Listener_Column::Position),
+                       [this](int row) { return qt_text(places_[static_cast<std::size_t>(row)].bytes); }}};
     add_grid(std::move(setup));
+    add_byte_map(cfg::bytemap::Map_Lane::Listener, Map_Texts);
     Set_Lang();
 }
 
@@ -75,6 +84,19 @@ void TFNMEA_0183_Set_Access2::cell_edited(std::size_t, int row, int column) {
     else
         return;
     grid(0).model->rowChanged(row);
+}
+
+// A change in one row can start or end a collision with any other, so every row is shown again.
+void TFNMEA_0183_Set_Access2::tables_changed() {
+    std::vector<cfg::nmea::Array_Field> fields = cfg::nmea::Array_Layout(*table_);
+    places_ = cfg::nmea::Row_Places(fields, app_.Lang_Strings);
+    set_status(qt_text(cfg::nmea::Array_Status(fields, app_.Lang_Strings)));
+    byte_map()->setFields(std::move(fields));
+    grid(0).model->tableChanged();
+}
+
+void TFNMEA_0183_Set_Access2::read_map_other_lane() {
+    byte_map()->setImage(cfg::ethercat::Process_Image_Of_File(app_.File_EtherCAT_Slave));
 }
 
 } // namespace ui

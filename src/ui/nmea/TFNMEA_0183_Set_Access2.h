@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/nmea/ArrayMarks.h"
 #include "core/nmea/ListenerTable.h"
 #include "ui/widgets/TableScreen.h"
 
@@ -10,7 +11,8 @@ struct Application;
 namespace ui {
 
 // Step 3, "NMEA 0183 Access": which data fields of which received sentences the converter stores,
-// and where in its data array.
+// and where in its data array. The bytes each row takes, the rows that collide and the byte map
+// follow every change; they warn and refuse nothing.
 class TFNMEA_0183_Set_Access2 : public TableScreen {
     Q_OBJECT
 public:
@@ -24,8 +26,11 @@ private:
     int first_row_save_would_drop() const override;
     void save_tables() override;
     void cell_edited(std::size_t grid, int row, int column) override;
+    void tables_changed() override;
+    void read_map_other_lane() override;
 
     std::shared_ptr<cfg::nmea::Listener_Table> table_;
+    std::vector<cfg::nmea::Row_Place> places_; // by row, as the last change left them
 };
 
 } // namespace ui

@@ -3,7 +3,9 @@
 #include "core/app/Application.h"
 #include "core/common/UnreadableFile.h"
 #include "ui/widgets/ErrorReport.h"
+#include "ui/widgets/Looks.h"
 #include "ui/widgets/MessageService.h"
+#include "ui/widgets/Notice.h"
 #include "ui/widgets/Texts.h"
 
 #include <QLabel>
@@ -16,26 +18,10 @@ constexpr int Shows_Defaults_Notice = 905;
 constexpr int Discard_Changes_Question = 906;
 constexpr int Rows_Left_Out_Notice = 907;
 
-// A pale warning colour of its own, so the notice reads the same in every desktop theme.
-void paint_as_warning(QLabel* label) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, QColor(0xff, 0xf3, 0xcd));
-    palette.setColor(QPalette::WindowText, QColor(0x66, 0x4d, 0x03));
-    label->setPalette(palette);
-    label->setAutoFillBackground(true);
-}
-
 } // namespace
 
 EditingScreen::EditingScreen(cfg::Application& app, QWidget* parent)
-    : ScreenDialog(parent), app_(app), notice_(new QLabel(this)) {
-    notice_->setObjectName("L_Notice");
-    notice_->setWordWrap(true);
-    notice_->setMargin(4);
-    notice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    paint_as_warning(notice_);
-    notice_->hide();
-}
+    : ScreenDialog(parent), app_(app), notice_(make_notice(this, "L_Notice")) {}
 
 void EditingScreen::opened() {
     notice_->hide();

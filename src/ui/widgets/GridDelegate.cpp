@@ -2,11 +2,14 @@
 
 #include "ui/widgets/TableGridModel.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace ui {
 namespace {
@@ -27,6 +30,9 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     combo->setEditable(index.data(TableGridModel::ListTakesTextRole).toBool());
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items.toStringList());
+    // Long items (data-field descriptions end with their size) must not be cut in the open list.
+    combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) +
+                                   combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     // A choice counts at once, as the screens react to it (a sentence fills its first data field).
     connect(combo, &QComboBox::activated, this, [this, combo] {
         emit const_cast<GridDelegate*>(this)->commitData(combo);
@@ -79,6 +85,36 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     check.state |= index.data(Qt::CheckStateRole).value<Qt::CheckState>() == Qt::Checked ? QStyle::State_On
                                                                                          : QStyle::State_Off;
     QApplication::style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &check, painter, option.widget);
+}
+
+QString GridDelegate::toolTip(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    QStringList parts;
+    if (!cell.text.isEmpty()) {
+        const QWidget* widget = cell.widget;
+        const QStyle* style = widget ? widget->style() : QApplication::style();
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        const int room =
+            style->subElementRect(QStyle::SE_ItemViewItemText, &cell, widget).width() - 2 * margin;
+        if (cell.fontMetrics.horizontalAdvance(cell.text) > room)
+            parts.append(cell.text);
+    }
+    if (const QString tip = index.data(Qt::ToolTipRole).toString(); !tip.isEmpty())
+        parts.append(tip);
+    return parts.join('\n');
+}
+
+bool GridDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) {
+    if (event->type() != QEvent::ToolTip || !index.isValid())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const QString tip = toolTip(option, index);
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event->globalPos(), tip, view);
+    return true;
 }
 
 bool GridDelegate::editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,

@@ -42,7 +42,7 @@ void GridView::setGridModel(TableGridModel* model) {
 
 void GridView::showTableColumns() {
     for (int column = 0; column < grid_model_->columnCount(); ++column)
-        setColumnHidden(column, !grid_model_->table().is_column_visible(column));
+        setColumnHidden(column, !grid_model_->isColumnShown(column));
 }
 
 int GridView::currentTableRow() const {

@@ -1,5 +1,6 @@
 #include "ui/widgets/Icons.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -14,13 +15,31 @@ namespace {
 constexpr int icon_size = 64;
 const QColor accent(0x1f, 0x5f, 0x9f);
 
-QIcon drawn_icon(const std::function<void(QPainter&)>& draw) {
-    QPixmap pixmap(icon_size, icon_size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+// The drawings use a 64 × 64 canvas; any other size scales them.
+QImage drawn_image(int size, const std::function<void(QPainter&)>& draw) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / double(icon_size), size / double(icon_size));
     draw(painter);
-    return QIcon(pixmap);
+    return image;
+}
+
+QIcon drawn_icon(const std::function<void(QPainter&)>& draw) {
+    return QIcon(QPixmap::fromImage(drawn_image(icon_size, draw)));
+}
+
+void draw_program(QPainter& painter) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(accent);
+    painter.drawRoundedRect(QRectF(4, 4, icon_size - 8, icon_size - 8), 10, 10);
+    painter.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(16, 24), QPointF(48, 24));
+    painter.drawLine(QPointF(16, 40), QPointF(48, 40));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QPointF(26, 24), 5, 5);
+    painter.drawEllipse(QPointF(40, 40), 5, 5);
 }
 
 void draw_disc(QPainter& painter, const QColor& color) {
@@ -70,17 +89,11 @@ QIcon close_icon() {
 }
 
 QIcon program_icon() {
-    return drawn_icon([](QPainter& painter) {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(accent);
-        painter.drawRoundedRect(QRectF(4, 4, icon_size - 8, icon_size - 8), 10, 10);
-        painter.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::RoundCap));
-        painter.drawLine(QPointF(16, 24), QPointF(48, 24));
-        painter.drawLine(QPointF(16, 40), QPointF(48, 40));
-        painter.setBrush(Qt::white);
-        painter.drawEllipse(QPointF(26, 24), 5, 5);
-        painter.drawEllipse(QPointF(40, 40), 5, 5);
-    });
+    return drawn_icon(draw_program);
+}
+
+QImage program_icon_image(int size) {
+    return drawn_image(size, draw_program);
 }
 
 } // namespace ui

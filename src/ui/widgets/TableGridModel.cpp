@@ -1,5 +1,7 @@
 #include "ui/widgets/TableGridModel.h"
 
+#include "ui/widgets/Looks.h"
+
 namespace ui {
 namespace {
 
@@ -10,6 +12,27 @@ constexpr const char* Checked_Text = "Y";
 
 TableGridModel::TableGridModel(std::shared_ptr<cfg::Table> table, QObject* parent)
     : QAbstractTableModel(parent), table_(std::move(table)) {}
+
+int TableGridModel::addComputedColumn(ComputedText text) {
+    const int column = columnCount();
+    beginInsertColumns({}, column, column);
+    computed_.push_back({std::move(text), QString()});
+    endInsertColumns();
+    return column;
+}
+
+void TableGridModel::setComputedHeader(int column, const QString& header) {
+    computed_[static_cast<std::size_t>(column - table_->column_count())].header = header;
+    emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
+const TableGridModel::ComputedColumn& TableGridModel::computed(int column) const {
+    return computed_[static_cast<std::size_t>(column - table_->column_count())];
+}
+
+bool TableGridModel::isColumnShown(int column) const {
+    return isComputedColumn(column) || table_->is_column_visible(column);
+}
 
 void TableGridModel::setHeaderHints(const QStringList& hints_by_column) {
     header_hints_ = hints_by_column;
@@ -30,12 +53,39 @@ bool TableGridModel::isTextCheckBox(int table_row, int column) const {
     return table_->is_check_box_editor_column(column) && !table_->has_check_box(table_row, column);
 }
 
+bool TableGridModel::isReadOnly(const QModelIndex& index) const {
+    return !(flags(index) & (Qt::ItemIsEditable | Qt::ItemIsUserCheckable));
+}
+
 int TableGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : table_->row_count() - 1;
 }
 
 int TableGridModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : table_->column_count();
+    return parent.isValid() ? 0 : table_->column_count() + static_cast<int>(computed_.size());
+}
+
+QVariant TableGridModel::cellText(int table_row, int column) const {
+    if (column == 0)
+        return table_row;
+    if (isComputedColumn(column))
+        return computed(column).text(table_row);
+    if (shows_text_ && !shows_text_(table_row, column))
+        return QString();
+    return QString::fromStdString(table_->text(table_row, column));
+}
+
+// Colours and tool tips: a warned row stands out whole; otherwise cells nobody edits look read-only.
+QVariant TableGridModel::look(const QModelIndex& index, int role) const {
+    const QString warning = row_warning_ ? row_warning_(tableRow(index)) : QString();
+    if (role == Qt::ToolTipRole)
+        return warning.isEmpty() ? QVariant() : QVariant(warning);
+    if (!warning.isEmpty())
+        return role == Qt::BackgroundRole ? QVariant(warning_background()) : QVariant(warning_foreground());
+    if (isReadOnly(index))
+        return role == Qt::BackgroundRole ? QVariant(read_only_background())
+                                          : QVariant(read_only_foreground());
+    return {};
 }
 
 QVariant TableGridModel::data(const QModelIndex& index, int role) const {
@@ -43,12 +93,15 @@ QVariant TableGridModel::data(const QModelIndex& index, int role) const {
         return {};
     const int row = tableRow(index);
     const int column = index.column();
-    if (column == 0)
-        return role == Qt::DisplayRole ? QVariant(row) : QVariant();
+    if (role == Qt::BackgroundRole || role == Qt::ForegroundRole || role == Qt::ToolTipRole)
+        return look(index, role);
+    if (column == 0 || isComputedColumn(column))
+        return role == Qt::DisplayRole ? cellText(row, column) : QVariant();
     const bool check_box = table_->has_check_box(row, column);
     const bool text_check_box = isTextCheckBox(row, column);
     switch (role) {
     case Qt::DisplayRole:
+        return check_box || text_check_box ? QVariant() : cellText(row, column);
     case Qt::EditRole:
         return check_box || text_check_box ? QVariant()
                                            : QVariant(QString::fromStdString(table_->text(row, column)));
@@ -71,7 +124,7 @@ QVariant TableGridModel::data(const QModelIndex& index, int role) const {
 }
 
 bool TableGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || index.column() == 0)
+    if (!index.isValid() || index.column() == 0 || isComputedColumn(index.column()))
         return false;
     const int row = tableRow(index);
     const int column = index.column();
@@ -98,7 +151,7 @@ Qt::ItemFlags TableGridModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags result = Qt::ItemIsSelectable | Qt::ItemIsEnabled;
     const int row = tableRow(index);
     const int column = index.column();
-    if (column == 0 || (editable_ && !editable_(row, column)))
+    if (column == 0 || isComputedColumn(column) || (editable_ && !editable_(row, column)))
         return result;
     if (table_->has_check_box(row, column) || isTextCheckBox(row, column))
         return result | Qt::ItemIsUserCheckable;
@@ -109,7 +162,8 @@ QVariant TableGridModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole)
-        return QString::fromStdString(table_->text(0, section));
+        return isComputedColumn(section) ? computed(section).header
+                                         : QString::fromStdString(table_->text(0, section));
     if (role == Qt::ToolTipRole && section < header_hints_.size() && !header_hints_[section].isEmpty())
         return header_hints_[section];
     return {};

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace ui {
 
@@ -16,6 +17,9 @@ namespace ui {
 // the table and reports it through cellEdited, so the screen can apply its own rules; which cells
 // are editable and which get a list is the screen's to say, through the two callbacks. A cell of a
 // plain-family check-box column (a text "Y" or "N") shows and edits as a check box too.
+// Cells nobody can edit look read-only, and a row the screen warns about takes the warning colour
+// and its warning as tool tip. Computed columns follow the table's columns: the screen fills their
+// cells, which nobody edits.
 class TableGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -28,6 +32,11 @@ public:
     // field list while the row names no sentence): it then offers nothing rather than free text.
     using CellListItems = std::function<std::optional<QStringList>(int table_row, int column)>;
     using CellListTakesText = std::function<bool(int table_row, int column)>;
+    // Whether a cell shows its text; one that does not looks empty (the place of a disabled variable).
+    using CellShowsText = std::function<bool(int table_row, int column)>;
+    // The warning about a row, empty for none.
+    using RowWarning = std::function<QString(int table_row)>;
+    using ComputedText = std::function<QString(int table_row)>;
 
     // The model shares ownership of the table it shows (usually through an aliasing pointer into the
     // screen's data), so the order in which Qt deletes a dialog's children never leaves it dangling.
@@ -36,7 +45,17 @@ public:
     void setEditableCell(EditableCell editable) { editable_ = std::move(editable); }
     void setCellListItems(CellListItems items) { list_items_ = std::move(items); }
     void setCellListTakesText(CellListTakesText takes_text) { list_takes_text_ = std::move(takes_text); }
+    void setCellShowsText(CellShowsText shows_text) { shows_text_ = std::move(shows_text); }
+    void setRowWarning(RowWarning warning) { row_warning_ = std::move(warning); }
+    // Adds a computed column after the others and returns its model column.
+    int addComputedColumn(ComputedText text);
+    void setComputedHeader(int column, const QString& header);
+    // Hints by model column, computed columns included.
     void setHeaderHints(const QStringList& hints_by_column);
+
+    bool isComputedColumn(int column) const { return column >= table_->column_count(); }
+    // The table's hidden columns are not shown; computed columns always are.
+    bool isColumnShown(int column) const;
 
     const cfg::Table& table() const { return *table_; }
 
@@ -58,12 +77,24 @@ signals:
     void cellEdited(int table_row, int column);
 
 private:
+    struct ComputedColumn {
+        ComputedText text;
+        QString header;
+    };
+
     bool isTextCheckBox(int table_row, int column) const;
+    bool isReadOnly(const QModelIndex& index) const;
+    QVariant cellText(int table_row, int column) const;
+    QVariant look(const QModelIndex& index, int role) const;
+    const ComputedColumn& computed(int column) const;
 
     std::shared_ptr<cfg::Table> table_;
     EditableCell editable_;
     CellListItems list_items_;
     CellListTakesText list_takes_text_;
+    CellShowsText shows_text_;
+    RowWarning row_warning_;
+    std::vector<ComputedColumn> computed_;
     QStringList header_hints_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/app/Application.h"
 #include "core/app/ModelIdentity.h"
+#include "ui/widgets/ByteMapPanel.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/GridView.h"
@@ -9,8 +10,10 @@
 #include "ui/widgets/Texts.h"
 #include "ui/widgets/TitlePanel.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -25,9 +28,11 @@ enum Screen_Text : int { Title, Description, Ok, Cancel, Delete, Insert, Copy, P
 TableScreen::TableScreen(cfg::Application& app, int text_block, int dropped_rows_question, QWidget* parent)
     : EditingScreen(app, parent), text_block_(text_block), dropped_rows_question_(dropped_rows_question),
       title_(new TitlePanel(qt_text(cfg::SW_Code), this)), body_(new QVBoxLayout),
-      Btn_OK(dialog_button("Btn_OK", this)), Btn_Cancel(dialog_button("Btn_Cancel", this)),
-      Btn_DelRow(dialog_button("Btn_DelRow", this)), Btn_InsRow(dialog_button("Btn_InsRow", this)),
-      Btn_CopyRow(dialog_button("Btn_CopyRow", this)), Btn_PasteRow(dialog_button("Btn_PasteRow", this)) {
+      splitter_(new QSplitter(Qt::Vertical, this)), tables_layout_(new QVBoxLayout),
+      status_(new QLabel(this)), Btn_OK(dialog_button("Btn_OK", this)),
+      Btn_Cancel(dialog_button("Btn_Cancel", this)), Btn_DelRow(dialog_button("Btn_DelRow", this)),
+      Btn_InsRow(dialog_button("Btn_InsRow", this)), Btn_CopyRow(dialog_button("Btn_CopyRow", this)),
+      Btn_PasteRow(dialog_button("Btn_PasteRow", this)) {
     connect(Btn_DelRow, &QPushButton::clicked, this,
             [this] { grid_in_front().row_buttons->Btn_DelRowClick(); });
     connect(Btn_InsRow, &QPushButton::clicked, this,
@@ -39,7 +44,16 @@ TableScreen::TableScreen(cfg::Application& app, int text_block, int dropped_rows
     connect(Btn_OK, &QPushButton::clicked, this, &TableScreen::Btn_OKClick);
     connect(Btn_Cancel, &QPushButton::clicked, this, &TableScreen::reject);
 
+    status_->setObjectName("L_Status");
+    status_->hide();
+    auto* tables = new QWidget(splitter_);
+    tables_layout_->setContentsMargins(0, 0, 0, 0);
+    tables_layout_->addWidget(status_);
+    tables->setLayout(tables_layout_);
+    splitter_->addWidget(tables);
+    splitter_->setChildrenCollapsible(false);
     body_->addWidget(notice());
+    body_->addWidget(splitter_, 1);
     lay_out_dialog(this, title_, body_, {Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow},
                    {Btn_OK, Btn_Cancel});
 }
@@ -67,14 +81,34 @@ TableScreen::Grid& TableScreen::add_grid(Grid_Setup setup) {
     model->setCellListTakesText([columns](int, int column) {
         return columns[static_cast<std::size_t>(column)].editor == cfg::Cell_Editor::Text_Or_List;
     });
+    model->setCellShowsText(std::move(setup.shows_text));
+    model->setRowWarning(std::move(setup.row_warning));
+    std::vector<cfg::Column_Description> computed_columns;
+    std::vector<std::pair<int, int>> computed_places; // model column, the column it follows
+    for (Computed_Column& computed : setup.computed) {
+        computed_places.emplace_back(model->addComputedColumn(std::move(computed.text)),
+                                     computed.shown_after);
+        computed_columns.push_back(std::move(computed.description));
+    }
     view->setGridModel(model);
     for (std::size_t column = 0; column < columns.size(); ++column)
         view->setColumnWidth(static_cast<int>(column), columns[column].width);
-    connect(model, &TableGridModel::cellEdited, this,
-            [this, index](int row, int column) { cell_edited(index, row, column); });
+    QHeaderView* header = view->horizontalHeader();
+    for (std::size_t i = 0; i < computed_places.size(); ++i) {
+        const auto [column, shown_after] = computed_places[i];
+        view->setColumnWidth(column, computed_columns[i].width);
+        header->moveSection(header->visualIndex(column), header->visualIndex(shown_after) + 1);
+    }
+    connect(model, &TableGridModel::cellEdited, this, [this, index](int row, int column) {
+        cell_edited(index, row, column);
+        tables_changed();
+    });
 
     auto* row_buttons = new RowButtons(view, app_.Lang_Strings, std::move(setup.actions), this);
-    connect(row_buttons, &RowButtons::tableChanged, model, &TableGridModel::tableChanged);
+    connect(row_buttons, &RowButtons::tableChanged, this, [this, model] {
+        model->tableChanged();
+        tables_changed();
+    });
     // A copy made in one table of the screen cannot be pasted into another.
     connect(row_buttons, &RowButtons::rowCopied, this, [this, index] {
         for (std::size_t other = 0; other < grids_.size(); ++other)
@@ -88,7 +122,7 @@ TableScreen::Grid& TableScreen::add_grid(Grid_Setup setup) {
     } else if (setup.tab_text >= 0) {
         if (!tabs_) {
             tabs_ = new QTabWidget(this);
-            body_->addWidget(tabs_);
+            add_above_status(tabs_);
         }
         page = new QWidget;
         page->setObjectName(setup.page_name);
@@ -97,10 +131,28 @@ TableScreen::Grid& TableScreen::add_grid(Grid_Setup setup) {
         page_layout->addWidget(view);
         tabs_->addTab(page, QString());
     } else {
-        body_->addWidget(view);
+        add_above_status(view);
     }
-    grids_.push_back({columns, table, view, model, row_buttons, page, setup.tab_text, setup.shown});
+    grids_.push_back({columns, std::move(computed_columns), table, view, model, row_buttons, page,
+                      setup.tab_text, setup.shown});
     return grids_.back();
+}
+
+void TableScreen::add_above_status(QWidget* widget) {
+    tables_layout_->insertWidget(tables_layout_->indexOf(status_), widget, 1);
+}
+
+void TableScreen::add_byte_map(cfg::bytemap::Map_Lane own_lane, int first_text) {
+    map_ = new ByteMapPanel(app_, own_lane, first_text, this);
+    splitter_->addWidget(map_);
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setStretchFactor(1, 1);
+    connect(map_, &ByteMapPanel::rowClicked, this, [this](int row) { select_row(0, row); });
+}
+
+void TableScreen::set_status(const QString& text) {
+    status_->setText(text);
+    status_->setVisible(!text.isEmpty());
 }
 
 QString TableScreen::text(int index) const {
@@ -122,6 +174,9 @@ void TableScreen::Set_Lang() {
             tabs_->setTabText(tabs_->indexOf(grid.page), text(grid.tab_text));
     show_headers();
     set_table_texts();
+    if (map_)
+        map_->Set_Lang();
+    tables_changed();
 }
 
 // The headers live in row 0 of the tables, which a load replaces.
@@ -131,6 +186,12 @@ void TableScreen::show_headers() {
         QStringList hints;
         for (const cfg::Column_Description& column : grid.columns)
             hints.append(column.hint_text >= 0 ? text(column.hint_text) : QString());
+        for (std::size_t i = 0; i < grid.computed_columns.size(); ++i) {
+            const cfg::Column_Description& column = grid.computed_columns[i];
+            grid.model->setComputedHeader(grid.table->column_count() + static_cast<int>(i),
+                                          text(column.header_text));
+            hints.append(column.hint_text >= 0 ? text(column.hint_text) : QString());
+        }
         grid.model->setHeaderHints(hints);
     }
 }
@@ -158,6 +219,9 @@ void TableScreen::show_tables_from_start() {
         grid.view->setCurrentIndex(grid.model->index(0, 1));
     }
     grids_.front().view->setFocus(Qt::OtherFocusReason);
+    if (map_)
+        map_->readOtherLane([this] { read_map_other_lane(); });
+    tables_changed();
 }
 
 void TableScreen::remember_shown_state() {
@@ -175,6 +239,13 @@ bool TableScreen::changed_since_opened() const {
 
 void TableScreen::cell_edited(std::size_t, int, int) {}
 
+void TableScreen::select_row(std::size_t grid, int row) {
+    const Grid& shown = grids_[grid];
+    if (tabs_ && shown.shown)
+        tabs_->setCurrentWidget(shown.page);
+    shown.view->selectTableRow(row);
+}
+
 TableScreen::Grid& TableScreen::grid_in_front() {
     for (Grid& grid : grids_)
         if (!tabs_ || grid.page == tabs_->currentWidget())
@@ -185,10 +256,7 @@ TableScreen::Grid& TableScreen::grid_in_front() {
 void TableScreen::Btn_OKClick() {
     run_reported(this, [this] {
         if (const std::optional<Check_Failure> failure = check_tables()) {
-            const Grid& failing = grids_[failure->grid];
-            if (tabs_ && failing.shown)
-                tabs_->setCurrentWidget(failing.page);
-            failing.view->selectTableRow(failure->row);
+            select_row(failure->grid, failure->row);
             MessageService::error(this, qt_text(failure->message));
             return;
         }

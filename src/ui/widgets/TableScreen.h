@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/bytemap/ByteMap.h"
 #include "core/common/ColumnDescription.h"
 #include "core/common/Table.h"
 #include "ui/widgets/EditingScreen.h"
@@ -11,12 +12,15 @@
 #include <string>
 #include <vector>
 
+class QLabel;
 class QPushButton;
+class QSplitter;
 class QTabWidget;
 class QVBoxLayout;
 
 namespace ui {
 
+class ByteMapPanel;
 class GridView;
 class TitlePanel;
 
@@ -25,7 +29,8 @@ class TitlePanel;
 // block of the catalogue: the title at its start, the description next, then the six captions
 // and their six hints. OK runs the screen's check, selects the failing row and shows why; then it
 // asks before rows would be dropped, and before an unreadable file would be replaced; then it
-// saves and closes. A screen adds its tables, its rules and its file.
+// saves and closes. Under the tables a status line, and, for the screens that place data in the
+// device's arrays, the byte map, follow every change. A screen adds its tables, its rules and its file.
 class TableScreen : public EditingScreen {
     Q_OBJECT
 public:
@@ -33,6 +38,13 @@ public:
     void Btn_OKClick();
 
 protected:
+    // A read-only column the table does not hold, shown after the column shown_after.
+    struct Computed_Column {
+        cfg::Column_Description description;
+        int shown_after;
+        TableGridModel::ComputedText text;
+    };
+
     // How one table is shown and edited.
     struct Grid_Setup {
         const char* name;                  // the grid's object name
@@ -45,10 +57,14 @@ protected:
         int tab_text = -1;          // the tab's caption; -1 for the screen's only table
         const char* page_name = ""; // the tab page's object name
         bool shown = true;          // false: this model carries the table but never lets the user reach it
+        TableGridModel::CellShowsText shows_text = {};
+        TableGridModel::RowWarning row_warning = {};
+        std::vector<Computed_Column> computed = {};
     };
 
     struct Grid {
         std::span<const cfg::Column_Description> columns;
+        std::vector<cfg::Column_Description> computed_columns;
         cfg::Table* table; // owned with the model
         GridView* view;
         TableGridModel* model;
@@ -71,6 +87,13 @@ protected:
     Grid& add_grid(Grid_Setup setup);
     Grid& grid(std::size_t index) { return grids_[index]; }
 
+    // Puts the byte map under the tables; a click on a block of own_lane selects its row in the
+    // first grid. The screen's texts for the map start at first_text.
+    void add_byte_map(cfg::bytemap::Map_Lane own_lane, int first_text);
+    ByteMapPanel* byte_map() const { return map_; }
+    // The line under the tables that sums up what they hold.
+    void set_status(const QString& text);
+
     // The screen's own texts beyond the headers and hints of its tables.
     virtual void set_table_texts() {}
     // Fill the tables from the file (ConfigError when it cannot be read) and return how many rows of
@@ -83,6 +106,11 @@ protected:
     virtual void save_tables() = 0;
     // After the user edited a cell, for the rules that fill other cells.
     virtual void cell_edited(std::size_t grid, int row, int column);
+    // After every change of the tables, at each opening and after a change of language: the screen
+    // shows what follows from its rows (the status line, its lane of the map, warnings).
+    virtual void tables_changed() {}
+    // At each opening, for a screen with a byte map: the other lane, from the other screen's file.
+    virtual void read_map_other_lane() {}
 
     // Texts of the catalogue, for the screens.
     QString text(int index) const;
@@ -95,12 +123,18 @@ private:
 
     void show_headers();
     void show_tables_from_start();
+    void add_above_status(QWidget* widget);
+    void select_row(std::size_t grid, int row);
     Grid& grid_in_front();
 
     int text_block_;
     int dropped_rows_question_;
     TitlePanel* title_;
     QVBoxLayout* body_;
+    QSplitter* splitter_;
+    QVBoxLayout* tables_layout_;
+    QLabel* status_;
+    ByteMapPanel* map_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     std::vector<Grid> grids_;
     std::vector<cfg::Table> opened_state_;

@@ -1,4 +1,7 @@
 target_sources(configurator_ui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/ByteMapPainter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ByteMapPanel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ByteMapView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ClickableLabel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DialogFrame.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EditingScreen.cpp
@@ -7,7 +10,11 @@ target_sources(configurator_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/GridDelegate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GridView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Icons.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/InputLock.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Looks.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MapExport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MessageService.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Notice.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RowButtons.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScreenDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TableGridModel.cpp

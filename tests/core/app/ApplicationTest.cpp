@@ -162,7 +162,7 @@ TEST(Application, WritesTheSettingsAndReportsAWriteThatFails) {
     cfg::Save_Setting(app);
     EXPECT_EQ(cfg::Read_Settings(dir / "program" / "Morvel.xml").settings.Last_IP_Address, "10.0.0.9");
 
-    app.Path_Exe = dir / "gone";
+    app.Path_Data = dir / "gone";
     EXPECT_THROW(cfg::Save_Setting(app), cfg::ConfigError);
 }
 

@@ -1,5 +1,6 @@
 #include "core/app/ConfigurationFolders.h"
 #include "core/app/NameLabels.h"
+#include "core/common/ConfigError.h"
 #include "support/TempDir.h"
 
 #include <gmock/gmock.h>
@@ -93,11 +94,24 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"TooLong", std::string(300, 'x'), 105}),
     [](const testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.name); });
 
-TEST_F(ConfigurationFolders, CreatingWithoutAProjectsFolderIsRefused) {
-    std::filesystem::remove(app.Path_Projects);
-    EXPECT_EQ(cfg::Create_New_Project(app, "Plant A"), 105);
-    EXPECT_FALSE(std::filesystem::exists(app.Path_Projects));
-    EXPECT_FALSE(app.has_active_configuration());
+// A folder the system will not make is no fault of the name: the failure names the folder and the
+// system's reason instead of text 105.
+TEST_F(ConfigurationFolders, AProjectsFolderThatCannotTakeTheConfigurationIsReportedAsSuch) {
+    for (const bool projects_is_a_file : {false, true}) {
+        std::filesystem::remove(app.Path_Projects);
+        if (projects_is_a_file)
+            write_bytes(app.Path_Projects, "");
+        try {
+            cfg::Create_New_Project(app, "Plant A");
+            ADD_FAILURE() << "no error";
+        } catch (const cfg::ConfigError& error) {
+            EXPECT_THAT(error.what(), testing::HasSubstr((app.Path_Projects / "Plant A").string()));
+            EXPECT_THAT(error.what(),
+                        testing::HasSubstr(projects_is_a_file ? "Not a directory" : "No such file"));
+        }
+        EXPECT_FALSE(app.has_active_configuration());
+        std::filesystem::remove(app.Path_Projects);
+    }
 }
 
 TEST_F(ConfigurationFolders, TheListHoldsTheVisibleFoldersSorted) {

@@ -37,4 +37,10 @@ TEST(CheckIpAddress, ReturnsTheTrimmedParts) {
     EXPECT_EQ(check.parts, (std::array<std::string, 4>{"192", "168", "2", "205"}));
 }
 
+// Leading zeros and blanks go, so that no system reads a part as octal.
+TEST(DottedDecimal, GivesThePartsAsPlainNumbers) {
+    EXPECT_EQ(cfg::Dotted_Decimal(cfg::Check_IP_Address(" 010.001 .000.255")), "10.1.0.255");
+    EXPECT_EQ(cfg::Dotted_Decimal(cfg::Check_IP_Address("192.168.2.205")), "192.168.2.205");
+}
+
 } // namespace

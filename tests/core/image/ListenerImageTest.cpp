@@ -1,3 +1,4 @@
+#include "core/image/ListenerImage.h"
 #include "ImageTestFiles.h"
 #include "core/common/ConfigError.h"
 
@@ -57,6 +58,20 @@ TEST(ListenerImage, SkippedRowsLeaveNoGap) {
               (Bytes{0x07, 0x00, 0x09, 0x00, 0x00, 0x06, 0x06, 0x01, 0x00, 0x00, 0x00, 0x00,
                      0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0,    0}));
     EXPECT_EQ(listener_count(banks), 1u);
+}
+
+// Whoever reports per row what the device was told gets the row each entry comes from.
+TEST(ListenerImage, EntriesKeepTheirRows) {
+    Configuration configuration;
+    Listener_Row inactive = gga_row();
+    inactive.Enable = "N";
+    configuration.listener({inactive, gga_row(), inactive, gga_row()});
+    const std::vector<cfg::image::Listener_Image_Row> rows = cfg::image::Read_Listener_Image_Rows(
+        configuration.files().File_NMEA_0183_Set_Access, cfg::image::Serial_RS232_Bit);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].row, 2);
+    EXPECT_EQ(rows[1].row, 4);
+    EXPECT_EQ(rows[1].entry.Position, 2);
 }
 
 TEST(ListenerImage, WithoutParGenNoSerialPortIsInUseAndEveryRowIsDropped) {

@@ -1,10 +1,13 @@
 #include "core/lang/Language.h"
 #include "core/common/FileBytes.h"
+#include "core/lang/LanguageList.h"
+#include "core/lang/LanguagePages.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -103,6 +106,36 @@ TEST(Language, ALanguageFileTooLargeToBeOneGivesTheBuiltinTexts) {
     cfg::Load_Language(texts, dir.path(), name);
     EXPECT_EQ(name, "Deutsch");
     EXPECT_EQ(texts[15], "New Configuration");
+}
+
+} // namespace
+
+namespace {
+
+// An installation's shipped language files are found, listed and shown with their flags; a file of
+// the user's with the same name wins.
+TEST(Language, TheUsersFolderComesBeforeTheShippedOne) {
+    TempDir dir;
+    const cfg::Language_Folders folders{dir / "user", dir / "shipped"};
+    write_bytes(dir / "shipped/Italiano.lng", "STR15 =Nuova Configurazione\r\n");
+    write_bytes(dir / "shipped/Italiano.bmp", "flag");
+    write_bytes(dir / "shipped/Deutsch.lng", "STR15 =Neue Konfiguration\r\n");
+    write_bytes(dir / "user/deutsch.lng", "STR15 =Eigene Konfiguration\r\n");
+    write_bytes(dir / "user/Deutsch.lng", "STR15 =Meine Konfiguration\r\n");
+    write_bytes(dir / "user/DefaultFlag.bmp", "flag");
+
+    cfg::Lang_Strings texts;
+    for (const auto& [language, text] :
+         {std::pair{"Italiano", "Nuova Configurazione"}, {"Deutsch", "Meine Konfiguration"}}) {
+        std::string name = language;
+        cfg::Load_Language(texts, folders, name);
+        EXPECT_EQ(name, language);
+        EXPECT_EQ(texts[15], text) << language;
+    }
+    EXPECT_EQ(cfg::Create_Lang_List(folders),
+              (std::vector<std::string>{"Deutsch.lng", "deutsch.lng", "Italiano.lng"}));
+    EXPECT_EQ(cfg::Flag_Picture(folders, "Italiano"), dir / "shipped/Italiano.bmp");
+    EXPECT_EQ(cfg::Flag_Picture(folders, "Deutsch"), dir / "user/DefaultFlag.bmp");
 }
 
 } // namespace

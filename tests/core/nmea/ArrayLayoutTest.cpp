@@ -54,4 +54,57 @@ TEST(ArrayLayout, TheLastByteOfTheArrayIsInside) {
     EXPECT_FALSE(fields[0].outside_array);
 }
 
+const std::string gga_station = "Differential reference station ID [decimal]";
+const std::string xdr_id = "Transducer ID [character string] (20 characters)";
+
+struct LayoutCase {
+    const char* label;
+    std::vector<Row> rows;
+    std::vector<Array_Field> expected;
+};
+
+void PrintTo(const LayoutCase& c, std::ostream* os) {
+    *os << c.label;
+}
+
+class ArrayLayoutCases : public testing::TestWithParam<LayoutCase> {};
+
+TEST_P(ArrayLayoutCases, PlacesTheFieldsAndMarksThem) {
+    EXPECT_EQ(Array_Layout(listener_table(GetParam().rows)), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ArrayLayoutCases,
+    testing::Values(
+        LayoutCase{"adjacent fields share no byte",
+                   {{true, "GGA", gga_latitude, "0"}, {true, "HDT", hdt_heading, "4"}},
+                   {{1, "GGA", gga_latitude, 0, 4, {}, false}, {2, "HDT", hdt_heading, 4, 4, {}, false}}},
+        LayoutCase{"a proposal after a row grew: 0-3 over a field at 2",
+                   {{true, "GGA", gga_latitude, "0"}, {true, "GGA", gga_station, "2"}},
+                   {{1, "GGA", gga_latitude, 0, 4, {2}, false}, {2, "GGA", gga_station, 2, 2, {1}, false}}},
+        LayoutCase{
+            "a field inside a longer one, and a third on the same byte",
+            {{true, "XDR", xdr_id, "0", "1"}, {true, "GGA", gga_hours, "10"}, {true, "GGA", gga_hours, "10"}},
+            {{1, "XDR", xdr_id, 0, 20, {2, 3}, false},
+             {2, "GGA", gga_hours, 10, 1, {1, 3}, false},
+             {3, "GGA", gga_hours, 10, 1, {1, 2}, false}}},
+        LayoutCase{"disabled rows and rows without a known field take no bytes",
+                   {{true, "GGA", gga_latitude, "0"},
+                    {false, "GGA", gga_latitude, "0"},
+                    {true, "GGA", "Latitude", "0"},
+                    {true, "ZZZ", gga_latitude, "0"}},
+                   {{1, "GGA", gga_latitude, 0, 4, {}, false}}},
+        LayoutCase{"a field on the last byte is inside, one byte more runs past the end",
+                   {{true, "GGA", gga_hours, "1999"}, {true, "GGA", gga_station, "1999"}},
+                   {{1, "GGA", gga_hours, 1999, 1, {2}, false}, {2, "GGA", gga_station, 1999, 2, {1}, true}}},
+        LayoutCase{"a field before byte 0 is outside",
+                   {{true, "GGA", gga_station, "-2"}},
+                   {{1, "GGA", gga_station, -2, 2, {}, true}}}));
+
+TEST(ArrayLayout, KeepsTheMnemonicForTheLabels) {
+    Listener_Table table = listener_table({{true, "GGA", gga_hours, "1"}});
+    table.set_text(1, Listener_Column::Mnemonic, "GPS");
+    EXPECT_EQ(Array_Layout(table).at(0).Mnemonic, "GPS");
+}
+
 } // namespace

@@ -2,6 +2,7 @@
 #include "ui/ethercat/SaveESIFile.h"
 #include "ui/ethercat/TFEtherCATSlave.h"
 #include "ui/support/ScreenTest.h"
+#include "ui/widgets/ByteMapView.h"
 #include "ui/widgets/FileDialogService.h"
 #include "ui/widgets/GridView.h"
 #include "ui/widgets/MessageService.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QTabBar>
@@ -205,7 +207,7 @@ private slots:
         type(1, Length, "3");
         QCOMPARE(place(2), QString("3/0"));
         set_enabled(1, false);
-        QCOMPARE(place(1), QString("0/0"));
+        QCOMPARE(place(1), QString("/")); // a disabled row takes no place and shows none
         QCOMPARE(place(2), QString("0/0"));
         type(2, Name, "Speed"); // names move nothing
         set_enabled(1, true);
@@ -353,6 +355,55 @@ private slots:
         });
         QCOMPARE(dialog_->exec(), int(QDialog::Accepted));
         QVERIFY(read_bytes(app_->File_EtherCAT_Slave).find("Name=\"Heading\"") != std::string::npos);
+    }
+
+    ui::ByteMapView* map() const { return dialog_->findChild<ui::ByteMapView*>("ByteMap"); }
+    QString status() const { return dialog_->findChild<QLabel*>("L_Status")->text(); }
+
+    void theStatusLineGivesTheImageSizeInBytesAndBits() {
+        open();
+        QCOMPARE(status(), QString("process image: 0 bytes, 0 bits"));
+        choose(1, "Bool");
+        QCOMPARE(status(), QString("process image: 1 byte, 8 bits"));
+        choose(2, "Int16");
+        choose(3, "Bool");
+        QCOMPARE(status(), QString("process image: 4 bytes, 32 bits"));
+        set_enabled(2, false);
+        QCOMPARE(status(), QString("process image: 1 byte, 8 bits"));
+    }
+
+    // The bits of a "Bool" run are slivers of their byte; a click on one selects its row.
+    void theMapShowsEachBitAndAClickSelectsItsRow() {
+        open();
+        choose(1, "Bool");
+        choose(2, "Bool");
+        choose(3, "Int8");
+        set_enabled(3, false);
+        std::vector<int> rows;
+        for (const cfg::bytemap::Map_Block& block : map()->map().blocks)
+            if (block.lane == cfg::bytemap::Map_Lane::Variables)
+                rows.push_back(block.row);
+        QCOMPARE(rows, (std::vector<int>{1, 2}));
+        const cfg::bytemap::Map_Rect second_bit = map()->map().blocks.back().pieces.front();
+        QTest::mouseClick(map(), Qt::LeftButton, {},
+                          QPoint(second_bit.x + second_bit.width / 2, second_bit.y + second_bit.height / 2));
+        QVERIFY(view_->selectionModel()->isRowSelected(1, {}));
+    }
+
+    void theMapShowsTheStoredListenerFields() {
+        write_bytes(app_->File_NMEA_0183_Set_Access,
+                    "<NMEA_0183><NMEA_Listener><row Enable=\"Y\" Sentence=\"HDT\" "
+                    "DataField=\"Heading, degrees True, Number [floating point]\" Position=\"4\"/>"
+                    "</NMEA_Listener></NMEA_0183>");
+        open();
+        const std::vector<cfg::bytemap::Map_Block>& blocks = map()->map().blocks;
+        QCOMPARE(blocks.size(), std::size_t{1});
+        QCOMPARE(blocks.front().lane, cfg::bytemap::Map_Lane::Listener);
+        // The listener rows belong to the other screen: a click on them selects nothing here.
+        const cfg::bytemap::Map_Rect piece = blocks.front().pieces.front();
+        view_->clearSelection();
+        QTest::mouseClick(map(), Qt::LeftButton, {}, QPoint(piece.x + 2, piece.y + 2));
+        QVERIFY(!view_->selectionModel()->hasSelection());
     }
 
     void aLanguageChangeRenamesTheColumns() {

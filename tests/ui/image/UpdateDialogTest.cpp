@@ -1,11 +1,10 @@
+#include "core/ethercat/EsiStep.h"
 #include "core/image/DeviceTest.h"
 #include "support/TempDir.h"
+#include "support/UpdateFakes.h"
 #include "ui/image/TFBoot.h"
 #include "ui/image/UpdateDevice.h"
-#include "ui/platform/IcmpEcho.h"
-#include "ui/platform/ProgramStarter.h"
-#include "ui/platform/QtProgramStarter.h"
-#include "ui/platform/SocketIcmpEcho.h"
+#include "ui/platform/QtProgramRunner.h"
 #include "ui/platform/TestScripts.h"
 #include "ui/support/ScreenTest.h"
 #include "ui/widgets/MessageService.h"
@@ -17,16 +16,21 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
 namespace fs = std::filesystem;
-using cfg::image::Echo_Outcome;
+using cfg::image::Echo_Reply;
+using cfg::image::Echo_Send;
+using cfg::image::Program_State;
 using cfg::test::read_bytes;
 using cfg::test::write_bytes;
 using ui::test::child;
@@ -34,40 +38,7 @@ using ui::test::write_script;
 
 namespace {
 
-// A device that gives the scripted outcomes, the last one for ever after; it is never on a network.
-class FakeEcho : public ui::IcmpEcho {
-public:
-    std::vector<Echo_Outcome> outcomes{Echo_Outcome::Reply};
-    QStringList targets;
-    int data_size = 0;
-    int timeout_ms = 0;
-
-    Echo_Outcome echo(const std::string& address, int size, int timeout) override {
-        targets.append(QString::fromStdString(address));
-        data_size = size;
-        timeout_ms = timeout;
-        return outcomes[std::min(static_cast<std::size_t>(targets.size()), outcomes.size()) - 1];
-    }
-};
-
-// Records each start with the job file as it was at that moment.
-class FakeStarter : public ui::ProgramStarter {
-public:
-    struct Start {
-        fs::path program;
-        QString parameter;
-        int tipo;
-        std::string job;
-    };
-    std::vector<Start> starts;
-    fs::path job_file;
-
-    ui::Start_Outcome Start_Program(const fs::path& NomeSW, const QString& Parameter,
-                                    std::uint8_t tipo) override {
-        starts.push_back({NomeSW, Parameter, tipo, fs::exists(job_file) ? read_bytes(job_file) : ""});
-        return ui::Start_Outcome::Ended;
-    }
-};
+const QString Updated = "The update is done: the updater ended without errors.";
 
 } // namespace
 
@@ -76,17 +47,27 @@ class UpdateDialogTest : public QObject {
 
     std::unique_ptr<ui::test::ScreenTestProgram> program_;
     cfg::Application* app_ = nullptr;
-    FakeEcho echo_;
-    FakeStarter starter_;
-    std::unique_ptr<ui::QtProgramStarter> real_starter_;
+    cfg::test::FakeEcho echo_;
+    cfg::test::FakeRunner ping_;
+    cfg::test::FakeRunner updater_;
+    std::vector<std::string> jobs_; // the job as the updater found it, at each start
+    std::unique_ptr<ui::QtProgramRunner> real_updater_;
     std::unique_ptr<ui::TFBoot> dialog_;
 
     fs::path job_file() const { return app_->Path_Exe / "Ethernet_Update.xml"; }
+    fs::path updater_file() const { return app_->Path_Exe / "Ethernet_Update"; }
 
-    void create(ui::ProgramStarter* starter = nullptr, ui::IcmpEcho* echo = nullptr) {
-        const ui::Boot_Services services{echo ? *echo : echo_, starter ? *starter : starter_,
-                                         program_->dir.path() / "dev"};
+    void create(cfg::image::Program_Runner* updater = nullptr, std::int64_t wait_limit_ms = 150000) {
+        const ui::Boot_Services services{echo_, ping_, updater ? *updater : updater_,
+                                         program_->dir.path() / "dev", wait_limit_ms};
         dialog_ = std::make_unique<ui::TFBoot>(*app_, services, nullptr);
+    }
+
+    // The real program start, with an updater script beside the program.
+    void create_with_updater_script(const std::string& body, std::int64_t wait_limit_ms = 150000) {
+        write_script(updater_file(), body);
+        real_updater_ = std::make_unique<ui::QtProgramRunner>();
+        create(real_updater_.get(), wait_limit_ms);
     }
 
     void open(int Form_Type = ui::TFBoot::Ethernet_Update) {
@@ -109,27 +90,58 @@ class UpdateDialogTest : public QObject {
     }
     QComboBox* options() const { return child<QComboBox>(dialog_.get(), "CB_Update_Options"); }
     QCheckBox* read_back() const { return child<QCheckBox>(dialog_.get(), "CB_Update_Option_Read_Back"); }
-    void press_update() {
-        QTest::mouseClick(child<QPushButton>(dialog_.get(), "Btn_Update"), Qt::LeftButton);
+    QPushButton* update_button() const { return child<QPushButton>(dialog_.get(), "Btn_Update"); }
+    QString status() const {
+        return shown("P_Status") ? child<QLabel>(dialog_.get(), "L_Status")->text() : QString();
+    }
+    QProgressBar* progress() const { return child<QProgressBar>(dialog_.get(), "PB_Progress"); }
+    void press_update() { QTest::mouseClick(update_button(), Qt::LeftButton); }
+
+    // Presses "Execute Update Firmware" and runs act every 20 ms from the updater's start until the
+    // update has ended.
+    void press_update_acting_while_the_updater_runs(const std::function<void()>& act) {
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, [&] {
+            if (!updater_.launches.empty())
+                act();
+        });
+        timer.start(20);
+        press_update();
     }
     bool shown(const char* panel) const { return child(dialog_.get(), panel)->isVisible(); }
+
+    // A click as the window system delivers it: queued, to be handled whenever events are processed.
+    static void post_click(QWidget* widget) {
+        const QPointF at = QRectF(widget->rect()).center();
+        const QPointF global = widget->mapToGlobal(at);
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(
+                widget, new QMouseEvent(type, at, global, Qt::LeftButton,
+                                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                        Qt::NoModifier));
+    }
 
 private slots:
     void init() {
         program_ = std::make_unique<ui::test::ScreenTestProgram>();
         app_ = &program_->app;
-        echo_ = FakeEcho{};
-        starter_ = FakeStarter{};
-        starter_.job_file = job_file();
-        // What the job names: the firmware image and the compiled banks.
+        echo_ = cfg::test::FakeEcho{};
+        ping_ = cfg::test::FakeRunner{};
+        updater_ = cfg::test::FakeRunner{};
+        jobs_.clear();
+        updater_.on_start = [this](const cfg::image::Program_Launch&) {
+            jobs_.push_back(fs::exists(job_file()) ? read_bytes(job_file()) : "");
+        };
+        // What the update needs: the firmware image, the compiled banks and an updater.
         write_bytes(app_->Path_Master / "Sim52C40.sim", "firmware");
         for (const char* bank : {"bank1.bin", "bank2.bin", "bank3.bin"})
             write_bytes(app_->Path_Project / "bin" / bank, "bank");
+        write_bytes(updater_file(), "");
     }
 
     void cleanup() {
         dialog_.reset();
-        real_starter_.reset();
+        real_updater_.reset();
         program_.reset();
     }
 
@@ -140,7 +152,7 @@ private slots:
         QCOMPARE(child<QLabel>(dialog_.get(), "L_SW_Desc")->text(),
                  QString("Update Device Using the Ethernet Port"));
         QVERIFY(shown("P_IP_Address") && shown("P_Options"));
-        QVERIFY(!shown("P_Eth_Search") && !shown("P_Serial"));
+        QVERIFY(!shown("P_Eth_Search") && !shown("P_Serial") && !shown("P_Status"));
         QCOMPARE(dialog_->width(), 449);
         QCOMPARE(fields(), (QStringList{"192", "168", "2", "205"}));
         QCOMPARE(field(3)->toolTip(), QString("Insert third byte of IP Address"));
@@ -148,8 +160,23 @@ private slots:
         QCOMPARE(options()->itemText(2), QString("Configuration"));
         QCOMPARE(options()->currentText(), QString("Firmware + Configuration"));
         QVERIFY(read_back()->isChecked());
-        QCOMPARE(child<QPushButton>(dialog_.get(), "Btn_Update")->text(), QString("Execute Update Firmware"));
+        QCOMPARE(update_button()->text(), QString("Execute Update Firmware"));
         QTRY_COMPARE(QApplication::focusWidget(), field(1));
+    }
+
+    // Before anything is sent the dialog says when the master's ESI file may not match the banks.
+    void warnsWhenTheEsiFileIsNotInStepWithTheBanks() {
+        open();
+        auto* notice = child<QLabel>(dialog_.get(), "L_ESI_Notice");
+        QVERIFY(notice->isVisible());
+        QCOMPARE(notice->text(),
+                 QString("Warning: no ESI file has been written for this configuration: write it "
+                         "(step 5) and import it in the master"));
+        dialog_->reject();
+        cfg::ethercat::Write_Configuration_ESI(*app_, program_->dir / "ship.xml",
+                                               std::chrono::system_clock::now());
+        open();
+        QVERIFY(!notice->isVisible());
     }
 
     void anUnusableStoredAddressLeavesTheFieldsAsTheyAre() {
@@ -187,13 +214,13 @@ private slots:
                      "The update was not started: a file it would write into the device is missing: " +
                          ui::qt_path(app_->Path_Master / "Sim52C40.sim"));
         }
-        QVERIFY(echo_.targets.isEmpty());
-        QVERIFY(starter_.starts.empty());
+        QVERIFY(echo_.targets.empty());
+        QVERIFY(updater_.launches.empty());
         QVERIFY(!fs::exists(job_file()));
 
         options()->setCurrentIndex(2);
         press_update();
-        QCOMPARE(starter_.starts.size(), std::size_t{1});
+        QCOMPARE(updater_.launches.size(), std::size_t{1});
     }
 
     void aDeviceThatAnswersGetsTheJobAndTheUpdater() {
@@ -203,26 +230,28 @@ private slots:
         read_back()->setChecked(false);
         press_update();
 
-        QCOMPARE(echo_.targets, QStringList(2, "10.0.002.7"));
+        // The echo goes to the address every system reads alike; the job takes it as typed.
+        QCOMPARE(echo_.targets, (std::vector<std::string>(2, "10.0.2.7")));
         QCOMPARE(echo_.data_size, 1024);
-        QCOMPARE(echo_.timeout_ms, 400);
-        QCOMPARE(starter_.starts.size(), std::size_t{1});
-        QCOMPARE(starter_.starts[0].program, app_->Path_Exe / "Ethernet_Update");
-        QVERIFY(starter_.starts[0].parameter.isEmpty());
-        QCOMPARE(starter_.starts[0].tipo, 0);
-        // The job is in place, with the address as typed, before the updater starts.
-        const std::string& job = starter_.starts[0].job;
+        QCOMPARE(updater_.launches.size(), std::size_t{1});
+        QCOMPARE(updater_.launches[0].program, updater_file());
+        QVERIFY(updater_.launches[0].arguments.empty());
+        const std::string& job = jobs_[0];
         QVERIFY(job.find("<IP_Address_Dev>10.0.002.7</IP_Address_Dev>") != std::string::npos);
         QVERIFY(job.find("bank1.bin") != std::string::npos && job.find("Sim52C40.sim") == std::string::npos);
         QVERIFY(job.find("<Ope_Read_Back>1</Ope_Read_Back>") == std::string::npos);
         QCOMPARE(app_->App_Settings.Last_IP_Address, std::string("10.0.002.7"));
-        QVERIFY(ui::MessageService::shownTexts().isEmpty());
+        QCOMPARE(ui::MessageService::shownTexts(), QStringList{Updated});
+        QCOMPARE(status(), Updated);
+        QVERIFY(!progress()->isVisible());
         QVERIFY(dialog_->isVisible());
         QCOMPARE(dialog_->ping_res, cfg::image::Ping_Answered);
+        QVERIFY(update_button()->isEnabled() && field(1)->isEnabled());
 
         // The choices last while the program runs, not beyond.
         dialog_->reject();
         open();
+        QVERIFY(!shown("P_Status"));
         QCOMPARE(options()->currentText(), QString("Configuration"));
         QVERIFY(!read_back()->isChecked());
         QCOMPARE(fields(), (QStringList{"10", "0", "002", "7"}));
@@ -233,7 +262,7 @@ private slots:
     }
 
     void aSilentDeviceIsReportedAfterFiveSecondsAndNothingChanges() {
-        echo_.outcomes = {Echo_Outcome::No_Reply};
+        echo_.replies = {Echo_Reply::Waiting};
         open();
         type_address({"10", "0", "0", "7"});
         options()->setCurrentIndex(1);
@@ -247,14 +276,11 @@ private slots:
         QCOMPARE(app_->App_Settings.Last_IP_Address, std::string("192.168.2.205"));
         QCOMPARE(dialog_->Update_Option_Index, 0);
         QVERIFY(!fs::exists(job_file()));
-        QVERIFY(starter_.starts.empty());
+        QVERIFY(updater_.launches.empty());
         QVERIFY(dialog_->isVisible());
     }
 
-    // The real echo refuses these before any socket is opened, so nothing is sent.
     void anAddressThatIsNoIpv4AddressIsAnError() {
-        ui::SocketIcmpEcho real_echo;
-        create(nullptr, &real_echo);
         open();
         for (const QStringList& address :
              {QStringList{"192", "168", "a", "1"}, QStringList{"192", "168", "1", "256"},
@@ -264,9 +290,27 @@ private slots:
         }
         QCOMPARE(ui::MessageService::shownTexts(), QStringList(3, "Error!!! Check the Ip Address"));
         QCOMPARE(dialog_->ping_res, cfg::image::Ping_None);
+        QVERIFY(echo_.targets.empty());
         QCOMPARE(app_->App_Settings.Last_IP_Address, std::string("192.168.2.205"));
         QVERIFY(!fs::exists(job_file()));
-        QVERIFY(starter_.starts.empty());
+    }
+
+    // Where the system lets no ICMP echo out, the system's ping is asked; without it the user is told
+    // what to change rather than to check the address.
+    void aSystemWithoutIcmpSaysWhatToChange() {
+        echo_.sending = Echo_Send::Not_Permitted;
+        ping_.starts = false;
+        open();
+        press_update();
+        QCOMPARE(ping_.launches.size(), std::size_t{1});
+        QCOMPARE(ping_.launches[0].arguments.back(), std::string("192.168.2.205"));
+        QCOMPARE(ui::MessageService::shownTexts().size(), 1);
+        QVERIFY(ui::MessageService::shownTexts()[0].contains("net.ipv4.ping_group_range"));
+        QVERIFY(!fs::exists(job_file()));
+
+        ping_.starts = true;
+        press_update();
+        QCOMPARE(ui::MessageService::shownTexts().last(), Updated);
     }
 
     void aJobThatCannotBeWrittenIsReportedAndTheUpdaterStaysAway() {
@@ -276,69 +320,153 @@ private slots:
         press_update();
         QCOMPARE(ui::MessageService::shownTexts().size(), 1);
         QVERIFY(ui::MessageService::shownTexts()[0].contains("Ethernet_Update.xml"));
-        QVERIFY(starter_.starts.empty());
+        QVERIFY(updater_.launches.empty());
         QCOMPARE(app_->App_Settings.Last_IP_Address, std::string("10.0.0.7"));
+        QVERIFY(!shown("P_Status"));
         QVERIFY(dialog_->isVisible());
     }
 
     void theUpdaterRunsBesideTheJobWithoutParameters() {
         const fs::path record = app_->Path_Exe / "record.txt";
-        write_script(app_->Path_Exe / "Ethernet_Update",
-                     "{ echo \"$#\"; pwd; cat Ethernet_Update.xml; } > '" + record.string() + "'\n");
-        real_starter_ = std::make_unique<ui::QtProgramStarter>();
-        create(real_starter_.get());
+        create_with_updater_script("{ echo \"$#\"; pwd; cat Ethernet_Update.xml; } > '" + record.string() +
+                                   "'\n");
         open();
         type_address({"10", "0", "0", "7"});
         press_update();
         const std::string recorded = read_bytes(record);
         QVERIFY(recorded.starts_with("0\n" + fs::canonical(app_->Path_Exe).string() + "\n<Ethernet_Update>"));
-        QVERIFY(ui::MessageService::shownTexts().isEmpty());
+        QCOMPARE(ui::MessageService::shownTexts(), QStringList{Updated});
     }
 
-    void aMissingUpdaterEndsTheActionWithoutAMessage() {
-        real_starter_ = std::make_unique<ui::QtProgramStarter>();
-        create(real_starter_.get());
+    // Only a started updater that ended with 0 is a success; anything else says what happened.
+    void everyUpdaterOutcomeIsTold_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << QString() << "The updater was not found. It is expected here: %1";
+        QTest::newRow("not executable") << "not executable"
+                                        << "The updater could not be started. Check that it is an executable "
+                                           "program: %1";
+        QTest::newRow("failing")
+            << "exit 9\n"
+            << "The updater ended with exit code 9: the device may not have been updated.";
+    }
+
+    void everyUpdaterOutcomeIsTold() {
+        QFETCH(QString, script);
+        QFETCH(QString, message);
+        if (script.isEmpty()) {
+            fs::remove(updater_file());
+            real_updater_ = std::make_unique<ui::QtProgramRunner>();
+            create(real_updater_.get());
+        } else if (script == "not executable") {
+            write_bytes(updater_file(), "#!/bin/sh\n");
+            real_updater_ = std::make_unique<ui::QtProgramRunner>();
+            create(real_updater_.get());
+        } else {
+            create_with_updater_script(script.toStdString());
+        }
         open();
         press_update();
-        QVERIFY(fs::exists(job_file()));
-        QVERIFY(ui::MessageService::shownTexts().isEmpty());
-        QVERIFY(dialog_->isVisible());
+        const QString expected = message.contains("%1") ? message.arg(ui::qt_path(updater_file())) : message;
+        QCOMPARE(ui::MessageService::shownTexts(), QStringList{expected});
+        QCOMPARE(status(), expected);
+        QCOMPARE(fs::exists(job_file()), !script.isEmpty());
     }
 
-    void anUpdaterThatOutlastsTheWaitGoesOnWhileTheDialogReturns() {
-        const fs::path done = app_->Path_Exe / "done";
-        write_script(app_->Path_Exe / "Ethernet_Update", "sleep 1\ntouch '" + done.string() + "'\n");
-        real_starter_ = std::make_unique<ui::QtProgramStarter>(100);
-        create(real_starter_.get());
+    // An updater that outlives the wait goes on; no second one starts until it has ended, and then
+    // the dialog says how it ended.
+    void anUpdaterThatOutlastsTheWaitBlocksTheNextUntilItEnds() {
+        const fs::path go_on = app_->Path_Exe / "go on";
+        create_with_updater_script("while [ ! -e '" + go_on.string() + "' ]; do sleep 0.05; done\nexit 4\n",
+                                   1000);
         open();
         press_update();
-        QVERIFY(!fs::exists(done));
-        QVERIFY(dialog_->isVisible());
-        QVERIFY(ui::MessageService::shownTexts().isEmpty());
-        QTRY_VERIFY_WITH_TIMEOUT(fs::exists(done), 10000);
+        QCOMPARE(ui::MessageService::shownTexts().size(), 1);
+        QVERIFY(ui::MessageService::shownTexts()[0].startsWith("The updater is still running after "));
+        QVERIFY(!update_button()->isEnabled());
+        QVERIFY(field(1)->isEnabled());
+        fs::remove(job_file());
+        dialog_->Btn_UpdateClick();
+        QCOMPARE(
+            ui::MessageService::shownTexts().last(),
+            QString(
+                "The updater started before is still running: a new update can start when it has ended."));
+        QVERIFY(!fs::exists(job_file()));
+
+        write_bytes(go_on, "");
+        QTRY_VERIFY_WITH_TIMEOUT(update_button()->isEnabled(), 10000);
+        QCOMPARE(status(),
+                 QString("The updater ended with exit code 4: the device may not have been updated."));
+        QCOMPARE(ui::MessageService::shownTexts().size(), 2);
     }
 
-    void aSecondPressDuringTheDeviceTestIsIgnored() {
+    // Clicks that arrive while the updater runs are dropped, not kept for later: one update, one
+    // start, whatever the user does meanwhile.
+    void clicksWhileTheUpdaterRunsStartNothingMore() {
+        updater_.polls = 10;
         open();
-        QTimer::singleShot(0, dialog_.get(), [this] {
-            QVERIFY(!child<QPushButton>(dialog_.get(), "Btn_Update")->isEnabled());
-            dialog_->Btn_UpdateClick();
+        bool waited_visibly = false;
+        press_update_acting_while_the_updater_runs([&] {
+            waited_visibly = waited_visibly || (status().startsWith(QString("Updater running \u2026")) &&
+                                                progress()->isVisible() && !update_button()->isEnabled());
+            post_click(update_button());
+            QTest::keyClick(dialog_.get(), Qt::Key_Space);
+        });
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QVERIFY(waited_visibly);
+        QCOMPARE(updater_.launches.size(), std::size_t{1});
+        QCOMPARE(echo_.targets.size(), std::size_t{2});
+        QCOMPARE(ui::MessageService::shownTexts(), QStringList{Updated});
+    }
+
+    // The address is read once, before the test: what is tested is what the job names and what is
+    // remembered, whatever happens to the fields meanwhile.
+    void theTestedAddressIsTheOneWrittenAndRemembered() {
+        QElapsedTimer clock;
+        clock.start();
+        echo_.clock = [&clock] { return clock.elapsed(); };
+        echo_.reply_delay_ms = 200;
+        open();
+        type_address({"127", "0", "0", "1"});
+        QTimer::singleShot(50, [this] {
+            QVERIFY(status().startsWith(QString("Testing 127.0.0.1 \u2026")));
+            QVERIFY(!field(4)->isEnabled() && !options()->isEnabled());
+            QTest::keyClicks(field(4), "99x");
+            field(4)->setText("99x");
         });
         press_update();
-        QCOMPARE(echo_.targets.size(), 2);
-        QCOMPARE(starter_.starts.size(), std::size_t{1});
-        QVERIFY(child<QPushButton>(dialog_.get(), "Btn_Update")->isEnabled());
+        QCOMPARE(echo_.targets, (std::vector<std::string>(2, "127.0.0.1")));
+        QVERIFY(jobs_.at(0).find("<IP_Address_Dev>127.0.0.1</IP_Address_Dev>") != std::string::npos);
+        QCOMPARE(app_->App_Settings.Last_IP_Address, std::string("127.0.0.1"));
     }
 
     void closingTheDialogDuringTheDeviceTestGivesUpTheUpdate() {
         open();
-        QTimer::singleShot(0, dialog_.get(), [this] { dialog_->reject(); });
+        QTimer::singleShot(0, dialog_.get(), [this] { dialog_->close(); });
         press_update();
-        QCOMPARE(echo_.targets.size(), 1);
+        QCOMPARE(echo_.targets.size(), std::size_t{1});
         QVERIFY(ui::MessageService::shownTexts().isEmpty());
         QVERIFY(!fs::exists(job_file()));
-        QVERIFY(starter_.starts.empty());
+        QVERIFY(updater_.launches.empty());
         QCOMPARE(app_->App_Settings.Last_IP_Address, std::string("192.168.2.205"));
+    }
+
+    // The updater writes the device, and the dialog is where its end is told.
+    void theDialogStaysOpenWhileTheUpdaterIsWaitedFor() {
+        updater_.ends_with.reset();
+        open();
+        bool stayed_open = false;
+        press_update_acting_while_the_updater_runs([&] {
+            if (updater_.status().state != Program_State::Running)
+                return;
+            dialog_->close();
+            dialog_->reject();
+            stayed_open = dialog_->isVisible();
+            updater_.finish({Program_State::Exited, 0});
+        });
+        QVERIFY(stayed_open);
+        QCOMPARE(ui::MessageService::shownTexts(), QStringList{Updated});
     }
 
     void theSerialAndUsbModesListThePortsAndOnlyRememberTheChoices() {
@@ -360,6 +488,7 @@ private slots:
             QCOMPARE(child<QLabel>(dialog_.get(), "L_SW_Desc")->text(), QString(mode.description));
             QCOMPARE(child<QLabel>(dialog_.get(), "L_COM_Port")->text(), QString(mode.label));
             QVERIFY(shown("P_Serial") && shown("P_Options") && !shown("P_IP_Address"));
+            QVERIFY(!shown("L_ESI_Notice"));
             auto* ports = child<QComboBox>(dialog_.get(), "CB_COM_Port");
             QCOMPARE(ports->count(), 2);
             QCOMPARE(ports->currentText(), QString("COM1"));
@@ -372,9 +501,9 @@ private slots:
             QCOMPARE(dialog_->Update_Option_Index, 1);
             QVERIFY(!dialog_->Update_Read_Back);
         }
-        QVERIFY(echo_.targets.isEmpty());
+        QVERIFY(echo_.targets.empty());
         QVERIFY(!fs::exists(job_file()));
-        QVERIFY(starter_.starts.empty());
+        QVERIFY(updater_.launches.empty());
         QCOMPARE(app_->App_Settings.Last_IP_Address, std::string("192.168.2.205"));
     }
 

@@ -1,11 +1,15 @@
 #include "support/TempDir.h"
 #include "ui/nmea/TFNMEA_0183_Set_Access2.h"
 #include "ui/support/ScreenTest.h"
+#include "ui/widgets/ByteMapView.h"
 #include "ui/widgets/GridView.h"
+#include "ui/widgets/Looks.h"
 #include "ui/widgets/MessageService.h"
 #include "ui/widgets/TableGridModel.h"
+#include "ui/widgets/Texts.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -23,7 +27,9 @@ enum Column {
     Index = 4,
     DataField = 5,
     PortOperation = 6,
-    Position = 9
+    Position = 9,
+    Mnemonic = 10,
+    Bytes = 11 // computed, shown after Position
 };
 
 std::string listener_file(const std::string& rows) {
@@ -266,6 +272,134 @@ private slots:
         open();
         QTest::mouseClick(view_->viewport(), Qt::LeftButton, {}, view_->visualRect(cell(2, 0)).center());
         QVERIFY(view_->selectionModel()->isRowSelected(1, {}));
+    }
+
+    QModelIndex bytes_cell(int table_row) const { return cell(table_row, Bytes); }
+    ui::ByteMapView* map() const { return dialog_->findChild<ui::ByteMapView*>("ByteMap"); }
+    QString status() const { return dialog_->findChild<QLabel*>("L_Status")->text(); }
+
+    const cfg::bytemap::Map_Block* block(cfg::bytemap::Map_Lane lane, int table_row) const {
+        for (const cfg::bytemap::Map_Block& block : map()->map().blocks)
+            if (block.lane == lane && block.row == table_row)
+                return &block;
+        return nullptr;
+    }
+
+    // A proposal for a row that grows runs into the row below it: both say so, and OK still saves.
+    void aGrowingFieldWarnsBothRowsAndTheMapButIsSaved() {
+        open();
+        fill(1, "GGA");
+        fill(2, "GGA"); // a 1-byte field after a 1-byte field at 1: proposed at 3
+        type(2, Position, "2");
+        QCOMPARE(bytes_cell(1).data().toString(), QString("1"));
+        QVERIFY(!bytes_cell(1).data(Qt::ToolTipRole).isValid());
+        choose(1, DataField, "Latitude, Minutes [floating point]");
+        QCOMPARE(text(1, Position), QString("0"));
+        QCOMPARE(bytes_cell(1).data().toString(), QString("0–3"));
+        QCOMPARE(bytes_cell(2).data().toString(), QString("2"));
+        QCOMPARE(cell(1, Sentence).data(Qt::ToolTipRole).toString(), QString("overlaps row 2"));
+        QCOMPARE(cell(2, Position).data(Qt::ToolTipRole).toString(), QString("overlaps row 1"));
+        QCOMPARE(cell(2, Sentence).data(Qt::BackgroundRole).value<QColor>(), ui::warning_background());
+        QCOMPARE(status(), QString("bytes used: 0–3 of 0–1999; 1 overlap"));
+        QVERIFY(block(cfg::bytemap::Map_Lane::Listener, 1)->marked);
+
+        press("Btn_OK");
+        QVERIFY(ui::MessageService::shownTexts().isEmpty());
+        QVERIFY(!dialog_->isVisible());
+    }
+
+    void aFieldRunningPastTheArrayIsWarnedButPasses() {
+        open();
+        fill(1, "GGA");
+        choose(1, DataField, "Differential reference station ID [decimal]");
+        type(1, Position, "1999");
+        QCOMPARE(bytes_cell(1).data().toString(), QString("1999–2000"));
+        QCOMPARE(cell(1, Mnemonic).data(Qt::ToolTipRole).toString(), QString("past byte 1999"));
+        QCOMPARE(status(), QString("bytes used: 1999–2000 of 0–1999; 1 outside the array"));
+        press("Btn_OK");
+        QVERIFY(ui::MessageService::shownTexts().isEmpty());
+        QVERIFY(saved().find("Position=\"1999\"") != std::string::npos);
+    }
+
+    void theBytesColumnStandsBesidePositionAndLooksReadOnly() {
+        open();
+        const QHeaderView* header = view_->horizontalHeader();
+        QCOMPARE(header->visualIndex(Bytes), header->visualIndex(Position) + 1);
+        QCOMPARE(model_->headerData(Bytes, Qt::Horizontal, Qt::DisplayRole).toString(), QString("Bytes"));
+        fill(1, "GGA");
+        fill(2, "GSV");
+        QCOMPARE(bytes_cell(1).data(Qt::BackgroundRole).value<QColor>(), ui::read_only_background());
+        QCOMPARE(cell(1, Index).data(Qt::BackgroundRole).value<QColor>(), ui::read_only_background());
+        QVERIFY(!cell(2, Index).data(Qt::BackgroundRole).isValid());
+        QVERIFY(!cell(1, Position).data(Qt::BackgroundRole).isValid());
+    }
+
+    void theMapFollowsTheRowsAndAClickSelectsOne() {
+        open();
+        QVERIFY(map()->map().blocks.empty());
+        fill(1, "GGA");
+        fill(2, "HDT");
+        type(2, Mnemonic, "Gyro");
+        const cfg::bytemap::Map_Block* gyro = block(cfg::bytemap::Map_Lane::Listener, 2);
+        QVERIFY(gyro);
+        QVERIFY(gyro->hover.find("Sentence: HDT") != std::string::npos);
+        const cfg::bytemap::Map_Rect piece = gyro->pieces.front();
+        QTest::mouseClick(map(), Qt::LeftButton, {},
+                          QPoint(piece.x + piece.width / 2, piece.y + piece.height / 2));
+        QVERIFY(view_->selectionModel()->isRowSelected(1, {}));
+
+        view_->setCurrentIndex(cell(1, Sentence));
+        ui::MessageService::queueAnswers({ui::MessageAnswer::Yes});
+        press("Btn_DelRow");
+        QVERIFY(block(cfg::bytemap::Map_Lane::Listener, 1));
+        QVERIFY(!block(cfg::bytemap::Map_Lane::Listener, 2));
+    }
+
+    void theMapShowsTheStoredProcessImageOrSaysWhyNot() {
+        write_bytes(app_->File_EtherCAT_Slave,
+                    "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>"
+                    "<row Enable=\"Y\" Type=\"Int16\" Length=\"2\" Name=\"Speed\"/>"
+                    "</EtherCAT_Slave_To_Master></EtherCAT_Slave_Variables></EtherCAT_Slave>");
+        open();
+        QVERIFY(block(cfg::bytemap::Map_Lane::Variables, 1));
+        QVERIFY(!dialog_->findChild<QLabel*>("L_MapNote")->isVisible());
+        dialog_->hide();
+
+        write_bytes(app_->File_EtherCAT_Slave, "<EtherCAT_Slave>");
+        dialog_->show();
+        QVERIFY(!block(cfg::bytemap::Map_Lane::Variables, 1));
+        const QLabel* note = dialog_->findChild<QLabel*>("L_MapNote");
+        QVERIFY(note->isVisible());
+        QVERIFY(note->text().startsWith("Not shown in the map, the file could not be read: "));
+        QVERIFY(note->text().contains("EtherCAT_Slave.xml"));
+        fill(1, "GGA"); // the screen works on
+        QVERIFY(block(cfg::bytemap::Map_Lane::Listener, 1));
+    }
+
+    void theMapIsExportedAsSvgOrPng() {
+        open();
+        fill(1, "GGA");
+        const std::filesystem::path folder = app_->Path_Project;
+        ui::FileDialogService::queueFileNames({ui::qt_path(folder / "map"), ui::qt_path(folder / "map.png")});
+        press("Btn_ExportMap");
+        const std::string svg = read_bytes(folder / "map.svg");
+        QVERIFY(svg.find("<svg") != std::string::npos);
+        QVERIFY(svg.find("Sentence: GGA") != std::string::npos);
+        press("Btn_ExportMap");
+        QCOMPARE(read_bytes(folder / "map.png").substr(1, 3), std::string("PNG"));
+        QCOMPARE(ui::MessageService::shownTexts(),
+                 (QStringList{"The byte map has been written: " + ui::qt_path(folder / "map.svg"),
+                              "The byte map has been written: " + ui::qt_path(folder / "map.png")}));
+        QVERIFY(
+            ui::FileDialogService::requests().first().endsWith("SVG Picture (*.svg);;PNG Picture (*.png)"));
+
+        ui::FileDialogService::queueFileNames({ui::qt_path(folder / "map.svg")});
+        ui::MessageService::queueAnswers({ui::MessageAnswer::No});
+        write_bytes(folder / "map.svg", "old");
+        press("Btn_ExportMap");
+        QCOMPARE(ui::MessageService::shownTexts().last(),
+                 QString("File already exists! Do you want to overwrite the file?"));
+        QCOMPARE(read_bytes(folder / "map.svg"), std::string("old"));
     }
 
     void aDataFieldWithoutSentenceOffersAnEmptyListNotFreeText() {

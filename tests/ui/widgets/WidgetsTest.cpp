@@ -1,6 +1,8 @@
 #include "core/common/Table.h"
 #include "ui/widgets/ErrorReport.h"
+#include "ui/widgets/GridDelegate.h"
 #include "ui/widgets/GridView.h"
+#include "ui/widgets/Looks.h"
 #include "ui/widgets/MessageService.h"
 #include "ui/widgets/TableGridModel.h"
 
@@ -39,6 +41,91 @@ private slots:
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         model.setData(model.index(0, 2), "x", Qt::EditRole);
         model.tableChanged();
+    }
+
+    void modelWithAComputedColumnPassesTheModelTester() {
+        ui::TableGridModel model(std::make_shared<cfg::Table>(sample_table()));
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.addComputedColumn([](int row) { return QString::number(row * 10); });
+        model.tableChanged();
+    }
+
+    // Row numbers, computed cells and cells the screen locks look read-only; a warned row looks
+    // warned whole and says why over every cell.
+    void cellsShowWhetherTheyCanBeEditedAndWhyARowIsWarned() {
+        auto shared = std::make_shared<cfg::Table>(sample_table());
+        ui::TableGridModel model(shared);
+        model.setEditableCell(
+            [](int row, int column) { return !(row == 1 && (column == 1 || column == 2)); });
+        const int computed = model.addComputedColumn([](int row) { return QString("bytes %1").arg(row); });
+        model.setRowWarning([](int row) { return row == 3 ? QString("overlaps row 1") : QString(); });
+        const auto background = [&](int row, int column) {
+            return model.index(row - 1, column).data(Qt::BackgroundRole).value<QColor>();
+        };
+        struct Case {
+            int row;
+            int column;
+            QColor expected;
+        };
+        for (const Case& c :
+             {Case{1, 0, ui::read_only_background()}, Case{1, 1, ui::read_only_background()},
+              Case{1, 2, ui::read_only_background()}, Case{1, computed, ui::read_only_background()},
+              Case{2, 1, QColor()}, Case{2, 2, QColor()}, Case{3, 0, ui::warning_background()},
+              Case{3, 2, ui::warning_background()}, Case{3, computed, ui::warning_background()}})
+            QCOMPARE(background(c.row, c.column), c.expected);
+        QCOMPARE(model.index(2, 4).data(Qt::ToolTipRole).toString(), QString("overlaps row 1"));
+        QVERIFY(!model.index(1, 4).data(Qt::ToolTipRole).isValid());
+    }
+
+    void aComputedColumnFollowsTheTableAndTakesNoEdit() {
+        ui::TableGridModel model(std::make_shared<cfg::Table>(sample_table()));
+        const int computed = model.addComputedColumn([](int row) { return QString("bytes %1").arg(row); });
+        model.setComputedHeader(computed, "Bytes");
+        QCOMPARE(computed, 5);
+        QCOMPARE(model.headerData(computed, Qt::Horizontal, Qt::DisplayRole).toString(), QString("Bytes"));
+        QCOMPARE(model.index(1, computed).data().toString(), QString("bytes 2"));
+        QVERIFY(!model.setData(model.index(1, computed), "x", Qt::EditRole));
+        QVERIFY(!(model.flags(model.index(1, computed)) & Qt::ItemIsEditable));
+        QVERIFY(model.isColumnShown(computed));
+        QVERIFY(!model.isColumnShown(3));
+    }
+
+    void aCellMayHideItsTextWithoutLosingIt() {
+        auto shared = std::make_shared<cfg::Table>(sample_table());
+        shared->set_text(2, 2, "0");
+        ui::TableGridModel model(shared);
+        model.setCellShowsText([](int row, int) { return row != 2; });
+        QCOMPARE(model.index(1, 2).data(Qt::DisplayRole).toString(), QString());
+        QCOMPARE(model.index(1, 2).data(Qt::EditRole).toString(), QString("0"));
+    }
+
+    // A text cut by its column comes whole in the tool tip, before the model's own tool tip.
+    void aCutTextGetsAToolTip() {
+        auto shared = std::make_shared<cfg::Table>(sample_table());
+        shared->set_text(1, 2, "Water depth relative to transducer, meters [floating point]");
+        shared->set_text(2, 2, "GGA");
+        shared->set_text(3, 2, "Water depth relative to transducer, meters [floating point]");
+        ui::TableGridModel model(shared);
+        model.setRowWarning([](int row) { return row == 3 ? QString("overlaps row 1") : QString(); });
+        ui::GridView view([] { return false; }, [] { return false; });
+        view.setGridModel(&model);
+        view.setColumnWidth(2, 80);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        auto* delegate = static_cast<ui::GridDelegate*>(view.itemDelegate());
+        const auto tip = [&](int row) {
+            QStyleOptionViewItem option;
+            option.initFrom(&view);
+            option.widget = &view;
+            option.rect = view.visualRect(model.index(row - 1, 2));
+            return delegate->toolTip(option, model.index(row - 1, 2));
+        };
+        QCOMPARE(tip(1), QString("Water depth relative to transducer, meters [floating point]"));
+        QCOMPARE(tip(2), QString());
+        QCOMPARE(tip(3),
+                 QString("Water depth relative to transducer, meters [floating point]\noverlaps row 1"));
+        view.setColumnWidth(2, 600);
+        QCOMPARE(tip(1), QString());
     }
 
     void modelShowsCellsAndHandsEditsToTheTable() {

@@ -1,0 +1,47 @@
+#include "cli/PreviewReport.h"
+
+#include "core/ethercat/EtherCATSlaveFile.h"
+#include "core/nmea/PostOperations.h"
+#include "core/nmea/SentenceCatalogue.h"
+#include "core/preview/DeviceRows.h"
+
+namespace cfg::cli {
+
+Preview_Report Run_Preview(const Application& app, const std::filesystem::path& log) {
+    preview::Converter_Model model(preview::Read_Device_Rows(app.File_ParGen, app.File_NMEA_0183_Set_Access));
+    const nmea::Log_Summary summary =
+        nmea::Read_Nmea_Log_File(log, [&](const nmea::Received_Sentence& sentence) { model.Feed(sentence); });
+    std::vector<int> never = preview::Rows_Whose_Sentence_Never_Appeared(model.rows(), summary);
+    return {log, std::move(model), summary, std::move(never)};
+}
+
+std::vector<preview::Master_Variable> master_variables(const Application& app, const Preview_Report& report) {
+    return preview::Read_Master_Variables(
+        ethercat::Load_EtherCAT_Slave(app.File_EtherCAT_Slave).slave_to_master, report.model.array());
+}
+
+Row_Texts row_texts(const image::Listener_Entry& entry) {
+    const nmea::TFieldSentence* field = nmea::Find_Field(entry.Ind_Sent, entry.data_field);
+    const std::vector<std::string>& post_operations = nmea::PostOpe_SL();
+    return {std::string(nmea::NMEA_Sentences[entry.Ind_Sent].Name),
+            entry.Index > 0 ? std::to_string(entry.Index) : "", field ? field->Field : "",
+            entry.post_operation < post_operations.size() ? post_operations[entry.post_operation] : ""};
+}
+
+std::string state_word(preview::Value_State state) {
+    switch (state) {
+    case preview::Value_State::Waiting:
+        return "waiting";
+    case preview::Value_State::Stored:
+        return "stored";
+    case preview::Value_State::Did_Not_Fit:
+        return "did-not-fit";
+    case preview::Value_State::Empty:
+        return "empty";
+    case preview::Value_State::Not_A_Number:
+        return "not-a-number";
+    }
+    return "";
+}
+
+} // namespace cfg::cli

@@ -1,0 +1,60 @@
+#include "core/app/ProgramFolders.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+
+namespace cfg {
+namespace {
+
+std::filesystem::path installed_data(const std::filesystem::path& program_folder) {
+    return program_folder.parent_path() / "share" / Data_Folder_Name;
+}
+
+// Asked by trying, the one answer that holds for this user on every platform.
+bool is_writable(const std::filesystem::path& folder) {
+    const std::filesystem::path probe =
+        folder / (".configurator-probe-" +
+                  std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+    const bool written = std::ofstream(probe).good();
+    std::error_code ignored;
+    std::filesystem::remove(probe, ignored);
+    return written;
+}
+
+std::filesystem::path user_data_folder(const Environment& environment) {
+    // An XDG path that is not absolute is to be ignored.
+    if (const auto xdg = environment("XDG_DATA_HOME"); xdg && std::filesystem::path(*xdg).is_absolute())
+        return std::filesystem::path(*xdg) / Data_Folder_Name;
+    const std::filesystem::path home = environment("HOME").value_or("");
+    return home / ".local" / "share" / Data_Folder_Name;
+}
+
+} // namespace
+
+std::optional<std::string> Process_Environment(const char* name) {
+    if (const char* value = std::getenv(name))
+        return std::string(value);
+    return std::nullopt;
+}
+
+Program_Folders Find_Program_Folders(const std::filesystem::path& program_folder,
+                                     const Environment& environment) {
+    std::error_code error;
+    const std::filesystem::path shipped = installed_data(program_folder);
+    const bool installed = std::filesystem::is_directory(shipped, error);
+    if (!installed && is_writable(program_folder))
+        return {program_folder, program_folder, {}};
+    return {program_folder, user_data_folder(environment),
+            installed ? shipped / "LANGUAGE" : std::filesystem::path()};
+}
+
+Program_Folders Program_Folders_With_Data(const std::filesystem::path& program_folder,
+                                          const std::filesystem::path& data_folder) {
+    std::error_code error;
+    const std::filesystem::path shipped = installed_data(program_folder) / "LANGUAGE";
+    return {program_folder, data_folder,
+            std::filesystem::is_directory(shipped, error) ? shipped : std::filesystem::path()};
+}
+
+} // namespace cfg

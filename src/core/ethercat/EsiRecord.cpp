@@ -1,0 +1,50 @@
+#include "core/ethercat/EsiRecord.h"
+
+#include "core/common/Xml.h"
+
+namespace cfg::ethercat {
+namespace {
+
+constexpr const char* Root = "ESI_Record";
+constexpr const char* Written = "Written";
+constexpr const char* File = "File";
+constexpr const char* Process_Image = "Process_Image";
+
+std::filesystem::path record_file(const std::filesystem::path& Path_Project) {
+    return Path_Project / ESI_Record_File_Name;
+}
+
+// Paths are kept in UTF-8 whatever the system's own encoding.
+std::string utf8_path(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+std::string required_text(const pugi::xml_node& root, const char* name, const std::filesystem::path& file) {
+    return xml::required_child(root, name, file).text().get();
+}
+
+} // namespace
+
+void Write_ESI_Record(const std::filesystem::path& Path_Project, const ESI_Record& record) {
+    pugi::xml_document doc;
+    pugi::xml_node root = xml::start_document(doc, Root, "");
+    xml::append_text_element(root, Written, record.written_at);
+    xml::append_text_element(root, File, utf8_path(record.file));
+    xml::append_text_element(root, Process_Image, record.process_image);
+    xml::save_file(doc, record_file(Path_Project));
+}
+
+std::optional<ESI_Record> Read_ESI_Record(const std::filesystem::path& Path_Project) {
+    const std::filesystem::path file = record_file(Path_Project);
+    pugi::xml_document doc;
+    if (!xml::load_file(doc, file))
+        return std::nullopt;
+    const pugi::xml_node root = xml::root_element(doc);
+    const std::string path = required_text(root, File, file);
+    return ESI_Record{required_text(root, Written, file),
+                      std::filesystem::path(std::u8string(path.begin(), path.end())),
+                      required_text(root, Process_Image, file)};
+}
+
+} // namespace cfg::ethercat

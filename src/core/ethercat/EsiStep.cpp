@@ -1,0 +1,44 @@
+#include "core/ethercat/EsiStep.h"
+
+#include "core/app/Application.h"
+#include "core/common/ConfigError.h"
+#include "core/common/UtcTime.h"
+#include "core/ethercat/EsiFile.h"
+#include "core/ethercat/EsiRecord.h"
+#include "core/ethercat/ProcessImageDigest.h"
+#include "core/lang/TextFill.h"
+
+namespace cfg::ethercat {
+namespace {
+
+constexpr int Other_Process_Image_Text = 1557;
+constexpr int Never_Written_Text = 1558;
+constexpr int Not_Comparable_Text = 1559;
+
+} // namespace
+
+std::size_t Write_Configuration_ESI(const Application& app, const std::filesystem::path& file,
+                                    std::chrono::system_clock::time_point now) {
+    const ESI_Sources sources = Create_ESI_File(app.File_ParGen, app.File_EtherCAT_Slave, file);
+    Write_ESI_Record(app.Path_Project,
+                     {Utc_Time_Text(now), std::filesystem::absolute(file), Process_Image_Digest(sources)});
+    return sources.ESI_Inputs.size() + sources.ESI_Outputs.size();
+}
+
+std::optional<std::string> ESI_Step_Warning(const Application& app) {
+    std::string now;
+    std::optional<ESI_Record> record;
+    try {
+        now = Process_Image_Digest(Load_ESI_Sources(app.File_ParGen, app.File_EtherCAT_Slave));
+        record = Read_ESI_Record(app.Path_Project);
+    } catch (const ConfigError& error) {
+        return Fill_Text(app.Lang_Strings[Not_Comparable_Text], {error.what()});
+    }
+    if (!record)
+        return app.Lang_Strings[Never_Written_Text];
+    if (record->process_image == now)
+        return std::nullopt;
+    return Fill_Text(app.Lang_Strings[Other_Process_Image_Text], {record->written_at, record->file.string()});
+}
+
+} // namespace cfg::ethercat

@@ -1,0 +1,77 @@
+#include "core/image/UpdateTexts.h"
+
+#include "core/lang/TextFill.h"
+
+namespace cfg::image {
+namespace {
+
+constexpr int Device_Not_Found_Text = 836;
+constexpr int Check_Address_Text = 837;
+constexpr int File_Missing_Text = 838;
+constexpr int Testing_Text = 839;
+constexpr int Testing_With_Ping_Text = 840;
+constexpr int Updater_Running_Text = 841;
+constexpr int Seconds_Text = 842;
+constexpr int Updated_Text = 843;
+constexpr int Updater_Busy_Text = 844;
+constexpr int Icmp_Not_Permitted_Text = 845;
+constexpr int Updater_Missing_Text = 846;
+constexpr int Updater_Not_Started_Text = 847;
+constexpr int Updater_Failed_Text = 848;
+constexpr int Updater_Crashed_Text = 849;
+constexpr int Updater_Still_Running_Text = 850;
+
+std::string seconds(std::int64_t ms) {
+    return std::to_string(ms / 1000);
+}
+
+} // namespace
+
+std::string Progress_Status(const Lang_Strings& texts, const Update_Progress& progress) {
+    switch (progress.phase) {
+    case Update_Phase::Testing:
+        return Fill_Text(texts[Testing_Text], {progress.address});
+    case Update_Phase::Testing_With_Ping:
+        return Fill_Text(texts[Testing_With_Ping_Text], {progress.address});
+    case Update_Phase::Updater_Running:
+        break;
+    }
+    return texts[Updater_Running_Text];
+}
+
+std::string Progress_Seconds(const Lang_Strings& texts, const Update_Progress& progress) {
+    return Fill_Text(texts[Seconds_Text], {seconds(progress.elapsed_ms), seconds(progress.bound_ms)});
+}
+
+std::string Update_Message(const Lang_Strings& texts, const Update_Result& result) {
+    const std::string file = result.file.string();
+    switch (result.outcome) {
+    case Update_Outcome::Updated:
+        return texts[Updated_Text];
+    case Update_Outcome::Updater_Busy:
+        return texts[Updater_Busy_Text];
+    case Update_Outcome::Address_Unusable:
+        return texts[Check_Address_Text];
+    case Update_Outcome::Files_Missing:
+        return texts[File_Missing_Text] + file;
+    case Update_Outcome::Device_Silent:
+        return texts[Device_Not_Found_Text];
+    case Update_Outcome::Icmp_Not_Permitted:
+        return texts[Icmp_Not_Permitted_Text];
+    case Update_Outcome::Given_Up:
+        return {};
+    case Update_Outcome::Updater_Missing:
+        return Fill_Text(texts[Updater_Missing_Text], {file});
+    case Update_Outcome::Updater_Not_Started:
+        return Fill_Text(texts[Updater_Not_Started_Text], {file});
+    case Update_Outcome::Updater_Failed:
+        return Fill_Text(texts[Updater_Failed_Text], {std::to_string(result.exit_code)});
+    case Update_Outcome::Updater_Crashed:
+        return texts[Updater_Crashed_Text];
+    case Update_Outcome::Updater_Still_Running:
+        return Fill_Text(texts[Updater_Still_Running_Text], {seconds(result.waited_ms)});
+    }
+    return {};
+}
+
+} // namespace cfg::image

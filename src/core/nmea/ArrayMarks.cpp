@@ -1,0 +1,96 @@
+#include "core/nmea/ArrayMarks.h"
+
+#include "core/common/ByteRange.h"
+#include "core/nmea/ListenerPositions.h"
+
+#include <algorithm>
+
+namespace cfg::nmea {
+namespace {
+
+constexpr int Text_Overlaps_Row = 1049;
+constexpr int Text_Overlaps_Rows = 1050;
+constexpr int Text_List_Separator = 1051;
+constexpr int Text_Before_Array = 1052;
+constexpr int Text_Past_Byte = 1053;
+constexpr int Text_Mark_Separator = 1054;
+constexpr int Text_Bytes_Used = 1055;
+constexpr int Text_None = 1056;
+constexpr int Text_Of = 1057;
+constexpr int Text_Overlap = 1058;
+constexpr int Text_Overlaps = 1059;
+constexpr int Text_Outside = 1060;
+
+std::string joined(const std::vector<std::string>& parts, const std::string& separator) {
+    std::string text;
+    for (const std::string& part : parts)
+        text += (text.empty() ? "" : separator) + part;
+    return text;
+}
+
+std::string overlap_mark(const std::vector<int>& rows, const Lang_Strings& texts) {
+    std::vector<std::string> numbers;
+    for (int row : rows)
+        numbers.push_back(std::to_string(row));
+    return texts[rows.size() == 1 ? Text_Overlaps_Row : Text_Overlaps_Rows] +
+           joined(numbers, texts[Text_List_Separator]);
+}
+
+} // namespace
+
+bool Is_Marked(const Array_Field& field) {
+    return !field.overlapping_rows.empty() || field.outside_array;
+}
+
+std::string Field_Marks(const Array_Field& field, const Lang_Strings& texts) {
+    std::vector<std::string> marks;
+    if (!field.overlapping_rows.empty())
+        marks.push_back(overlap_mark(field.overlapping_rows, texts));
+    if (field.first_byte < 0)
+        marks.push_back(texts[Text_Before_Array]);
+    if (field.last_byte() >= NMEA_Array_Size)
+        marks.push_back(texts[Text_Past_Byte] + std::to_string(NMEA_Array_Size - 1));
+    return joined(marks, texts[Text_Mark_Separator]);
+}
+
+int Overlap_Count(const std::vector<Array_Field>& fields) {
+    int pairs = 0;
+    for (const Array_Field& field : fields)
+        pairs += static_cast<int>(std::count_if(field.overlapping_rows.begin(), field.overlapping_rows.end(),
+                                                [&field](int other) { return other > field.row; }));
+    return pairs;
+}
+
+std::string Array_Status(const std::vector<Array_Field>& fields, const Lang_Strings& texts) {
+    std::string used = texts[Text_None];
+    if (!fields.empty()) {
+        const auto first =
+            std::min_element(fields.begin(), fields.end(), [](const Array_Field& a, const Array_Field& b) {
+                return a.first_byte < b.first_byte;
+            });
+        const auto last =
+            std::max_element(fields.begin(), fields.end(), [](const Array_Field& a, const Array_Field& b) {
+                return a.last_byte() < b.last_byte();
+            });
+        used = Byte_Range_Text(first->first_byte, last->last_byte());
+    }
+    std::vector<std::string> parts = {texts[Text_Bytes_Used] + used + texts[Text_Of] +
+                                      Byte_Range_Text(0, NMEA_Array_Size - 1)};
+    if (const int overlaps = Overlap_Count(fields); overlaps > 0)
+        parts.push_back(std::to_string(overlaps) + texts[overlaps == 1 ? Text_Overlap : Text_Overlaps]);
+    if (const auto outside = std::count_if(fields.begin(), fields.end(),
+                                           [](const Array_Field& field) { return field.outside_array; });
+        outside > 0)
+        parts.push_back(std::to_string(outside) + texts[Text_Outside]);
+    return joined(parts, texts[Text_Mark_Separator]);
+}
+
+std::vector<Row_Place> Row_Places(const std::vector<Array_Field>& fields, const Lang_Strings& texts) {
+    std::vector<Row_Place> places(Listener_Row_Count + 1);
+    for (const Array_Field& field : fields)
+        places[static_cast<std::size_t>(field.row)] = {Byte_Range_Text(field.first_byte, field.last_byte()),
+                                                       Field_Marks(field, texts)};
+    return places;
+}
+
+} // namespace cfg::nmea

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <istream>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cfg::nmea {
+
+// One sentence as received: its code as the catalogue names it ("GGA" whatever the talker,
+// "$PJELA" for a proprietary one), the talker ("GP", "II", ...; empty for a proprietary sentence)
+// and the data fields after the address, empty fields kept.
+struct Received_Sentence {
+    std::string code;
+    std::string talker;
+    std::vector<std::string> fields;
+    bool operator==(const Received_Sentence&) const = default;
+};
+
+enum class Line_Kind {
+    Sentence,     // a sentence, its checksum right or absent
+    Bad_Checksum, // a sentence whose checksum does not match: never used
+    Malformed,    // no sentence can be read from the line
+    Empty,        // nothing but blanks
+};
+
+struct Read_Line {
+    Line_Kind kind;
+    Received_Sentence sentence; // filled for Line_Kind::Sentence
+};
+
+// The longest line a log may hold; NMEA 0183 sentences are far shorter, so anything longer is noise.
+inline constexpr std::size_t Longest_Log_Line = 1024;
+
+// Reads one line of a log. Whatever stands before the sentence's "$" (a time stamp, a tag block
+// "\...\" of the newer NMEA 0183 versions) is passed over; a checksum "*hh" is verified when
+// present. Bytes outside printable ASCII make the line malformed.
+Read_Line Read_Nmea_Line(std::string_view line);
+
+// What a whole log held.
+struct Log_Summary {
+    std::size_t lines = 0;
+    std::size_t sentences = 0;
+    std::size_t bad_checksums = 0;
+    std::size_t malformed = 0;
+    std::map<std::string, std::size_t> sentences_by_code;
+};
+
+// Streams a log line by line (CR LF or LF), never holding more than one line, and hands every
+// good sentence to visit in order. Malformed lines are counted, never fatal.
+Log_Summary Read_Nmea_Log(std::istream& log, const std::function<void(const Received_Sentence&)>& visit);
+
+// The same for a log file (or anything that can be read as one, a pipe included); ConfigError naming
+// the file when it cannot be opened or a read fails.
+Log_Summary Read_Nmea_Log_File(const std::filesystem::path& file,
+                               const std::function<void(const Received_Sentence&)>& visit);
+
+} // namespace cfg::nmea

@@ -1,0 +1,48 @@
+#include "core/preview/ByteText.h"
+
+#include <charconv>
+
+namespace cfg::preview {
+namespace {
+
+constexpr char Hex_Digits[] = "0123456789abcdef";
+
+void append_hex(std::string& text, std::uint8_t byte) {
+    text += Hex_Digits[byte >> 4];
+    text += Hex_Digits[byte & 0x0F];
+}
+
+} // namespace
+
+std::string Hex_Bytes(std::span<const std::uint8_t> bytes, std::string_view separator) {
+    std::string text;
+    for (const std::uint8_t byte : bytes) {
+        if (!text.empty())
+            text += separator;
+        append_hex(text, byte);
+    }
+    return text;
+}
+
+std::string Printable_Text(std::span<const std::uint8_t> bytes) {
+    std::string text;
+    for (const std::uint8_t byte : bytes) {
+        if (byte == 0)
+            break;
+        if (byte >= 0x20 && byte < 0x7F) {
+            text += static_cast<char>(byte);
+        } else {
+            text += "\\x";
+            append_hex(text, byte);
+        }
+    }
+    return text;
+}
+
+std::string Single_Text(float value) {
+    char buffer[64]; // the largest single takes 39 digits without an exponent
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    return std::string(buffer, result.ptr);
+}
+
+} // namespace cfg::preview

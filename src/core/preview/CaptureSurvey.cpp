@@ -1,0 +1,41 @@
+#include "core/preview/CaptureSurvey.h"
+
+#include "core/nmea/SentenceCatalogue.h"
+#include "core/preview/FieldText.h"
+
+#include <algorithm>
+
+namespace cfg::preview {
+
+void Capture_Survey::Feed(const nmea::Received_Sentence& sentence) {
+    auto seen = std::find_if(sentences_.begin(), sentences_.end(),
+                             [&](const Seen_Sentence& s) { return s.code == sentence.code; });
+    const int Ind_Sent = nmea::Find_Sentence(sentence.code);
+    if (seen == sentences_.end()) {
+        seen = sentences_.insert(sentences_.end(), {sentence.code, 0, nmea::Is_Offered_Sentence(Ind_Sent)});
+    }
+    ++seen->count;
+    if (!seen->offered)
+        return;
+    const auto place = static_cast<std::size_t>(seen - sentences_.begin());
+    const int field_count =
+        static_cast<int>(nmea::Sentence_Maps()[static_cast<std::size_t>(Ind_Sent)].Fields.size());
+    for (int field = 0; field < field_count; ++field) {
+        for (const int Index : Occurrences(sentence, Ind_Sent, field)) {
+            Seen_Field& entry = fields_[{place, Index, field}];
+            entry = {Ind_Sent, field, Index, entry.sample};
+            const std::optional<Taken_Text> taken = Take_Field(sentence, Ind_Sent, field, Index);
+            if (taken && taken->text && !taken->text->empty())
+                entry.sample = *taken->text;
+        }
+    }
+}
+
+std::vector<Seen_Field> Capture_Survey::fields() const {
+    std::vector<Seen_Field> fields;
+    for (const auto& [key, field] : fields_)
+        fields.push_back(field);
+    return fields;
+}
+
+} // namespace cfg::preview

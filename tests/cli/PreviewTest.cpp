@@ -1,0 +1,217 @@
+#include "CliRun.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using cfg::test::Cli_Result;
+using cfg::test::fixture;
+using cfg::test::Program_Folder;
+using cfg::test::read_bytes;
+
+const std::string Model_Note =
+    "A model of the converter, not the device: docs/preview-model.md lists the choices it makes.\n";
+
+std::string ship_log() {
+    return fixture("preview/ship.log").string();
+}
+
+std::string expected(const char* name) {
+    return read_bytes(fixture(std::string("cli/expected/") + name));
+}
+
+// The recorded log holds every offered sentence, talkers of all kinds, a tag block, a time stamp, a
+// wrong checksum, noise and a line without an end; the configuration takes every kind of field with
+// every post operation and swap. The bytes were worked out by hand.
+TEST_F(Program_Folder, PreviewOfTheRecordedLog) {
+    copy_configuration("preview/Ship", "Ship");
+    struct Output {
+        std::vector<std::string> options;
+        const char* file;
+        std::string err;
+    };
+    for (const Output& output :
+         {Output{{}, "preview_ship.txt", ""}, Output{{"--array"}, "preview_ship_array.txt", Model_Note},
+          Output{{"--ethercat"}, "preview_ship_ethercat.txt", Model_Note}}) {
+        std::vector<std::string> args = {"preview", "Ship", ship_log()};
+        args.insert(args.end(), output.options.begin(), output.options.end());
+        const Cli_Result result = cli(args);
+        EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
+        EXPECT_EQ(result.out, expected(output.file)) << output.file;
+        EXPECT_EQ(result.err, output.err) << output.file;
+    }
+}
+
+TEST_F(Program_Folder, PreviewAsJson) {
+    copy_configuration("preview/Ship", "Ship");
+    const Cli_Result result = cli({"preview", "Ship", ship_log(), "--json"});
+    EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
+    std::string out = result.out;
+    const std::string log = "\"log\": \"" + ship_log() + "\"";
+    ASSERT_NE(out.find(log), std::string::npos);
+    out.replace(out.find(log), log.size(), "\"log\": \"ship.log\"");
+    EXPECT_EQ(out, expected("preview_ship.json"));
+}
+
+const std::string Hdt_Row =
+    "<row Enable=\"Y\" Serial_Channel=\"RS232\" Sentence=\"HDT\" Index=\"\" "
+    "DataField=\"Heading, degrees True, Number [floating point]\" PortOperation=\"None\" "
+    "SwapAll=\"N\" Swap16=\"N\" Position=\"0\" Mnemonic=\"\"/>";
+
+std::string listener_file(const std::string& rows) {
+    return "<NMEA_0183><NMEA_Listener>" + rows + "</NMEA_Listener></NMEA_0183>";
+}
+
+TEST_F(Program_Folder, PreviewNamesRowsWhoseSentenceNeverAppeared) {
+    make_configuration("Gyro", {{"ParGen.xml", read_bytes(fixture("preview/Ship/ParGen.xml"))},
+                                {"NMEA_0183_Set_Access.xml", listener_file(Hdt_Row)}});
+    cfg::test::write_bytes(home / "gps.log", "$GPZDA,201530.25,10,12,2026,-05,30*4B\r\n");
+    const Cli_Result result = cli({"preview", "Gyro", (home / "gps.log").string()});
+    EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
+    EXPECT_EQ(result.out,
+              Model_Note +
+                  "Lines read: 1; sentences: 1; wrong checksums: 0; malformed: 0\n"
+                  "\n"
+                  "Sentence  Count\n"
+                  "ZDA       1\n"
+                  "\n"
+                  "N  Sentence  Index  Data Field                                      Post Ope  Swap All  "
+                  "Swap 16  Position  Received  Value  Bytes  State\n"
+                  "1  HDT              Heading, degrees True, Number [floating point]  None              "
+                  "           0                                 waiting\n"
+                  "Rows whose sentence never appeared: 1\n");
+}
+
+// Without ParGen.xml the compile gives the device no listener row, and the preview says so.
+TEST_F(Program_Folder, PreviewWithoutParGenGivesTheDeviceNoRow) {
+    make_configuration("Bare", {{"NMEA_0183_Set_Access.xml", listener_file(Hdt_Row)}});
+    const Cli_Result result = cli({"preview", "Bare", ship_log()});
+    EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
+    EXPECT_NE(result.out.find(
+                  "\n\nThe device is given no listener row.\nRows whose sentence never appeared: none\n"),
+              std::string::npos)
+        << result.out;
+}
+
+struct Failure_Case {
+    const char* label;
+    std::vector<std::string> args;
+    int code;
+    std::string err_start;
+};
+
+TEST_F(Program_Folder, PreviewAndLearnRefuseWhatTheyCannotDo) {
+    copy_configuration("preview/Ship", "Ship");
+    const std::string missing = (home / "missing.log").string();
+    const Failure_Case cases[] = {
+        {"a log that is not there",
+         {"preview", "Ship", missing},
+         3,
+         "Cannot read the log \"" + missing + "\": No such file or directory\n"},
+        {"a folder for a log",
+         {"learn", "Ship", home.path().string()},
+         3,
+         "Cannot read the log \"" + home.path().string() + "\": it is a folder\n"},
+        {"JSON with the array",
+         {"preview", "Ship", ship_log(), "--json", "--array"},
+         2,
+         "--json gives the whole preview and goes with neither --array nor --ethercat\n\nUsage:"},
+        {"a sentence the table cannot take",
+         {"learn", "Ship", ship_log(), "--sentences", "GGA,RMB"},
+         2,
+         "--sentences: \"RMB\" is not a sentence of the listener's list\n\nUsage:"},
+    };
+    for (const Failure_Case& c : cases) {
+        const Cli_Result result = cli(c.args);
+        EXPECT_EQ(result.code, c.code) << c.label;
+        EXPECT_EQ(result.err.substr(0, c.err_start.size()), c.err_start) << c.label;
+    }
+}
+
+const std::string Learned_Xte_Rows =
+    "3  XTE              status 1 [character]                             7         A\n"
+    "4  XTE              status 2 [character]                             9         A\n"
+    "5  XTE              Magnitude of Cross-Track-Error [floating point]  10        0.25\n"
+    "6  XTE              direction to steer, L/R [character]              15        L\n"
+    "7  XTE              units [character]                                17        N\n"
+    "8  XTE              mode Indicator [character]                       19        D\n";
+
+// The rows follow the last used byte (the GGA hour at 5); without --apply nothing is written.
+TEST_F(Program_Folder, LearnListsTheRowsAndAppliesThemOnlyWhenAsked) {
+    const std::filesystem::path folder = copy_configuration("preview/Learn", "Learn");
+    const std::string before = read_bytes(folder / "NMEA_0183_Set_Access.xml");
+    const std::string rows =
+        "N  Sentence  Index  Data Field                                       Position  Sample\n" +
+        Learned_Xte_Rows;
+
+    const Cli_Result listed = cli({"learn", "Learn", ship_log(), "--sentences", "XTE"});
+    EXPECT_EQ(listed.code, 0) << testing::PrintToString(listed);
+    EXPECT_EQ(listed.out.substr(listed.out.find('\n') + 1), rows);
+    EXPECT_EQ(read_bytes(folder / "NMEA_0183_Set_Access.xml"), before);
+
+    const Cli_Result applied = cli({"learn", "Learn", ship_log(), "--sentences", "XTE", "--apply"});
+    EXPECT_EQ(applied.code, 0) << testing::PrintToString(applied);
+    EXPECT_EQ(applied.out.substr(applied.out.find('\n') + 1),
+              rows + "Rows 3 to 8 added to " + (folder / "NMEA_0183_Set_Access.xml").string() + "\n");
+    const auto row = [](const std::string& field, const std::string& position) {
+        return "<row Enable=\"Y\" Serial_Channel=\"RS232\" Sentence=\"XTE\" Index=\"\" DataField=\"" + field +
+               "\" PortOperation=\"None\" SwapAll=\"N\" Swap16=\"N\" Position=\"" + position +
+               "\" Mnemonic=\"\"/>";
+    };
+    const std::string kept = before.substr(0, before.find("</NMEA_Listener>"));
+    EXPECT_EQ(read_bytes(folder / "NMEA_0183_Set_Access.xml"),
+              kept + row("status 1 [character]", "7") + row("status 2 [character]", "9") +
+                  row("Magnitude of Cross-Track-Error [floating point]", "10") +
+                  row("direction to steer, L/R [character]", "15") + row("units [character]", "17") +
+                  row("mode Indicator [character]", "19") +
+                  "</NMEA_Listener></NMEA_0183><!--SW_VERSION = 1.000-->");
+}
+
+// The listener screen would not save these rows without asking or at all: nothing is written.
+TEST_F(Program_Folder, LearnWritesNothingTheScreenWouldRefuse) {
+    const std::string gap = listener_file(Hdt_Row + "<row Enable=\"Y\" Sentence=\"\"/>" + Hdt_Row);
+    const std::string unreadable = "<NMEA_0183><NMEA_Listener>";
+    std::string ninety_five_rows;
+    for (int i = 0; i < 95; ++i)
+        ninety_five_rows += Hdt_Row;
+    struct Refusal {
+        const char* label;
+        std::string file;
+        std::vector<std::string> options;
+        int code;
+        std::string err;
+    };
+    const std::string listener = (home / "PROJECTS" / "Plant" / "NMEA_0183_Set_Access.xml").string();
+    const Refusal cases[] = {
+        {"rows after an empty row",
+         gap,
+         {"--sentences", "XTE", "--apply"},
+         1,
+         listener + ": rows after an empty Sentence would not be saved, the first of them row 3\n"
+                    "Nothing was written.\n"},
+        {"no room",
+         listener_file(ninety_five_rows),
+         {"--sentences", "XTE"},
+         1,
+         "The listener table has room for 5 more rows; the log gives 6 (--sentences takes fewer)\n"
+         "--apply would write nothing.\n"},
+        {"unreadable file", unreadable, {"--sentences", "XTE", "--apply"}, 3, ""},
+    };
+    for (const Refusal& c : cases) {
+        const std::filesystem::path folder =
+            make_configuration("Plant", {{"NMEA_0183_Set_Access.xml", c.file}});
+        std::vector<std::string> args = {"learn", "Plant", ship_log()};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const Cli_Result result = cli(args);
+        EXPECT_EQ(result.code, c.code) << c.label;
+        if (!c.err.empty()) {
+            EXPECT_EQ(result.err, c.err) << c.label;
+        }
+        EXPECT_EQ(read_bytes(folder / "NMEA_0183_Set_Access.xml"), c.file) << c.label;
+    }
+}
+
+} // namespace

@@ -1,0 +1,128 @@
+#include "CliRun.h"
+#include "platform/PosixProgramRunner.h"
+#include "platform/SocketIcmpEcho.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace {
+
+using cfg::test::Cli_Result;
+using cfg::test::Program_Folder;
+using cfg::test::read_bytes;
+using cfg::test::write_bytes;
+using testing::HasSubstr;
+
+// Whether this system lets the device test reach the loopback address at all.
+bool loopback_can_be_tested() {
+    platform::PosixProgramRunner ping;
+    return platform::SocketIcmpEcho::available() || ping.start({"ping", {"-V"}, {}, true});
+}
+
+enum class Updater { None, Stand_In, Failing, Not_Executable };
+
+struct UpdateCase {
+    const char* name;
+    Updater updater;
+    std::string option;
+    int code;
+    std::string last_line; // of the messages; {HOME} stands for the program folder
+    bool tests_the_device;
+};
+
+void PrintTo(const UpdateCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class Update : public Program_Folder, public testing::WithParamInterface<UpdateCase> {
+protected:
+    void place_updater(Updater updater) const {
+        const std::filesystem::path program = home / "Ethernet_Update";
+        switch (updater) {
+        case Updater::None:
+            break;
+        case Updater::Stand_In:
+            std::filesystem::copy_file(CONFIGURATOR_UPDATER, program);
+            break;
+        case Updater::Failing:
+            write_bytes(program, "#!/bin/sh\nexit 7\n");
+            std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+            break;
+        case Updater::Not_Executable:
+            write_bytes(program, "#!/bin/sh\n");
+            break;
+        }
+    }
+};
+
+// Only the loopback address is ever tested.
+TEST_P(Update, RunsStepSixAndEndsWithItsOutcome) {
+    const UpdateCase& c = GetParam();
+    if (c.tests_the_device && !loopback_can_be_tested())
+        GTEST_SKIP() << "this system lets no ICMP echo out: neither a socket nor the ping program";
+    copy_configuration("cli/full", "Full");
+    place_updater(c.updater);
+    const Cli_Result result = cli({"update", "Full", "--address", "127.0.0.1", "--option", c.option});
+    EXPECT_EQ(result.code, c.code) << testing::PrintToString(result);
+    // The banks are compiled first; the warning comes before anything is sent.
+    EXPECT_TRUE(std::filesystem::exists(home / "PROJECTS" / "Full" / "bin" / "bank3.bin"));
+    EXPECT_THAT(result.err, testing::StartsWith(cfg::test::No_ESI_Warning));
+    std::string last_line = c.last_line;
+    if (const std::size_t at = last_line.find("{HOME}"); at != std::string::npos)
+        last_line.replace(at, 6, home.path().string());
+    EXPECT_THAT(result.err, testing::EndsWith(last_line + "\n"));
+    EXPECT_EQ(result.err.find("Testing 127.0.0.1 \u2026") != std::string::npos, c.tests_the_device);
+    EXPECT_EQ(std::filesystem::exists(home / "Ethernet_Update.xml"), c.tests_the_device);
+    // The settings file stays as it was, as with every command.
+    EXPECT_FALSE(std::filesystem::exists(home / "Morvel.xml"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, Update,
+    testing::Values(
+        UpdateCase{"WithTheStandIn", Updater::Stand_In, "2", 0,
+                   "The update is done: the updater ended without errors.", true},
+        UpdateCase{"WithoutUpdater", Updater::None, "2", 5,
+                   "The updater was not found. It is expected here: {HOME}/Ethernet_Update", false},
+        UpdateCase{"WithAFailingUpdater", Updater::Failing, "2", 5,
+                   "The updater ended with exit code 7: the device may not have been updated.", true},
+        UpdateCase{
+            "WithAnUpdaterThatCannotStart", Updater::Not_Executable, "2", 5,
+            "The updater could not be started. Check that it is an executable program: {HOME}/Ethernet_Update",
+            true},
+        UpdateCase{"WithoutTheFirmwareImage", Updater::Stand_In, "0", 3,
+                   "The update was not started: a file it would write into the device is missing: "
+                   "{HOME}/MASTER/Sim52C40.sim",
+                   false}),
+    [](const testing::TestParamInfo<UpdateCase>& info) { return std::string(info.param.name); });
+
+TEST_F(Program_Folder, UpdateRefusesAnAddressNoDeviceCouldHave) {
+    copy_configuration("cli/full", "Full");
+    const Cli_Result result = cli({"update", "Full", "--address", "127.0.0.256"});
+    EXPECT_EQ(result.code, 2) << testing::PrintToString(result);
+    EXPECT_THAT(result.err, testing::StartsWith("Error!!! Check the Ip Address (127.0.0.256)\n\n"));
+    EXPECT_FALSE(std::filesystem::exists(home / "PROJECTS" / "Full" / "bin" / "bank1.bin"));
+}
+
+TEST_F(Program_Folder, UpdateOfAConfigurationThatDoesNotCompileSendsNothing) {
+    const std::filesystem::path folder = copy_configuration("cli/full", "Full");
+    write_bytes(folder / "ParGen.xml", "<Par_Gen><unclosed>");
+    std::filesystem::copy_file(CONFIGURATOR_UPDATER, home / "Ethernet_Update");
+    const Cli_Result result = cli({"update", "Full", "--address", "127.0.0.1", "--option", "2"});
+    EXPECT_EQ(result.code, 3) << testing::PrintToString(result);
+    EXPECT_THAT(result.err, HasSubstr("ParGen.xml"));
+    EXPECT_FALSE(std::filesystem::exists(home / "Ethernet_Update.xml"));
+}
+
+// Once the ESI file is written, the update goes on without the warning.
+TEST_F(Program_Folder, UpdateAfterTheEsiFileWarnsOfNothing) {
+    copy_configuration("cli/full", "Full");
+    ASSERT_EQ(cli({"esi", "Full", (home / "full.xml").string()}).code, 0);
+    const Cli_Result result = cli({"update", "Full", "--address", "127.0.0.1", "--option", "2"});
+    EXPECT_EQ(result.code, 5) << testing::PrintToString(result);
+    EXPECT_THAT(result.err, testing::StartsWith("The updater was not found."));
+}
+
+} // namespace

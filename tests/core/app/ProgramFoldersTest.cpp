@@ -1,0 +1,85 @@
+#include "core/app/ProgramFolders.h"
+#include "core/app/Application.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+using cfg::test::TempDir;
+using cfg::test::write_bytes;
+namespace fs = std::filesystem;
+
+struct Folders_Case {
+    const char* label;
+    bool installed; // share/configurator beside the program's folder
+    std::map<std::string, std::string> environment;
+    const char* data; // relative to the test's folder
+    const char* shipped;
+};
+
+TEST(ProgramFolders, ACopyKeepsItsDataBesideItAnInstallationInTheUsersDataFolder) {
+    const Folders_Case cases[] = {
+        {"portable copy", false, {{"HOME", "/home/u"}}, "usr/bin", ""},
+        {"installed",
+         true,
+         {{"XDG_DATA_HOME", "@/xdg"}, {"HOME", "/home/u"}},
+         "xdg/configurator",
+         "usr/share/configurator/LANGUAGE"},
+        {"installed, no XDG_DATA_HOME",
+         true,
+         {{"HOME", "@/home"}},
+         "home/.local/share/configurator",
+         "usr/share/configurator/LANGUAGE"},
+        {"installed, a relative XDG_DATA_HOME is ignored",
+         true,
+         {{"XDG_DATA_HOME", "xdg"}, {"HOME", "@/home"}},
+         "home/.local/share/configurator",
+         "usr/share/configurator/LANGUAGE"},
+    };
+    for (const Folders_Case& c : cases) {
+        const TempDir dir;
+        fs::create_directories(dir / "usr/bin");
+        if (c.installed)
+            fs::create_directories(dir / "usr/share/configurator/LANGUAGE");
+        const cfg::Environment environment = [&](const char* name) -> std::optional<std::string> {
+            const auto found = c.environment.find(name);
+            if (found == c.environment.end())
+                return std::nullopt;
+            std::string value = found->second;
+            if (value.starts_with('@')) // "@" stands for the test's folder
+                value = dir.path().string() + value.substr(1);
+            return value;
+        };
+        const cfg::Program_Folders folders = cfg::Find_Program_Folders(dir / "usr/bin", environment);
+        EXPECT_EQ(folders.program, dir / "usr/bin") << c.label;
+        EXPECT_EQ(folders.data, dir / c.data) << c.label;
+        EXPECT_EQ(folders.shipped_languages, *c.shipped ? dir / c.shipped : fs::path()) << c.label;
+        EXPECT_TRUE(fs::is_empty(dir / "usr/bin")) << c.label << ": the writability probe was left behind";
+    }
+}
+
+// An installed program makes its data folder at start and finds the shipped languages there too.
+TEST(ProgramFolders, AnInstalledProgramStartsInTheUsersDataFolder) {
+    const TempDir dir;
+    write_bytes(dir / "usr/share/configurator/LANGUAGE/Italiano.lng", "STR15 =Nuova Configurazione\r\n");
+    fs::create_directories(dir / "usr/bin");
+    write_bytes(dir / "xdg/configurator/Morvel.xml",
+                "<Conf_Settings><lastlang><language>Italiano</language></lastlang></Conf_Settings>");
+    const cfg::Application app = cfg::Start_Application(
+        cfg::Find_Program_Folders(dir / "usr/bin", [&](const char* name) -> std::optional<std::string> {
+            if (std::string_view(name) == "XDG_DATA_HOME")
+                return (dir / "xdg").string();
+            return std::nullopt;
+        }));
+    EXPECT_EQ(app.Path_Exe, dir / "usr/bin");
+    for (const char* folder : {"MASTER", "PROJECTS", "LANGUAGE"})
+        EXPECT_TRUE(fs::is_directory(dir / "xdg/configurator" / folder)) << folder;
+    EXPECT_EQ(app.App_Settings.Language_Name, "Italiano");
+    EXPECT_EQ(app.Lang_Strings[15], "Nuova Configurazione");
+    EXPECT_TRUE(fs::is_empty(dir / "usr/bin"));
+}
+
+} // namespace
