@@ -49,6 +49,7 @@ public:
     int polls = 0;
     std::vector<image::Program_Launch> launches;
     std::function<void(const image::Program_Launch&)> on_start; // sees the world as the program would
+    std::function<void()> on_end;                               // at the moment its end is seen
     bool stopped = false;
 
     bool start(const image::Program_Launch& launch) override {
@@ -63,8 +64,11 @@ public:
     }
 
     image::Program_Status status() override {
-        if (status_.state == image::Program_State::Running && ends_with && polled_++ >= polls)
+        if (status_.state == image::Program_State::Running && ends_with && polled_++ >= polls) {
             status_ = *ends_with;
+            if (on_end)
+                on_end();
+        }
         return status_;
     }
 

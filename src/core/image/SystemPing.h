@@ -7,9 +7,6 @@
 
 namespace cfg::image {
 
-// How often a program the update waits for is looked at.
-inline constexpr int Program_Poll_Ms = 100;
-
 // The system's ping program where this one may open no ICMP socket (it often holds a capability
 // the program lacks): one echo of the test's size to target, waiting at most time_left_ms, with
 // numeric output so that no name is looked up.

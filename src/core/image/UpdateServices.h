@@ -40,6 +40,9 @@ struct Program_Launch {
 
 enum class Program_State { None, Running, Exited, Crashed };
 
+// How often a program the update waits for is looked at.
+inline constexpr int Program_Poll_Ms = 100;
+
 struct Program_Status {
     Program_State state = Program_State::None;
     int exit_code = 0; // when Exited

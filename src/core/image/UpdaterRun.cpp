@@ -1,7 +1,5 @@
 #include "core/image/UpdaterRun.h"
 
-#include "core/image/SystemPing.h"
-
 #include <algorithm>
 
 namespace cfg::image {

@@ -42,6 +42,9 @@ InputLock::InputLock(QWidget* window, const QList<QWidget*>& controls) : window_
 }
 
 InputLock::~InputLock() {
+    // Input that came while locked but still waits in the queues is dropped as well: it must never
+    // reach the controls once they are enabled again.
+    QCoreApplication::processEvents();
     qApp->removeEventFilter(this);
     for (const QPointer<QWidget>& control : disabled_)
         if (control)

@@ -9,8 +9,8 @@ class QWidget;
 namespace ui {
 
 // While it lives, the window takes no input from the user: the controls are disabled, and keys,
-// clicks and wheel turns that reach the window meanwhile are dropped, not kept for later. Painting
-// and the close box go on.
+// clicks and wheel turns that reach the window meanwhile are dropped, not kept for later, those
+// still queued when it goes included. Painting and the close box go on.
 class InputLock : public QObject {
     Q_OBJECT
 public:

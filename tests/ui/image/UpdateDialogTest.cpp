@@ -98,11 +98,11 @@ class UpdateDialogTest : public QObject {
     void press_update() { QTest::mouseClick(update_button(), Qt::LeftButton); }
 
     // Presses "Execute Update Firmware" and runs act every 20 ms from the updater's start until the
-    // update has ended.
+    // dialog takes input again.
     void press_update_acting_while_the_updater_runs(const std::function<void()>& act) {
         QTimer timer;
         connect(&timer, &QTimer::timeout, [&] {
-            if (!updater_.launches.empty())
+            if (!updater_.launches.empty() && !update_button()->isEnabled())
                 act();
         });
         timer.start(20);
@@ -401,9 +401,10 @@ private slots:
     }
 
     // Clicks that arrive while the updater runs are dropped, not kept for later: one update, one
-    // start, whatever the user does meanwhile.
+    // start, whatever the user does meanwhile, up to the moment the updater ends.
     void clicksWhileTheUpdaterRunsStartNothingMore() {
         updater_.polls = 10;
+        updater_.on_end = [this] { post_click(update_button()); };
         open();
         bool waited_visibly = false;
         press_update_acting_while_the_updater_runs([&] {
