@@ -6,8 +6,8 @@
 namespace updater {
 namespace {
 
-std::string text_of(const pugi::xml_node& node, const char* name, const std::filesystem::path& file) {
-    return cfg::xml::required_child(node, name, file.string()).text().get();
+std::string text_of(const pugi::xml_node& node, const char* name, std::string_view file) {
+    return cfg::xml::required_child(node, name, file).text().get();
 }
 
 } // namespace
@@ -16,18 +16,22 @@ Update_Job Read_Update_Job(const std::filesystem::path& file) {
     const std::optional<std::string> bytes = cfg::xml::read_file(file);
     if (!bytes)
         throw cfg::ConfigError("There is no job file \"" + file.string() + "\".");
+    return Read_Update_Job(cfg::File_Bytes{file.string(), *bytes});
+}
+
+Update_Job Read_Update_Job(const cfg::File_Bytes& file) {
     pugi::xml_document doc;
-    cfg::xml::load(doc, cfg::File_Bytes{file.string(), *bytes});
+    cfg::xml::load(doc, file);
     const pugi::xml_node root = cfg::xml::root_element(doc);
-    Update_Job job{text_of(root, "IP_Address_Dev", file), text_of(root, "Boot_Port", file), {}};
+    Update_Job job{text_of(root, "IP_Address_Dev", file.name), text_of(root, "Boot_Port", file.name), {}};
     for (const pugi::xml_node& operation :
-         cfg::xml::required_child(root, "Operations", file.string()).children("Operation"))
-        job.operations.push_back({text_of(operation, "Ope_FileName", file),
-                                  text_of(operation, "Ope_Start_Address", file),
-                                  text_of(operation, "Ope_Bank_Type", file) == "1",
-                                  text_of(operation, "Ope_Read_Back", file) == "1"});
+         cfg::xml::required_child(root, "Operations", file.name).children("Operation"))
+        job.operations.push_back({text_of(operation, "Ope_FileName", file.name),
+                                  text_of(operation, "Ope_Start_Address", file.name),
+                                  text_of(operation, "Ope_Bank_Type", file.name) == "1",
+                                  text_of(operation, "Ope_Read_Back", file.name) == "1"});
     if (job.operations.empty())
-        throw cfg::ConfigError("The job file \"" + file.string() + "\" names no operation.");
+        throw cfg::ConfigError("The job file \"" + file.name + "\" names no operation.");
     return job;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/FileBytes.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -20,8 +22,10 @@ struct Update_Job {
     std::vector<Job_Operation> operations;
 };
 
-// Reads the job; ConfigError naming the file when it is missing, not well-formed or lacks an
-// element the updater needs.
+// Reads the job; ConfigError naming the file when it is missing, cannot be read, is not
+// well-formed or lacks an element the updater needs.
 Update_Job Read_Update_Job(const std::filesystem::path& file);
+// The same for the content of a job file held in memory.
+Update_Job Read_Update_Job(const cfg::File_Bytes& file);
 
 } // namespace updater

@@ -1,7 +1,7 @@
 #include "updater/OperationCheck.h"
 
 #include "core/common/ConfigError.h"
-#include "core/common/SafeFile.h"
+#include "core/common/FileBytes.h"
 #include "core/common/TextToInt.h"
 #include "core/image/BankDecoder.h"
 #include "core/image/ImageLayout.h"
@@ -47,13 +47,21 @@ Operation_Check Check_Operation(const Job_Operation& operation) {
     if (!std::filesystem::is_regular_file(operation.file, error))
         return {0, {"The file \"" + operation.file.string() + "\" is not there."}};
     std::string bytes;
-    try {
-        bytes = cfg::read_file_bytes(operation.file, cfg::image::Bank3_Limit);
-    } catch (const cfg::ConfigError& failure) {
-        return {0, {failure.what()}};
+    if (operation.firmware) {
+        // Only its size counts, so the image is not read.
+        check.size = std::filesystem::file_size(operation.file, error);
+        if (error)
+            return {0, {"Cannot read \"" + operation.file.string() + "\": " + error.message()}};
+    } else {
+        try {
+            // No bank is larger; a larger file is refused unread.
+            bytes = cfg::read_file_bytes(operation.file, cfg::image::Bank3_Limit);
+        } catch (const cfg::ConfigError& failure) {
+            return {0, {failure.what()}};
+        }
+        check.size = bytes.size();
     }
-    check.size = bytes.size();
-    if (bytes.empty())
+    if (check.size == 0)
         check.faults.push_back("The file \"" + operation.file.string() + "\" is empty.");
     else if (!operation.firmware)
         check.faults = bank_faults(operation, bytes);

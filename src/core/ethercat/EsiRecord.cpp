@@ -21,19 +21,23 @@ std::string utf8_path(const std::filesystem::path& path) {
     return std::string(text.begin(), text.end());
 }
 
-std::string required_text(const pugi::xml_node& root, const char* name, const std::filesystem::path& file) {
-    return xml::required_child(root, name, file.string()).text().get();
+std::string required_text(const pugi::xml_node& root, const char* name, std::string_view file) {
+    return xml::required_child(root, name, file).text().get();
 }
 
 } // namespace
 
-void Write_ESI_Record(const std::filesystem::path& Path_Project, const ESI_Record& record) {
+std::string ESI_Record_Bytes(const ESI_Record& record) {
     pugi::xml_document doc;
     pugi::xml_node root = xml::start_document(doc, Root, "");
     xml::append_text_element(root, Written, record.written_at);
     xml::append_text_element(root, File, utf8_path(record.file));
     xml::append_text_element(root, Process_Image, record.process_image);
-    write_file_safely(record_file(Path_Project), xml::to_bytes(doc));
+    return xml::to_bytes(doc);
+}
+
+void Write_ESI_Record(const std::filesystem::path& Path_Project, const ESI_Record& record) {
+    write_file_safely(record_file(Path_Project), ESI_Record_Bytes(record));
 }
 
 std::optional<ESI_Record> Read_ESI_Record(const std::filesystem::path& Path_Project) {
@@ -41,13 +45,17 @@ std::optional<ESI_Record> Read_ESI_Record(const std::filesystem::path& Path_Proj
     const std::optional<std::string> bytes = xml::read_file(file);
     if (!bytes)
         return std::nullopt;
+    return Read_ESI_Record(File_Bytes{file.string(), *bytes});
+}
+
+ESI_Record Read_ESI_Record(const File_Bytes& file) {
     pugi::xml_document doc;
-    xml::load(doc, File_Bytes{file.string(), *bytes});
+    xml::load(doc, file);
     const pugi::xml_node root = xml::root_element(doc);
-    const std::string path = required_text(root, File, file);
-    return ESI_Record{required_text(root, Written, file),
+    const std::string path = required_text(root, File, file.name);
+    return ESI_Record{required_text(root, Written, file.name),
                       std::filesystem::path(std::u8string(path.begin(), path.end())),
-                      required_text(root, Process_Image, file)};
+                      required_text(root, Process_Image, file.name)};
 }
 
 } // namespace cfg::ethercat

@@ -77,7 +77,7 @@ std::vector<Listener_Entry> Read_Listener_Image(const File_Bytes& File_NMEA_0183
 }
 
 std::vector<Listener_Image_Row> Read_Listener_Image_Rows(const File_Bytes& File_NMEA_0183_Set_Access,
-                                                        std::uint8_t Serial_Port_Mask) {
+                                                         std::uint8_t Serial_Port_Mask) {
     std::vector<Listener_Image_Row> rows;
     // The rows the listener screen shows, no more: the device listens to what the user can see.
     nmea::For_Each_Listener_Row(

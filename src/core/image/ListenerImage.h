@@ -25,6 +25,6 @@ struct Listener_Image_Row {
 
 // The same entries, each with its row, for those who report per row what the device was told.
 std::vector<Listener_Image_Row> Read_Listener_Image_Rows(const File_Bytes& File_NMEA_0183_Set_Access,
-                                                        std::uint8_t Serial_Port_Mask);
+                                                         std::uint8_t Serial_Port_Mask);
 
 } // namespace cfg::image

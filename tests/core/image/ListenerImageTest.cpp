@@ -66,9 +66,9 @@ TEST(ListenerImage, EntriesKeepTheirRows) {
     Listener_Row inactive = gga_row();
     inactive.Enable = "N";
     configuration.listener({inactive, gga_row(), inactive, gga_row()});
-    const std::string bytes = cfg::test::read_bytes(configuration.files().File_NMEA_0183_Set_Access);
+    const std::string file = cfg::test::read_bytes(configuration.files().File_NMEA_0183_Set_Access);
     const std::vector<cfg::image::Listener_Image_Row> rows = cfg::image::Read_Listener_Image_Rows(
-        {"NMEA_0183_Set_Access.xml", bytes}, cfg::image::Serial_RS232_Bit);
+        {"NMEA_0183_Set_Access.xml", file}, cfg::image::Serial_RS232_Bit);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].row, 2);
     EXPECT_EQ(rows[1].row, 4);
