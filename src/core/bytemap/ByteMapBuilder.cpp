@@ -111,29 +111,19 @@ private:
     }
 
     void add_lines() {
-        const int lane_width = Bytes_Per_Line * Cell_Width;
         for (std::int64_t line = 0; line < lines_; ++line) {
             const std::int64_t first = line * Bytes_Per_Line;
+            const std::int64_t last = first + Bytes_Per_Line - 1;
             const int array_top = lane_top(Map_Lane::Listener, line);
             add_text(std::to_string(first), Left - 6, array_top + Text_Baseline,
                      {0, array_top, Left, Lane_Height}, Text_Anchor::End, palette::Faint_Text);
-            map_.boxes.push_back({{Left, array_top, lane_width, Lane_Height},
-                                  palette::Array_Lane,
-                                  palette::Lane_Border,
-                                  {},
-                                  1});
-            map_.boxes.push_back({{Left, lane_top(Map_Lane::Variables, line), lane_width, Lane_Height},
-                                  palette::Image_Lane,
-                                  palette::Lane_Border,
-                                  {},
-                                  1});
+            for (const auto& [lane, fill] : {std::pair{Map_Lane::Listener, palette::Array_Lane},
+                                             std::pair{Map_Lane::Variables, palette::Image_Lane}})
+                map_.boxes.push_back({Lane_Rect(lane, first, last), fill, palette::Lane_Border, {}, 1});
             const std::int64_t outside = std::max<std::int64_t>(first, nmea::NMEA_Array_Size);
-            if (outside < first + Bytes_Per_Line)
-                map_.boxes.push_back({Lane_Rect(Map_Lane::Listener, outside, first + Bytes_Per_Line - 1),
-                                      {},
-                                      {},
-                                      palette::Outside_Hatch,
-                                      1});
+            if (outside <= last)
+                map_.boxes.push_back(
+                    {Lane_Rect(Map_Lane::Listener, outside, last), {}, {}, palette::Outside_Hatch, 1});
         }
     }
 

@@ -18,7 +18,7 @@ struct Array_Field {
     int size = 0;
     std::vector<int> overlapping_rows; // the other rows that share at least one byte with it
     bool outside_array = false;        // starts before byte 0 or reaches past the last byte
-    std::string Mnemonic = ""; // for the labels of the byte map
+    std::string Mnemonic = "";         // for the labels of the byte map
 
     std::int64_t last_byte() const { return first_byte + size - 1; }
     bool operator==(const Array_Field&) const = default;

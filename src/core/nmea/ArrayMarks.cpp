@@ -36,6 +36,15 @@ std::string overlap_mark(const std::vector<int>& rows, const Lang_Strings& texts
            joined(numbers, texts[Text_List_Separator]);
 }
 
+// How many pairs of fields share at least one byte.
+int overlap_count(const std::vector<Array_Field>& fields) {
+    int pairs = 0;
+    for (const Array_Field& field : fields)
+        pairs += static_cast<int>(std::count_if(field.overlapping_rows.begin(), field.overlapping_rows.end(),
+                                                [&field](int other) { return other > field.row; }));
+    return pairs;
+}
+
 } // namespace
 
 bool Is_Marked(const Array_Field& field) {
@@ -53,14 +62,6 @@ std::string Field_Marks(const Array_Field& field, const Lang_Strings& texts) {
     return joined(marks, texts[Text_Mark_Separator]);
 }
 
-int Overlap_Count(const std::vector<Array_Field>& fields) {
-    int pairs = 0;
-    for (const Array_Field& field : fields)
-        pairs += static_cast<int>(std::count_if(field.overlapping_rows.begin(), field.overlapping_rows.end(),
-                                                [&field](int other) { return other > field.row; }));
-    return pairs;
-}
-
 std::string Array_Status(const std::vector<Array_Field>& fields, const Lang_Strings& texts) {
     std::string used = texts[Text_None];
     if (!fields.empty()) {
@@ -76,7 +77,7 @@ std::string Array_Status(const std::vector<Array_Field>& fields, const Lang_Stri
     }
     std::vector<std::string> parts = {texts[Text_Bytes_Used] + used + texts[Text_Of] +
                                       Byte_Range_Text(0, NMEA_Array_Size - 1)};
-    if (const int overlaps = Overlap_Count(fields); overlaps > 0)
+    if (const int overlaps = overlap_count(fields); overlaps > 0)
         parts.push_back(std::to_string(overlaps) + texts[overlaps == 1 ? Text_Overlap : Text_Overlaps]);
     if (const auto outside = std::count_if(fields.begin(), fields.end(),
                                            [](const Array_Field& field) { return field.outside_array; });

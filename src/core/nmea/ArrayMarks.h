@@ -11,7 +11,6 @@
 namespace cfg::nmea {
 
 constexpr int Text_Bytes = 1047;
-constexpr int Text_Bytes_Hint = 1048;
 constexpr int Text_Array_Caption = 1061;
 constexpr int Text_Row = 1062;
 constexpr int Text_Label_Separator = 1063;
@@ -22,9 +21,6 @@ bool Is_Marked(const Array_Field& field);
 // "overlaps row 3", "overlaps rows 3, 8", "before byte 0" and "past byte 1999", joined by "; ";
 // empty for a field without marks.
 std::string Field_Marks(const Array_Field& field, const Lang_Strings& texts);
-
-// How many pairs of fields share at least one byte.
-int Overlap_Count(const std::vector<Array_Field>& fields);
 
 // "bytes used: 0–45 of 0–1999; 2 overlaps; 1 outside the array": the span from the lowest to the
 // highest byte taken, then the counts that are not 0.

@@ -32,8 +32,6 @@ public:
     // Runs read, which sets the other lane; when it fails, that lane stays empty and the note says why.
     void readOtherLane(const std::function<void()>& read);
 
-    ByteMapView* view() const { return view_; }
-
 signals:
     void rowClicked(int row);
 

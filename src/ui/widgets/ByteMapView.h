@@ -12,7 +12,7 @@ namespace ui {
 class ByteMapView : public QWidget {
     Q_OBJECT
 public:
-    ByteMapView(cfg::bytemap::Map_Lane selectable_lane, QWidget* parent = nullptr);
+    explicit ByteMapView(cfg::bytemap::Map_Lane selectable_lane, QWidget* parent = nullptr);
 
     void setMap(cfg::bytemap::Byte_Map map);
     const cfg::bytemap::Byte_Map& map() const { return map_; }

@@ -11,6 +11,8 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace ui {
 namespace {
 
@@ -29,9 +31,14 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     // A list that also takes a typed text offers its items rather than imposing them.
     combo->setEditable(index.data(TableGridModel::ListTakesTextRole).toBool());
     combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->addItems(items.toStringList());
-    // Long items (data-field descriptions end with their size) must not be cut in the open list.
-    combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) +
+    const QStringList item_texts = items.toStringList();
+    combo->addItems(item_texts);
+    // Long items (data-field descriptions end with their size) must not be cut in the open list;
+    // a few characters more leave room for the items' margins and the scroll bar.
+    int widest = 0;
+    for (const QString& item : item_texts)
+        widest = std::max(widest, combo->fontMetrics().horizontalAdvance(item));
+    combo->view()->setMinimumWidth(widest + 4 * combo->fontMetrics().averageCharWidth() +
                                    combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     // A choice counts at once, as the screens react to it (a sentence fills its first data field).
     connect(combo, &QComboBox::activated, this, [this, combo] {

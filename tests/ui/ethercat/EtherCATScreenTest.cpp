@@ -410,7 +410,9 @@ private slots:
         open();
         app_->Lang_Strings.set(1516, "Tipo");
         app_->Lang_Strings.set(1534, "Slave verso Master");
+        app_->Lang_Strings.set(1571, "immagine: ");
         dialog_->Set_Lang();
+        QVERIFY(status().startsWith("immagine: "));
         QCOMPARE(model_->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), QString("Tipo"));
         QCOMPARE(dialog_->findChild<QTabWidget*>()->tabText(0), QString("Slave verso Master"));
     }

@@ -8,6 +8,8 @@
 #include "ui/widgets/TableGridModel.h"
 #include "ui/widgets/Texts.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -400,6 +402,19 @@ private slots:
         QCOMPARE(ui::MessageService::shownTexts().last(),
                  QString("File already exists! Do you want to overwrite the file?"));
         QCOMPARE(read_bytes(folder / "map.svg"), std::string("old"));
+    }
+
+    void anOpenListIsWideEnoughForItsLongestItem() {
+        open();
+        choose(1, Sentence, "DPT");
+        view_->setCurrentIndex(cell(1, DataField));
+        view_->edit(cell(1, DataField));
+        auto* combo = view_->findChild<QComboBox*>();
+        QVERIFY(combo);
+        const int longest = combo->fontMetrics().horizontalAdvance(
+            "Water depth relative to transducer, meters [floating point]");
+        QVERIFY(combo->view()->minimumWidth() > longest);
+        QVERIFY(longest > view_->columnWidth(DataField) - 10); // the cell itself cuts it
     }
 
     void aDataFieldWithoutSentenceOffersAnEmptyListNotFreeText() {

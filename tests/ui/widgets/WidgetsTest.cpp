@@ -1,4 +1,5 @@
 #include "core/common/Table.h"
+#include "ui/widgets/ByteMapView.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/GridDelegate.h"
 #include "ui/widgets/GridView.h"
@@ -10,10 +11,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 #include <memory>
 #include <stdexcept>
@@ -126,6 +129,34 @@ private slots:
                  QString("Water depth relative to transducer, meters [floating point]\noverlaps row 1"));
         view.setColumnWidth(2, 600);
         QCOMPARE(tip(1), QString());
+    }
+
+    // Any block shows its text under the pointer; only the blocks of the screen's own lane are rows
+    // it can select.
+    void theByteMapShowsHoverTextsAndReportsClicksOnItsOwnLane() {
+        using cfg::bytemap::Map_Lane;
+        cfg::bytemap::Byte_Map map;
+        map.width = 200;
+        map.height = 100;
+        map.blocks = {{Map_Lane::Listener, 3, false, "Row 3", {{10, 10, 20, 20}}},
+                      {Map_Lane::Variables, 4, false, "Row 4", {{40, 10, 20, 20}}}};
+        ui::ByteMapView view(Map_Lane::Listener);
+        view.setMap(map);
+        QCOMPARE(view.size(), QSize(200, 100));
+        QCOMPARE(view.picture().size(), QSize(200, 100));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+
+        QSignalSpy clicked(&view, &ui::ByteMapView::rowClicked);
+        QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(15, 15));
+        QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(45, 15));
+        QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(100, 80));
+        QCOMPARE(clicked.count(), 1);
+        QCOMPARE(clicked.at(0).at(0).toInt(), 3);
+
+        QHelpEvent help(QEvent::ToolTip, QPoint(45, 15), view.mapToGlobal(QPoint(45, 15)));
+        QApplication::sendEvent(&view, &help);
+        QTRY_COMPARE(QToolTip::text(), QString("Row 4"));
     }
 
     void modelShowsCellsAndHandsEditsToTheTable() {
