@@ -49,7 +49,7 @@ grep -q '<EtherCATInfo' "$work/ship-esi.xml" || fail "the ESI file"
 export XDG_DATA_HOME="$work/xdg"
 "$cli" list >/dev/null
 [ ! -e "$XDG_DATA_HOME" ] || fail "list created $XDG_DATA_HOME"
-"$cli" texts --language Deutsch | grep -q '^STR15 = Neue Konfiguration' || fail "the shipped languages"
+grep -q '^STR15 = Neue Konfiguration' <<<"$("$cli" texts --language Deutsch)" || fail "the shipped languages"
 "$cli" new Plant
 [ -d "$XDG_DATA_HOME/configurator/PROJECTS/Plant/bin" ] || fail "new made no configuration in the data folder"
 [ "$("$cli" --version)" = "$(QT_QPA_PLATFORM=offscreen "$root/bin/configurator" --version)" ] ||
