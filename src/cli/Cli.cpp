@@ -5,6 +5,8 @@
 #include "cli/ExitCode.h"
 #include "cli/Usage.h"
 #include "cli/UsageError.h"
+#include "core/app/ModelIdentity.h"
+#include "core/app/ProgramFolders.h"
 #include "core/common/ConfigError.h"
 
 namespace cfg::cli {
@@ -16,22 +18,36 @@ int usage_failure(const Usage_Error& error, std::ostream& err) {
 }
 
 // A relative --home is taken from the current folder, so every path the tool writes is absolute.
-// A --home that names a file is a wrong command line; one that names nothing is a missing folder.
-std::filesystem::path program_folder(const Command_Line& line, const std::filesystem::path& default_home) {
-    if (!line.home)
-        return default_home;
-    const std::filesystem::path home = std::filesystem::absolute(*line.home).lexically_normal();
+// A --home that names a file is a wrong command line.
+std::filesystem::path home_folder(const std::filesystem::path& home) {
+    const std::filesystem::path absolute = std::filesystem::absolute(home).lexically_normal();
     std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(home, error);
+    const std::filesystem::file_status status = std::filesystem::status(absolute, error);
     if (std::filesystem::exists(status) && !std::filesystem::is_directory(status))
-        throw Usage_Error("The option --home names \"" + home.string() + "\", which is not a folder");
-    return home;
+        throw Usage_Error("The option --home names \"" + absolute.string() + "\", which is not a folder");
+    return absolute;
+}
+
+// --home names the program folder: the data and the updater are there, while an installed tool
+// still reads the language files it ships. Without it the tool finds its folders as the desktop
+// program does: beside a copy of the program, in the user's data folder for an installed one.
+Program_Folders program_folders(const Command_Line& line, const std::filesystem::path& executable_folder) {
+    if (!line.home)
+        return Find_Program_Folders(executable_folder, Process_Environment);
+    const std::filesystem::path home = home_folder(*line.home);
+    Program_Folders folders = Program_Folders_With_Data(executable_folder, home);
+    folders.program = home;
+    // A mistyped folder would otherwise read as one without configurations.
+    std::error_code missing;
+    if (line.command->data_folders == Data_Folders::As_Found && !std::filesystem::is_directory(home, missing))
+        throw ConfigError("The program folder \"" + home.string() + "\" does not exist");
+    return folders;
 }
 
 } // namespace
 
-int run(const std::vector<std::string>& args, const std::filesystem::path& default_home, std::ostream& out,
-        std::ostream& err) {
+int run(const std::vector<std::string>& args, const std::filesystem::path& executable_folder,
+        std::ostream& out, std::ostream& err) {
     Command_Line line;
     try {
         line = parse_command_line(args, command_definitions());
@@ -42,12 +58,15 @@ int run(const std::vector<std::string>& args, const std::filesystem::path& defau
         out << usage_text();
         return Exit_Done;
     }
+    if (line.version) {
+        // As the desktop program's --version says it.
+        out << SW_Code << ' ' << Program_Version << '\n';
+        return Exit_Done;
+    }
     try {
-        const std::filesystem::path home = program_folder(line, default_home);
-        std::error_code missing;
-        if (!std::filesystem::is_directory(home, missing))
-            throw ConfigError("The program folder \"" + home.string() + "\" does not exist");
-        Application app = Start_Application(home);
+        Application app = Open_Application(program_folders(line, executable_folder));
+        if (line.command->data_folders == Data_Folders::Made)
+            Make_Data_Folders(app);
         Context context{app, line.invocation, out, err};
         return line.command->run(context);
     } catch (const Usage_Error& error) {

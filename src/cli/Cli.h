@@ -8,8 +8,8 @@
 namespace cfg::cli {
 
 // Runs one command line (the arguments after the program name) and gives the exit code. Results
-// go to out, messages to err; default_home is the program folder when --home does not name one.
-int run(const std::vector<std::string>& args, const std::filesystem::path& default_home, std::ostream& out,
-        std::ostream& err);
+// go to out, messages to err; executable_folder is the folder the tool runs from.
+int run(const std::vector<std::string>& args, const std::filesystem::path& executable_folder,
+        std::ostream& out, std::ostream& err);
 
 } // namespace cfg::cli

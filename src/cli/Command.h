@@ -21,7 +21,7 @@ struct Invocation {
     std::optional<std::string> value(std::string_view option) const;
 };
 
-// What a command works with: the application started on the program folder, its arguments, and
+// What a command works with: the application on the program's folders, its arguments, and
 // the two output streams.
 struct Context {
     Application& app;
@@ -39,11 +39,17 @@ struct Option_Definition {
     bool takes_value;
 };
 
+// What a command does with the data folder and its MASTER, PROJECTS and LANGUAGE: a command that
+// creates a configuration or writes the job makes the ones missing; every other leaves the disk as
+// it found it and writes only into a configuration or a file it is given.
+enum class Data_Folders { As_Found, Made };
+
 struct Command_Definition {
     std::string_view name;
     std::vector<std::string_view> operands; // their names, for the messages
     std::vector<Option_Definition> options;
     Handler run;
+    Data_Folders data_folders;
 };
 
 // Every command of the tool.

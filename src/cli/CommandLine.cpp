@@ -69,6 +69,10 @@ Command_Line parse_command_line(const std::vector<std::string>& args,
             line.help = true;
             return line;
         }
+        if (args[i] == "--version") {
+            line.version = true;
+            return line;
+        }
         const auto [name, inline_value] = split_option(args[i]);
         if (name != "--home")
             throw Usage_Error("Unknown option " + name);

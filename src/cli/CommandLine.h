@@ -12,7 +12,8 @@ namespace cfg::cli {
 
 // A command line taken apart: "configurator-cli [--home DIR] COMMAND [ARGS]".
 struct Command_Line {
-    bool help = false; // --help anywhere: print the usage and do nothing else
+    bool help = false;    // --help anywhere: print the usage and do nothing else
+    bool version = false; // --version before the command: print the version and do nothing else
     std::optional<std::filesystem::path> home;
     const Command_Definition* command = nullptr; // set unless help
     Invocation invocation;

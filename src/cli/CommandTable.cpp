@@ -10,23 +10,33 @@ std::optional<std::string> Invocation::value(std::string_view option) const {
 }
 
 std::span<const Command_Definition> command_definitions() {
+    using enum Data_Folders;
     static const std::vector<Command_Definition> definitions = {
-        {"list", {}, {}, run_list},
-        {"new", {"NAME"}, {}, run_new},
-        {"check", {"CONFIG"}, {{"--strict", false}}, run_check},
-        {"compile", {"CONFIG"}, {}, run_compile},
-        {"esi", {"CONFIG", "FILE"}, {}, run_esi},
-        {"map", {"CONFIG", "FILE"}, {}, run_map},
-        {"job", {"CONFIG"}, {{"--ip", true}, {"--option", true}, {"--read-back", false}}, run_job},
-        {"update", {"CONFIG"}, {{"--address", true}, {"--option", true}, {"--read-back", false}}, run_update},
-        {"inspect", {"FILE"}, {{"--json", false}}, run_inspect},
-        {"layout", {"CONFIG"}, {{"--strict", false}, {"--svg", true}}, run_layout},
-        {"texts", {}, {{"--language", true}}, run_texts},
+        {"list", {}, {{"--json", false}}, run_list, As_Found},
+        {"new", {"NAME"}, {}, run_new, Made},
+        {"check", {"CONFIG"}, {{"--strict", false}, {"--json", false}}, run_check, As_Found},
+        {"compile", {"CONFIG"}, {}, run_compile, As_Found},
+        {"esi", {"CONFIG", "FILE"}, {}, run_esi, As_Found},
+        {"map", {"CONFIG", "FILE"}, {}, run_map, As_Found},
+        {"job", {"CONFIG"}, {{"--ip", true}, {"--option", true}, {"--read-back", false}}, run_job, Made},
+        {"update",
+         {"CONFIG"},
+         {{"--address", true}, {"--option", true}, {"--read-back", false}},
+         run_update,
+         Made},
+        {"inspect", {"FILE"}, {{"--json", false}}, run_inspect, As_Found},
+        {"layout",
+         {"CONFIG"},
+         {{"--strict", false}, {"--svg", true}, {"--json", false}},
+         run_layout,
+         As_Found},
+        {"texts", {}, {{"--language", true}}, run_texts, As_Found},
         {"preview",
          {"CONFIG", "LOG"},
          {{"--json", false}, {"--array", false}, {"--ethercat", false}},
-         run_preview},
-        {"learn", {"CONFIG", "LOG"}, {{"--sentences", true}, {"--apply", false}}, run_learn},
+         run_preview,
+         As_Found},
+        {"learn", {"CONFIG", "LOG"}, {{"--sentences", true}, {"--apply", false}}, run_learn, As_Found},
     };
     return definitions;
 }

@@ -17,17 +17,15 @@ void write_text(std::ostream& out, const image::Bank_Decoding& decoding) {
 }
 
 void write_json(std::ostream& out, const std::filesystem::path& file, const image::Bank_Decoding& decoding) {
-    out << "{\n  \"file\": " << json_string(file.string()) << ",\n  \"fields\": [";
-    for (std::size_t i = 0; i < decoding.fields.size(); ++i) {
-        const image::Decoded_Field& field = decoding.fields[i];
-        out << (i > 0 ? "," : "") << "\n    {\"offset\": " << field.offset
-            << ", \"name\": " << json_string(field.name) << ", \"value\": " << json_string(field.value)
-            << "}";
-    }
-    out << "\n  ],\n  \"faults\": [";
-    for (std::size_t i = 0; i < decoding.faults.size(); ++i)
-        out << (i > 0 ? "," : "") << "\n    " << json_string(decoding.faults[i]);
-    out << (decoding.faults.empty() ? "]" : "\n  ]") << "\n}\n";
+    Json_Document json(out);
+    json.member("file", json_string(file.string()));
+    json.list("fields", decoding.fields, [](const image::Decoded_Field& field) {
+        return json_line_object({{"offset", std::to_string(field.offset)},
+                                 {"name", json_string(field.name)},
+                                 {"value", json_string(field.value)}});
+    });
+    json.list("faults", decoding.faults, [](const std::string& fault) { return json_string(fault); });
+    json.end();
 }
 
 } // namespace

@@ -23,4 +23,19 @@ std::string json_string(std::string_view text) {
     return json + "\"";
 }
 
+std::string json_string_or_null(const std::optional<std::string>& text) {
+    return text ? json_string(*text) : "null";
+}
+
+std::string json_bool(bool value) {
+    return value ? "true" : "false";
+}
+
+std::string json_line_object(std::initializer_list<Json_Member> members) {
+    std::string line = "{";
+    for (const auto& [name, value] : members)
+        line += (line.size() > 1 ? ", " : "") + json_string(name) + ": " + value;
+    return line + "}";
+}
+
 } // namespace cfg::cli

@@ -2,6 +2,7 @@
 #include "cli/Command.h"
 #include "cli/ConfigurationArgument.h"
 #include "cli/ExitCode.h"
+#include "cli/Json.h"
 #include "cli/TextColumns.h"
 #include "core/bytemap/ByteMapBuilder.h"
 #include "core/bytemap/ByteMapSvg.h"
@@ -73,6 +74,49 @@ std::vector<std::string> ethercat_lines(const Application& app, Table table, boo
     return lines;
 }
 
+std::string json_numbers(const std::vector<int>& numbers) {
+    std::string list = "[";
+    for (int number : numbers)
+        list += (list.size() > 1 ? ", " : "") + std::to_string(number);
+    return list + "]";
+}
+
+std::string field_json(const nmea::Array_Field& field) {
+    return json_line_object({{"row", std::to_string(field.row)},
+                             {"first_byte", std::to_string(field.first_byte)},
+                             {"last_byte", std::to_string(field.last_byte())},
+                             {"sentence", json_string(field.Sentence)},
+                             {"data_field", json_string(field.DataField)},
+                             {"overlapping_rows", json_numbers(field.overlapping_rows)},
+                             {"outside_array", json_bool(field.outside_array)}});
+}
+
+std::string place_json(const ethercat::Variable_Place& place) {
+    return json_line_object({{"row", std::to_string(place.row)},
+                             {"enabled", json_bool(place.enabled)},
+                             {"type", json_string(place.Type)},
+                             {"name", json_string(place.Name)},
+                             {"position", std::to_string(place.position)},
+                             {"bit", std::to_string(place.bit)},
+                             {"bytes", std::to_string(place.size)}});
+}
+
+void write_json(std::ostream& out, const Application& app, const std::vector<nmea::Array_Field>& fields,
+                const ethercat::EtherCAT_Tables& tables, const std::vector<std::string>& findings) {
+    Json_Document json(out);
+    json.member("configuration", json_string(app.Path_Project.string()));
+    json.member("array_bytes", std::to_string(nmea::NMEA_Array_Size));
+    json.list("fields", fields, field_json);
+    for (const auto& [name, table] : {std::pair{"slave_to_master", &tables.slave_to_master},
+                                      std::pair{"master_to_slave", &tables.master_to_slave}}) {
+        const ethercat::Process_Image image = ethercat::Process_Image_Layout(*table);
+        json.member(std::string(name) + "_bytes", std::to_string(image.size));
+        json.list(name, image.places, place_json);
+    }
+    json.list("findings", findings, json_string);
+    json.end();
+}
+
 } // namespace
 
 int run_layout(Context& context) {
@@ -84,18 +128,22 @@ int run_layout(Context& context) {
         write_file_safely(
             *svg, bytemap::Byte_Map_Svg(bytemap::Build_Byte_Map(
                       {fields, ethercat::Process_Image_Layout(tables.slave_to_master)}, app.Lang_Strings)));
-    write_lines(context.out, nmea_lines(fields, app.Lang_Strings));
-    context.out << '\n';
-    write_lines(context.out, ethercat_lines(app, std::move(tables.slave_to_master), true));
-    // This model sends nothing from the master, but a file may still hold such rows for the ESI file.
-    if (ethercat::used_row_count(tables.master_to_slave) > 0) {
-        context.out << '\n';
-        write_lines(context.out, ethercat_lines(app, std::move(tables.master_to_slave), false));
-    }
-    if (!context.invocation.has("--strict"))
-        return Exit_Done;
+    const bool strict = context.invocation.has("--strict");
     const std::vector<std::string> findings =
-        array_findings(app.File_NMEA_0183_Set_Access, fields, app.Lang_Strings);
+        strict ? array_findings(app.File_NMEA_0183_Set_Access, fields, app.Lang_Strings)
+               : std::vector<std::string>();
+    if (context.invocation.has("--json")) {
+        write_json(context.out, app, fields, tables, findings);
+    } else {
+        write_lines(context.out, nmea_lines(fields, app.Lang_Strings));
+        context.out << '\n';
+        write_lines(context.out, ethercat_lines(app, std::move(tables.slave_to_master), true));
+        // This model sends nothing from the master, but a file may still hold such rows for the ESI file.
+        if (ethercat::used_row_count(tables.master_to_slave) > 0) {
+            context.out << '\n';
+            write_lines(context.out, ethercat_lines(app, std::move(tables.master_to_slave), false));
+        }
+    }
     write_lines(context.err, findings);
     return findings.empty() ? Exit_Done : Exit_Check_Failed;
 }

@@ -4,16 +4,21 @@ namespace cfg::cli {
 
 std::string_view usage_text() {
     return R"(Usage: configurator-cli [--home DIR] COMMAND [ARGS]
+       configurator-cli --version | --help
 
-  --home DIR   the program folder whose PROJECTS, MASTER and LANGUAGE subfolders are used
-               (default: the folder of configurator-cli)
+  --home DIR   the program folder whose PROJECTS, MASTER and LANGUAGE subfolders and Morvel.xml are
+               used, and where update looks for Ethernet_Update (default: the folder of
+               configurator-cli when it can be written, else $XDG_DATA_HOME/configurator, by default
+               ~/.local/share/configurator, with the updater beside configurator-cli)
+  --version    the version, as the desktop program gives it
   CONFIG       a configuration name under PROJECTS, or a path to a configuration folder
                (an argument holding a path separator is a path)
 
 Commands:
-  list                      the configurations, one name per line
+  list [--json]             the configurations, one name per line
   new NAME                  create a configuration
-  check CONFIG [--strict]   run the checks of the screens on the stored files; exit 1 when one fails
+  check CONFIG [--strict] [--json]
+                            run the checks of the screens on the stored files; exit 1 when one fails
                             (a file holding more rows than its table is named, with the rows left out;
                             a warning when the last ESI file describes another process image);
                             --strict also fails on listener fields that overlap or leave the data array
@@ -21,13 +26,13 @@ Commands:
   esi CONFIG FILE           write the ESI file to FILE
   map CONFIG FILE           write the objects-map CSV to FILE
   job CONFIG --ip ADDRESS [--option 0|1|2] [--read-back]
-                            write Ethernet_Update.xml into the program folder
+                            write Ethernet_Update.xml into the data folder
                             (0 firmware + configuration, 1 firmware, 2 configuration)
   update CONFIG --address ADDRESS [--option 0|1|2] [--read-back]
                             step 6: compile the banks, test the device at ADDRESS, write the job,
                             start Ethernet_Update in the program folder and wait for it (at most 150 s)
   inspect FILE [--json]     decode a bank file (bank1, bank2 or bank3, told by its size)
-  layout CONFIG [--strict] [--svg FILE]
+  layout CONFIG [--strict] [--svg FILE] [--json]
                             the NMEA data array and the EtherCAT process image; --svg writes the byte
                             map to FILE; --strict exits 1 when listener fields overlap or leave the array
   texts [--language NAME]   the 1600 texts in language-file form, built in or with LANGUAGE/NAME.lng
@@ -39,6 +44,25 @@ Commands:
   learn CONFIG LOG [--sentences CODE,...] [--apply]
                             the listener rows for every field the log gave a value, after the last
                             used row; --apply saves them after the listener screen's checks
+
+Read-only commands create nothing; new, job and update create the data folder with MASTER,
+PROJECTS and LANGUAGE when they are missing.
+
+--json writes one object, one member a line, every list one item a line (messages still go to
+standard error, the exit status stays the same):
+  list     {"projects": FOLDER, "configurations": [NAME, ...]}
+  check    {"configuration": FOLDER, "passed": true|false,
+            "screens": [{"file", "rows_left_out", "failure": MESSAGE|null}, ...],
+            "array_findings": [LINE, ...] (with --strict), "esi_warning": MESSAGE|null}
+  layout   {"configuration": FOLDER, "array_bytes": 2000,
+            "fields": [{"row", "first_byte", "last_byte", "sentence", "data_field",
+                        "overlapping_rows": [ROW, ...], "outside_array"}, ...],
+            "slave_to_master_bytes", "slave_to_master": [{"row", "enabled", "type", "name",
+                        "position", "bit", "bytes"}, ...],
+            "master_to_slave_bytes", "master_to_slave": [...], "findings": [LINE, ...] (with --strict)}
+  inspect  {"file": FILE, "fields": [{"offset", "name", "value"}, ...], "faults": [MESSAGE, ...]}
+  preview  the model's note, the log's counts, "sentence_counts", "rows",
+           "rows_whose_sentence_never_appeared", "variables" and "array"
 
 Exit status: 0 done, 1 a check failed, 2 a usage error, 3 a file could not be read or written,
 4 the device did not answer or could not be asked, 5 the updater failed, is missing or still runs.

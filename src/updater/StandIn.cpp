@@ -70,6 +70,13 @@ void check_job(const Update_Job& job, Report& report) {
 
 } // namespace
 
+std::filesystem::path Find_Job_Folder(const std::filesystem::path& working_folder,
+                                      const std::filesystem::path& own_folder) {
+    std::error_code error;
+    return std::filesystem::exists(working_folder / cfg::image::Update_Job_File_Name, error) ? working_folder
+                                                                                             : own_folder;
+}
+
 int Run_Stand_In(const std::filesystem::path& folder, std::ostream& out, std::ostream& err) {
     Report report(out, err);
     report.line("Ethernet_Update stand-in: checks the job and its files; nothing is sent to any device.");

@@ -119,6 +119,32 @@ INSTANTIATE_TEST_SUITE_P(
                    {"Row 1: overlaps row 2", "Row 2: overlaps row 1"},
                    parameter_message}));
 
+// What the lines say, for a script: each screen's file, its rows left out and its failure, the
+// fields --strict refuses and the ESI warning.
+TEST_F(Program_Folder, CheckAsJson) {
+    const std::filesystem::path folder = copy_configuration("cli/good", "Plant");
+    for (const Edit& edit : {overlapping_heading, parameter_failure})
+        apply(folder, edit);
+    const Cli_Result result = cli({"check", "Plant", "--strict", "--json"});
+    EXPECT_EQ(result.code, 1) << testing::PrintToString(result);
+    const std::string listener = (folder / "NMEA_0183_Set_Access.xml").string();
+    const auto screen = [&](const char* file, const std::string& failure) {
+        return "    {\"file\": \"" + (folder / file).string() +
+               "\", \"rows_left_out\": 0, \"failure\": " + failure + "}";
+    };
+    EXPECT_EQ(
+        result.out,
+        "{\n  \"configuration\": \"" + folder.string() + "\",\n  \"passed\": false,\n  \"screens\": [\n" +
+            screen("ParGen.xml", "\"Error EtherCAT Slave!! Node Address must be between 1 and 192\"") +
+            ",\n" + screen("NMEA_0183_Set_Access.xml", "null") + ",\n" +
+            screen("EtherCAT_Slave.xml", "null") + ",\n" + screen("MQTT_Set_Topic.xml", "null") +
+            "\n  ],\n  \"array_findings\": [\n    \"" + listener + ": Row 1: overlaps row 2\",\n    \"" +
+            listener + ": Row 2: overlaps row 1\"\n  ],\n  \"esi_warning\": \"" +
+            cfg::test::No_ESI_Warning.substr(0, cfg::test::No_ESI_Warning.size() - 1) + "\"\n}\n");
+    // The messages stay where they always are.
+    EXPECT_EQ(result.err, cli({"check", "Plant", "--strict"}).err);
+}
+
 // A new configuration has no files yet: every screen starts from its defaults, which pass.
 TEST_F(Program_Folder, CheckPassesAConfigurationWithoutFiles) {
     ASSERT_EQ(cli({"new", "Empty"}).code, 0);

@@ -1,5 +1,8 @@
 #include "CliRun.h"
 
+#include "platform/PosixProgramRunner.h"
+#include "platform/SocketIcmpEcho.h"
+
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -58,6 +61,11 @@ Program_Folder::make_configuration(const std::string& name,
     for (const auto& [file, content] : files)
         write_bytes(target / file, content);
     return target;
+}
+
+bool loopback_can_be_tested() {
+    platform::PosixProgramRunner ping;
+    return platform::SocketIcmpEcho::available() || ping.start({"ping", {"-V"}, {}, true});
 }
 
 void PrintTo(const Cli_Result& result, std::ostream* out) {

@@ -42,6 +42,9 @@ protected:
 
 void PrintTo(const Cli_Result& result, std::ostream* out);
 
+// Whether this system lets the device test reach the loopback address at all.
+bool loopback_can_be_tested();
+
 // What check and update say of a configuration for which no ESI file was ever written.
 inline const std::string No_ESI_Warning =
     "Warning: no ESI file has been written for this configuration: write it (step 5) and import it in the master\n";

@@ -27,6 +27,14 @@ TEST_F(Program_Folder, HelpPrintsTheUsageAndDoesNothingElse) {
     EXPECT_FALSE(std::filesystem::exists(home / "PROJECTS" / "--help"));
 }
 
+// The same words as the desktop program's --version.
+TEST_F(Program_Folder, VersionPrintsTheVersionAndDoesNothingElse) {
+    const Cli_Result result = cli({"--version", "list"});
+    EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
+    EXPECT_EQ(result.out, "SW52C40 1.000\n");
+    EXPECT_EQ(result.err, "");
+}
+
 struct UsageCase {
     const char* name;
     std::vector<std::string> args;
@@ -53,7 +61,10 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"NoCommand", {}, "No command given"},
         UsageCase{"UnknownCommand", {"build", "x"}, "Unknown command \"build\""},
         UsageCase{"UnknownOptionBeforeTheCommand", {"--verbose", "list"}, "Unknown option --verbose"},
-        UsageCase{"UnknownOptionOfTheCommand", {"list", "--json"}, "The command list has no option --json"},
+        UsageCase{
+            "UnknownOptionOfTheCommand", {"list", "--strict"}, "The command list has no option --strict"},
+        UsageCase{
+            "VersionAfterTheCommand", {"list", "--version"}, "The command list has no option --version"},
         UsageCase{"MissingOperand", {"map", "Plant"}, "The command map takes CONFIG FILE"},
         UsageCase{"ExtraOperand", {"list", "Plant"}, "The command list takes no operands"},
         UsageCase{"OptionWithoutItsValue", {"texts", "--language"}, "The option --language needs a value"}));

@@ -59,10 +59,16 @@ INSTANTIATE_TEST_SUITE_P(
                                 "Error! Name project is not valid"}));
 
 TEST_F(Program_Folder, ListGivesTheFoldersInTheOrderOfTheOpenDialog) {
-    for (const char* name : {"beta", "Alpha", "Gamma", ".hidden"})
+    for (const char* name : {"beta", "Alpha", "Gamma", ".hidden", "say \"hi\""})
         std::filesystem::create_directories(home / "PROJECTS" / name);
     write_bytes(home / "PROJECTS" / "notes.txt", "not a configuration");
-    EXPECT_EQ(cli({"list"}).out, "Alpha\nbeta\nGamma\n");
+    EXPECT_EQ(cli({"list"}).out, "Alpha\nbeta\nGamma\nsay \"hi\"\n");
+    EXPECT_EQ(cli({"list", "--json"}).out, "{\n  \"projects\": \"" + (home / "PROJECTS").string() +
+                                               "\",\n  \"configurations\": [\n    \"Alpha\",\n    \"beta\",\n"
+                                               "    \"Gamma\",\n    \"say \\\"hi\\\"\"\n  ]\n}\n");
+    std::filesystem::remove_all(home / "PROJECTS");
+    EXPECT_EQ(cli({"list", "--json"}).out,
+              "{\n  \"projects\": \"" + (home / "PROJECTS").string() + "\",\n  \"configurations\": []\n}\n");
 }
 
 // The messages follow the language the settings file names, as in the desktop program.
@@ -84,7 +90,8 @@ TEST_F(Program_Folder, WithoutHomeTheProgramFolderIsTheExecutablesFolder) {
     const Cli_Result result = cfg::test::run_cli({"list"}, copy);
     EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
     EXPECT_EQ(result.out, "Beside\n");
-    EXPECT_TRUE(std::filesystem::is_directory(home / "LANGUAGE"));
+    // Listing only reads.
+    EXPECT_FALSE(std::filesystem::exists(home / "LANGUAGE"));
 }
 
 // An argument with a path separator names the folder itself, wherever it lies.

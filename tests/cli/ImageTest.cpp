@@ -150,8 +150,8 @@ TEST_P(Job, WritesTheUpdaterJobIntoTheProgramFolder) {
     ASSERT_EQ(result.code, 0) << testing::PrintToString(result);
     EXPECT_EQ(result.out + result.err, "");
     EXPECT_EQ(read_bytes(home / "Ethernet_Update.xml"),
-              cfg::image::Update_Job_Bytes({home.path(), home / "MASTER", folder}, "192.168.002.205",
-                                           GetParam().option, GetParam().read_back));
+              cfg::image::Update_Job_Bytes({home.path(), home.path(), home / "MASTER", folder},
+                                           "192.168.002.205", GetParam().option, GetParam().read_back));
     EXPECT_FALSE(std::filesystem::exists(home / "Morvel.xml"));
 }
 

@@ -32,6 +32,20 @@ TEST_F(Program_Folder, StrictLayoutFailsOnOverlapsAndFieldsPastTheArray) {
     EXPECT_EQ(cli({"layout", "Plant", "--strict"}).code, 0);
 }
 
+// The same layout for a script: every field and variable with its bytes, the marks as lists.
+TEST_F(Program_Folder, LayoutAsJson) {
+    const std::filesystem::path folder = copy_configuration("cli/layout/Overlap", "Overlap");
+    const Cli_Result result = cli({"layout", "Overlap", "--strict", "--json"});
+    EXPECT_EQ(result.code, 1) << testing::PrintToString(result);
+    std::string expected = cfg::test::read_bytes(cfg::test::fixture("cli/expected/layout_overlap.json"));
+    for (std::size_t at = expected.find("{FOLDER}"); at != std::string::npos; at = expected.find("{FOLDER}"))
+        expected.replace(at, 8, folder.string());
+    EXPECT_EQ(result.out, expected);
+    EXPECT_EQ(result.err, folder.string() + "/NMEA_0183_Set_Access.xml: Row 1: overlaps row 3\n" +
+                              folder.string() + "/NMEA_0183_Set_Access.xml: Row 3: overlaps row 1\n" +
+                              folder.string() + "/NMEA_0183_Set_Access.xml: Row 5: past byte 1999\n");
+}
+
 TEST_F(Program_Folder, LayoutWritesTheByteMapAsSvg) {
     copy_configuration("cli/layout/Overlap", "Overlap");
     const std::filesystem::path svg = home / "map.svg";

@@ -1,6 +1,4 @@
 #include "CliRun.h"
-#include "platform/PosixProgramRunner.h"
-#include "platform/SocketIcmpEcho.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -14,12 +12,6 @@ using cfg::test::Program_Folder;
 using cfg::test::read_bytes;
 using cfg::test::write_bytes;
 using testing::HasSubstr;
-
-// Whether this system lets the device test reach the loopback address at all.
-bool loopback_can_be_tested() {
-    platform::PosixProgramRunner ping;
-    return platform::SocketIcmpEcho::available() || ping.start({"ping", {"-V"}, {}, true});
-}
 
 enum class Updater { None, Stand_In, Failing, Not_Executable };
 
@@ -60,7 +52,7 @@ protected:
 // Only the loopback address is ever tested.
 TEST_P(Update, RunsStepSixAndEndsWithItsOutcome) {
     const UpdateCase& c = GetParam();
-    if (c.tests_the_device && !loopback_can_be_tested())
+    if (c.tests_the_device && !cfg::test::loopback_can_be_tested())
         GTEST_SKIP() << "this system lets no ICMP echo out: neither a socket nor the ping program";
     copy_configuration("cli/full", "Full");
     place_updater(c.updater);

@@ -44,6 +44,17 @@ cp "$source"/examples/Bridge/*.xml "$home/PROJECTS/Ship/"
 grep -q '<EtherCATInfo' "$work/ship-esi.xml" || fail "the ESI file"
 "$cli" --home "$home" inspect "$home/PROJECTS/Ship/bin/bank3.bin" >/dev/null
 
+# Without --home the installed tool works in the user's data folder: reading creates nothing there,
+# "new" makes it; the language files come from the installation.
+export XDG_DATA_HOME="$work/xdg"
+"$cli" list >/dev/null
+[ ! -e "$XDG_DATA_HOME" ] || fail "list created $XDG_DATA_HOME"
+grep -q '^STR15 = Neue Konfiguration' <<<"$("$cli" texts --language Deutsch)" || fail "the shipped languages"
+"$cli" new Plant
+[ -d "$XDG_DATA_HOME/configurator/PROJECTS/Plant/bin" ] || fail "new made no configuration in the data folder"
+[ "$("$cli" --version)" = "$(QT_QPA_PLATFORM=offscreen "$root/bin/configurator" --version)" ] ||
+    fail "the two programs give different versions"
+
 # The installed program starts to its main window and keeps running until stopped.
 status=0
 QT_QPA_PLATFORM=offscreen timeout 5 "$root/bin/configurator" --home "$work/gui" || status=$?

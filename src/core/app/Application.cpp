@@ -2,6 +2,7 @@
 
 #include "core/app/ConfigurationName.h"
 #include "core/app/SettingsFile.h"
+#include "core/common/ConfigError.h"
 #include "core/lang/Language.h"
 
 namespace cfg {
@@ -11,11 +12,6 @@ std::filesystem::path without_trailing_separator(const std::filesystem::path& fo
     if (!folder.has_filename() && folder.has_relative_path())
         return folder.parent_path();
     return folder;
-}
-
-void create_folder_quietly(const std::filesystem::path& folder) {
-    std::error_code ignored;
-    std::filesystem::create_directory(folder, ignored);
 }
 
 std::filesystem::path settings_file(const Application& app) {
@@ -29,6 +25,36 @@ Application Start_Application(const std::filesystem::path& program_folder) {
 }
 
 Application Start_Application(const Program_Folders& folders) {
+    Application app = Open_Application(folders);
+    try {
+        Make_Data_Folders(app);
+    } catch (const ConfigError&) {
+        // Reported where something cannot be written into them.
+    }
+    return app;
+}
+
+void Make_Data_Folders(const Application& app) {
+    std::optional<ConfigError> first_failure;
+    for (const std::filesystem::path* folder :
+         {&app.Path_Data, &app.Path_Master, &app.Path_Projects, &app.Path_Language}) {
+        std::error_code error;
+        const std::filesystem::file_status status = std::filesystem::status(*folder, error);
+        if (std::filesystem::is_directory(status))
+            continue;
+        if (std::filesystem::exists(status)) // a file of that name is in the way
+            error = std::make_error_code(std::errc::not_a_directory);
+        else // the user's data folder may not exist yet, nor the folders above it
+            std::filesystem::create_directories(*folder, error);
+        if (error && !first_failure)
+            first_failure.emplace("The folder \"" + folder->string() +
+                                  "\" cannot be created: " + error.message());
+    }
+    if (first_failure)
+        throw *first_failure;
+}
+
+Application Open_Application(const Program_Folders& folders) {
     Application app;
     app.Path_Exe = without_trailing_separator(folders.program);
     app.Path_Data = without_trailing_separator(folders.data);
@@ -36,13 +62,6 @@ Application Start_Application(const Program_Folders& folders) {
     app.Path_Projects = app.Path_Data / "PROJECTS";
     app.Path_Language = app.Path_Data / "LANGUAGE";
     app.Path_Shipped_Language = folders.shipped_languages;
-    // The user's data folder may not exist yet; the program's own folder always does.
-    if (app.Path_Data != app.Path_Exe) {
-        std::error_code ignored;
-        std::filesystem::create_directories(app.Path_Data, ignored);
-    }
-    for (const std::filesystem::path* folder : {&app.Path_Master, &app.Path_Projects, &app.Path_Language})
-        create_folder_quietly(*folder);
 
     const Saved_Settings saved = Read_Settings(settings_file(app));
     app.Name_Project = saved.Name_Project;

@@ -44,13 +44,21 @@ struct Application {
 // Text shown by steps 2 to 6 while no configuration is active.
 inline constexpr int Project_Not_Valid_Text = 18;
 
-// The start sequence: the folders MASTER, PROJECTS and LANGUAGE in the data folder (a failure to
-// create one is not reported here; what then cannot be written is reported where it is written),
-// the settings of Morvel.xml, the language they name, and the remembered configuration when its
-// folder still exists.
+// The start sequence of the desktop program: the data folder with MASTER, PROJECTS and LANGUAGE (a
+// failure to create one is not reported here; what then cannot be written is reported where it is
+// written), then Open_Application.
 Application Start_Application(const Program_Folders& folders);
 // A program whose data live beside it, as a copy of the program in a folder of its own.
 Application Start_Application(const std::filesystem::path& program_folder);
+
+// The application on its folders as they are, creating nothing, for work that only reads: the
+// settings of Morvel.xml (the defaults when there is none), the language they name, and the
+// remembered configuration when its folder still exists.
+Application Open_Application(const Program_Folders& folders);
+
+// Creates the data folder with MASTER, PROJECTS and LANGUAGE in it, as many as can be made;
+// ConfigError naming the first that could not, with the system's reason.
+void Make_Data_Folders(const Application& app);
 
 // The four file paths of the active configuration.
 void Set_Files(Application& app);

@@ -13,7 +13,7 @@ void Compile_Configuration(const Application& app) {
 }
 
 Update_Job_Folders Job_Folders(const Application& app) {
-    return {app.Path_Exe, app.Path_Master, app.Path_Project};
+    return {app.Path_Exe, app.Path_Data, app.Path_Master, app.Path_Project};
 }
 
 } // namespace cfg::image

@@ -97,7 +97,7 @@ std::string Update_Job_Bytes(const Update_Job_Folders& folders, std::string_view
 
 void Compile_XML_Parameter_New_Boot(const Update_Job_Folders& folders, std::string_view address, int option,
                                     bool read_back) {
-    write_file_safely(folders.Path_Exe / Update_Job_File_Name,
+    write_file_safely(folders.Path_Data / Update_Job_File_Name,
                       Update_Job_Bytes(folders, address, option, read_back));
 }
 

@@ -15,10 +15,13 @@ inline constexpr int Update_Configuration = 2;
 inline constexpr std::string_view Update_Job_File_Name = "Ethernet_Update.xml";
 inline constexpr std::string_view Firmware_File_Name = "Sim52C40.sim";
 
-// The folders the job names: the program's (where the job and the updater lie), MASTER (the
-// firmware image) and the configuration's (its bin folder holds the banks).
+// The folders of an update: the program's (where the updater lies), the data folder (where the job
+// is written and the updater is started, so it finds the job in its working folder even when the
+// program's folder cannot be written; for a copy of the program in a folder of its own the two are
+// one), MASTER (the firmware image) and the configuration's (its bin folder holds the banks).
 struct Update_Job_Folders {
     std::filesystem::path Path_Exe;
+    std::filesystem::path Path_Data;
     std::filesystem::path Path_Master;
     std::filesystem::path Path_Project;
 };
@@ -33,7 +36,7 @@ std::string Update_Job_Bytes(const Update_Job_Folders& folders, std::string_view
 // exist: an update naming one of them must not start.
 std::vector<std::filesystem::path> Missing_Job_Files(const Update_Job_Folders& folders, int option);
 
-// Writes Path_Exe/Ethernet_Update.xml through the safe writer, replacing the previous job.
+// Writes Path_Data/Ethernet_Update.xml through the safe writer, replacing the previous job.
 // ConfigError when it cannot be written; the updater must then not be started.
 void Compile_XML_Parameter_New_Boot(const Update_Job_Folders& folders, std::string_view address, int option,
                                     bool read_back);

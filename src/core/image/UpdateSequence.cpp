@@ -55,7 +55,8 @@ Update_Result Run_Update(const Update_Request& request, const Update_Job_Folders
 
     host.device_answered(request);
     Compile_XML_Parameter_New_Boot(folders, request.address, request.option, request.read_back);
-    Update_Result result = Run_Updater(services.updater, host, updater, services.updater_wait_limit_ms);
+    Update_Result result =
+        Run_Updater(services.updater, host, updater, folders.Path_Data, services.updater_wait_limit_ms);
     result.ping_res = ping_res;
     return result;
 }

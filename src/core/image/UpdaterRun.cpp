@@ -5,8 +5,8 @@
 namespace cfg::image {
 
 Update_Result Run_Updater(Program_Runner& runner, Update_Host& host, const std::filesystem::path& program,
-                          std::int64_t wait_limit_ms) {
-    if (!runner.start({program, {}, program.parent_path(), false}))
+                          const std::filesystem::path& job_folder, std::int64_t wait_limit_ms) {
+    if (!runner.start({program, {}, job_folder, false}))
         return {Update_Outcome::Updater_Not_Started, Ping_None, 0, program};
     const std::int64_t started = host.now_ms();
     for (;;) {

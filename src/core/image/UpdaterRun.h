@@ -8,10 +8,10 @@
 
 namespace cfg::image {
 
-// Starts the updater in its own folder, without parameters, and waits for it at most wait_limit_ms,
-// showing the time waited. One still running at the bound goes on on its own, and the runner
-// keeps it.
+// Starts the updater in the folder of its job, without parameters, and waits for it at most
+// wait_limit_ms, showing the time waited. One still running at the bound goes on on its own, and the
+// runner keeps it.
 Update_Result Run_Updater(Program_Runner& runner, Update_Host& host, const std::filesystem::path& program,
-                          std::int64_t wait_limit_ms);
+                          const std::filesystem::path& job_folder, std::int64_t wait_limit_ms);
 
 } // namespace cfg::image

@@ -85,6 +85,7 @@ const std::vector<BuiltinText>& builtin_texts() {
         {319, "Software Settings"},
         {320, "Jump into next field in the tables by pressing the Enter Key"},
         {321, "Enable Auto Size of Table Columns by Double Click"},
+        {322, "Data Folder :"},
         {400, "Set Communication"},
         {401, "Set Communication Setting"},
         {402, "OK"},

@@ -44,6 +44,9 @@ namespace {
 
 constexpr int client_width = 694;
 constexpr int step_button_width = 170;
+constexpr int step_column_left = 80;
+constexpr int step_column_gap = 8;
+constexpr int window_margin = 10;
 constexpr int step_button_height = 36;
 constexpr int create_bin_top = 332;
 
@@ -67,7 +70,7 @@ TFMorvelFirmWare::TFMorvelFirmWare(cfg::Application& app, cfg::HttpClient& http)
     open_conf_ = new TFOpenConf(app_, this);
     soft_options_ = new TFSoftOptions(
         app_, http_, [this] { Change_Language(); }, this);
-    about_ = new TFAbout(this);
+    about_ = new TFAbout(app_, this);
     par_gen_ = new TFParGen(app_, this);
     legacy_sentences_ = new TFNMEA_0183_Set_Access(app_, this);
     profinet_file_name_ = new TFProfinetFileName(app_, this);
@@ -75,9 +78,9 @@ TFMorvelFirmWare::TFMorvelFirmWare(cfg::Application& app, cfg::HttpClient& http)
     nmea_listener_ = new TFNMEA_0183_Set_Access2(app_, this);
     mqtt_set_topic_ = new TFMQTT_Set_Topic(app_, this);
     ethercat_slave_ = new TFEtherCATSlave(app_, this);
-    screens_.insert(screens_.end(), {new_project_, open_conf_, soft_options_, par_gen_, legacy_sentences_,
-                                     profinet_file_name_, boot_, nmea_listener_, mqtt_set_topic_,
-                                     mqtt_set_topic_->Form_Topic(), ethercat_slave_});
+    screens_.insert(screens_.end(), {new_project_, open_conf_, soft_options_, about_, par_gen_,
+                                     legacy_sentences_, profinet_file_name_, boot_, nmea_listener_,
+                                     mqtt_set_topic_, mqtt_set_topic_->Form_Topic(), ethercat_slave_});
 
     timer_update_.setInterval(cfg::First_Version_Check_Delay_Ms);
     connect(&timer_update_, &QTimer::timeout, this,
@@ -230,7 +233,29 @@ void TFMorvelFirmWare::Set_Lang() {
             .arg(QString::fromStdString(cfg::Download_Page_Address(maker_web_host())).toHtmlEscaped(),
                  text_of(texts, 19).toHtmlEscaped()));
     LL_Update->adjustSize();
+    place_step_buttons();
     show_name_labels();
+}
+
+// The step buttons share one width: 170 px, or what the widest caption of the language needs. The
+// second column follows the first, and the window widens when the two no longer fit.
+void TFMorvelFirmWare::place_step_buttons() {
+    const std::initializer_list<QPushButton*> first_column = {
+        Btn_New,      Btn_Prm_Gen, Btn_NMEA0183_Access, Btn_EtherCAT_Set_Access, Btn_EtherCAT_ESI_File,
+        Btn_CreateBin};
+    const std::initializer_list<QPushButton*> second_column = {Btn_Open, Btn_PROFINET_XML, Btn_PROFINET_Map,
+                                                               Btn_MQTT_Set_Topic};
+    int width = step_button_width;
+    for (const auto& column : {first_column, second_column})
+        for (const QPushButton* button : column)
+            width = std::max(width, button->sizeHint().width());
+    for (QPushButton* button : first_column)
+        button->setGeometry(step_column_left, button->y(), width, step_button_height);
+    for (QPushButton* button : second_column)
+        button->setGeometry(step_column_left + width + step_column_gap, button->y(), width,
+                            step_button_height);
+    const int right = step_column_left + 2 * width + step_column_gap + window_margin;
+    setFixedSize(std::max(client_width, right), height());
 }
 
 void TFMorvelFirmWare::show_name_labels() {

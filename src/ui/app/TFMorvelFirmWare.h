@@ -51,6 +51,7 @@ protected:
 private:
     void build_view();
     QPushButton* step_button(const char* name, int left, int top);
+    void place_step_buttons();
     void Btn_Click(QObject* sender);
     void Create_New_Project();
     void Open_Project();

@@ -24,7 +24,7 @@ TFNew_Project::TFNew_Project(cfg::Application& app, QWidget* parent)
     E_New_Proj->setObjectName("E_New_Proj");
     Btn_OK->setObjectName("Btn_OK");
     Btn_Cancel->setObjectName("Btn_Cancel");
-    setFixedSize(331, 162);
+    setSmallestFixedSize(331, 162);
 
     auto* body = new QVBoxLayout;
     body->addWidget(Label1);

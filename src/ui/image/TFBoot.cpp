@@ -34,6 +34,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace ui {
 namespace {
 
@@ -346,13 +348,15 @@ std::string TFBoot::typed_address() const {
     return cfg::image::Device_Address(fields);
 }
 
-// Heights follow the notice and the status, which come and go and wrap; the width stays.
+// Heights follow the notice and the status, which come and go and wrap; the width stays, unless
+// the captions of a language need more.
 void TFBoot::fit_height() {
     layout()->invalidate();
     layout()->activate();
-    const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(Client_Width)
+    const int width = std::max(Client_Width, layout()->totalMinimumSize().width());
+    const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width)
                                                      : layout()->totalSizeHint().height();
-    setFixedSize(Client_Width, height);
+    setFixedSize(width, height);
 }
 
 // The master reads the process image from the ESI file it imported: before anything is sent, the

@@ -1,5 +1,6 @@
 #include "ui/lang/TFAbout.h"
 
+#include "core/app/Application.h"
 #include "core/app/ModelIdentity.h"
 #include "core/lang/MakerSite.h"
 #include "ui/platform/MakerHosts.h"
@@ -16,12 +17,15 @@
 
 namespace ui {
 
-TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
+namespace {
+
+constexpr int Data_Folder_Text = 322;
+
+} // namespace
+
+TFAbout::TFAbout(const cfg::Application& app, QWidget* parent) : ScreenDialog(parent), app_(app) {
     setObjectName("TFAbout");
     setWindowTitle(qt_text(cfg::App_Title));
-    // Wide enough for the whole title beside the window manager's buttons.
-    constexpr int title_bar_buttons = 160;
-    setFixedSize(std::max(425, fontMetrics().horizontalAdvance(windowTitle()) + title_bar_buttons), 148);
 
     const auto open_home_page = [] {
         open_web_address(QString::fromStdString(cfg::Home_Page_Address(maker_web_host())));
@@ -58,8 +62,23 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
     grid->addWidget(label("Label10", qt_text(cfg::Program_Version)), 2, 2);
     grid->addWidget(label("Label8", "Document Code :"), 3, 1);
     grid->addWidget(label("Label12", qt_text(cfg::Doc_Code)), 3, 2);
-    grid->addWidget(web, 4, 0, 1, 2);
-    grid->addWidget(ok, 4, 2, Qt::AlignRight);
+    // Wide enough for the whole title beside the window manager's buttons.
+    constexpr int title_bar_buttons = 160;
+    setSmallestFixedSize(std::max(425, fontMetrics().horizontalAdvance(windowTitle()) + title_bar_buttons),
+                         148);
+    L_Data_Folder = label("L_Data_Folder", QString());
+    grid->addWidget(L_Data_Folder, 4, 1);
+    // The folder a user looks for first when a configuration is to be copied or saved.
+    L_Data_Folder_Path = label("L_Data_Folder_Path", qt_path(app_.Path_Data));
+    L_Data_Folder_Path->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(L_Data_Folder_Path, 4, 2);
+    grid->addWidget(web, 5, 0, 1, 2);
+    grid->addWidget(ok, 5, 2, Qt::AlignRight);
+    Set_Lang();
+}
+
+void TFAbout::Set_Lang() {
+    L_Data_Folder->setText(text_of(app_.Lang_Strings, Data_Folder_Text));
 }
 
 } // namespace ui

@@ -36,7 +36,7 @@ TFSoftOptions::TFSoftOptions(cfg::Application& app, cfg::HttpClient& http,
       CB_Soft_Set_Jump_Table(new QCheckBox(this)), CB_DoubleClick_Auto_Size(new QCheckBox(this)),
       Btn_OK(new QPushButton(this)), Btn_Cancel(new QPushButton(this)) {
     setObjectName("TFSoftOptions");
-    setFixedSize(509, 373);
+    setSmallestFixedSize(509, 373);
     const std::pair<QObject*, const char*> names[] = {{PC_Options, "PC_Options"},
                                                       {L_Sel_Lang, "L_Sel_Lang"},
                                                       {Btn_Prev, "Btn_Prev"},

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace ui {
 namespace {
 
@@ -15,12 +17,10 @@ constexpr int first_label_top = 12;
 constexpr int row_pitch = 28;
 constexpr int control_raise = 3;
 constexpr int label_left = 12;
-constexpr int label_width = 170;
-constexpr int control_left = 190;
+constexpr int label_gap = 8; // between the label column and the controls
 constexpr int control_height = 21;
 constexpr int edit_width = 220;
 constexpr int choice_width = 120;
-constexpr int check_width = 436;
 constexpr int octet_width = 40;
 constexpr int dot_width = 12;
 
@@ -103,7 +103,25 @@ void show_row(Group_Row& row, bool shown) {
         widget->setVisible(shown);
 }
 
-int place_rows(std::vector<Group_Row>& rows) {
+void Row_Widths::widen_for(const std::vector<Group_Row>& rows) {
+    for (const Group_Row& row : rows) {
+        if (!row.shown)
+            continue;
+        if (row.label)
+            label = std::max(label, row.label->sizeHint().width());
+        if (auto* check_box = qobject_cast<const QCheckBox*>(row.control))
+            check = std::max(check, check_box->sizeHint().width());
+    }
+}
+
+int Row_Widths::right() const {
+    return std::max(label_left + label + label_gap + edit_width, label_left + check);
+}
+
+int place_rows(std::vector<Group_Row>& rows, const Row_Widths& widths) {
+    const int label_width = widths.label;
+    const int control_left = label_left + label_width + label_gap;
+    const int check_width = widths.check;
     int bottom = 0;
     int line = 0;
     for (Group_Row& row : rows) {

@@ -51,9 +51,21 @@ void set_row_texts(const Group_Row& row, const cfg::Lang_Strings& texts);
 
 void show_row(Group_Row& row, bool shown);
 
+// The widths of the label column and of a check box: 170 and 436 px, more where a caption of the
+// language needs it. Every group takes the same, so the controls stand in one column.
+struct Row_Widths {
+    int label = 170;
+    int check = 436;
+
+    // Makes room for the captions of the rows that show.
+    void widen_for(const std::vector<Group_Row>& rows);
+    // Where the widest row ends in the body.
+    int right() const;
+};
+
 // Puts the shown rows one under the other from the top of the body, hidden rows leaving no gap, and
 // returns the bottom edge of the last shown control (0 when none shows).
-int place_rows(std::vector<Group_Row>& rows);
+int place_rows(std::vector<Group_Row>& rows, const Row_Widths& widths);
 
 // The controls of a row that take the keyboard focus, left to right.
 std::vector<QWidget*> focus_chain(const Group_Row& row);

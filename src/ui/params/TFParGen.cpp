@@ -116,7 +116,7 @@ TFParGen::TFParGen(cfg::Application& app, QWidget* parent)
     CPG->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     CPG->setWidgetResizable(true);
     CPG->verticalScrollBar()->setSingleStep(scroll_line);
-    setFixedSize(client_width, client_height);
+    setSmallestFixedSize(client_width, client_height);
 
     auto* buttons = new QWidget(this);
     buttons->setObjectName("P_Button");
@@ -246,6 +246,21 @@ void TFParGen::Set_Lang() {
         // The captions follow a language change too, so that no group keeps the old language.
         caption_group(group);
     }
+    fit_row_widths();
+}
+
+// The rows make room for the captions of the language, and the window for the rows; the group
+// area scrolls only up and down.
+void TFParGen::fit_row_widths() {
+    row_widths_ = Row_Widths();
+    // The other models' groups never show here.
+    for (const Group& group : groups_)
+        if (group.number > 0)
+            row_widths_.widen_for(group.rows);
+    for (Group& group : groups_)
+        size_group(group);
+    // The window grows by what the rows grow.
+    setSmallestFixedSize(client_width + row_widths_.right() - Row_Widths().right(), client_height);
 }
 
 void TFParGen::Order_TAB_Panels() {
@@ -330,7 +345,7 @@ void TFParGen::RePosition_Object_RS232() {
 }
 
 void TFParGen::size_group(Group& group) {
-    group.panel->setBodyHeight(place_rows(group.rows) + group_bottom_margin);
+    group.panel->setBodyHeight(place_rows(group.rows, row_widths_) + group_bottom_margin);
 }
 
 void TFParGen::showEvent(QShowEvent* event) {

@@ -81,6 +81,7 @@ private:
     void RePosition_Object_Ethernet();
     void RePosition_Object_RS232();
     void size_group(Group& group);
+    void fit_row_widths();
     void show_values(const cfg::ParGen_Set& set);
     // The values on the screen; the values this model hides come back as they were loaded.
     cfg::ParGen_Set values() const;
@@ -97,6 +98,7 @@ private:
     QPushButton* Btn_OK;
     QPushButton* Btn_Cancel;
     std::array<Group, Group_Count> groups_;
+    Row_Widths row_widths_;
     std::array<Key_Binding, cfg::ParGen_Key_Count> bindings_;
     // Each octet field with the field "." leads to; the last field of a chain has none.
     std::vector<std::pair<QLineEdit*, QLineEdit*>> octet_chain_;

@@ -33,7 +33,7 @@ TFProfinetFileName::TFProfinetFileName(cfg::Application& app, QWidget* parent,
         {L_XML_Fix2, "L_XML_Fix2"},       {Btn_OK, "Btn_OK"},           {Btn_Cancel, "Btn_Cancel"}};
     for (const auto& [control, name] : names)
         control->setObjectName(name);
-    setFixedSize(540, 205);
+    setSmallestFixedSize(540, 205);
 
     L_XML_Fix1->setText(qt_text(cfg::profinet::Gsdml_Fixed_Part_1));
     L_XML_Fix2->setText(qt_text(file_name_.fixed_part_2()));

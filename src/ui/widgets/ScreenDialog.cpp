@@ -1,5 +1,7 @@
 #include "ui/widgets/ScreenDialog.h"
 
+#include <QEvent>
+#include <QLayout>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabBar>
@@ -50,6 +52,28 @@ void order_focus(QDialog* dialog) {
 }
 
 } // namespace
+
+void ScreenDialog::setSmallestFixedSize(int width, int height) {
+    smallest_fixed_size_ = QSize(width, height);
+    setFixedSize(smallest_fixed_size_);
+    fit_fixed_size();
+}
+
+bool ScreenDialog::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    // A caption changed (a text, the language): the layout has just learned what it needs.
+    if (event->type() == QEvent::LayoutRequest)
+        fit_fixed_size();
+    return handled;
+}
+
+void ScreenDialog::fit_fixed_size() {
+    if (!smallest_fixed_size_.isValid() || !layout())
+        return;
+    const QSize fitted = smallest_fixed_size_.expandedTo(layout()->totalMinimumSize());
+    if (fitted != minimumSize() || fitted != maximumSize())
+        setFixedSize(fitted);
+}
 
 void ScreenDialog::setVisible(bool visible) {
     const bool opening = visible && !isVisible();

@@ -19,6 +19,17 @@ public:
 protected:
     // Runs before the dialog appears, each time it is opened.
     virtual void opened() {}
+
+    // The dialog keeps one size, never smaller than this one, and larger where its layout needs more
+    // room for its captions (a language with longer words): refitted whenever the layout changes.
+    void setSmallestFixedSize(int width, int height);
+
+    bool event(QEvent* event) override;
+
+private:
+    void fit_fixed_size();
+
+    QSize smallest_fixed_size_;
 };
 
 } // namespace ui

@@ -166,6 +166,37 @@ TEST(Application, WritesTheSettingsAndReportsAWriteThatFails) {
     EXPECT_THROW(cfg::Save_Setting(app), cfg::ConfigError);
 }
 
+// Reading tools open the application on folders that may not exist yet and leave the disk alone.
+TEST(Application, OpeningCreatesNothing) {
+    TempDir dir;
+    const cfg::Program_Folders folders{dir / "program", dir / "user" / "data", {}};
+    const cfg::Application app = cfg::Open_Application(folders);
+    EXPECT_EQ(app.Path_Projects, dir / "user" / "data" / "PROJECTS");
+    expect_no_active_configuration(app);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+
+    cfg::Make_Data_Folders(app);
+    for (const char* folder : {"MASTER", "PROJECTS", "LANGUAGE"})
+        EXPECT_TRUE(std::filesystem::is_directory(dir / "user" / "data" / folder)) << folder;
+}
+
+// Every folder that can be made is made; the first that cannot is named with the system's reason.
+TEST(Application, AFolderThatCannotBeMadeIsNamedWithTheReason) {
+    TempDir dir;
+    write_bytes(dir / "MASTER", "a file where the folder belongs");
+    const cfg::Application app = cfg::Open_Application({dir.path(), dir.path(), {}});
+    try {
+        cfg::Make_Data_Folders(app);
+        ADD_FAILURE() << "no error";
+    } catch (const cfg::ConfigError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "The folder \"" + (dir / "MASTER").string() +
+                      "\" cannot be created: " + std::make_error_code(std::errc::not_a_directory).message());
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "PROJECTS"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "LANGUAGE"));
+}
+
 TEST(Application, TheVersionCheckRunsOnlyWithBothInternetOptions) {
     for (const bool internet : {false, true}) {
         for (const bool update : {false, true}) {

@@ -22,7 +22,8 @@ void replace_all(std::string& text, const std::string& from, const std::string& 
 class UpdateJob : public testing::Test {
 protected:
     TempDir dir;
-    Update_Job_Folders folders{dir.path(), dir / "MASTER", dir.path() / "PROJECTS" / "Ship 1"};
+    Update_Job_Folders folders{dir / "program", dir.path(), dir / "MASTER",
+                               dir.path() / "PROJECTS" / "Ship 1"};
 
     // The fixture job with this run's paths, address and read-back flag filled in.
     std::string expected(const char* name, const std::string& address, bool read_back) const {
@@ -87,7 +88,7 @@ TEST_F(UpdateJob, AnOptionTheDialogDoesNotOfferWritesNoJob) {
 }
 
 TEST_F(UpdateJob, AJobThatCannotBeWrittenIsReported) {
-    folders.Path_Exe = dir / "missing";
+    folders.Path_Data = dir / "missing";
     EXPECT_THROW(
         cfg::image::Compile_XML_Parameter_New_Boot(folders, "10.0.0.1", cfg::image::Update_Firmware, false),
         cfg::ConfigError);

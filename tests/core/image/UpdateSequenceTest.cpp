@@ -23,11 +23,13 @@ using cfg::image::Update_Outcome;
 using cfg::test::read_bytes;
 using cfg::test::write_bytes;
 
-// A program folder with everything an update of the configuration needs, a device at the loopback
-// address that answers, and an updater that ends well; each case changes one thing.
+// An installed program (its data in a folder of their own) with everything an update of the
+// configuration needs, a device at the loopback address that answers, and an updater that ends
+// well; each case changes one thing.
 struct World {
     cfg::test::TempDir dir;
-    cfg::image::Update_Job_Folders folders{dir.path(), dir / "MASTER", dir / "PROJECTS" / "Ship"};
+    cfg::image::Update_Job_Folders folders{dir / "program", dir / "data", dir / "data" / "MASTER",
+                                           dir / "data" / "PROJECTS" / "Ship"};
     cfg::image::Update_Request request{"127.0.0.1", cfg::image::Update_Configuration, true};
     cfg::test::FakeEcho echo;
     cfg::test::FakeRunner ping;
@@ -39,14 +41,14 @@ struct World {
         write_bytes(folders.Path_Master / "Sim52C40.sim", "firmware");
         for (const char* bank : {"bank1.bin", "bank2.bin", "bank3.bin"})
             write_bytes(folders.Path_Project / "bin" / bank, "bank");
-        write_bytes(job_file().parent_path() / "Ethernet_Update", "");
+        write_bytes(folders.Path_Exe / "Ethernet_Update", "");
         updater.on_start = [this](const cfg::image::Program_Launch&) {
             std::error_code error;
             job_at_start = std::filesystem::exists(job_file(), error) ? read_bytes(job_file()) : "";
         };
     }
 
-    std::filesystem::path job_file() const { return folders.Path_Exe / "Ethernet_Update.xml"; }
+    std::filesystem::path job_file() const { return folders.Path_Data / "Ethernet_Update.xml"; }
 
     cfg::image::Update_Result run() {
         return cfg::image::Run_Update(request, folders, {echo, ping, updater, 20000}, host);
@@ -191,14 +193,17 @@ TEST(RunUpdate, TestsTheAddressItWritesAndRemembers) {
     EXPECT_EQ(job.find("<Ope_Read_Back>1</Ope_Read_Back>"), std::string::npos);
 }
 
-TEST(RunUpdate, StartsTheUpdaterInItsFolderWithoutParameters) {
+// The program's folder of an installed program cannot be written: the updater finds its job in the
+// folder it is started in.
+TEST(RunUpdate, StartsTheUpdaterInTheFolderOfItsJobWithoutParameters) {
     World world;
     world.run();
     ASSERT_EQ(world.updater.launches.size(), 1U);
     const cfg::image::Program_Launch& launch = world.updater.launches[0];
     EXPECT_EQ(launch.program, world.folders.Path_Exe / "Ethernet_Update");
     EXPECT_TRUE(launch.arguments.empty());
-    EXPECT_EQ(launch.working_folder, world.folders.Path_Exe);
+    EXPECT_EQ(launch.working_folder, world.folders.Path_Data);
+    EXPECT_FALSE(std::filesystem::exists(world.folders.Path_Exe / "Ethernet_Update.xml"));
     EXPECT_FALSE(launch.quiet);
 }
 

@@ -428,6 +428,30 @@ private slots:
         QCOMPARE(http_.requests, 3);
     }
 
+    // An installed program keeps its data apart from itself: the About box says where, in the
+    // language chosen.
+    void theAboutBoxShowsTheDataFolderInUse() {
+        const fs::path data = dir_->path() / "data";
+        write_bytes(data / "LANGUAGE" / "Italiano.lng", "STR322 = Cartella dati :\r\n");
+        cfg::Saved_Settings saved;
+        saved.settings.Language_Name = "Italiano";
+        cfg::Write_Settings(data / "Morvel.xml", saved);
+        app_ = std::make_unique<cfg::Application>(
+            cfg::Start_Application(cfg::Program_Folders{dir_->path() / "program", data, {}}));
+        window_ = std::make_unique<ui::TFMorvelFirmWare>(*app_, http_);
+        window_->show();
+        QString caption;
+        QString folder;
+        when_dialog_opens([&](QDialog* dialog) {
+            caption = label_text(dialog, "L_Data_Folder");
+            folder = label_text(dialog, "L_Data_Folder_Path");
+            dialog->accept();
+        });
+        click("Btn_Info");
+        QCOMPARE(caption, QString("Cartella dati :"));
+        QCOMPARE(folder, QString::fromStdString(data.string()));
+    }
+
     void theWebAddressOpensTheHomePage() {
         start();
         QTest::mouseClick(child(window_.get(), "L_Brimlow"), Qt::LeftButton);
