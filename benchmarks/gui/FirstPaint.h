@@ -11,7 +11,7 @@ namespace bench {
 // once it has been delivered the window is on the screen.
 class FirstPaint : public QObject {
 public:
-    // Watches every window of the application and ends its event loop after the first paint, writing
+    // Watches every window of the application and ends the process after the first paint, writing
     // the painted window's width and height to standard output.
     static void quit_after_first_paint(QCoreApplication& app);
     // Watches one window (installs itself on it).

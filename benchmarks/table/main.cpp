@@ -89,7 +89,7 @@ public:
                 return cost.wall_ms;
             });
         rows_.push_back(row("GUI start to first painted main window, " + where, times, "ms",
-                            "(bare " + width + " x " + height + " Qt window, same exit)"));
+                            "(bare " + width + " x " + height + " Qt window, ended the same way)"));
         if (with_memory)
             rows_.push_back(row("peak memory at start, " + where, memory, "MiB", "(the bare window)"));
     }
