@@ -138,8 +138,15 @@ std::string valid_utf8(std::string_view utf8) {
 
 std::size_t utf16_length(std::string_view utf8) {
     std::size_t units = 0;
-    for (std::size_t pos = 0; pos < utf8.size();)
-        units += next_code_point(utf8, pos) >= 0x10000 ? 2 : 1;
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        // ASCII, by far the most common, takes no decoding.
+        if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
+            ++pos;
+            ++units;
+        } else {
+            units += next_code_point(utf8, pos) >= 0x10000 ? 2 : 1;
+        }
+    }
     return units;
 }
 
