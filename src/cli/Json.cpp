@@ -7,7 +7,7 @@ namespace cfg::cli {
 std::string json_string(std::string_view text) {
     static constexpr char hex_digits[] = "0123456789abcdef";
     std::string json = "\"";
-    for (char c : utf16_to_utf8(utf8_to_utf16(text))) {
+    for (char c : valid_utf8(text)) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
             json += '\\';

@@ -2,7 +2,7 @@
 
 #include "core/common/ConfigError.h"
 
-#include <array>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -24,7 +24,8 @@ struct FileCloser {
 };
 
 // Refuses what cannot be read as a file before opening it: a folder opens, and only its reading fails.
-void check_before_reading(const std::filesystem::path& file, std::uintmax_t limit) {
+// The size of a plain file, nothing for a file that tells none.
+std::optional<std::uintmax_t> check_before_reading(const std::filesystem::path& file, std::uintmax_t limit) {
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(file, error);
     if (error)
@@ -32,29 +33,39 @@ void check_before_reading(const std::filesystem::path& file, std::uintmax_t limi
     if (std::filesystem::is_directory(status))
         fail(file, std::make_error_code(std::errc::is_a_directory).message());
     if (!std::filesystem::is_regular_file(status))
-        return;
+        return std::nullopt;
     const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (!error && size > limit)
+    if (error)
+        return std::nullopt;
+    if (size > limit)
         too_large(file, limit);
+    return size;
 }
 
 } // namespace
 
 std::string read_file_bytes(const std::filesystem::path& file, std::uintmax_t limit) {
-    check_before_reading(file, limit);
+    const std::optional<std::uintmax_t> size = check_before_reading(file, limit);
     const std::unique_ptr<std::FILE, FileCloser> stream(std::fopen(file.c_str(), "rb"));
     if (!stream)
         fail(file, std::strerror(errno));
+    // A file of known size comes in one read, asking one byte more to notice a file that grew since;
+    // one without a size, or one that grew, comes in pieces and stops at the limit.
+    constexpr std::uintmax_t piece = 65536;
+    std::uintmax_t wanted = size ? *size + 1 : piece;
     std::string bytes;
-    std::array<char, 65536> buffer;
-    std::size_t got = 0;
-    do {
-        got = std::fread(buffer.data(), 1, buffer.size(), stream.get());
-        // A file that grew since its size was checked, or one without a size, stops at the limit.
-        if (got > limit - bytes.size())
+    for (;;) {
+        const std::size_t held = bytes.size();
+        const auto asked = static_cast<std::size_t>(std::min(wanted, limit + 1 - held));
+        bytes.resize(held + asked);
+        const std::size_t got = std::fread(bytes.data() + held, 1, asked, stream.get());
+        bytes.resize(held + got);
+        if (bytes.size() > limit)
             too_large(file, limit);
-        bytes.append(buffer.data(), got);
-    } while (got == buffer.size());
+        if (got < asked)
+            break;
+        wanted = piece;
+    }
     if (std::ferror(stream.get()))
         fail(file, std::strerror(errno));
     return bytes;

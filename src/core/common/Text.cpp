@@ -11,8 +11,9 @@ bool is_trimmed_away(char c) {
     return static_cast<unsigned char>(c) <= 32;
 }
 
-// Decodes one code point at text[pos] and advances pos; invalid sequences give U+FFFD for one byte.
-char32_t decode_utf8(std::string_view text, std::size_t& pos) {
+} // namespace
+
+char32_t next_code_point(std::string_view text, std::size_t& pos) {
     const auto lead = static_cast<unsigned char>(text[pos]);
     int length = 0;
     char32_t code = 0;
@@ -68,8 +69,6 @@ void append_utf8(std::string& out, char32_t code) {
     }
 }
 
-} // namespace
-
 std::string trimmed(std::string_view text) {
     const auto first = std::find_if_not(text.begin(), text.end(), is_trimmed_away);
     const auto last =
@@ -98,7 +97,7 @@ std::u16string utf8_to_utf16(std::string_view utf8) {
     std::u16string result;
     result.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
-        const char32_t code = decode_utf8(utf8, pos);
+        const char32_t code = next_code_point(utf8, pos);
         if (code >= 0x10000) {
             const char32_t offset = code - 0x10000;
             result += static_cast<char16_t>(0xD800 + (offset >> 10));
@@ -129,8 +128,26 @@ std::string utf16_to_utf8(std::u16string_view utf16) {
     return result;
 }
 
+std::string valid_utf8(std::string_view utf8) {
+    std::string result;
+    result.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();)
+        append_utf8(result, next_code_point(utf8, pos));
+    return result;
+}
+
 std::size_t utf16_length(std::string_view utf8) {
-    return utf8_to_utf16(utf8).size();
+    std::size_t units = 0;
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        // ASCII, by far the most common, takes no decoding.
+        if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
+            ++pos;
+            ++units;
+        } else {
+            units += next_code_point(utf8, pos) >= 0x10000 ? 2 : 1;
+        }
+    }
+    return units;
 }
 
 std::string utf16_left(std::string_view utf8, std::size_t units) {

@@ -23,6 +23,15 @@ bool equal_ignoring_ascii_case(std::string_view a, std::string_view b);
 std::u16string utf8_to_utf16(std::string_view utf8);
 std::string utf16_to_utf8(std::u16string_view utf16);
 
+// The character at utf8[pos], moving pos past it; a byte that starts no valid UTF-8 sequence gives
+// U+FFFD and pos moves past that byte alone. For walking a text without converting it whole.
+char32_t next_code_point(std::string_view utf8, std::size_t& pos);
+// Appends the character in UTF-8.
+void append_utf8(std::string& out, char32_t code);
+// The text with every byte sequence that is not valid UTF-8 replaced by U+FFFD, as the round trip
+// through UTF-16 gives it.
+std::string valid_utf8(std::string_view utf8);
+
 // Where a limit counts "characters" it counts UTF-16 code units, as the device and the screens do.
 std::size_t utf16_length(std::string_view utf8);
 std::string utf16_left(std::string_view utf8, std::size_t units);

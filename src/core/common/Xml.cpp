@@ -2,6 +2,8 @@
 
 #include "core/common/ConfigError.h"
 
+#include <algorithm>
+#include <cstring>
 #include <sstream>
 
 namespace cfg::xml {
@@ -78,6 +80,30 @@ std::string attribute_text(const pugi::xml_node& node, const char* name, std::st
     if (!attribute)
         return std::string(fallback);
     return attribute.value();
+}
+
+void find_attributes(const pugi::xml_node& node, std::span<const char* const> names,
+                     std::span<const char*> values) {
+    std::fill(values.begin(), values.end(), nullptr);
+    std::size_t expected = 0;
+    for (const pugi::xml_attribute& attribute : node.attributes()) {
+        const char* name = attribute.name();
+        std::size_t index = expected;
+        if (index >= names.size() || std::strcmp(names[index], name) != 0)
+            index = static_cast<std::size_t>(
+                std::find_if(names.begin(), names.end(),
+                             [name](const char* n) { return std::strcmp(n, name) == 0; }) -
+                names.begin());
+        if (index == names.size())
+            continue;
+        if (!values[index])
+            values[index] = attribute.value();
+        expected = index + 1;
+    }
+}
+
+std::string attribute_or(const char* value, std::string_view fallback) {
+    return value ? std::string(value) : std::string(fallback);
 }
 
 pugi::xml_node append_text_element(pugi::xml_node parent, const char* name, std::string_view text) {

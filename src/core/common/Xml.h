@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -43,6 +44,16 @@ std::string child_text(const pugi::xml_node& node, const char* name, std::string
 
 // The value of the attribute `name`, or fallback when it is missing.
 std::string attribute_text(const pugi::xml_node& node, const char* name, std::string_view fallback);
+
+// The attributes `names` of a row element, found in one pass over its attributes: values[i] becomes
+// the value attribute_text would give for names[i] (the first attribute of that name), or null when
+// the element has none. Files keep their attributes in the order of names, so each one is matched
+// by a single comparison; an attribute out of order is looked for among all names.
+void find_attributes(const pugi::xml_node& node, std::span<const char* const> names,
+                     std::span<const char*> values);
+
+// The value find_attributes found, or fallback for a missing attribute.
+std::string attribute_or(const char* value, std::string_view fallback);
 
 // Adds the child element `name` holding `text`.
 pugi::xml_node append_text_element(pugi::xml_node parent, const char* name, std::string_view text);

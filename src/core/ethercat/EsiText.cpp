@@ -7,10 +7,10 @@
 namespace cfg::ethercat {
 namespace {
 
-bool allowed_in_xml(char16_t unit) {
-    if (unit < 0x20)
-        return unit == u'\t' || unit == u'\n' || unit == u'\r';
-    return unit != 0xFFFE && unit != 0xFFFF;
+bool allowed_in_xml(char32_t code) {
+    if (code < 0x20)
+        return code == U'\t' || code == U'\n' || code == U'\r';
+    return code != 0xFFFE && code != 0xFFFF;
 }
 
 } // namespace
@@ -25,32 +25,29 @@ std::string hex_upper(std::uint32_t value, int min_digits) {
 }
 
 std::string esi_escaped(std::string_view text) {
-    // The round trip through UTF-16 turns every byte sequence that is not UTF-8 into U+FFFD.
-    std::u16string units = utf8_to_utf16(text);
-    for (char16_t& unit : units) {
-        if (!allowed_in_xml(unit))
-            unit = 0xFFFD;
-    }
     std::string escaped;
-    for (const char c : utf16_to_utf8(units)) {
-        switch (c) {
-        case '&':
+    escaped.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const char32_t code = next_code_point(text, pos);
+        switch (code) {
+        case U'&':
             escaped += "&amp;";
             break;
-        case '<':
+        case U'<':
             escaped += "&lt;";
             break;
-        case '>':
+        case U'>':
             escaped += "&gt;";
             break;
-        case '"':
+        case U'"':
             escaped += "&quot;";
             break;
-        case '\'':
+        case U'\'':
             escaped += "&apos;";
             break;
         default:
-            escaped += c;
+            // Bytes that are not UTF-8 already come as U+FFFD.
+            append_utf8(escaped, allowed_in_xml(code) ? code : U'\uFFFD');
         }
     }
     return escaped;

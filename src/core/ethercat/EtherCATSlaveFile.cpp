@@ -37,14 +37,20 @@ std::vector<Attribute_Column> value_attributes(bool SlaveMaster) {
 // Fills the table from the element's rows; returns how many rows it leaves out.
 int load_rows(const pugi::xml_node& rows, Table& table, bool SlaveMaster) {
     const std::vector<Attribute_Column> attributes = value_attributes(SlaveMaster);
+    // Enable and Type, then the value attributes: the order a saved row keeps.
+    std::vector<const char*> names{"Enable", "Type"};
+    for (const Attribute_Column& attribute : attributes)
+        names.push_back(attribute.attribute);
+    std::vector<const char*> values(names.size());
     return For_Each_Variable_Row(rows, [&](int row, const pugi::xml_node& element) {
-        table.set_check_box(row, VariableColumn::Enable, xml::attribute_text(element, "Enable", "") != "N");
-        const std::string type = xml::attribute_text(element, "Type", "");
+        xml::find_attributes(element, names, values);
+        table.set_check_box(row, VariableColumn::Enable, xml::attribute_or(values[0], "") != "N");
+        const std::string type = xml::attribute_or(values[1], "");
         table.set_text(row, VariableColumn::Type, type);
         // The type's length first, so a stored Length wins and a missing one empties the cell.
         VarSetLength(table, type, row);
-        for (const Attribute_Column& attribute : attributes)
-            table.set_text(row, attribute.column, xml::attribute_text(element, attribute.attribute, ""));
+        for (std::size_t a = 0; a < attributes.size(); ++a)
+            table.set_text(row, attributes[a].column, xml::attribute_or(values[a + 2], ""));
     });
 }
 

@@ -10,9 +10,9 @@ constexpr std::string_view Utf8_Mark = "\xEF\xBB\xBF";
 constexpr std::string_view Utf16_Le_Mark = "\xFF\xFE";
 constexpr std::string_view Utf16_Be_Mark = "\xFE\xFF";
 
-// The conversion replaces every invalid sequence, so only valid UTF-8 comes back unchanged.
+// Every invalid sequence is replaced, so only valid UTF-8 comes back unchanged.
 bool is_valid_utf8(std::string_view bytes) {
-    return utf16_to_utf8(utf8_to_utf16(bytes)) == bytes;
+    return valid_utf8(bytes) == bytes;
 }
 
 std::string utf16_bytes_to_utf8(std::string_view bytes, bool big_endian) {
@@ -30,7 +30,7 @@ std::string utf16_bytes_to_utf8(std::string_view bytes, bool big_endian) {
 
 std::string decode_lang_file_text(std::string_view bytes) {
     if (bytes.starts_with(Utf8_Mark))
-        return utf16_to_utf8(utf8_to_utf16(bytes.substr(Utf8_Mark.size())));
+        return valid_utf8(bytes.substr(Utf8_Mark.size()));
     if (bytes.starts_with(Utf16_Le_Mark))
         return utf16_bytes_to_utf8(bytes.substr(Utf16_Le_Mark.size()), false);
     if (bytes.starts_with(Utf16_Be_Mark))

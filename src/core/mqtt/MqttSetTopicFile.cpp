@@ -5,6 +5,8 @@
 
 #include <pugixml.hpp>
 
+#include <vector>
+
 namespace cfg::mqtt {
 namespace {
 
@@ -13,13 +15,20 @@ constexpr const char* File_Version = "1.000";
 
 // Fills the table from the element's rows; returns how many rows it leaves out.
 int load_rows(const pugi::xml_node& rows, Table& table, std::span<const TopicColumn> columns) {
+    // The stored columns' attributes, in column order, which is the order a saved row keeps.
+    std::vector<const char*> names;
+    for (int c = 1; c < table.column_count(); ++c)
+        if (const char* attribute = columns[static_cast<std::size_t>(c)].attribute)
+            names.push_back(attribute);
+    std::vector<const char*> values(names.size());
     return xml::for_each_row(rows, "row", Topic_Rows, [&](int r, const pugi::xml_node& row) {
+        xml::find_attributes(row, names, values);
+        std::size_t stored = 0;
         for (int c = 1; c < table.column_count(); ++c) {
             const TopicColumn& column = columns[static_cast<std::size_t>(c)];
             table.set_text(r, c,
-                           column.attribute
-                               ? xml::attribute_text(row, column.attribute, column.loaded_default)
-                               : std::string(column.loaded_default));
+                           column.attribute ? xml::attribute_or(values[stored++], column.loaded_default)
+                                            : std::string(column.loaded_default));
         }
     });
 }

@@ -22,23 +22,44 @@ const char* flag_text(bool on) {
     return on ? "Y" : "N";
 }
 
+// The attributes of a row in the order the file keeps them; Serial_Channel is read past.
+enum Row_Attribute : std::size_t {
+    Enable,
+    Serial_Channel,
+    Sentence,
+    Index,
+    DataField,
+    PortOperation,
+    SwapAll,
+    Swap16,
+    Position,
+    Mnemonic,
+    Count
+};
+constexpr const char* Row_Attribute_Names[Count] = {"Enable",    "Serial_Channel", "Sentence", "Index",
+                                                    "DataField", "PortOperation",  "SwapAll",  "Swap16",
+                                                    "Position",  "Mnemonic"};
+
 void load_row(Listener_Table& table, int row, const pugi::xml_node& element) {
     using C = Listener_Column;
-    const std::string enable = xml::attribute_text(element, "Enable", "Y");
-    table.set_checked(row, C::Enable, enable != "N");
+    const char* values[Count];
+    xml::find_attributes(element, Row_Attribute_Names, values);
+    const auto value = [&values](Row_Attribute attribute, std::string_view fallback) {
+        return xml::attribute_or(values[attribute], fallback);
+    };
+    table.set_checked(row, C::Enable, value(Enable, "Y") != "N");
     // Whatever port the file names, this model only ever listens on RS232.
     table.set_text(row, C::Serial_Channel, std::string(Serial_RS232));
-    const std::string sentence = Get_Sentence(xml::attribute_text(element, "Sentence", ""));
+    const std::string sentence = Get_Sentence(value(Sentence, ""));
     table.set_text(row, C::Sentence, sentence);
-    table.set_text(row, C::Index, xml::attribute_text(element, "Index", ""));
-    table.set_text(row, C::DataField, Get_DataField(xml::attribute_text(element, "DataField", ""), sentence));
+    table.set_text(row, C::Index, value(Index, ""));
+    table.set_text(row, C::DataField, Get_DataField(value(DataField, ""), sentence));
     // A missing post operation reads as "None"; one that is present but unknown stays empty.
-    table.set_text(row, C::PortOperation,
-                   Get_PostOperatin(xml::attribute_text(element, "PortOperation", "None")));
-    table.set_checked(row, C::SwapAll, xml::attribute_text(element, "SwapAll", "N") == "Y");
-    table.set_checked(row, C::Swap16, xml::attribute_text(element, "Swap16", "N") == "Y");
-    table.set_text(row, C::Position, xml::attribute_text(element, "Position", ""));
-    table.set_text(row, C::Mnemonic, xml::attribute_text(element, "Mnemonic", ""));
+    table.set_text(row, C::PortOperation, Get_PostOperatin(value(PortOperation, "None")));
+    table.set_checked(row, C::SwapAll, value(SwapAll, "N") == "Y");
+    table.set_checked(row, C::Swap16, value(Swap16, "N") == "Y");
+    table.set_text(row, C::Position, value(Position, ""));
+    table.set_text(row, C::Mnemonic, value(Mnemonic, ""));
 }
 
 } // namespace

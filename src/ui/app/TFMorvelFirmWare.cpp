@@ -28,6 +28,7 @@
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/Icons.h"
+#include "ui/widgets/Looks.h"
 #include "ui/widgets/MessageService.h"
 #include "ui/widgets/Texts.h"
 #include "ui/widgets/TitlePanel.h"
@@ -121,8 +122,6 @@ void TFMorvelFirmWare::build_view() {
     setWindowTitle(qt_text(cfg::App_Title));
     setWindowIcon(program_icon());
     setFixedSize(client_width, create_bin_top + 152);
-    setAutoFillBackground(true);
-    setStyleSheet("ui--TFMorvelFirmWare { background: #f7f9fb; }");
 
     auto* code = new QLabel(qt_text(cfg::SW_Code), this);
     code->setObjectName("L_SW_Code");
@@ -354,6 +353,10 @@ void TFMorvelFirmWare::Timer_UpdateTimer() {
     LL_Update->setVisible(cfg::Check_Version(http_, update_server_host()));
     timer_update_.setInterval(cfg::Version_Check_Interval_Ms);
     timer_update_.start();
+}
+
+void TFMorvelFirmWare::paintEvent(QPaintEvent*) {
+    fill_background(this, QColor(0xf7, 0xf9, 0xfb));
 }
 
 void TFMorvelFirmWare::closeEvent(QCloseEvent* event) {

@@ -161,8 +161,11 @@ void TFParGen::bind_keys() {
 }
 
 void TFParGen::build_groups() {
+    // The area goes into the scroll area empty, so that its controls are made where they stay:
+    // moving a built tree into another window polishes every widget of it again.
     auto* area = new QWidget;
     area->setObjectName("CPG_Groups");
+    CPG->setWidget(area);
     stack_ = new QVBoxLayout(area);
     stack_->setContentsMargins(0, 0, 0, 0);
     stack_->setSpacing(2);
@@ -178,7 +181,6 @@ void TFParGen::build_groups() {
         // The other models' groups never change here: they keep the places of all their rows.
         size_group(group);
     }
-    CPG->setWidget(area);
 
     new TypedLimitValidator(control<QLineEdit>("E_EthConn_Device_Name"), cfg::Device_Name_Typed_Limit);
     new TypedLimitValidator(control<QLineEdit>("E_EtherCAT_Slave_Name"), cfg::Slave_Name_Typed_Limit);

@@ -1,6 +1,7 @@
 #include "ui/widgets/Looks.h"
 
 #include <QLabel>
+#include <QPainter>
 
 namespace ui {
 
@@ -32,6 +33,21 @@ void paint_as_warning(QLabel* label) {
     colours.setColor(QPalette::WindowText, warning_foreground());
     label->setPalette(colours);
     label->setAutoFillBackground(true);
+}
+
+void set_text_colour(QLabel* label, const QColor& colour) {
+    QPalette colours = label->palette();
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        colours.setColor(role, colour);
+    // A placeholder is the text colour at half strength.
+    QColor placeholder = colour;
+    placeholder.setAlpha((colour.alpha() + 1) / 2);
+    colours.setColor(QPalette::PlaceholderText, placeholder);
+    label->setPalette(colours);
+}
+
+void fill_background(QWidget* widget, const QColor& colour) {
+    QPainter(widget).fillRect(widget->rect(), colour);
 }
 
 } // namespace ui

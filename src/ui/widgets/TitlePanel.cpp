@@ -1,23 +1,30 @@
 #include "ui/widgets/TitlePanel.h"
 
+#include "ui/widgets/Looks.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace ui {
+namespace {
+
+const QColor Title_Text(0x6b, 0x6b, 0x6b);
+
+} // namespace
 
 void style_code_label(QLabel* label) {
     QFont font = label->font();
     font.setPointSize(20);
     font.setBold(true);
     label->setFont(font);
-    label->setStyleSheet("color: #6b6b6b;");
+    set_text_colour(label, Title_Text);
 }
 
 void style_description_label(QLabel* label) {
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
-    label->setStyleSheet("color: #6b6b6b;");
+    set_text_colour(label, Title_Text);
 }
 
 TitlePanel::TitlePanel(const QString& code, QWidget* parent)
@@ -26,13 +33,16 @@ TitlePanel::TitlePanel(const QString& code, QWidget* parent)
     desc_->setObjectName("L_SW_Desc");
     style_code_label(code_);
     style_description_label(desc_);
-    setAutoFillBackground(true);
-    setStyleSheet("ui--TitlePanel { background: white; }");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(12, 6, 12, 6);
     layout->setSpacing(2);
     layout->addWidget(code_);
     layout->addWidget(desc_);
+}
+
+void TitlePanel::paintEvent(QPaintEvent* event) {
+    fill_background(this, Qt::white);
+    QFrame::paintEvent(event);
 }
 
 } // namespace ui

@@ -16,6 +16,9 @@ public:
     QLabel* codeLabel() const { return code_; }        // L_SW_Code
     QLabel* descriptionLabel() const { return desc_; } // L_SW_Desc
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     QLabel* code_;
     QLabel* desc_;

@@ -33,6 +33,27 @@ TEST(Text, InvalidUtf8BecomesTheReplacementCharacter) {
     EXPECT_EQ(cfg::utf16_to_utf8(std::u16string{0xD800}), "\xEF\xBF\xBD");
 }
 
+// The walks that count and clean a text without converting it must agree with the conversion.
+TEST(Text, WalkingAgreesWithTheRoundTripThroughUtf16) {
+    const std::string samples[] = {
+        "",
+        "plain ASCII",
+        "A\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80",            // two, three and four bytes
+        "\xFF\xFE\x80\xBF",                                 // bytes that start nothing
+        "a\xC3",                                            // cut off at the end
+        "\xE2\x82x\xF0\x9F\x98",                            // cut off in the middle
+        "\xC0\xAF\xE0\x80\xAF",                             // overlong
+        "\xED\xA0\x80\xED\xBF\xBF",                         // surrogates written as UTF-8
+        "\xF4\x90\x80\x80\xF8\x88\x80\x80\x80",             // beyond U+10FFFF
+        std::string("\xEF\xBF\xBE\xEF\xBF\xBF\x00\x7F", 8), // U+FFFE, U+FFFF, NUL, DEL
+    };
+    for (const std::string& sample : samples) {
+        const std::u16string units = cfg::utf8_to_utf16(sample);
+        EXPECT_EQ(cfg::valid_utf8(sample), cfg::utf16_to_utf8(units)) << testing::PrintToString(sample);
+        EXPECT_EQ(cfg::utf16_length(sample), units.size()) << testing::PrintToString(sample);
+    }
+}
+
 TEST(Windows1252, EncodesWhatItCanHoldAndQuestionMarksTheRest) {
     EXPECT_EQ(cfg::utf8_to_windows1252("a\xC3\xA9\xE2\x82\xAC\xC2\xB6"), std::string("a\xE9\x80\xB6"));
     EXPECT_EQ(cfg::utf8_to_windows1252("\xE4\xB8\xAD\xF0\x9F\x98\x80"), "??");

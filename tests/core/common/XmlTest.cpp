@@ -53,6 +53,29 @@ TEST(Xml, ReadsTextsAndAttributesWithDefaultsForMissingOnes) {
     EXPECT_EQ(cfg::xml::attribute_text(row, "z", "d"), "d");
 }
 
+// One pass over the attributes finds what a lookup by name finds, whatever their order.
+TEST(Xml, FindingAttributesTogetherAgreesWithLookingEachUp) {
+    const char* const names[] = {"Enable", "Sentence", "Index", "Mnemonic"};
+    const char* const rows[] = {
+        R"(<row Enable="Y" Sentence="GGA" Index="2" Mnemonic="m"/>)",
+        R"(<row Mnemonic="m" Index="2" Sentence="GGA" Enable="N"/>)",
+        R"(<row Enable="Y" Other="o" Mnemonic="m"/>)",
+        R"(<row Enable="Y" Sentence="A" Enable="N" Sentence="B"/>)",
+        R"(<row Sentence="A" Enable="Y" Sentence="B" Index="" Mnemonic="m" Enable="N"/>)",
+        R"(<row/>)",
+    };
+    for (const char* text : rows) {
+        pugi::xml_document doc;
+        ASSERT_TRUE(doc.load_string(text)) << text;
+        const pugi::xml_node row = doc.first_child();
+        const char* values[std::size(names)];
+        cfg::xml::find_attributes(row, names, values);
+        for (std::size_t i = 0; i < std::size(names); ++i)
+            EXPECT_EQ(cfg::xml::attribute_or(values[i], "-"), cfg::xml::attribute_text(row, names[i], "-"))
+                << text << ' ' << names[i];
+    }
+}
+
 TEST(Xml, SavesUtf8WithoutDeclarationOrIndentationAndTheVersionAfterTheRoot) {
     pugi::xml_document doc;
     pugi::xml_node root = cfg::xml::start_document(doc, "Par_Gen", "1.000");

@@ -7,6 +7,7 @@
 #include "ui/app/TFMorvelFirmWare.h"
 #include "ui/platform/WebAddress.h"
 #include "ui/widgets/MessageService.h"
+#include "ui/widgets/TitlePanel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -16,6 +17,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -317,6 +319,23 @@ private slots:
                 QVERIFY2(focused != dialog && QRegularExpression("^I+B*$").match(order).hasMatch(),
                          qPrintable(dialog->objectName() + ": " + order));
             dialog->hide();
+        }
+    }
+
+    // The colours come from palettes and the windows' own painting: a style sheet on the main window
+    // would put every dialog under the style-sheet style, by far the slowest to build and paint.
+    void theColoursHoldWithoutAStyleSheetOnAnyWindow() {
+        start();
+        QCOMPARE(window_->grab().toImage().pixelColor(2, 2), QColor(0xf7, 0xf9, 0xfb));
+        const QColor grey(0x6b, 0x6b, 0x6b);
+        for (QWidget* window : window_->windows()) {
+            QVERIFY2(!window->style()->inherits("QStyleSheetStyle"), qPrintable(window->objectName()));
+            for (ui::TitlePanel* panel : window->findChildren<ui::TitlePanel*>()) {
+                QCOMPARE(panel->grab().toImage().pixelColor(1, 1), QColor(Qt::white));
+                QCOMPARE(panel->codeLabel()->palette().color(QPalette::WindowText), grey);
+            }
+            for (QLabel* label : window->findChildren<QLabel*>("L_SW_Desc"))
+                QCOMPARE(label->palette().color(QPalette::Disabled, QPalette::WindowText), grey);
         }
     }
 

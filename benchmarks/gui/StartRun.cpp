@@ -1,0 +1,32 @@
+#include "StartRun.h"
+
+#include "FirstPaint.h"
+#include "ui/app/ProgramStart.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <cstdlib>
+
+namespace bench {
+
+int run_program_start(int argc, char* argv[]) {
+    QApplication qt(argc, argv);
+    FirstPaint::quit_after_first_paint(qt);
+    return ui::Run_Configurator(qt);
+}
+
+int run_bare_window_start(int argc, char* argv[]) {
+    if (argc != 3)
+        return 2;
+    QApplication qt(argc, argv);
+    FirstPaint::quit_after_first_paint(qt);
+    QWidget window;
+    window.setFixedSize(std::atoi(argv[1]), std::atoi(argv[2]));
+    window.move(window.screen()->availableGeometry().center() - window.rect().center());
+    window.show();
+    return QApplication::exec();
+}
+
+} // namespace bench
