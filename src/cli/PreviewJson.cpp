@@ -2,6 +2,7 @@
 #include "cli/PreviewReport.h"
 #include "core/nmea/SentenceCatalogue.h"
 #include "core/preview/ByteText.h"
+#include "core/preview/EntryTexts.h"
 
 #include <ostream>
 
@@ -31,7 +32,7 @@ void write_list(std::ostream& out, const char* name, const Items& items, Write w
 
 void write_row(std::ostream& out, const image::Listener_Image_Row& row, const preview::Row_State& state) {
     const image::Listener_Entry& entry = row.entry;
-    const Row_Texts texts = row_texts(entry);
+    const preview::Entry_Texts texts = preview::Texts_Of_Entry(entry);
     const bool stored = !state.bytes.empty();
     out << "{\"row\": " << row.row << ", \"sentence\": " << json_string(texts.sentence)
         << ", \"index\": " << int{entry.Index} << ", \"data_field\": " << json_string(texts.data_field)
