@@ -54,27 +54,25 @@ std::int64_t days_from_civil(int year, int month, int day) {
     return std::int64_t{era} * 146097 + day_of_era - 719468;
 }
 
+// count digits followed by the separator.
+std::optional<int> digits_then(std::string_view& text, std::size_t count, char separator) {
+    const std::optional<int> value = digits(text, count);
+    return value && skip(text, separator) ? value : std::nullopt;
+}
+
 std::optional<std::int64_t> time_of_day_ms(std::string_view& text) {
-    const auto hours = digits(text, 2);
-    if (!hours || !skip(text, ':'))
-        return std::nullopt;
-    const auto minutes = digits(text, 2);
-    if (!minutes || !skip(text, ':'))
-        return std::nullopt;
-    const auto seconds = digits(text, 2);
+    const auto hours = digits_then(text, 2, ':');
+    const auto minutes = hours ? digits_then(text, 2, ':') : std::nullopt;
+    const auto seconds = minutes ? digits(text, 2) : std::nullopt;
     if (!seconds || *hours > 23 || *minutes > 59 || *seconds > 60)
         return std::nullopt;
     return ((*hours * 60 + *minutes) * 60 + *seconds) * std::int64_t{1000} + fraction_ms(text);
 }
 
 std::optional<std::int64_t> date_time_ms(std::string_view text) {
-    const auto year = digits(text, 4);
-    if (!year || !skip(text, '-'))
-        return std::nullopt;
-    const auto month = digits(text, 2);
-    if (!month || !skip(text, '-'))
-        return std::nullopt;
-    const auto day = digits(text, 2);
+    const auto year = digits_then(text, 4, '-');
+    const auto month = year ? digits_then(text, 2, '-') : std::nullopt;
+    const auto day = month ? digits(text, 2) : std::nullopt;
     if (!day || *month < 1 || *month > 12 || *day < 1 || *day > 31 || (!skip(text, 'T') && !skip(text, ' ')))
         return std::nullopt;
     const auto time = time_of_day_ms(text);

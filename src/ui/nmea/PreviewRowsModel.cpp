@@ -13,16 +13,22 @@ using cfg::nmea::Listener_Column;
 
 // The header of each column: the listener screen's own, then the preview's.
 int header_text(int column) {
+    const cfg::Column_Description* listener = PreviewRowsModel::listenerColumn(column);
+    return listener ? listener->header_text
+                    : preview_text::Received_Header + column - PreviewRowsModel::Received;
+}
+
+} // namespace
+
+const cfg::Column_Description* PreviewRowsModel::listenerColumn(int column) {
     constexpr Listener_Column listener[] = {Listener_Column::Number,        Listener_Column::Sentence,
                                             Listener_Column::Index,         Listener_Column::DataField,
                                             Listener_Column::PortOperation, Listener_Column::SwapAll,
                                             Listener_Column::Swap16,        Listener_Column::Position};
-    if (column < PreviewRowsModel::Received)
-        return cfg::nmea::Listener_Columns()[static_cast<std::size_t>(listener[column])].header_text;
-    return preview_text::Received_Header + column - PreviewRowsModel::Received;
+    if (column < 0 || column >= Received)
+        return nullptr;
+    return &cfg::nmea::Listener_Columns()[static_cast<std::size_t>(listener[column])];
 }
-
-} // namespace
 
 PreviewRowsModel::PreviewRowsModel(const cfg::Lang_Strings& texts, QObject* parent)
     : QAbstractTableModel(parent), texts_(texts) {}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/ColumnDescription.h"
 #include "core/lang/LangStrings.h"
 #include "core/preview/PreviewSession.h"
 
@@ -28,6 +29,9 @@ public:
     };
 
     PreviewRowsModel(const cfg::Lang_Strings& texts, QObject* parent);
+
+    // The listener screen's column a column shows; null for the preview's own.
+    static const cfg::Column_Description* listenerColumn(int column);
 
     // A new session, or none.
     void setSession(const cfg::preview::Preview_Session* session);

@@ -23,7 +23,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -106,30 +105,25 @@ TFNMEA_0183_Preview::TFNMEA_0183_Preview(cfg::Application& app, const cfg::nmea:
     paint_as_warning(L_NoRows);
     L_NoRows->hide();
     L_Seen->setWordWrap(true);
+    ASG_Rows->verticalHeader()->hide(); // the rows show their own numbers
+    ASG_Learn->verticalHeader()->hide();
     ASG_Rows->horizontalHeader()->setStretchLastSection(true);
-    ASG_Rows->setColumnWidth(PreviewRowsModel::DataField, 280);
+    for (int column = 0; column < PreviewRowsModel::Column_Count; ++column)
+        if (const cfg::Column_Description* listener = PreviewRowsModel::listenerColumn(column))
+            ASG_Rows->setColumnWidth(column, listener->width);
     ASG_Array->horizontalHeader()->setDefaultSectionSize(ASG_Array->fontMetrics().horizontalAdvance("0000"));
     ASG_Learn->setColumnWidth(LearnFieldsModel::DataField, 320);
     ASG_Learn->horizontalHeader()->setStretchLastSection(true);
 
-    auto* sources = new QGridLayout;
-    sources->addWidget(L_Log, 0, 0);
-    sources->addWidget(Btn_OpenLog, 0, 1);
-    sources->addWidget(L_LogFile, 0, 2, 1, 5);
-    sources->addWidget(CB_Pace, 0, 7);
-    sources->addWidget(Btn_Play, 0, 8);
-    sources->addWidget(Btn_Pause, 0, 9);
-    sources->addWidget(L_Port, 1, 0);
-    sources->addWidget(CB_Port, 1, 1);
-    sources->addWidget(L_Baud, 1, 2);
-    sources->addWidget(CB_Baud, 1, 3);
-    sources->addWidget(L_Parity, 1, 4);
-    sources->addWidget(CB_Parity, 1, 5);
-    sources->addWidget(L_StopBits, 1, 6);
-    sources->addWidget(CB_StopBits, 1, 7);
-    sources->addWidget(Btn_OpenPort, 1, 8);
-    sources->addWidget(Btn_Stop, 0, 10, 2, 1);
-    sources->setColumnStretch(2, 1);
+    auto* log_row = new QHBoxLayout;
+    for (QWidget* widget : std::initializer_list<QWidget*>{L_Log, Btn_OpenLog, L_LogFile, CB_Pace, Btn_Play,
+                                                           Btn_Pause, Btn_Stop})
+        log_row->addWidget(widget, widget == L_LogFile ? 1 : 0);
+    auto* port_row = new QHBoxLayout;
+    for (QWidget* widget : std::initializer_list<QWidget*>{L_Port, CB_Port, L_Baud, CB_Baud, L_Parity,
+                                                           CB_Parity, L_StopBits, CB_StopBits, Btn_OpenPort})
+        port_row->addWidget(widget);
+    port_row->addStretch();
 
     auto* learn_page = new QWidget;
     learn_page->setObjectName("TS_Learn");
@@ -146,23 +140,25 @@ TFNMEA_0183_Preview::TFNMEA_0183_Preview(cfg::Application& app, const cfg::nmea:
     TS_Views->addTab(learn_page, QString());
 
     auto* body = new QVBoxLayout;
-    body->addLayout(sources);
+    body->addLayout(log_row);
+    body->addLayout(port_row);
     body->addWidget(L_NoRows);
     body->addWidget(L_Counts);
     body->addWidget(L_Status);
     body->addWidget(TS_Views, 1);
     lay_out_dialog(this, title_, body, {}, {Btn_Close});
 
-    connect(Btn_OpenLog, &QPushButton::clicked, this,
-            [this] { run_reported(this, [this] { Btn_OpenLogClick(); }); });
-    connect(Btn_Play, &QPushButton::clicked, this,
-            [this] { run_reported(this, [this] { Btn_PlayClick(); }); });
-    connect(Btn_Pause, &QPushButton::clicked, this, &TFNMEA_0183_Preview::Btn_PauseClick);
-    connect(Btn_Stop, &QPushButton::clicked, this, &TFNMEA_0183_Preview::Btn_StopClick);
-    connect(Btn_OpenPort, &QPushButton::clicked, this,
-            [this] { run_reported(this, [this] { Btn_OpenPortClick(); }); });
-    connect(Btn_AddRows, &QPushButton::clicked, this,
-            [this] { run_reported(this, [this] { Btn_AddRowsClick(); }); });
+    // Every action runs through the general error report.
+    const auto on_click = [this](QPushButton* button, void (TFNMEA_0183_Preview::*action)()) {
+        connect(button, &QPushButton::clicked, this,
+                [this, action] { run_reported(this, [this, action] { (this->*action)(); }); });
+    };
+    on_click(Btn_OpenLog, &TFNMEA_0183_Preview::Btn_OpenLogClick);
+    on_click(Btn_Play, &TFNMEA_0183_Preview::Btn_PlayClick);
+    on_click(Btn_Pause, &TFNMEA_0183_Preview::Btn_PauseClick);
+    on_click(Btn_Stop, &TFNMEA_0183_Preview::Btn_StopClick);
+    on_click(Btn_OpenPort, &TFNMEA_0183_Preview::Btn_OpenPortClick);
+    on_click(Btn_AddRows, &TFNMEA_0183_Preview::Btn_AddRowsClick);
     connect(Btn_Close, &QPushButton::clicked, this, &TFNMEA_0183_Preview::reject);
     connect(player_, &LogPlayer::advanced, this, &TFNMEA_0183_Preview::show_progress);
     connect(player_, &LogPlayer::finished, this, [this] {
@@ -219,12 +215,16 @@ void TFNMEA_0183_Preview::Set_Lang() {
     show_progress();
 }
 
-// Each opening starts afresh from the table as it stands, with the port set as the configuration sets it.
+// Each opening starts afresh from the table as it stands, with the port set as the configuration sets
+// it; the port's name stays as the user last chose it.
 void TFNMEA_0183_Preview::opened() {
     stop_sources();
+    const QString typed_port = CB_Port->currentText();
     CB_Port->clear();
     for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts())
         CB_Port->addItem(port.portName());
+    if (!typed_port.isEmpty())
+        CB_Port->setEditText(typed_port);
     activity_ = Activity::Idle;
     run_reported(this, [this] {
         read_port_settings();
