@@ -39,9 +39,9 @@ std::set<std::string> chosen_codes(const Invocation& invocation) {
 std::vector<preview::Seen_Field> fields_to_learn(const preview::Capture_Survey& survey,
                                                  const std::set<std::string>& codes) {
     std::vector<preview::Seen_Field> fields;
-    for (const preview::Seen_Field& field : survey.fields()) {
+    for (const preview::Seen_Field& field : preview::Fields_That_Held_Values(survey)) {
         const std::string code(nmea::NMEA_Sentences[static_cast<std::size_t>(field.Ind_Sent)].Name);
-        if (!field.sample.empty() && codes.contains(code))
+        if (codes.contains(code))
             fields.push_back(field);
     }
     return fields;

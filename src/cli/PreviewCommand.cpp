@@ -9,6 +9,7 @@
 #include "core/ethercat/VariableColumns.h"
 #include "core/nmea/SentenceCatalogue.h"
 #include "core/preview/ByteText.h"
+#include "core/preview/EntryTexts.h"
 
 namespace cfg::cli {
 namespace {
@@ -41,7 +42,7 @@ std::vector<std::string> row_lines(const Lang_Strings& texts, const preview::Con
     for (std::size_t i = 0; i < model.rows().size(); ++i) {
         const image::Listener_Entry& entry = model.rows()[i].entry;
         const preview::Row_State& state = model.states()[i];
-        const Row_Texts row = row_texts(entry);
+        const preview::Entry_Texts row = preview::Texts_Of_Entry(entry);
         rows.push_back({std::to_string(model.rows()[i].row), row.sentence, row.index, row.data_field,
                         row.post_operation, entry.swap_flags & image::Swap_All_Bit ? "Y" : "",
                         entry.swap_flags & image::Swap_16_Bit ? "Y" : "", std::to_string(entry.Position),

@@ -2,6 +2,7 @@
 #include "cli/PreviewReport.h"
 #include "core/nmea/SentenceCatalogue.h"
 #include "core/preview/ByteText.h"
+#include "core/preview/EntryTexts.h"
 
 #include <ostream>
 
@@ -14,7 +15,7 @@ std::string json_bytes(std::span<const std::uint8_t> bytes) {
 
 std::string row_json(const image::Listener_Image_Row& row, const preview::Row_State& state) {
     const image::Listener_Entry& entry = row.entry;
-    const Row_Texts texts = row_texts(entry);
+    const preview::Entry_Texts texts = preview::Texts_Of_Entry(entry);
     const bool stored = !state.bytes.empty();
     return json_line_object({{"row", std::to_string(row.row)},
                              {"sentence", json_string(texts.sentence)},

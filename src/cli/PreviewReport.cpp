@@ -1,8 +1,6 @@
 #include "cli/PreviewReport.h"
 
 #include "core/ethercat/EtherCATSlaveFile.h"
-#include "core/nmea/PostOperations.h"
-#include "core/nmea/SentenceCatalogue.h"
 #include "core/preview/DeviceRows.h"
 
 namespace cfg::cli {
@@ -18,14 +16,6 @@ Preview_Report Run_Preview(const Application& app, const std::filesystem::path& 
 std::vector<preview::Master_Variable> master_variables(const Application& app, const Preview_Report& report) {
     return preview::Read_Master_Variables(
         ethercat::Load_EtherCAT_Slave(app.File_EtherCAT_Slave).slave_to_master, report.model.array());
-}
-
-Row_Texts row_texts(const image::Listener_Entry& entry) {
-    const nmea::TFieldSentence* field = nmea::Find_Field(entry.Ind_Sent, entry.data_field);
-    const std::vector<std::string>& post_operations = nmea::PostOpe_SL();
-    return {std::string(nmea::NMEA_Sentences[entry.Ind_Sent].Name),
-            entry.Index > 0 ? std::to_string(entry.Index) : "", field ? field->Field : "",
-            entry.post_operation < post_operations.size() ? post_operations[entry.post_operation] : ""};
 }
 
 std::string state_word(preview::Value_State state) {

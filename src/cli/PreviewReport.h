@@ -29,16 +29,6 @@ Preview_Report Run_Preview(const Application& app, const std::filesystem::path& 
 // The Slave To Master variables of the active configuration, read from the array the model holds.
 std::vector<preview::Master_Variable> master_variables(const Application& app, const Preview_Report& report);
 
-// The texts of a row that say what it takes: sentence code, Index (empty where the field takes none),
-// data field, post operation.
-struct Row_Texts {
-    std::string sentence;
-    std::string index;
-    std::string data_field;
-    std::string post_operation;
-};
-Row_Texts row_texts(const image::Listener_Entry& entry);
-
 // One word for a row's state: "waiting", "stored", "did-not-fit", "empty" or "not-a-number".
 std::string state_word(preview::Value_State state);
 

@@ -32,10 +32,6 @@ int byte_x(std::int64_t byte) {
     return Left + static_cast<int>(byte % Bytes_Per_Line) * Cell_Width;
 }
 
-Rgb row_colour(int row) {
-    return palette::Blocks[static_cast<std::size_t>(row - 1) % palette::Blocks.size()];
-}
-
 // The pieces of the bytes first to last within the map, one per line they cross.
 std::vector<Map_Rect> span_pieces(Map_Lane lane, std::int64_t first, std::int64_t last, std::int64_t end) {
     std::vector<Map_Rect> pieces;
@@ -76,12 +72,13 @@ public:
             add_block(Map_Lane::Listener, field.row, nmea::Is_Marked(field), Field_Hover(field, texts_),
                       Field_Label(field),
                       span_pieces(Map_Lane::Listener, field.first_byte, field.last_byte(), end_),
-                      row_colour(field.row));
+                      palette::Row_Colour(field.row));
         for (const ethercat::Variable_Place& place : content_.image.places)
             if (place.enabled)
                 add_block(Map_Lane::Variables, place.row, false, Variable_Hover(place, texts_),
                           Variable_Label(place), variable_pieces(place),
-                          place.is_bit || place.size > 0 ? row_colour(place.row) : palette::Block_Border);
+                          place.is_bit || place.size > 0 ? palette::Row_Colour(place.row)
+                                                         : palette::Block_Border);
         add_overlaps();
         return std::move(map_);
     }

@@ -47,5 +47,10 @@ inline constexpr std::array<Rgb, 8> Blocks{{{0xa5, 0xd8, 0xff},
                                             {0xee, 0xbe, 0xfa},
                                             {0xde, 0xe2, 0xe6}}};
 
+// The fill of the blocks of a table row (1 for the first).
+inline constexpr Rgb Row_Colour(int row) {
+    return Blocks[static_cast<std::size_t>(row - 1) % Blocks.size()];
+}
+
 } // namespace palette
 } // namespace cfg::bytemap

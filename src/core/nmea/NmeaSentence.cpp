@@ -98,42 +98,58 @@ Read_Line Read_Nmea_Line(std::string_view line) {
     return {Line_Kind::Sentence, {address->first, address->second, std::move(fields)}};
 }
 
-Log_Summary Read_Nmea_Log(std::istream& log, const std::function<void(const Received_Sentence&)>& visit) {
-    Log_Summary summary;
-    std::string line;
-    bool too_long = false;
-    const auto finish_line = [&] {
-        const Read_Line read = too_long ? Read_Line{Line_Kind::Malformed, {}} : Read_Nmea_Line(line);
-        line.clear();
-        too_long = false;
-        if (read.kind == Line_Kind::Empty)
-            return;
-        ++summary.lines;
-        if (read.kind == Line_Kind::Bad_Checksum)
-            ++summary.bad_checksums;
-        else if (read.kind == Line_Kind::Malformed)
-            ++summary.malformed;
-        else {
-            ++summary.sentences;
-            ++summary.sentences_by_code[read.sentence.code];
-            visit(read.sentence);
-        }
-    };
-    // In blocks, so a log of any size is read with little memory, and a line without an end
-    // (binary noise) never grows past the limit.
-    std::array<char, 65536> block{};
-    while (log.read(block.data(), block.size()) || log.gcount() > 0) {
-        for (const char c : std::string_view(block.data(), static_cast<std::size_t>(log.gcount()))) {
-            if (c == '\n')
-                finish_line();
-            else if (line.size() < Longest_Log_Line)
-                line.push_back(c);
-            else
-                too_long = true;
+void Log_Lines::Feed(std::string_view bytes, const Visit& visit) {
+    for (const char c : bytes) {
+        if (c == '\n') {
+            visit(line_, too_long_);
+            line_.clear();
+            too_long_ = false;
+        } else if (line_.size() < Longest_Log_Line) {
+            line_.push_back(c);
+        } else {
+            too_long_ = true;
         }
     }
-    if (!line.empty() || too_long)
-        finish_line();
+}
+
+void Log_Lines::Finish(const Visit& visit) {
+    if (line_.empty() && !too_long_)
+        return;
+    visit(line_, too_long_);
+    line_.clear();
+    too_long_ = false;
+}
+
+std::optional<Received_Sentence> Count_Log_Line(Log_Summary& summary, std::string_view line, bool too_long) {
+    Read_Line read = too_long ? Read_Line{Line_Kind::Malformed, {}} : Read_Nmea_Line(line);
+    if (read.kind == Line_Kind::Empty)
+        return std::nullopt;
+    ++summary.lines;
+    if (read.kind == Line_Kind::Bad_Checksum) {
+        ++summary.bad_checksums;
+        return std::nullopt;
+    }
+    if (read.kind == Line_Kind::Malformed) {
+        ++summary.malformed;
+        return std::nullopt;
+    }
+    ++summary.sentences;
+    ++summary.sentences_by_code[read.sentence.code];
+    return std::move(read.sentence);
+}
+
+Log_Summary Read_Nmea_Log(std::istream& log, const std::function<void(const Received_Sentence&)>& visit) {
+    Log_Summary summary;
+    Log_Lines lines;
+    const Log_Lines::Visit take = [&](std::string_view line, bool too_long) {
+        if (const std::optional<Received_Sentence> sentence = Count_Log_Line(summary, line, too_long))
+            visit(*sentence);
+    };
+    // In blocks, so a log of any size is read with little memory.
+    std::array<char, 65536> block{};
+    while (log.read(block.data(), block.size()) || log.gcount() > 0)
+        lines.Feed(std::string_view(block.data(), static_cast<std::size_t>(log.gcount())), take);
+    lines.Finish(take);
     return summary;
 }
 

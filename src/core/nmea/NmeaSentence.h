@@ -5,6 +5,7 @@
 #include <functional>
 #include <istream>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,26 @@ struct Log_Summary {
     std::size_t malformed = 0;
     std::map<std::string, std::size_t> sentences_by_code;
 };
+
+// Cuts bytes into lines as they come, from a file read in blocks or from a serial port: a line ends
+// at LF (the reader drops a CR before it). A line longer than Longest_Log_Line never grows past the
+// limit and is handed on as too long when its end comes.
+class Log_Lines {
+public:
+    using Visit = std::function<void(std::string_view line, bool too_long)>;
+
+    void Feed(std::string_view bytes, const Visit& visit);
+    // Hands on the last line, which has no end, when there is one.
+    void Finish(const Visit& visit);
+
+private:
+    std::string line_;
+    bool too_long_ = false;
+};
+
+// Reads a line as Log_Lines hands it on and counts it into the summary; the sentence when the line
+// holds one to use.
+std::optional<Received_Sentence> Count_Log_Line(Log_Summary& summary, std::string_view line, bool too_long);
 
 // Streams a log line by line (CR LF or LF), never holding more than one line, and hands every
 // good sentence to visit in order. Malformed lines are counted, never fatal.

@@ -38,4 +38,10 @@ std::vector<Seen_Field> Capture_Survey::fields() const {
     return fields;
 }
 
+std::vector<Seen_Field> Fields_That_Held_Values(const Capture_Survey& survey) {
+    std::vector<Seen_Field> fields = survey.fields();
+    std::erase_if(fields, [](const Seen_Field& field) { return field.sample.empty(); });
+    return fields;
+}
+
 } // namespace cfg::preview

@@ -46,4 +46,7 @@ private:
     std::map<std::tuple<std::size_t, int, int>, Seen_Field> fields_;
 };
 
+// The fields that held a value at least once, in the order of fields(): those a capture can teach.
+std::vector<Seen_Field> Fields_That_Held_Values(const Capture_Survey& survey);
+
 } // namespace cfg::preview

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/image/ListenerImage.h"
+#include "core/nmea/ListenerTable.h"
 
 #include <filesystem>
 #include <vector>
@@ -14,5 +15,10 @@ namespace cfg::preview {
 std::vector<image::Listener_Image_Row>
 Read_Device_Rows(const std::filesystem::path& File_ParGen,
                  const std::filesystem::path& File_NMEA_0183_Set_Access);
+
+// The same for a listener table as it stands on the screen: the rows a compile would give the device
+// once the table is saved.
+std::vector<image::Listener_Image_Row> Table_Device_Rows(const std::filesystem::path& File_ParGen,
+                                                         const nmea::Listener_Table& table);
 
 } // namespace cfg::preview

@@ -6,8 +6,14 @@
 #include "core/nmea/ListenerChecks.h"
 #include "core/nmea/ListenerFile.h"
 #include "core/nmea/ListenerPositions.h"
+#include "core/preview/LearnedRows.h"
+#include "ui/nmea/TFNMEA_0183_Preview.h"
 #include "ui/widgets/ByteMapPanel.h"
+#include "ui/widgets/DialogFrame.h"
+#include "ui/widgets/GridView.h"
 #include "ui/widgets/Texts.h"
+
+#include <QPushButton>
 
 namespace ui {
 namespace {
@@ -18,12 +24,15 @@ constexpr int Text_Block = 1000;
 constexpr int Delete_Row_Question = 1039;
 constexpr int Rows_Would_Be_Dropped_Question = 1046;
 constexpr int Map_Texts = 1064;
+constexpr int Preview_Caption = 1070;
+constexpr int Preview_Hint = 1071;
 
 } // namespace
 
 TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(cfg::Application& app, QWidget* parent)
     : TableScreen(app, Text_Block, Rows_Would_Be_Dropped_Question, parent),
-      table_(std::make_shared<cfg::nmea::Listener_Table>()), places_(cfg::nmea::Listener_Row_Count + 1) {
+      table_(std::make_shared<cfg::nmea::Listener_Table>()), places_(cfg::nmea::Listener_Row_Count + 1),
+      Btn_Preview(dialog_button("Btn_Preview", this)) {
     setObjectName("TFNMEA_0183_Set_Access2");
     resize(1200, 640);
 
@@ -45,7 +54,32 @@ TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(cfg::Application& app, QWidget*
                        [this](int row) { return qt_text(places_[static_cast<std::size_t>(row)].bytes); }}};
     add_grid(std::move(setup));
     add_byte_map(cfg::bytemap::Map_Lane::Listener, Map_Texts);
+    add_left_button(Btn_Preview);
+    connect(Btn_Preview, &QPushButton::clicked, this, &TFNMEA_0183_Set_Access2::Btn_PreviewClick);
     Set_Lang();
+}
+
+void TFNMEA_0183_Set_Access2::set_table_texts() {
+    set_button_texts(app_.Lang_Strings, {{Btn_Preview, Preview_Caption, Preview_Hint}});
+    if (preview_)
+        preview_->Set_Lang();
+}
+
+void TFNMEA_0183_Set_Access2::Btn_PreviewClick() {
+    if (!preview_)
+        preview_ = new TFNMEA_0183_Preview(
+            app_, *table_, [this](const auto& rows) { return add_learned_rows(rows); }, this);
+    preview_->open();
+}
+
+// The rows land in the grid only; OK checks and saves them with the rest of the table.
+bool TFNMEA_0183_Set_Access2::add_learned_rows(const std::vector<cfg::preview::Learned_Row>& rows) {
+    if (!cfg::preview::Add_Learned_Rows(*table_, rows))
+        return false;
+    grid(0).model->tableChanged();
+    tables_changed();
+    grid(0).view->selectTableRow(rows.front().row);
+    return true;
 }
 
 std::filesystem::path TFNMEA_0183_Set_Access2::file() const {

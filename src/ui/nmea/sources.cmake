@@ -1,5 +1,11 @@
 target_sources(configurator_ui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/ArrayBytesModel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LearnFieldsModel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LogPlayer.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PreviewRowsModel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProfinetMap.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SerialListener.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TFNMEA_0183_Preview.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TFNMEA_0183_Set_Access.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TFNMEA_0183_Set_Access2.cpp
 )

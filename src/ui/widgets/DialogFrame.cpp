@@ -10,8 +10,9 @@
 
 namespace ui {
 
-void lay_out_dialog(QDialog* dialog, TitlePanel* title, QLayout* body,
-                    const QList<QPushButton*>& left_buttons, const QList<QPushButton*>& right_buttons) {
+QHBoxLayout* lay_out_dialog(QDialog* dialog, TitlePanel* title, QLayout* body,
+                            const QList<QPushButton*>& left_buttons,
+                            const QList<QPushButton*>& right_buttons) {
     auto* layout = new QVBoxLayout(dialog);
     layout->setContentsMargins(0, 0, 0, 8);
     layout->addWidget(title);
@@ -25,6 +26,7 @@ void lay_out_dialog(QDialog* dialog, TitlePanel* title, QLayout* body,
     for (QPushButton* button : right_buttons)
         buttons->addWidget(button);
     layout->addLayout(buttons);
+    return buttons;
 }
 
 QPushButton* dialog_button(const char* name, QWidget* parent) {

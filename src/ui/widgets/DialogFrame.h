@@ -10,6 +10,7 @@ class Lang_Strings;
 
 class QDialog;
 class QWidget;
+class QHBoxLayout;
 class QLayout;
 class QPushButton;
 
@@ -18,9 +19,10 @@ namespace ui {
 class TitlePanel;
 
 // The frame every dialog shares: the title panel on top, the body below it taking the room, and a
-// bottom row with the left buttons, a gap and the right buttons (OK, Cancel).
-void lay_out_dialog(QDialog* dialog, TitlePanel* title, QLayout* body,
-                    const QList<QPushButton*>& left_buttons, const QList<QPushButton*>& right_buttons);
+// bottom row with the left buttons, a gap and the right buttons (OK, Cancel). Returns the bottom row.
+QHBoxLayout* lay_out_dialog(QDialog* dialog, TitlePanel* title, QLayout* body,
+                            const QList<QPushButton*>& left_buttons,
+                            const QList<QPushButton*>& right_buttons);
 
 // A button of a dialog's bottom row, named so that tests find it. It never becomes the default
 // button, so Enter stays with the control that has the focus (a table's cell, say).

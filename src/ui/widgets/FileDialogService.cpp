@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+#include <optional>
+
 namespace ui {
 namespace {
 
@@ -16,18 +18,31 @@ TestHooks& hooks() {
     return instance;
 }
 
+// In test mode: records the request and gives the next queued answer.
+std::optional<QString> test_answer(const QString& caption, const QString& folder, const QString& filter) {
+    TestHooks& test = hooks();
+    if (!test.active)
+        return std::nullopt;
+    test.requests.append(caption + "|" + folder + "|" + filter);
+    return test.names.isEmpty() ? QString() : test.names.takeFirst();
+}
+
 } // namespace
 
 QString FileDialogService::getSaveFileName(QWidget* parent, const QString& caption, const QString& folder,
                                            const QString& filter) {
-    TestHooks& test = hooks();
-    if (test.active) {
-        test.requests.append(caption + "|" + folder + "|" + filter);
-        return test.names.isEmpty() ? QString() : test.names.takeFirst();
-    }
+    if (const std::optional<QString> answer = test_answer(caption, folder, filter))
+        return *answer;
     // The program asks its own overwrite question from the catalogue.
     return QFileDialog::getSaveFileName(parent, caption, folder, filter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
+}
+
+QString FileDialogService::getOpenFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                           const QString& filter) {
+    if (const std::optional<QString> answer = test_answer(caption, folder, filter))
+        return *answer;
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
 void FileDialogService::startTestMode() {

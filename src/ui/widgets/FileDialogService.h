@@ -14,8 +14,12 @@ public:
     static QString getSaveFileName(QWidget* parent, const QString& caption, const QString& folder,
                                    const QString& filter);
 
+    // The file chosen to be read, or an empty text when the user cancelled.
+    static QString getOpenFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                   const QString& filter);
+
     // Test hooks: in test mode the dialog is not opened; the next queued file name (or an empty
-    // text, as on Cancel) is returned and the call is recorded as "caption|folder|filter".
+    // text, as on Cancel) is returned by either dialog and the call is recorded as "caption|folder|filter".
     static void startTestMode();
     static void queueFileNames(const QStringList& names);
     static QStringList requests();

@@ -10,6 +10,7 @@
 #include "ui/widgets/Texts.h"
 #include "ui/widgets/TitlePanel.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -54,8 +55,13 @@ TableScreen::TableScreen(cfg::Application& app, int text_block, int dropped_rows
     splitter_->setChildrenCollapsible(false);
     body_->addWidget(notice());
     body_->addWidget(splitter_, 1);
-    lay_out_dialog(this, title_, body_, {Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow},
-                   {Btn_OK, Btn_Cancel});
+    const QList<QPushButton*> row_buttons = {Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
+    bottom_row_ = lay_out_dialog(this, title_, body_, row_buttons, {Btn_OK, Btn_Cancel});
+    left_buttons_ = static_cast<int>(row_buttons.size());
+}
+
+void TableScreen::add_left_button(QPushButton* button) {
+    bottom_row_->insertWidget(left_buttons_++, button);
 }
 
 TableScreen::Grid& TableScreen::add_grid(Grid_Setup setup) {

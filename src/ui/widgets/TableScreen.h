@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QSplitter;
@@ -91,6 +92,8 @@ protected:
     // first grid. The screen's texts for the map start at first_text.
     void add_byte_map(cfg::bytemap::Map_Lane own_lane, int first_text);
     ByteMapPanel* byte_map() const { return map_; }
+    // A button of the screen's own in the bottom row, after the row buttons.
+    void add_left_button(QPushButton* button);
     // The line under the tables that sums up what they hold.
     void set_status(const QString& text);
 
@@ -144,6 +147,8 @@ private:
     QPushButton* Btn_InsRow;
     QPushButton* Btn_CopyRow;
     QPushButton* Btn_PasteRow;
+    QHBoxLayout* bottom_row_;
+    int left_buttons_ = 0;
 };
 
 } // namespace ui

@@ -1,0 +1,13 @@
+#include "core/preview/PreviewSession.h"
+
+namespace cfg::preview {
+
+void Preview_Session::Take_Line(std::string_view line, bool too_long) {
+    if (const std::optional<nmea::Received_Sentence> sentence =
+            nmea::Count_Log_Line(summary_, line, too_long)) {
+        model_.Feed(*sentence);
+        survey_.Feed(*sentence);
+    }
+}
+
+} // namespace cfg::preview
