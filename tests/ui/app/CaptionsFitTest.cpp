@@ -17,6 +17,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextDocument>
 
@@ -131,6 +132,24 @@ QStringList cut_captions(QWidget* window) {
     return cuts;
 }
 
+// The preview window is made when the listener screen first opens it; each of its pages is checked.
+QStringList cut_captions_of_preview(QWidget* listener) {
+    listener->show();
+    listener->findChild<QPushButton*>("Btn_Preview")->click();
+    QApplication::processEvents();
+    auto* preview = listener->findChild<QWidget*>("TFNMEA_0183_Preview");
+    auto* pages = preview->findChild<QTabWidget*>("TS_Views");
+    QStringList cuts;
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        QApplication::processEvents();
+        cuts << cut_captions(preview);
+    }
+    preview->hide();
+    listener->hide();
+    return cuts;
+}
+
 } // namespace
 
 // Every window in every shipped language, with the example configuration open so the screens show
@@ -175,6 +194,7 @@ private slots:
             cuts << cut_captions(window);
             window->hide();
         }
+        cuts << cut_captions_of_preview(main_window.findChild<QWidget*>("TFNMEA_0183_Set_Access2"));
         QVERIFY2(cuts.isEmpty(), qPrintable("\n" + cuts.join('\n')));
     }
 };
