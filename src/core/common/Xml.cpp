@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <sstream>
+#include <string_view>
 
 namespace cfg::xml {
 namespace {
@@ -121,19 +121,35 @@ pugi::xml_node start_document(pugi::xml_document& doc, const char* root_name, st
     return root;
 }
 
-std::string to_bytes(const pugi::xml_document& doc) {
-    std::ostringstream stream;
-    doc.save(stream, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
-    // The library escapes a carriage return in an attribute but writes it raw in a text. Nothing
-    // else of what we write can hold one (names are fixed, the only comment is the version), so
-    // every raw one left belongs to a text value.
-    std::string bytes;
-    for (const char c : stream.str()) {
-        if (c == '\r')
-            bytes += "&#13;";
-        else
-            bytes += c;
+namespace {
+
+// Collects the document as it is written. The library escapes a carriage return in an attribute but
+// writes it raw in a text. Nothing else of what we write can hold one (names are fixed, the only
+// comment is the version), so every raw one belongs to a text value and is escaped here.
+class Escaping_String_Writer : public pugi::xml_writer {
+public:
+    explicit Escaping_String_Writer(std::string& bytes) : bytes_(bytes) {}
+
+    void write(const void* data, std::size_t size) override {
+        std::string_view chunk(static_cast<const char*>(data), size);
+        for (std::size_t cr = chunk.find('\r'); cr != std::string_view::npos; cr = chunk.find('\r')) {
+            bytes_.append(chunk.substr(0, cr));
+            bytes_.append("&#13;");
+            chunk.remove_prefix(cr + 1);
+        }
+        bytes_.append(chunk);
     }
+
+private:
+    std::string& bytes_;
+};
+
+} // namespace
+
+std::string to_bytes(const pugi::xml_document& doc) {
+    std::string bytes;
+    Escaping_String_Writer writer(bytes);
+    doc.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
     return bytes;
 }
 
