@@ -43,8 +43,10 @@ InputLock::InputLock(QWidget* window, const QList<QWidget*>& controls) : window_
 
 InputLock::~InputLock() {
     // Input that came while locked but still waits in the queues is dropped as well: it must never
-    // reach the controls once they are enabled again.
+    // reach the controls once they are enabled again. What is posted while that pass runs (by a timer
+    // it fires, say) waits for the next pass, so one more delivery of posted events takes it too.
     QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
     qApp->removeEventFilter(this);
     for (const QPointer<QWidget>& control : disabled_)
         if (control)
