@@ -13,6 +13,7 @@
 
 namespace {
 
+using cfg::test::tool_path;
 namespace fs = std::filesystem;
 using cfg::test::Cli_Result;
 using cfg::test::read_bytes;
@@ -62,8 +63,8 @@ class Tool_Copy {
 public:
     explicit Tool_Copy(Layout layout) : xdg_(dir / "xdg") {
         fs::create_directories(bin());
-        fs::copy_file(CONFIGURATOR_CLI, bin() / "configurator-cli");
-        fs::copy_file(CONFIGURATOR_UPDATER, bin() / "Ethernet_Update");
+        fs::copy_file(cfg::test::tool().cli, bin() / "configurator-cli");
+        fs::copy_file(cfg::test::tool().updater, bin() / "Ethernet_Update");
         if (layout == Layout::Installed)
             fs::create_directories(dir / "share" / "configurator");
         data = layout == Layout::Installed ? dir / "xdg" / "configurator" : bin();
@@ -96,6 +97,7 @@ class Reading_Command : public testing::TestWithParam<std::tuple<Layout, Reading
 // A command that only reads leaves no data folder, no MASTER, PROJECTS or LANGUAGE and no
 // settings file behind, wherever the data live.
 TEST_P(Reading_Command, CreatesNothing) {
+    SKIP_FOR_WINDOWS_TOOL("the data folder is found through XDG and refused by permission bits");
     const auto& [layout, c] = GetParam();
     const Tool_Copy copy(layout);
     const fs::path configuration = copy.dir / "work" / "Plant";
@@ -105,7 +107,7 @@ TEST_P(Reading_Command, CreatesNothing) {
 
     std::vector<std::string> args;
     for (const std::string& arg : c.args)
-        args.push_back(arg == "@CONFIG@" ? configuration.string() : arg);
+        args.push_back(arg == "@CONFIG@" ? tool_path(configuration) : arg);
     const Cli_Result result = copy.run(args);
     EXPECT_EQ(result.code, c.code) << testing::PrintToString(result);
     EXPECT_EQ(everything_in(copy.dir.path()), before);
@@ -120,11 +122,11 @@ INSTANTIATE_TEST_SUITE_P(
                         Reading_Case{"Layout", {"layout", "@CONFIG@"}, 0},
                         Reading_Case{"CheckByName", {"check", "Plant"}, 3},
                         Reading_Case{"Inspect",
-                                     {"inspect", cfg::test::fixture("cli/expected/full_bank3.bin").string()},
+                                     {"inspect", tool_path(cfg::test::fixture("cli/expected/full_bank3.bin"))},
                                      0},
                         Reading_Case{"Texts", {"texts"}, 0},
                         Reading_Case{"Preview",
-                                     {"preview", "@CONFIG@", cfg::test::fixture("preview/ship.log").string()},
+                                     {"preview", "@CONFIG@", tool_path(cfg::test::fixture("preview/ship.log"))},
                                      0},
                         Reading_Case{"Version", {"--version"}, 0})),
     [](const auto& info) {
@@ -137,6 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
 class Update_In_Layout : public testing::TestWithParam<Layout> {};
 
 TEST_P(Update_In_Layout, TheUpdaterFindsTheJobInTheDataFolder) {
+    SKIP_FOR_WINDOWS_TOOL("the data folder is found through XDG and refused by permission bits");
     if (!cfg::test::loopback_can_be_tested())
         GTEST_SKIP() << "this system lets no ICMP echo out: neither a socket nor the ping program";
     const Tool_Copy copy(GetParam());
@@ -183,6 +186,7 @@ class New_In_Unusable_Folder : public testing::TestWithParam<Unusable_Case> {};
 // "new" reports a folder it cannot make or write with its path and the system's reason, as a file
 // error, never as a name that is not valid.
 TEST_P(New_In_Unusable_Folder, ExitsWithThreeNamingTheFolder) {
+    SKIP_FOR_WINDOWS_TOOL("the data folder is found through XDG and refused by permission bits");
     const Unusable_Case& c = GetParam();
     TempDir dir;
     c.prepare(dir.path());
@@ -191,9 +195,9 @@ TEST_P(New_In_Unusable_Folder, ExitsWithThreeNamingTheFolder) {
         fs::remove(probe);
         GTEST_SKIP() << "this user may write into read-only folders (root)";
     }
-    const Cli_Result result = cfg::test::run_cli({"--home", (dir / c.home).string(), "new", "Plant"});
+    const Cli_Result result = cfg::test::run_cli({"--home", tool_path(dir / c.home), "new", "Plant"});
     EXPECT_EQ(result.code, 3) << testing::PrintToString(result);
-    EXPECT_THAT(result.err, HasSubstr("\"" + (dir / c.named).string() + "\" cannot be created: " + c.reason));
+    EXPECT_THAT(result.err, HasSubstr("\"" + tool_path(dir / c.named) + "\" cannot be created: " + c.reason));
     EXPECT_THAT(result.err, testing::Not(HasSubstr("not valid")));
     EXPECT_EQ(result.out, "");
 }
@@ -218,9 +222,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A --home that does not exist yet is made by the command that writes into it.
 TEST(DataFolder, NewMakesAMissingHome) {
+    SKIP_FOR_WINDOWS_TOOL("the data folder is found through XDG and refused by permission bits");
     TempDir dir;
     const fs::path home = dir / "a" / "new" / "home";
-    const Cli_Result result = cfg::test::run_cli({"--home", home.string(), "new", "Plant"});
+    const Cli_Result result = cfg::test::run_cli({"--home", tool_path(home), "new", "Plant"});
     EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
     EXPECT_TRUE(fs::is_directory(home / "PROJECTS" / "Plant" / "bin"));
     for (const char* folder : {"MASTER", "LANGUAGE"})

@@ -7,6 +7,7 @@
 
 namespace {
 
+using cfg::test::tool_path;
 using cfg::test::Cli_Result;
 using cfg::test::fixture;
 using cfg::test::Program_Folder;
@@ -21,7 +22,7 @@ TEST_F(Program_Folder, EsiWritesTheFileOfTheConfigurationToTheGivenName) {
         folder / "ParGen.xml", folder / "EtherCAT_Slave.xml", home / "expected.xml");
     const std::filesystem::path target = home / "out" / "Worked ESI";
     write_bytes(target, "an older file");
-    const Cli_Result result = cli({"esi", "Worked", target.string()});
+    const Cli_Result result = cli({"esi", "Worked", tool_path(target)});
     ASSERT_EQ(result.code, 0) << testing::PrintToString(result);
     EXPECT_EQ(result.out + result.err, "");
     EXPECT_EQ(read_bytes(target), expected);
@@ -33,7 +34,7 @@ TEST_F(Program_Folder, MapWritesTheObjectsMapToTheGivenNameExactly) {
     copy_configuration("cli/good", "Plant");
     const std::filesystem::path target = home / "out" / "map.txt";
     write_bytes(target, "an older file");
-    const Cli_Result result = cli({"map", "Plant", target.string()});
+    const Cli_Result result = cli({"map", "Plant", tool_path(target)});
     ASSERT_EQ(result.code, 0) << testing::PrintToString(result);
     EXPECT_EQ(result.out + result.err, "");
     EXPECT_EQ(read_bytes(target), read_bytes(fixture("cli/expected/good_objects_map.csv")));

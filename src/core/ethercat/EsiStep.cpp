@@ -1,5 +1,6 @@
 #include "core/ethercat/EsiStep.h"
 
+#include "core/common/PathText.h"
 #include "core/app/Application.h"
 #include "core/common/ConfigError.h"
 #include "core/common/UtcTime.h"
@@ -38,7 +39,7 @@ std::optional<std::string> ESI_Step_Warning(const Application& app) {
         return app.Lang_Strings[Never_Written_Text];
     if (record->process_image == now)
         return std::nullopt;
-    return Fill_Text(app.Lang_Strings[Other_Process_Image_Text], {record->written_at, record->file.string()});
+    return Fill_Text(app.Lang_Strings[Other_Process_Image_Text], {record->written_at, utf8_path(record->file)});
 }
 
 } // namespace cfg::ethercat
