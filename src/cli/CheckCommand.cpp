@@ -1,11 +1,11 @@
 #include "cli/ArrayFindings.h"
-#include "core/common/PathText.h"
 #include "cli/Command.h"
 #include "cli/ConfigurationArgument.h"
 #include "cli/ExitCode.h"
 #include "cli/Json.h"
 #include "cli/TextColumns.h"
 #include "core/app/ConfigurationCheck.h"
+#include "core/common/PathText.h"
 #include "core/ethercat/EsiStep.h"
 #include "core/nmea/ArrayLayout.h"
 

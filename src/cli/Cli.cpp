@@ -1,6 +1,5 @@
 #include "cli/Cli.h"
 
-#include "core/common/PathText.h"
 #include "cli/Command.h"
 #include "cli/CommandLine.h"
 #include "cli/ExitCode.h"
@@ -9,6 +8,7 @@
 #include "core/app/ModelIdentity.h"
 #include "core/app/ProgramFolders.h"
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 
 namespace cfg::cli {
 namespace {

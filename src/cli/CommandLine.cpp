@@ -1,7 +1,7 @@
 #include "cli/CommandLine.h"
 
-#include "core/common/PathText.h"
 #include "cli/UsageError.h"
+#include "core/common/PathText.h"
 
 #include <algorithm>
 #include <cstddef>

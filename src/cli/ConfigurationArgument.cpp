@@ -1,8 +1,8 @@
 #include "cli/ConfigurationArgument.h"
 
-#include "core/common/PathText.h"
 #include "core/app/ConfigurationFolders.h"
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 
 namespace cfg::cli {
 namespace {

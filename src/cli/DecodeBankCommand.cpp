@@ -1,8 +1,8 @@
 #include "cli/Command.h"
-#include "core/common/PathText.h"
 #include "cli/ExitCode.h"
 #include "cli/Json.h"
 #include "cli/TextColumns.h"
+#include "core/common/PathText.h"
 #include "core/ethercat/EsiText.h"
 #include "core/image/BankDecoder.h"
 

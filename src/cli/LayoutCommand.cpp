@@ -1,5 +1,4 @@
 #include "cli/ArrayFindings.h"
-#include "core/common/PathText.h"
 #include "cli/Command.h"
 #include "cli/ConfigurationArgument.h"
 #include "cli/ExitCode.h"
@@ -8,6 +7,7 @@
 #include "core/bytemap/ByteMapBuilder.h"
 #include "core/bytemap/ByteMapSvg.h"
 #include "core/common/ByteRange.h"
+#include "core/common/PathText.h"
 #include "core/common/SafeFile.h"
 #include "core/ethercat/EtherCATSlaveFile.h"
 #include "core/ethercat/PositionBit.h"

@@ -1,9 +1,9 @@
 #include "cli/Command.h"
-#include "core/common/PathText.h"
 #include "cli/ExitCode.h"
 #include "cli/Json.h"
 #include "cli/TextColumns.h"
 #include "core/app/ConfigurationFolders.h"
+#include "core/common/PathText.h"
 
 namespace cfg::cli {
 

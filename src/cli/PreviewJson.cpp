@@ -1,6 +1,6 @@
 #include "cli/Json.h"
-#include "core/common/PathText.h"
 #include "cli/PreviewReport.h"
+#include "core/common/PathText.h"
 #include "core/nmea/SentenceCatalogue.h"
 #include "core/preview/ByteText.h"
 #include "core/preview/EntryTexts.h"

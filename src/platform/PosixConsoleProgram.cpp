@@ -18,7 +18,8 @@ std::filesystem::path executable_folder(const char* argv0) {
 
 // The arguments and the streams are bytes already, UTF-8 in every locale the program supports.
 Console_Program::Console_Program(int argc, char* argv[])
-    : arguments_(argv + (argc > 0 ? 1 : 0), argv + argc), folder_(executable_folder(argc > 0 ? argv[0] : "")) {}
+    : arguments_(argv + (argc > 0 ? 1 : 0), argv + argc),
+      folder_(executable_folder(argc > 0 ? argv[0] : "")) {}
 
 Console_Program::~Console_Program() = default;
 

@@ -4,10 +4,10 @@
 #include "platform/Ipv4Address.h"
 
 // winsock2 before windows.h, then the ICMP service's own headers in this order.
-#include <winsock2.h>
-#include <windows.h>
-#include <iphlpapi.h>
 #include <icmpapi.h>
+#include <iphlpapi.h>
+#include <windows.h>
+#include <winsock2.h>
 #include <winternl.h>
 
 #include <cstring>
@@ -85,11 +85,10 @@ Echo_Send WindowsIcmpEcho::send(const std::string& address, int data_size) {
         request->data[i] = static_cast<unsigned char>(i + 8); // as the socket echo fills its data
     // Room for one reply with the data echoed, an ICMP error message and the status block.
     request->replies.resize(sizeof(ICMP_ECHO_REPLY) + request->data.size() + 8 + sizeof(IO_STATUS_BLOCK));
-    const DWORD started = IcmpSendEcho2(request->service.get(), request->event.get(), nullptr, nullptr,
-                                        request->target, request->data.data(),
-                                        static_cast<WORD>(request->data.size()), nullptr,
-                                        request->replies.data(), static_cast<DWORD>(request->replies.size()),
-                                        cfg::image::Echo_Time_Out_Ms);
+    const DWORD started = IcmpSendEcho2(
+        request->service.get(), request->event.get(), nullptr, nullptr, request->target, request->data.data(),
+        static_cast<WORD>(request->data.size()), nullptr, request->replies.data(),
+        static_cast<DWORD>(request->replies.size()), cfg::image::Echo_Time_Out_Ms);
     if (started == 0 && GetLastError() != ERROR_IO_PENDING)
         return Echo_Send::Failed;
     request->pending = started == 0;

@@ -15,7 +15,8 @@ using cfg::image::Program_State;
 // The null device, to be handed to the program as a standard handle.
 HANDLE open_null(DWORD access) {
     SECURITY_ATTRIBUTES inheritable{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    return CreateFileW(L"NUL", access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, OPEN_EXISTING, 0, nullptr);
+    return CreateFileW(L"NUL", access, FILE_SHARE_READ | FILE_SHARE_WRITE, &inheritable, OPEN_EXISTING, 0,
+                       nullptr);
 }
 
 class Null_Handles {
@@ -72,8 +73,8 @@ bool WindowsProgramRunner::start(const cfg::image::Program_Launch& launch) {
     const std::wstring folder = launch.working_folder.wstring();
     PROCESS_INFORMATION started{};
     // A bare program name is looked up on the search path, as posix_spawnp does.
-    if (!CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT, nullptr,
-                        folder.empty() ? nullptr : folder.c_str(), &startup, &started))
+    if (!CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT,
+                        nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &started))
         return false;
     CloseHandle(started.hThread);
     release();

@@ -1,7 +1,7 @@
 #include "updater/JobFile.h"
 
-#include "core/common/PathText.h"
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 #include "core/common/Xml.h"
 
 namespace updater {

@@ -1,8 +1,8 @@
 #include "updater/OperationCheck.h"
 
-#include "core/common/PathText.h"
 #include "core/common/ConfigError.h"
 #include "core/common/FileBytes.h"
+#include "core/common/PathText.h"
 #include "core/common/TextToInt.h"
 #include "core/image/BankDecoder.h"
 #include "core/image/ImageLayout.h"

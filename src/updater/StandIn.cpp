@@ -1,8 +1,8 @@
 #include "updater/StandIn.h"
 
-#include "core/common/PathText.h"
 #include "core/common/ConfigError.h"
 #include "core/common/IpAddress.h"
+#include "core/common/PathText.h"
 #include "core/common/SafeFile.h"
 #include "core/image/UpdateJob.h"
 #include "updater/OperationCheck.h"
@@ -49,8 +49,8 @@ private:
 
 std::string operation_line(std::size_t number, std::size_t count, const Job_Operation& operation) {
     return "[" + std::to_string(number) + "/" + std::to_string(count) + "] " +
-           (operation.firmware ? "firmware " : "configuration bank ") + cfg::utf8_path(operation.file) + " at " +
-           operation.start_address + (operation.read_back ? ", read back" : "");
+           (operation.firmware ? "firmware " : "configuration bank ") + cfg::utf8_path(operation.file) +
+           " at " + operation.start_address + (operation.read_back ? ", read back" : "");
 }
 
 void check_job(const Update_Job& job, Report& report) {

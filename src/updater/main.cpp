@@ -10,8 +10,8 @@ int main(int argc, char* argv[]) {
     const platform::Console_Program program(argc, argv);
     std::error_code error;
     const std::filesystem::path working_folder = std::filesystem::current_path(error);
-    const int code =
-        updater::Run_Stand_In(updater::Find_Job_Folder(working_folder, program.folder()), std::cout, std::cerr);
+    const int code = updater::Run_Stand_In(updater::Find_Job_Folder(working_folder, program.folder()),
+                                           std::cout, std::cerr);
     std::cout.flush();
     return code;
 }

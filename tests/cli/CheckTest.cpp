@@ -9,10 +9,10 @@
 
 namespace {
 
-using cfg::test::tool_path;
 using cfg::test::Cli_Result;
 using cfg::test::Program_Folder;
 using cfg::test::read_bytes;
+using cfg::test::tool_path;
 using cfg::test::write_bytes;
 
 // One stored value of the passing configuration changed.

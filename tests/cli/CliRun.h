@@ -30,8 +30,8 @@ struct Tool {
 const Tool& tool();
 
 // Skips the test where the tool under test is a Windows build, saying why.
-#define SKIP_FOR_WINDOWS_TOOL(reason)                                                                   \
-    if (cfg::test::tool().windows)                                                                       \
+#define SKIP_FOR_WINDOWS_TOOL(reason)                                                                        \
+    if (cfg::test::tool().windows)                                                                           \
     GTEST_SKIP() << "not for the Windows build: " << (reason)
 
 // A program's file name as the tool under test expects it: "Ethernet_Update.exe" for Windows.

@@ -10,9 +10,9 @@
 
 namespace {
 
-using cfg::test::tool_path;
 using cfg::test::Cli_Result;
 using cfg::test::Program_Folder;
+using cfg::test::tool_path;
 using testing::HasSubstr;
 using testing::StartsWith;
 

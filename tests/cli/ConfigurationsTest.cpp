@@ -8,9 +8,9 @@
 
 namespace {
 
-using cfg::test::tool_path;
 using cfg::test::Cli_Result;
 using cfg::test::Program_Folder;
+using cfg::test::tool_path;
 using cfg::test::write_bytes;
 
 TEST_F(Program_Folder, NewMakesAnEmptyConfigurationThatListShows) {

@@ -117,18 +117,17 @@ INSTANTIATE_TEST_SUITE_P(
     Commands, Reading_Command,
     testing::Combine(
         testing::Values(Layout::Portable, Layout::Installed),
-        testing::Values(Reading_Case{"List", {"list"}, 0}, Reading_Case{"ListJson", {"list", "--json"}, 0},
-                        Reading_Case{"Check", {"check", "@CONFIG@"}, 0},
-                        Reading_Case{"Layout", {"layout", "@CONFIG@"}, 0},
-                        Reading_Case{"CheckByName", {"check", "Plant"}, 3},
-                        Reading_Case{"Inspect",
-                                     {"inspect", tool_path(cfg::test::fixture("cli/expected/full_bank3.bin"))},
-                                     0},
-                        Reading_Case{"Texts", {"texts"}, 0},
-                        Reading_Case{"Preview",
-                                     {"preview", "@CONFIG@", tool_path(cfg::test::fixture("preview/ship.log"))},
-                                     0},
-                        Reading_Case{"Version", {"--version"}, 0})),
+        testing::Values(
+            Reading_Case{"List", {"list"}, 0}, Reading_Case{"ListJson", {"list", "--json"}, 0},
+            Reading_Case{"Check", {"check", "@CONFIG@"}, 0},
+            Reading_Case{"Layout", {"layout", "@CONFIG@"}, 0},
+            Reading_Case{"CheckByName", {"check", "Plant"}, 3},
+            Reading_Case{
+                "Inspect", {"inspect", tool_path(cfg::test::fixture("cli/expected/full_bank3.bin"))}, 0},
+            Reading_Case{"Texts", {"texts"}, 0},
+            Reading_Case{
+                "Preview", {"preview", "@CONFIG@", tool_path(cfg::test::fixture("preview/ship.log"))}, 0},
+            Reading_Case{"Version", {"--version"}, 0})),
     [](const auto& info) {
         return std::string(std::get<0>(info.param) == Layout::Portable ? "Portable" : "Installed") +
                std::get<1>(info.param).name;

@@ -7,11 +7,11 @@
 
 namespace {
 
-using cfg::test::tool_path;
 using cfg::test::Cli_Result;
 using cfg::test::fixture;
 using cfg::test::Program_Folder;
 using cfg::test::read_bytes;
+using cfg::test::tool_path;
 using cfg::test::write_bytes;
 
 // The target is replaced without a question and named exactly as given; the file is the one the

@@ -11,11 +11,11 @@
 
 namespace {
 
-using cfg::test::tool_path;
 using cfg::test::Cli_Result;
 using cfg::test::fixture;
 using cfg::test::Program_Folder;
 using cfg::test::read_bytes;
+using cfg::test::tool_path;
 using cfg::test::write_bytes;
 using testing::HasSubstr;
 
@@ -151,10 +151,10 @@ TEST_P(Job, WritesTheUpdaterJobIntoTheProgramFolder) {
     ASSERT_EQ(result.code, 0) << testing::PrintToString(result);
     EXPECT_EQ(result.out + result.err, "");
     EXPECT_EQ(read_bytes(home / "Ethernet_Update.xml"),
-              cfg::test::with_tool_paths(cfg::image::Update_Job_Bytes({home.path(), home.path(), home / "MASTER", folder},
-                                                                      "192.168.002.205", GetParam().option,
-                                                                      GetParam().read_back),
-                                         home.path()));
+              cfg::test::with_tool_paths(
+                  cfg::image::Update_Job_Bytes({home.path(), home.path(), home / "MASTER", folder},
+                                               "192.168.002.205", GetParam().option, GetParam().read_back),
+                  home.path()));
     EXPECT_FALSE(std::filesystem::exists(home / "Morvel.xml"));
 }
 

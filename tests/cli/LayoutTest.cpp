@@ -5,9 +5,9 @@
 
 namespace {
 
-using cfg::test::tool_path;
 using cfg::test::Cli_Result;
 using cfg::test::Program_Folder;
+using cfg::test::tool_path;
 
 // Rows 1 and 3 share byte 3, the XDR string at 1990 runs past the array; the EtherCAT table is the
 // worked example of the packing, a disabled "Bool" row in the middle of a run included.

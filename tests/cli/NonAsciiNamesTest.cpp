@@ -46,8 +46,8 @@ TEST_F(NonAsciiNames, CompileWritesTheBanksOfTheConfiguration) {
 
 TEST_F(NonAsciiNames, EsiWritesTheFileAndItsRecordNamesItInUtf8) {
     const fs::path folder = copy_configuration("ethercat/worked_example", name);
-    const std::string expected =
-        cfg::test::create_valid_esi(folder / "ParGen.xml", folder / "EtherCAT_Slave.xml", home / "expected.xml");
+    const std::string expected = cfg::test::create_valid_esi(
+        folder / "ParGen.xml", folder / "EtherCAT_Slave.xml", home / "expected.xml");
     const fs::path target = out / "Capteur à café.xml";
     const Cli_Result result = cli({"esi", tool_path(folder), tool_path(target)});
     ASSERT_EQ(result.code, 0) << testing::PrintToString(result);
@@ -69,17 +69,19 @@ TEST_F(NonAsciiNames, TheJobNamesTheBanksInUtf8) {
     ASSERT_EQ(result.code, 0) << testing::PrintToString(result);
     EXPECT_EQ(read_bytes(home / "Ethernet_Update.xml"),
               cfg::test::with_tool_paths(
-                  cfg::image::Update_Job_Bytes({home.path(), home.path(), home / "MASTER", folder}, "127.0.0.1",
-                                               cfg::image::Update_Configuration, false),
+                  cfg::image::Update_Job_Bytes({home.path(), home.path(), home / "MASTER", folder},
+                                               "127.0.0.1", cfg::image::Update_Configuration, false),
                   home.path()));
 }
 
 // A language file of that name is found and its texts come through unchanged.
 TEST_F(NonAsciiNames, TextsReadsALanguageFileOfThatName) {
-    write_bytes(home / "LANGUAGE" / "Français.lng", "STR15 =Nouvelle Configuration \xC3\xA0 d\xC3\xA9""finir\r\n");
+    write_bytes(home / "LANGUAGE" / "Français.lng", "STR15 =Nouvelle Configuration \xC3\xA0 d\xC3\xA9"
+                                                    "finir\r\n");
     const Cli_Result result = cli({"texts", "--language", "Français"});
     ASSERT_EQ(result.code, 0) << testing::PrintToString(result);
-    EXPECT_THAT(result.out, HasSubstr("\nSTR15 = Nouvelle Configuration \xC3\xA0 d\xC3\xA9""finir\n"));
+    EXPECT_THAT(result.out, HasSubstr("\nSTR15 = Nouvelle Configuration \xC3\xA0 d\xC3\xA9"
+                                      "finir\n"));
 }
 
 } // namespace

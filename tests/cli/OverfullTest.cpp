@@ -11,10 +11,10 @@
 
 namespace {
 
-using cfg::test::tool_path;
 using cfg::test::Cli_Result;
 using cfg::test::Program_Folder;
 using cfg::test::read_bytes;
+using cfg::test::tool_path;
 
 // `count` copies of the row element; a row number in it is written as {n}.
 std::string rows(int count, const std::string& row) {

@@ -7,11 +7,11 @@
 
 namespace {
 
-using cfg::test::tool_path;
 using cfg::test::Cli_Result;
 using cfg::test::fixture;
 using cfg::test::Program_Folder;
 using cfg::test::read_bytes;
+using cfg::test::tool_path;
 
 const std::string Model_Note =
     "A model of the converter, not the device: docs/preview-model.md lists the choices it makes.\n";

@@ -9,10 +9,10 @@
 
 namespace {
 
-using cfg::test::tool_path;
 using cfg::test::Cli_Result;
 using cfg::test::Program_Folder;
 using cfg::test::read_bytes;
+using cfg::test::tool_path;
 using cfg::test::write_bytes;
 using testing::HasSubstr;
 
@@ -35,7 +35,8 @@ protected:
         copy_configuration("cli/full", "Full");
         EXPECT_EQ(cli({"compile", "Full"}).code, 0);
         EXPECT_EQ(cli({"job", "Full", "--ip", "127.0.0.1", "--option", "2", "--read-back"}).code, 0);
-        std::filesystem::copy_file(cfg::test::tool().updater, home / cfg::test::program_file_name("Ethernet_Update"));
+        std::filesystem::copy_file(cfg::test::tool().updater,
+                                   home / cfg::test::program_file_name("Ethernet_Update"));
         return home / "PROJECTS" / "Full" / "bin";
     }
 };

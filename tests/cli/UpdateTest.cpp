@@ -7,10 +7,10 @@
 
 namespace {
 
-using cfg::test::tool_path;
 using cfg::test::Cli_Result;
 using cfg::test::Program_Folder;
 using cfg::test::read_bytes;
+using cfg::test::tool_path;
 using cfg::test::write_bytes;
 using testing::HasSubstr;
 
@@ -107,7 +107,8 @@ TEST_F(Program_Folder, UpdateRefusesAnAddressNoDeviceCouldHave) {
 TEST_F(Program_Folder, UpdateOfAConfigurationThatDoesNotCompileSendsNothing) {
     const std::filesystem::path folder = copy_configuration("cli/full", "Full");
     write_bytes(folder / "ParGen.xml", "<Par_Gen><unclosed>");
-    std::filesystem::copy_file(cfg::test::tool().updater, home / cfg::test::program_file_name("Ethernet_Update"));
+    std::filesystem::copy_file(cfg::test::tool().updater,
+                               home / cfg::test::program_file_name("Ethernet_Update"));
     const Cli_Result result = cli({"update", "Full", "--address", "127.0.0.1", "--option", "2"});
     EXPECT_EQ(result.code, 3) << testing::PrintToString(result);
     EXPECT_THAT(result.err, HasSubstr("ParGen.xml"));

@@ -22,9 +22,9 @@ TEST_P(WindowsCommandLine, QuotesWhatTheRuntimeWouldSplitOrUnquote) {
 INSTANTIATE_TEST_SUITE_P(
     Words, WindowsCommandLine,
     testing::Values(QuotingCase{{L"ping", L"-n", L"1"}, L"ping -n 1"},
-                    QuotingCase{{L"C:\\Program Files\\Ethernet_Update.exe"}, L"\"C:\\Program Files\\Ethernet_Update.exe\""},
-                    QuotingCase{{L"a", L""}, L"a \"\""},
-                    QuotingCase{{L"say \"hi\""}, L"\"say \\\"hi\\\"\""},
+                    QuotingCase{{L"C:\\Program Files\\Ethernet_Update.exe"},
+                                L"\"C:\\Program Files\\Ethernet_Update.exe\""},
+                    QuotingCase{{L"a", L""}, L"a \"\""}, QuotingCase{{L"say \"hi\""}, L"\"say \\\"hi\\\"\""},
                     // Backslashes stand as they are unless a quote follows, the closing one included.
                     QuotingCase{{L"C:\\data\\"}, L"C:\\data\\"},
                     QuotingCase{{L"C:\\my data\\"}, L"\"C:\\my data\\\\\""},

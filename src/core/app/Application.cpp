@@ -1,9 +1,9 @@
 #include "core/app/Application.h"
 
-#include "core/common/PathText.h"
 #include "core/app/ConfigurationName.h"
 #include "core/app/SettingsFile.h"
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 #include "core/lang/Language.h"
 
 namespace cfg {

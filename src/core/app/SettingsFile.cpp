@@ -1,7 +1,7 @@
 #include "core/app/SettingsFile.h"
 
-#include "core/common/PathText.h"
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 #include "core/common/SafeFile.h"
 #include "core/common/Xml.h"
 

@@ -1,7 +1,7 @@
 #include "core/common/UnreadableFile.h"
 
-#include "core/common/PathText.h"
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 
 namespace cfg {
 

@@ -48,8 +48,7 @@ ESI_Record Read_ESI_Record(const File_Bytes& file) {
     xml::load(doc, file);
     const pugi::xml_node root = xml::root_element(doc);
     const std::string path = required_text(root, File, file.name);
-    return ESI_Record{required_text(root, Written, file.name),
-                      path_from_utf8(path),
+    return ESI_Record{required_text(root, Written, file.name), path_from_utf8(path),
                       required_text(root, Process_Image, file.name)};
 }
 

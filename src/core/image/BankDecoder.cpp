@@ -1,7 +1,7 @@
 #include "core/image/BankDecoder.h"
 
-#include "core/common/PathText.h"
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 #include "core/ethercat/EsiText.h"
 #include "core/image/BankReader.h"
 #include "core/image/ImageLayout.h"

@@ -1,7 +1,7 @@
 #include "core/image/BankFiles.h"
 
-#include "core/common/PathText.h"
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 #include "core/common/SafeFile.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #include "core/lang/LanguageList.h"
 
-#include "core/common/PathText.h"
 #include "core/app/FolderListing.h"
+#include "core/common/PathText.h"
 #include "core/lang/Language.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "core/nmea/NmeaSentence.h"
 
-#include "core/common/PathText.h"
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 
 #include <algorithm>
 #include <array>
