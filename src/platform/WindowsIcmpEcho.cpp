@@ -3,11 +3,14 @@
 #include "core/image/DeviceTest.h"
 #include "platform/Ipv4Address.h"
 
-// winsock2 before windows.h, then the ICMP service's own headers in this order.
-#include <icmpapi.h>
-#include <iphlpapi.h>
-#include <windows.h>
+// The Windows headers in the order they need one another (each its own block, so none is sorted).
 #include <winsock2.h>
+
+#include <windows.h>
+
+#include <iphlpapi.h>
+
+#include <icmpapi.h>
 #include <winternl.h>
 
 #include <cstring>

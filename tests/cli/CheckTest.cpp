@@ -128,20 +128,21 @@ TEST_F(Program_Folder, CheckAsJson) {
         apply(folder, edit);
     const Cli_Result result = cli({"check", "Plant", "--strict", "--json"});
     EXPECT_EQ(result.code, 1) << testing::PrintToString(result);
-    const std::string listener = tool_path(folder / "NMEA_0183_Set_Access.xml");
+    const std::string listener = cfg::test::tool_json_path(folder / "NMEA_0183_Set_Access.xml");
     const auto screen = [&](const char* file, const std::string& failure) {
-        return "    {\"file\": \"" + tool_path(folder / file) +
+        return "    {\"file\": \"" + cfg::test::tool_json_path(folder / file) +
                "\", \"rows_left_out\": 0, \"failure\": " + failure + "}";
     };
-    EXPECT_EQ(
-        result.out,
-        "{\n  \"configuration\": \"" + tool_path(folder) + "\",\n  \"passed\": false,\n  \"screens\": [\n" +
-            screen("ParGen.xml", "\"Error EtherCAT Slave!! Node Address must be between 1 and 192\"") +
-            ",\n" + screen("NMEA_0183_Set_Access.xml", "null") + ",\n" +
-            screen("EtherCAT_Slave.xml", "null") + ",\n" + screen("MQTT_Set_Topic.xml", "null") +
-            "\n  ],\n  \"array_findings\": [\n    \"" + listener + ": Row 1: overlaps row 2\",\n    \"" +
-            listener + ": Row 2: overlaps row 1\"\n  ],\n  \"esi_warning\": \"" +
-            cfg::test::No_ESI_Warning.substr(0, cfg::test::No_ESI_Warning.size() - 1) + "\"\n}\n");
+    EXPECT_EQ(result.out,
+              "{\n  \"configuration\": \"" + cfg::test::tool_json_path(folder) +
+                  "\",\n  \"passed\": false,\n  \"screens\": [\n" +
+                  screen("ParGen.xml", "\"Error EtherCAT Slave!! Node Address must be between 1 and 192\"") +
+                  ",\n" + screen("NMEA_0183_Set_Access.xml", "null") + ",\n" +
+                  screen("EtherCAT_Slave.xml", "null") + ",\n" + screen("MQTT_Set_Topic.xml", "null") +
+                  "\n  ],\n  \"array_findings\": [\n    \"" + listener +
+                  ": Row 1: overlaps row 2\",\n    \"" + listener +
+                  ": Row 2: overlaps row 1\"\n  ],\n  \"esi_warning\": \"" +
+                  cfg::test::No_ESI_Warning.substr(0, cfg::test::No_ESI_Warning.size() - 1) + "\"\n}\n");
     // The messages stay where they always are.
     EXPECT_EQ(result.err, cli({"check", "Plant", "--strict"}).err);
 }
@@ -165,10 +166,11 @@ TEST_F(Program_Folder, CheckWarnsWhenTheEsiFileDescribesAnotherProcessImage) {
     apply(folder, {"EtherCAT_Slave.xml", "Name=\"Id\"", "Name=\"Ident\""});
     const Cli_Result result = cli({"check", "Plant"});
     EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
+    EXPECT_THAT(result.err, testing::MatchesRegex("Warning: the ESI written on [-0-9]+ [0-9:]+ UTC to .*"));
     EXPECT_THAT(result.err,
-                testing::MatchesRegex("Warning: the ESI written on [-0-9]+ [0-9:]+ UTC to " + tool_path(esi) +
-                                      " describes another process image: write it again and import it "
-                                      "in the master\n"));
+                testing::EndsWith(" UTC to " + tool_path(esi) +
+                                  " describes another process image: write it again and import it "
+                                  "in the master\n"));
 }
 
 TEST_F(Program_Folder, CheckMessagesComeInTheLanguageOfTheSettings) {

@@ -24,10 +24,11 @@ std::string shell_quoted(std::string_view text) {
 }
 
 // A Windows build runs under Wine, in a prefix of its own beside the programs, quietly and
-// without the prompts to install Wine's .NET and HTML engines.
+// without the prompts to install Wine's .NET and HTML engines. Wine reads the arguments and the
+// file names of this side in the locale's encoding: UTF-8, as this build's tests write them.
 Tool windows_tool(const std::filesystem::path& folder) {
     const std::string launcher = "env WINEPREFIX=" + shell_quoted((folder / "wine-prefix").string()) +
-                                 " WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' " +
+                                 " LC_ALL=C.UTF-8 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' " +
                                  shell_quoted(CONFIGURATOR_WINE);
     return {folder / "configurator-cli.exe", folder / "Ethernet_Update.exe", launcher, true};
 }
@@ -53,6 +54,16 @@ std::string tool_path(const std::filesystem::path& path) {
     std::string text = "Z:" + std::filesystem::absolute(path).lexically_normal().string();
     std::replace(text.begin(), text.end(), '/', '\\');
     return text;
+}
+
+std::string tool_json_path(const std::filesystem::path& path) {
+    std::string escaped;
+    for (const char c : tool_path(path)) {
+        if (c == '\\' || c == '"')
+            escaped += '\\';
+        escaped += c;
+    }
+    return escaped;
 }
 
 std::string with_tool_paths(std::string text, const std::filesystem::path& root) {

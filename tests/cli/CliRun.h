@@ -40,6 +40,8 @@ std::string program_file_name(std::string_view name);
 // A path as the tool under test names it, in what it is given and in what it writes: itself for a
 // build of this system; for a Windows build, the same file on Wine's drive Z: ("Z:\tmp\x").
 std::string tool_path(const std::filesystem::path& path);
+// The same as the tool writes it into a JSON string.
+std::string tool_json_path(const std::filesystem::path& path);
 
 // The text with every path below root (up to the next quote, "<" or line end) as tool_path gives it:
 // what the tool under test writes where this build writes those paths.

@@ -39,12 +39,17 @@ TEST_F(Program_Folder, LayoutAsJson) {
     const Cli_Result result = cli({"layout", "Overlap", "--strict", "--json"});
     EXPECT_EQ(result.code, 1) << testing::PrintToString(result);
     std::string expected = cfg::test::read_bytes(cfg::test::fixture("cli/expected/layout_overlap.json"));
-    for (std::size_t at = expected.find("{FOLDER}"); at != std::string::npos; at = expected.find("{FOLDER}"))
-        expected.replace(at, 8, tool_path(folder));
+    const auto replace_all = [&expected](const std::string& mark, const std::string& text) {
+        for (std::size_t at = expected.find(mark); at != std::string::npos; at = expected.find(mark, at))
+            expected.replace(at, mark.size(), text);
+    };
+    replace_all("{FOLDER}/NMEA_0183_Set_Access.xml",
+                cfg::test::tool_json_path(folder / "NMEA_0183_Set_Access.xml"));
+    replace_all("{FOLDER}", cfg::test::tool_json_path(folder));
     EXPECT_EQ(result.out, expected);
-    EXPECT_EQ(result.err, tool_path(folder) + "/NMEA_0183_Set_Access.xml: Row 1: overlaps row 3\n" +
-                              tool_path(folder) + "/NMEA_0183_Set_Access.xml: Row 3: overlaps row 1\n" +
-                              tool_path(folder) + "/NMEA_0183_Set_Access.xml: Row 5: past byte 1999\n");
+    const std::string file = tool_path(folder / "NMEA_0183_Set_Access.xml");
+    EXPECT_EQ(result.err, file + ": Row 1: overlaps row 3\n" + file + ": Row 3: overlaps row 1\n" + file +
+                              ": Row 5: past byte 1999\n");
 }
 
 TEST_F(Program_Folder, LayoutWritesTheByteMapAsSvg) {

@@ -23,6 +23,8 @@ using testing::HasSubstr;
 // a path it writes into a file is in UTF-8.
 class NonAsciiNames : public cfg::test::Program_Folder {
 protected:
+    void SetUp() override { fs::create_directories(out); }
+
     const std::string name = "Température";
     const fs::path out = home / "Sortie été";
 };

@@ -51,7 +51,7 @@ TEST_F(Program_Folder, PreviewAsJson) {
     const Cli_Result result = cli({"preview", "Ship", ship_log(), "--json"});
     EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
     std::string out = result.out;
-    const std::string log = "\"log\": \"" + ship_log() + "\"";
+    const std::string log = "\"log\": \"" + cfg::test::tool_json_path(fixture("preview/ship.log")) + "\"";
     ASSERT_NE(out.find(log), std::string::npos);
     out.replace(out.find(log), log.size(), "\"log\": \"ship.log\"");
     EXPECT_EQ(out, expected("preview_ship.json"));
