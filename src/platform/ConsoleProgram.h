@@ -27,7 +27,9 @@ public:
 private:
     std::vector<std::string> arguments_;
     std::filesystem::path folder_;
-    unsigned int console_code_page_ = 0; // to give back on Windows; 0: none was changed
+#ifdef _WIN32
+    unsigned int console_code_page_ = 0; // to give back; 0: none was changed
+#endif
 };
 
 } // namespace platform
