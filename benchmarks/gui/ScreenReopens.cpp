@@ -105,7 +105,8 @@ int run_screen_reopens(int argc, char* argv[]) {
     const int runs = std::atoi(argv[2]);
     QApplication qt(argc, argv);
     cfg::Application app = cfg::Start_Application(
-        cfg::Program_Folders_With_Data(ui::std_path(QCoreApplication::applicationDirPath()), argv[3]));
+        cfg::Program_Folders_With_Data(ui::std_path(QCoreApplication::applicationDirPath()),
+                                       ui::std_path(QCoreApplication::arguments().at(3))));
     ui::QtHttpClient http;
     ui::TFMorvelFirmWare main_window(app, http);
     main_window.Timer_Update().stop();

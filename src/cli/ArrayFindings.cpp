@@ -1,5 +1,6 @@
 #include "cli/ArrayFindings.h"
 
+#include "core/common/PathText.h"
 #include "core/nmea/ArrayMarks.h"
 
 namespace cfg::cli {
@@ -10,7 +11,7 @@ std::vector<std::string> array_findings(const std::filesystem::path& file,
     std::vector<std::string> lines;
     for (const nmea::Array_Field& field : fields)
         if (nmea::Is_Marked(field))
-            lines.push_back(file.string() + ": " + texts[nmea::Text_Row] + std::to_string(field.row) +
+            lines.push_back(utf8_path(file) + ": " + texts[nmea::Text_Row] + std::to_string(field.row) +
                             texts[nmea::Text_Label_Separator] + nmea::Field_Marks(field, texts));
     return lines;
 }

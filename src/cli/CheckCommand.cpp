@@ -5,6 +5,7 @@
 #include "cli/Json.h"
 #include "cli/TextColumns.h"
 #include "core/app/ConfigurationCheck.h"
+#include "core/common/PathText.h"
 #include "core/ethercat/EsiStep.h"
 #include "core/nmea/ArrayLayout.h"
 
@@ -17,10 +18,10 @@ void write_json(std::ostream& out, const Application& app, const std::vector<Scr
                 const std::vector<std::string>& findings, const std::optional<std::string>& warning,
                 bool passed) {
     Json_Document json(out);
-    json.member("configuration", json_string(app.Path_Project.string()));
+    json.member("configuration", json_string(utf8_path(app.Path_Project)));
     json.member("passed", json_bool(passed));
     json.list("screens", checks, [](const Screen_Check& check) {
-        return json_line_object({{"file", json_string(check.file.string())},
+        return json_line_object({{"file", json_string(utf8_path(check.file))},
                                  {"rows_left_out", std::to_string(check.rows_left_out)},
                                  {"failure", json_string_or_null(check.failure)}});
     });
@@ -40,7 +41,7 @@ int run_check(Context& context) {
     for (const Screen_Check& check : checks) {
         // A warning only: the check passes or fails on the rows the screen shows.
         if (check.rows_left_out > 0)
-            lines.push_back(check.file.string() + ": " + app.Lang_Strings[Rows_Left_Out_Text] +
+            lines.push_back(utf8_path(check.file) + ": " + app.Lang_Strings[Rows_Left_Out_Text] +
                             std::to_string(check.rows_left_out));
         if (check.failure) {
             lines.push_back(*check.failure);

@@ -8,6 +8,7 @@
 #include "core/app/ModelIdentity.h"
 #include "core/app/ProgramFolders.h"
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 
 namespace cfg::cli {
 namespace {
@@ -24,7 +25,7 @@ std::filesystem::path home_folder(const std::filesystem::path& home) {
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(absolute, error);
     if (std::filesystem::exists(status) && !std::filesystem::is_directory(status))
-        throw Usage_Error("The option --home names \"" + absolute.string() + "\", which is not a folder");
+        throw Usage_Error("The option --home names \"" + utf8_path(absolute) + "\", which is not a folder");
     return absolute;
 }
 
@@ -40,7 +41,7 @@ Program_Folders program_folders(const Command_Line& line, const std::filesystem:
     // A mistyped folder would otherwise read as one without configurations.
     std::error_code missing;
     if (line.command->data_folders == Data_Folders::As_Found && !std::filesystem::is_directory(home, missing))
-        throw ConfigError("The program folder \"" + home.string() + "\" does not exist");
+        throw ConfigError("The program folder \"" + utf8_path(home) + "\" does not exist");
     return folders;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/app/Application.h"
 
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -19,6 +20,9 @@ struct Invocation {
 
     bool has(std::string_view option) const { return options.find(option) != options.end(); }
     std::optional<std::string> value(std::string_view option) const;
+    // An operand or an option's value that names a file or a folder.
+    std::filesystem::path path_operand(std::size_t index) const;
+    std::optional<std::filesystem::path> path_value(std::string_view option) const;
 };
 
 // What a command works with: the application on the program's folders, its arguments, and

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/UsageError.h"
+#include "core/common/PathText.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -76,7 +77,7 @@ Command_Line parse_command_line(const std::vector<std::string>& args,
         const auto [name, inline_value] = split_option(args[i]);
         if (name != "--home")
             throw Usage_Error("Unknown option " + name);
-        line.home = option_value(name, inline_value, args, i);
+        line.home = path_from_utf8(option_value(name, inline_value, args, i));
         if (line.home->empty())
             throw Usage_Error("The option --home needs a folder, not an empty text");
     }

@@ -1,4 +1,5 @@
 #include "cli/Command.h"
+#include "core/common/PathText.h"
 
 namespace cfg::cli {
 
@@ -7,6 +8,15 @@ std::optional<std::string> Invocation::value(std::string_view option) const {
     if (found == options.end())
         return std::nullopt;
     return found->second;
+}
+
+std::filesystem::path Invocation::path_operand(std::size_t index) const {
+    return path_from_utf8(operands.at(index));
+}
+
+std::optional<std::filesystem::path> Invocation::path_value(std::string_view option) const {
+    const std::optional<std::string> text = value(option);
+    return text ? std::optional(path_from_utf8(*text)) : std::nullopt;
 }
 
 std::span<const Command_Definition> command_definitions() {

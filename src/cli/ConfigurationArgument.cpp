@@ -2,6 +2,7 @@
 
 #include "core/app/ConfigurationFolders.h"
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 
 namespace cfg::cli {
 namespace {
@@ -17,15 +18,15 @@ bool holds_path_separator(const std::string& argument) {
 void open_configuration(Application& app, const std::string& argument) {
     if (holds_path_separator(argument)) {
         // The job file names the banks by absolute paths, so the folder is taken from here on.
-        Open_Project_Folder(app, std::filesystem::absolute(argument).lexically_normal());
+        Open_Project_Folder(app, std::filesystem::absolute(path_from_utf8(argument)).lexically_normal());
     } else {
         Open_Project(app, argument);
     }
     std::error_code error;
     if (!app.has_active_configuration() || !std::filesystem::is_directory(app.Path_Project, error)) {
         const std::filesystem::path named =
-            app.has_active_configuration() ? app.Path_Project : std::filesystem::path(argument);
-        throw ConfigError(app.Lang_Strings[Project_Not_Valid_Text] + ": \"" + named.string() + "\"");
+            app.has_active_configuration() ? app.Path_Project : path_from_utf8(argument);
+        throw ConfigError(app.Lang_Strings[Project_Not_Valid_Text] + ": \"" + utf8_path(named) + "\"");
     }
 }
 

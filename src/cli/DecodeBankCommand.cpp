@@ -2,6 +2,7 @@
 #include "cli/ExitCode.h"
 #include "cli/Json.h"
 #include "cli/TextColumns.h"
+#include "core/common/PathText.h"
 #include "core/ethercat/EsiText.h"
 #include "core/image/BankDecoder.h"
 
@@ -18,7 +19,7 @@ void write_text(std::ostream& out, const image::Bank_Decoding& decoding) {
 
 void write_json(std::ostream& out, const std::filesystem::path& file, const image::Bank_Decoding& decoding) {
     Json_Document json(out);
-    json.member("file", json_string(file.string()));
+    json.member("file", json_string(utf8_path(file)));
     json.list("fields", decoding.fields, [](const image::Decoded_Field& field) {
         return json_line_object({{"offset", std::to_string(field.offset)},
                                  {"name", json_string(field.name)},
@@ -34,7 +35,7 @@ void write_json(std::ostream& out, const std::filesystem::path& file, const imag
 // that is set, ...) also goes to the messages and makes the exit status 1, so a script can refuse
 // the file.
 int run_inspect(Context& context) {
-    const std::filesystem::path file = context.invocation.operands[0];
+    const std::filesystem::path file = context.invocation.path_operand(0);
     const image::Bank_Decoding decoding = image::Decode_Bank_File(file);
     if (context.invocation.has("--json"))
         write_json(context.out, file, decoding);

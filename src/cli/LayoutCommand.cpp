@@ -7,6 +7,7 @@
 #include "core/bytemap/ByteMapBuilder.h"
 #include "core/bytemap/ByteMapSvg.h"
 #include "core/common/ByteRange.h"
+#include "core/common/PathText.h"
 #include "core/common/SafeFile.h"
 #include "core/ethercat/EtherCATSlaveFile.h"
 #include "core/ethercat/PositionBit.h"
@@ -104,7 +105,7 @@ std::string place_json(const ethercat::Variable_Place& place) {
 void write_json(std::ostream& out, const Application& app, const std::vector<nmea::Array_Field>& fields,
                 const ethercat::EtherCAT_Tables& tables, const std::vector<std::string>& findings) {
     Json_Document json(out);
-    json.member("configuration", json_string(app.Path_Project.string()));
+    json.member("configuration", json_string(utf8_path(app.Path_Project)));
     json.member("array_bytes", std::to_string(nmea::NMEA_Array_Size));
     json.list("fields", fields, field_json);
     for (const auto& [name, table] : {std::pair{"slave_to_master", &tables.slave_to_master},
@@ -124,7 +125,7 @@ int run_layout(Context& context) {
     const Application& app = context.app;
     const std::vector<nmea::Array_Field> fields = nmea::Array_Layout_Of_File(app.File_NMEA_0183_Set_Access);
     ethercat::EtherCAT_Tables tables = ethercat::Load_EtherCAT_Slave(app.File_EtherCAT_Slave);
-    if (const std::optional<std::string> svg = context.invocation.value("--svg"))
+    if (const std::optional<std::filesystem::path> svg = context.invocation.path_value("--svg"))
         write_file_safely(
             *svg, bytemap::Byte_Map_Svg(bytemap::Build_Byte_Map(
                       {fields, ethercat::Process_Image_Layout(tables.slave_to_master)}, app.Lang_Strings)));

@@ -4,6 +4,7 @@
 #include "cli/ListenerHeader.h"
 #include "cli/TextColumns.h"
 #include "cli/UsageError.h"
+#include "core/common/PathText.h"
 #include "core/nmea/ListenerFile.h"
 #include "core/nmea/SentenceCatalogue.h"
 #include "core/preview/CaptureSurvey.h"
@@ -73,7 +74,7 @@ std::vector<std::string> row_lines(const Lang_Strings& texts, const std::vector<
 // Why the rows may not be saved, as the listener screen would refuse or ask.
 std::vector<std::string> refusals(const Application& app, const preview::Learn_Plan& plan) {
     std::vector<std::string> reasons;
-    const std::string file = app.File_NMEA_0183_Set_Access.string();
+    const std::string file = utf8_path(app.File_NMEA_0183_Set_Access);
     if (plan.rows_left_out > 0)
         reasons.push_back(file + ": " + app.Lang_Strings[Text_Rows_Left_Out] +
                           std::to_string(plan.rows_left_out));
@@ -94,7 +95,7 @@ std::string added_line(const Application& app, const std::vector<preview::Learne
     const std::string first = std::to_string(rows.front().row);
     const std::string span =
         rows.size() == 1 ? "Row " + first : "Rows " + first + " to " + std::to_string(rows.back().row);
-    return span + " added to " + app.File_NMEA_0183_Set_Access.string();
+    return span + " added to " + utf8_path(app.File_NMEA_0183_Set_Access);
 }
 
 } // namespace
@@ -108,7 +109,7 @@ int run_learn(Context& context) {
     open_configuration(context.app, invocation.operands[0]);
     const Application& app = context.app;
     preview::Capture_Survey survey;
-    nmea::Read_Nmea_Log_File(invocation.operands[1],
+    nmea::Read_Nmea_Log_File(invocation.path_operand(1),
                              [&](const nmea::Received_Sentence& sentence) { survey.Feed(sentence); });
     const std::vector<preview::Seen_Field> fields = fields_to_learn(survey, codes);
     write_lines(context.out, {sentences_line(survey)});

@@ -3,6 +3,7 @@
 #include "cli/Json.h"
 #include "cli/TextColumns.h"
 #include "core/app/ConfigurationFolders.h"
+#include "core/common/PathText.h"
 
 namespace cfg::cli {
 
@@ -14,7 +15,7 @@ int run_list(Context& context) {
         return Exit_Done;
     }
     Json_Document json(context.out);
-    json.member("projects", json_string(context.app.Path_Projects.string()));
+    json.member("projects", json_string(utf8_path(context.app.Path_Projects)));
     json.list("configurations", names, json_string);
     json.end();
     return Exit_Done;

@@ -9,7 +9,7 @@ namespace cfg::cli {
 // a script names the file it wants.
 int run_map(Context& context) {
     open_configuration(context.app, context.invocation.operands[0]);
-    nmea::Export_Objects_Map(context.app.File_NMEA_0183_Set_Access, context.invocation.operands[1]);
+    nmea::Export_Objects_Map(context.app.File_NMEA_0183_Set_Access, context.invocation.path_operand(1));
     return Exit_Done;
 }
 

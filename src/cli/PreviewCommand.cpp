@@ -99,7 +99,7 @@ int run_preview(Context& context) {
         throw Usage_Error("--json gives the whole preview and goes with neither --array nor --ethercat");
     open_configuration(context.app, invocation.operands[0]);
     const Application& app = context.app;
-    const Preview_Report report = Run_Preview(app, invocation.operands[1]);
+    const Preview_Report report = Run_Preview(app, invocation.path_operand(1));
     if (invocation.has("--json")) {
         write_preview_json(context.out, invocation.operands[0], report, master_variables(app, report));
         return Exit_Done;

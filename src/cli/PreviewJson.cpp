@@ -1,5 +1,6 @@
 #include "cli/Json.h"
 #include "cli/PreviewReport.h"
+#include "core/common/PathText.h"
 #include "core/nmea/SentenceCatalogue.h"
 #include "core/preview/ByteText.h"
 #include "core/preview/EntryTexts.h"
@@ -50,7 +51,7 @@ void write_preview_json(std::ostream& out, const std::string& configuration, con
     Json_Document json(out);
     json.member("model", json_string(Model_Note));
     json.member("configuration", json_string(configuration));
-    json.member("log", json_string(report.log.string()));
+    json.member("log", json_string(utf8_path(report.log)));
     json.member("lines", std::to_string(log.lines));
     json.member("sentences", std::to_string(log.sentences));
     json.member("checksum_failures", std::to_string(log.bad_checksums));

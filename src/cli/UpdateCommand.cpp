@@ -6,9 +6,9 @@
 #include "core/image/CompileConfiguration.h"
 #include "core/image/UpdateSequence.h"
 #include "core/image/UpdateTexts.h"
-#include "platform/PosixProgramRunner.h"
+#include "platform/IcmpEcho.h"
+#include "platform/ProgramRunner.h"
 #include "platform/SleepingHost.h"
-#include "platform/SocketIcmpEcho.h"
 
 #include <optional>
 #include <ostream>
@@ -80,9 +80,9 @@ int run_update(Context& context) {
     if (const std::optional<std::string> warning = ethercat::ESI_Step_Warning(app))
         context.err << *warning << '\n';
 
-    platform::SocketIcmpEcho echo;
-    platform::PosixProgramRunner ping;
-    platform::PosixProgramRunner updater;
+    platform::IcmpEcho echo;
+    platform::ProgramRunner ping;
+    platform::ProgramRunner updater;
     Terminal_Host host(app.Lang_Strings, context.err);
     const image::Update_Result result =
         image::Run_Update({address, option, context.invocation.has("--read-back")}, image::Job_Folders(app),

@@ -9,7 +9,8 @@ std::string_view usage_text() {
   --home DIR   the program folder whose PROJECTS, MASTER and LANGUAGE subfolders and Morvel.xml are
                used, and where update looks for Ethernet_Update (default: the folder of
                configurator-cli when it can be written, else $XDG_DATA_HOME/configurator, by default
-               ~/.local/share/configurator, with the updater beside configurator-cli)
+               ~/.local/share/configurator, or %APPDATA%\configurator on Windows, with the
+               updater beside configurator-cli)
   --version    the version, as the desktop program gives it
   CONFIG       a configuration name under PROJECTS, or a path to a configuration folder
                (an argument holding a path separator is a path)

@@ -1,13 +1,13 @@
 #include "platform/SocketIcmpEcho.h"
 
-#include "core/common/IpAddress.h"
+#include "platform/Ipv4Address.h"
 
-#include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -47,12 +47,12 @@ private:
     bool raw_ = false;
 };
 
-// Dotted decimal only, so that a typing mistake never turns into a name lookup.
 std::optional<in_addr> ipv4_address(const std::string& text) {
-    const cfg::IpAddressCheck check = cfg::Check_IP_Address(text);
-    in_addr address{};
-    if (!check.valid || ::inet_pton(AF_INET, cfg::Dotted_Decimal(check).c_str(), &address) != 1)
+    const auto bytes = ipv4_bytes(text);
+    if (!bytes)
         return std::nullopt;
+    in_addr address{};
+    std::memcpy(&address.s_addr, bytes->data(), bytes->size());
     return address;
 }
 

@@ -1,6 +1,7 @@
 #include "updater/JobFile.h"
 
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 #include "core/common/Xml.h"
 
 namespace updater {
@@ -15,8 +16,8 @@ std::string text_of(const pugi::xml_node& node, const char* name, std::string_vi
 Update_Job Read_Update_Job(const std::filesystem::path& file) {
     const std::optional<std::string> bytes = cfg::xml::read_file(file);
     if (!bytes)
-        throw cfg::ConfigError("There is no job file \"" + file.string() + "\".");
-    return Read_Update_Job(cfg::File_Bytes{file.string(), *bytes});
+        throw cfg::ConfigError("There is no job file \"" + cfg::utf8_path(file) + "\".");
+    return Read_Update_Job(cfg::File_Bytes{cfg::utf8_path(file), *bytes});
 }
 
 Update_Job Read_Update_Job(const cfg::File_Bytes& file) {

@@ -2,6 +2,7 @@
 
 #include "core/common/ConfigError.h"
 #include "core/common/FileBytes.h"
+#include "core/common/PathText.h"
 #include "core/common/TextToInt.h"
 #include "core/image/BankDecoder.h"
 #include "core/image/ImageLayout.h"
@@ -45,13 +46,13 @@ Operation_Check Check_Operation(const Job_Operation& operation) {
     Operation_Check check;
     std::error_code error;
     if (!std::filesystem::is_regular_file(operation.file, error))
-        return {0, {"The file \"" + operation.file.string() + "\" is not there."}};
+        return {0, {"The file \"" + cfg::utf8_path(operation.file) + "\" is not there."}};
     std::string bytes;
     if (operation.firmware) {
         // Only its size counts, so the image is not read.
         check.size = std::filesystem::file_size(operation.file, error);
         if (error)
-            return {0, {"Cannot read \"" + operation.file.string() + "\": " + error.message()}};
+            return {0, {"Cannot read \"" + cfg::utf8_path(operation.file) + "\": " + error.message()}};
     } else {
         try {
             // No bank is larger; a larger file is refused unread.
@@ -62,7 +63,7 @@ Operation_Check Check_Operation(const Job_Operation& operation) {
         check.size = bytes.size();
     }
     if (check.size == 0)
-        check.faults.push_back("The file \"" + operation.file.string() + "\" is empty.");
+        check.faults.push_back("The file \"" + cfg::utf8_path(operation.file) + "\" is empty.");
     else if (!operation.firmware)
         check.faults = bank_faults(operation, bytes);
     return check;

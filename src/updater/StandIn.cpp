@@ -2,6 +2,7 @@
 
 #include "core/common/ConfigError.h"
 #include "core/common/IpAddress.h"
+#include "core/common/PathText.h"
 #include "core/common/SafeFile.h"
 #include "core/image/UpdateJob.h"
 #include "updater/OperationCheck.h"
@@ -48,8 +49,8 @@ private:
 
 std::string operation_line(std::size_t number, std::size_t count, const Job_Operation& operation) {
     return "[" + std::to_string(number) + "/" + std::to_string(count) + "] " +
-           (operation.firmware ? "firmware " : "configuration bank ") + operation.file.string() + " at " +
-           operation.start_address + (operation.read_back ? ", read back" : "");
+           (operation.firmware ? "firmware " : "configuration bank ") + cfg::utf8_path(operation.file) +
+           " at " + operation.start_address + (operation.read_back ? ", read back" : "");
 }
 
 void check_job(const Update_Job& job, Report& report) {
@@ -62,7 +63,7 @@ void check_job(const Update_Job& job, Report& report) {
         report.line(operation_line(i + 1, job.operations.size(), operation));
         const Operation_Check check = Check_Operation(operation);
         for (const std::string& fault : check.faults)
-            report.fault(operation.file.filename().string() + ": " + fault);
+            report.fault(cfg::utf8_path(operation.file.filename()) + ": " + fault);
         if (check.faults.empty())
             report.line("      " + std::to_string(check.size) + " bytes would be written");
     }

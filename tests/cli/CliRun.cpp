@@ -1,10 +1,11 @@
 #include "CliRun.h"
 
-#include "platform/PosixProgramRunner.h"
-#include "platform/SocketIcmpEcho.h"
+#include "platform/IcmpEcho.h"
+#include "platform/ProgramRunner.h"
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace cfg::test {
@@ -22,11 +23,68 @@ std::string shell_quoted(std::string_view text) {
     return quoted + "'";
 }
 
+// A Windows build runs under Wine, in a prefix of its own beside the programs, quietly and
+// without the prompts to install Wine's .NET and HTML engines. Wine reads the arguments and the
+// file names of this side in the locale's encoding: UTF-8, as this build's tests write them.
+Tool windows_tool(const std::filesystem::path& folder) {
+    const std::string launcher = "env WINEPREFIX=" + shell_quoted((folder / "wine-prefix").string()) +
+                                 " LC_ALL=C.UTF-8 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' " +
+                                 shell_quoted(CONFIGURATOR_WINE);
+    return {folder / "configurator-cli.exe", folder / "Ethernet_Update.exe", launcher, true};
+}
+
 } // namespace
+
+const Tool& tool() {
+    static const Tool under_test = [] {
+        const char* windows_tools = std::getenv("CONFIGURATOR_WINDOWS_TOOLS");
+        return windows_tools && *windows_tools ? windows_tool(windows_tools)
+                                               : Tool{CONFIGURATOR_CLI, CONFIGURATOR_UPDATER, "", false};
+    }();
+    return under_test;
+}
+
+std::string program_file_name(std::string_view name) {
+    return std::string(name) + (tool().windows ? ".exe" : "");
+}
+
+std::string tool_path(const std::filesystem::path& path) {
+    if (!tool().windows)
+        return path.string();
+    std::string text = "Z:" + std::filesystem::absolute(path).lexically_normal().string();
+    std::replace(text.begin(), text.end(), '/', '\\');
+    return text;
+}
+
+std::string tool_json_path(const std::filesystem::path& path) {
+    std::string escaped;
+    for (const char c : tool_path(path)) {
+        if (c == '\\' || c == '"')
+            escaped += '\\';
+        escaped += c;
+    }
+    return escaped;
+}
+
+std::string with_tool_paths(std::string text, const std::filesystem::path& root) {
+    const std::string prefix = root.string();
+    for (std::size_t at = text.find(prefix); at != std::string::npos; at = text.find(prefix, at)) {
+        const std::size_t end = std::min(text.find_first_of("\"<\n", at), text.size());
+        const std::string path = tool_path(text.substr(at, end - at));
+        text.replace(at, end - at, path);
+        at += path.size();
+    }
+    return text;
+}
+
+Cli_Result run_cli(const std::vector<std::string>& args) {
+    return run_cli(args, tool().cli);
+}
 
 Cli_Result run_cli(const std::vector<std::string>& args, const std::filesystem::path& executable) {
     TempDir streams;
-    std::string command = shell_quoted(executable.string());
+    std::string command = tool().launcher.empty() ? "" : tool().launcher + " ";
+    command += shell_quoted(executable.string());
     for (const std::string& arg : args)
         command += " " + shell_quoted(arg);
     command +=
@@ -40,7 +98,7 @@ Cli_Result run_cli(const std::vector<std::string>& args, const std::filesystem::
 }
 
 Cli_Result Program_Folder::cli(const std::vector<std::string>& args) const {
-    std::vector<std::string> full = {"--home", home.path().string()};
+    std::vector<std::string> full = {"--home", tool_path(home.path())};
     full.insert(full.end(), args.begin(), args.end());
     return run_cli(full);
 }
@@ -64,8 +122,8 @@ Program_Folder::make_configuration(const std::string& name,
 }
 
 bool loopback_can_be_tested() {
-    platform::PosixProgramRunner ping;
-    return platform::SocketIcmpEcho::available() || ping.start({"ping", {"-V"}, {}, true});
+    platform::ProgramRunner ping;
+    return platform::IcmpEcho::available() || ping.start({"ping", {"-V"}, {}, true});
 }
 
 void PrintTo(const Cli_Result& result, std::ostream* out) {

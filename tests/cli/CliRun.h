@@ -19,9 +19,37 @@ struct Cli_Result {
     std::string err;
 };
 
-// Runs the built configurator-cli (or another copy of it) with the arguments and waits for it.
-Cli_Result run_cli(const std::vector<std::string>& args,
-                   const std::filesystem::path& executable = CONFIGURATOR_CLI);
+// The programs under test: the configurator-cli and Ethernet_Update of this build, or, when
+// CONFIGURATOR_WINDOWS_TOOLS names the folder of a Windows build's, those run under Wine.
+struct Tool {
+    std::filesystem::path cli;
+    std::filesystem::path updater;
+    std::string launcher; // a shell command's start that runs the programs; empty: they run alone
+    bool windows = false; // a Windows build: names end with .exe, paths are on Wine's drive Z:
+};
+const Tool& tool();
+
+// Skips the test where the tool under test is a Windows build, saying why.
+#define SKIP_FOR_WINDOWS_TOOL(reason)                                                                        \
+    if (cfg::test::tool().windows)                                                                           \
+    GTEST_SKIP() << "not for the Windows build: " << (reason)
+
+// A program's file name as the tool under test expects it: "Ethernet_Update.exe" for Windows.
+std::string program_file_name(std::string_view name);
+
+// A path as the tool under test names it, in what it is given and in what it writes: itself for a
+// build of this system; for a Windows build, the same file on Wine's drive Z: ("Z:\tmp\x").
+std::string tool_path(const std::filesystem::path& path);
+// The same as the tool writes it into a JSON string.
+std::string tool_json_path(const std::filesystem::path& path);
+
+// The text with every path below root (up to the next quote, "<" or line end) as tool_path gives it:
+// what the tool under test writes where this build writes those paths.
+std::string with_tool_paths(std::string text, const std::filesystem::path& root);
+
+// Runs the tool under test (or another copy of it) with the arguments and waits for it.
+Cli_Result run_cli(const std::vector<std::string>& args);
+Cli_Result run_cli(const std::vector<std::string>& args, const std::filesystem::path& executable);
 
 // Every test runs the tool on its own temporary program folder.
 class Program_Folder : public testing::Test {

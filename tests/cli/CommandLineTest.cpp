@@ -12,6 +12,7 @@ namespace {
 
 using cfg::test::Cli_Result;
 using cfg::test::Program_Folder;
+using cfg::test::tool_path;
 using testing::HasSubstr;
 using testing::StartsWith;
 
@@ -74,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CommandLine, HomeWithoutAFolderIsAUsageError) {
     cfg::test::TempDir dir;
     cfg::test::write_bytes(dir / "Morvel.xml", "");
-    const std::string file = (dir / "Morvel.xml").string();
+    const std::string file = tool_path(dir / "Morvel.xml");
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"--home"}, "The option --home needs a value"},
         {{"--home=", "list"}, "The option --home needs a folder, not an empty text"},
@@ -113,7 +114,7 @@ TEST_P(FileError, ExitsWithThreeNamingTheFileAndTheReason) {
     make_configuration("Plant", GetParam().files);
     std::vector<std::string> args;
     for (const std::string& arg : GetParam().args)
-        args.push_back(arg == "@HOME@" ? home.path().string() : arg);
+        args.push_back(arg == "@HOME@" ? tool_path(home.path()) : arg);
     const Cli_Result result = cli(args);
     EXPECT_EQ(result.code, 3) << testing::PrintToString(result);
     for (const std::string& part : GetParam().message_parts)
@@ -144,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CommandLine, AProgramFolderThatDoesNotExistIsAFileError) {
     cfg::test::TempDir dir;
-    const Cli_Result result = cfg::test::run_cli({"--home", (dir / "gone").string(), "list"});
+    const Cli_Result result = cfg::test::run_cli({"--home", tool_path(dir / "gone"), "list"});
     EXPECT_EQ(result.code, 3);
     EXPECT_THAT(result.err, HasSubstr("gone\" does not exist"));
     EXPECT_FALSE(std::filesystem::exists(dir / "gone"));

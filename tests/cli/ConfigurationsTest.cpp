@@ -10,6 +10,7 @@ namespace {
 
 using cfg::test::Cli_Result;
 using cfg::test::Program_Folder;
+using cfg::test::tool_path;
 using cfg::test::write_bytes;
 
 TEST_F(Program_Folder, NewMakesAnEmptyConfigurationThatListShows) {
@@ -59,16 +60,22 @@ INSTANTIATE_TEST_SUITE_P(
                                 "Error! Name project is not valid"}));
 
 TEST_F(Program_Folder, ListGivesTheFoldersInTheOrderOfTheOpenDialog) {
-    for (const char* name : {"beta", "Alpha", "Gamma", ".hidden", "say \"hi\""})
+    // A Windows file name holds no quote.
+    const bool quotes = !cfg::test::tool().windows;
+    for (const char* name : {"beta", "Alpha", "Gamma", ".hidden"})
         std::filesystem::create_directories(home / "PROJECTS" / name);
+    if (quotes)
+        std::filesystem::create_directories(home / "PROJECTS" / "say \"hi\"");
     write_bytes(home / "PROJECTS" / "notes.txt", "not a configuration");
-    EXPECT_EQ(cli({"list"}).out, "Alpha\nbeta\nGamma\nsay \"hi\"\n");
-    EXPECT_EQ(cli({"list", "--json"}).out, "{\n  \"projects\": \"" + (home / "PROJECTS").string() +
-                                               "\",\n  \"configurations\": [\n    \"Alpha\",\n    \"beta\",\n"
-                                               "    \"Gamma\",\n    \"say \\\"hi\\\"\"\n  ]\n}\n");
-    std::filesystem::remove_all(home / "PROJECTS");
+    EXPECT_EQ(cli({"list"}).out, std::string("Alpha\nbeta\nGamma\n") + (quotes ? "say \"hi\"\n" : ""));
     EXPECT_EQ(cli({"list", "--json"}).out,
-              "{\n  \"projects\": \"" + (home / "PROJECTS").string() + "\",\n  \"configurations\": []\n}\n");
+              "{\n  \"projects\": \"" + cfg::test::tool_json_path(home / "PROJECTS") +
+                  "\",\n  \"configurations\": [\n    \"Alpha\",\n    \"beta\",\n    \"Gamma\"" +
+                  (quotes ? ",\n    \"say \\\"hi\\\"\"" : "") + "\n  ]\n}\n");
+    std::filesystem::remove_all(home / "PROJECTS");
+    EXPECT_EQ(cli({"list", "--json"}).out, "{\n  \"projects\": \"" +
+                                               cfg::test::tool_json_path(home / "PROJECTS") +
+                                               "\",\n  \"configurations\": []\n}\n");
 }
 
 // The messages follow the language the settings file names, as in the desktop program.
@@ -85,7 +92,7 @@ TEST_F(Program_Folder, MessagesComeInTheLanguageOfTheSettings) {
 // Like the desktop program, the tool works beside itself unless told otherwise.
 TEST_F(Program_Folder, WithoutHomeTheProgramFolderIsTheExecutablesFolder) {
     const std::filesystem::path copy = home / "configurator-cli";
-    std::filesystem::copy_file(CONFIGURATOR_CLI, copy);
+    std::filesystem::copy_file(cfg::test::tool().cli, copy);
     std::filesystem::create_directories(home / "PROJECTS" / "Beside");
     const Cli_Result result = cfg::test::run_cli({"list"}, copy);
     EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
@@ -99,7 +106,7 @@ TEST_F(Program_Folder, AConfigurationIsFoundByPathOutsideProjects) {
     const std::filesystem::path folder = home / "checkout" / "Plant";
     std::filesystem::create_directories(folder);
     std::filesystem::copy(cfg::test::fixture("cli/good"), folder);
-    EXPECT_EQ(cli({"check", folder.string() + "/"}).code, 0);
+    EXPECT_EQ(cli({"check", tool_path(folder) + "/"}).code, 0);
     EXPECT_EQ(cli({"check", "Plant"}).code, 3);
 }
 

@@ -11,6 +11,7 @@ using cfg::test::Cli_Result;
 using cfg::test::fixture;
 using cfg::test::Program_Folder;
 using cfg::test::read_bytes;
+using cfg::test::tool_path;
 using cfg::test::write_bytes;
 
 // The target is replaced without a question and named exactly as given; the file is the one the
@@ -21,7 +22,7 @@ TEST_F(Program_Folder, EsiWritesTheFileOfTheConfigurationToTheGivenName) {
         folder / "ParGen.xml", folder / "EtherCAT_Slave.xml", home / "expected.xml");
     const std::filesystem::path target = home / "out" / "Worked ESI";
     write_bytes(target, "an older file");
-    const Cli_Result result = cli({"esi", "Worked", target.string()});
+    const Cli_Result result = cli({"esi", "Worked", tool_path(target)});
     ASSERT_EQ(result.code, 0) << testing::PrintToString(result);
     EXPECT_EQ(result.out + result.err, "");
     EXPECT_EQ(read_bytes(target), expected);
@@ -33,7 +34,7 @@ TEST_F(Program_Folder, MapWritesTheObjectsMapToTheGivenNameExactly) {
     copy_configuration("cli/good", "Plant");
     const std::filesystem::path target = home / "out" / "map.txt";
     write_bytes(target, "an older file");
-    const Cli_Result result = cli({"map", "Plant", target.string()});
+    const Cli_Result result = cli({"map", "Plant", tool_path(target)});
     ASSERT_EQ(result.code, 0) << testing::PrintToString(result);
     EXPECT_EQ(result.out + result.err, "");
     EXPECT_EQ(read_bytes(target), read_bytes(fixture("cli/expected/good_objects_map.csv")));

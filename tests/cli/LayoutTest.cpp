@@ -7,6 +7,7 @@ namespace {
 
 using cfg::test::Cli_Result;
 using cfg::test::Program_Folder;
+using cfg::test::tool_path;
 
 // Rows 1 and 3 share byte 3, the XDR string at 1990 runs past the array; the EtherCAT table is the
 // worked example of the packing, a disabled "Bool" row in the middle of a run included.
@@ -25,8 +26,8 @@ TEST_F(Program_Folder, StrictLayoutFailsOnOverlapsAndFieldsPastTheArray) {
     const Cli_Result result = cli({"layout", "Overlap", "--strict"});
     EXPECT_EQ(result.code, 1) << testing::PrintToString(result);
     EXPECT_EQ(result.out, cfg::test::read_bytes(cfg::test::fixture("cli/expected/layout_overlap.txt")));
-    EXPECT_EQ(result.err, file.string() + ": Row 1: overlaps row 3\n" + file.string() +
-                              ": Row 3: overlaps row 1\n" + file.string() + ": Row 5: past byte 1999\n");
+    EXPECT_EQ(result.err, tool_path(file) + ": Row 1: overlaps row 3\n" + tool_path(file) +
+                              ": Row 3: overlaps row 1\n" + tool_path(file) + ": Row 5: past byte 1999\n");
 
     copy_configuration("cli/good", "Plant");
     EXPECT_EQ(cli({"layout", "Plant", "--strict"}).code, 0);
@@ -38,18 +39,23 @@ TEST_F(Program_Folder, LayoutAsJson) {
     const Cli_Result result = cli({"layout", "Overlap", "--strict", "--json"});
     EXPECT_EQ(result.code, 1) << testing::PrintToString(result);
     std::string expected = cfg::test::read_bytes(cfg::test::fixture("cli/expected/layout_overlap.json"));
-    for (std::size_t at = expected.find("{FOLDER}"); at != std::string::npos; at = expected.find("{FOLDER}"))
-        expected.replace(at, 8, folder.string());
+    const auto replace_all = [&expected](const std::string& mark, const std::string& text) {
+        for (std::size_t at = expected.find(mark); at != std::string::npos; at = expected.find(mark, at))
+            expected.replace(at, mark.size(), text);
+    };
+    replace_all("{FOLDER}/NMEA_0183_Set_Access.xml",
+                cfg::test::tool_json_path(folder / "NMEA_0183_Set_Access.xml"));
+    replace_all("{FOLDER}", cfg::test::tool_json_path(folder));
     EXPECT_EQ(result.out, expected);
-    EXPECT_EQ(result.err, folder.string() + "/NMEA_0183_Set_Access.xml: Row 1: overlaps row 3\n" +
-                              folder.string() + "/NMEA_0183_Set_Access.xml: Row 3: overlaps row 1\n" +
-                              folder.string() + "/NMEA_0183_Set_Access.xml: Row 5: past byte 1999\n");
+    const std::string file = tool_path(folder / "NMEA_0183_Set_Access.xml");
+    EXPECT_EQ(result.err, file + ": Row 1: overlaps row 3\n" + file + ": Row 3: overlaps row 1\n" + file +
+                              ": Row 5: past byte 1999\n");
 }
 
 TEST_F(Program_Folder, LayoutWritesTheByteMapAsSvg) {
     copy_configuration("cli/layout/Overlap", "Overlap");
     const std::filesystem::path svg = home / "map.svg";
-    const Cli_Result result = cli({"layout", "Overlap", "--svg", svg.string()});
+    const Cli_Result result = cli({"layout", "Overlap", "--svg", tool_path(svg)});
     EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
     EXPECT_EQ(result.out, cfg::test::read_bytes(cfg::test::fixture("cli/expected/layout_overlap.txt")));
     pugi::xml_document doc;
@@ -63,7 +69,7 @@ TEST_F(Program_Folder, LayoutWritesTheByteMapAsSvg) {
 TEST_F(Program_Folder, ASvgThatCannotBeWrittenIsReported) {
     copy_configuration("cli/layout/Overlap", "Overlap");
     const std::filesystem::path svg = home / "no such folder" / "map.svg";
-    const Cli_Result result = cli({"layout", "Overlap", "--svg", svg.string()});
+    const Cli_Result result = cli({"layout", "Overlap", "--svg", tool_path(svg)});
     EXPECT_EQ(result.code, 3);
     EXPECT_NE(result.err.find("map.svg"), std::string::npos) << result.err;
     EXPECT_FALSE(std::filesystem::exists(svg));

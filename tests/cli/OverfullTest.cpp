@@ -14,6 +14,7 @@ namespace {
 using cfg::test::Cli_Result;
 using cfg::test::Program_Folder;
 using cfg::test::read_bytes;
+using cfg::test::tool_path;
 
 // `count` copies of the row element; a row number in it is written as {n}.
 std::string rows(int count, const std::string& row) {
@@ -72,7 +73,7 @@ TEST_P(OverfullFile, IsNamedWithTheRowsLeftOut) {
     const Cli_Result result = cli({"check", "Plant"});
     EXPECT_EQ(result.code, GetParam().code) << testing::PrintToString(result);
     EXPECT_EQ(result.err,
-              (folder / GetParam().file).string() + GetParam().after_file + cfg::test::No_ESI_Warning);
+              tool_path(folder / GetParam().file) + GetParam().after_file + cfg::test::No_ESI_Warning);
     EXPECT_EQ(result.out, "");
 }
 
@@ -106,7 +107,7 @@ TEST_F(Program_Folder, EsiAndBanksCarryTheVariablesTheScreenShows) {
         make_configuration("Plant", {{"EtherCAT_Slave.xml", ethercat_file(rows(257, variable_row))}});
 
     const std::filesystem::path esi = home / "Plant.xml";
-    const Cli_Result esi_result = cli({"esi", "Plant", esi.string()});
+    const Cli_Result esi_result = cli({"esi", "Plant", tool_path(esi)});
     ASSERT_EQ(esi_result.code, 0) << testing::PrintToString(esi_result);
     const std::string description = read_bytes(esi);
     std::size_t entries = 0;

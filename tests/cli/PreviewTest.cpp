@@ -11,12 +11,13 @@ using cfg::test::Cli_Result;
 using cfg::test::fixture;
 using cfg::test::Program_Folder;
 using cfg::test::read_bytes;
+using cfg::test::tool_path;
 
 const std::string Model_Note =
     "A model of the converter, not the device: docs/preview-model.md lists the choices it makes.\n";
 
 std::string ship_log() {
-    return fixture("preview/ship.log").string();
+    return tool_path(fixture("preview/ship.log"));
 }
 
 std::string expected(const char* name) {
@@ -50,7 +51,7 @@ TEST_F(Program_Folder, PreviewAsJson) {
     const Cli_Result result = cli({"preview", "Ship", ship_log(), "--json"});
     EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
     std::string out = result.out;
-    const std::string log = "\"log\": \"" + ship_log() + "\"";
+    const std::string log = "\"log\": \"" + cfg::test::tool_json_path(fixture("preview/ship.log")) + "\"";
     ASSERT_NE(out.find(log), std::string::npos);
     out.replace(out.find(log), log.size(), "\"log\": \"ship.log\"");
     EXPECT_EQ(out, expected("preview_ship.json"));
@@ -69,7 +70,7 @@ TEST_F(Program_Folder, PreviewNamesRowsWhoseSentenceNeverAppeared) {
     make_configuration("Gyro", {{"ParGen.xml", read_bytes(fixture("preview/Ship/ParGen.xml"))},
                                 {"NMEA_0183_Set_Access.xml", listener_file(Hdt_Row)}});
     cfg::test::write_bytes(home / "gps.log", "$GPZDA,201530.25,10,12,2026,-05,30*4B\r\n");
-    const Cli_Result result = cli({"preview", "Gyro", (home / "gps.log").string()});
+    const Cli_Result result = cli({"preview", "Gyro", tool_path(home / "gps.log")});
     EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
     EXPECT_EQ(result.out,
               Model_Note +
@@ -105,16 +106,16 @@ struct Failure_Case {
 
 TEST_F(Program_Folder, PreviewAndLearnRefuseWhatTheyCannotDo) {
     copy_configuration("preview/Ship", "Ship");
-    const std::string missing = (home / "missing.log").string();
+    const std::string missing = tool_path(home / "missing.log");
     const Failure_Case cases[] = {
         {"a log that is not there",
          {"preview", "Ship", missing},
          3,
          "Cannot read the log \"" + missing + "\": No such file or directory\n"},
         {"a folder for a log",
-         {"learn", "Ship", home.path().string()},
+         {"learn", "Ship", tool_path(home.path())},
          3,
-         "Cannot read the log \"" + home.path().string() + "\": it is a folder\n"},
+         "Cannot read the log \"" + tool_path(home.path()) + "\": it is a folder\n"},
         {"JSON with the array",
          {"preview", "Ship", ship_log(), "--json", "--array"},
          2,
@@ -155,7 +156,7 @@ TEST_F(Program_Folder, LearnListsTheRowsAndAppliesThemOnlyWhenAsked) {
     const Cli_Result applied = cli({"learn", "Learn", ship_log(), "--sentences", "XTE", "--apply"});
     EXPECT_EQ(applied.code, 0) << testing::PrintToString(applied);
     EXPECT_EQ(applied.out.substr(applied.out.find('\n') + 1),
-              rows + "Rows 3 to 8 added to " + (folder / "NMEA_0183_Set_Access.xml").string() + "\n");
+              rows + "Rows 3 to 8 added to " + tool_path(folder / "NMEA_0183_Set_Access.xml") + "\n");
     const auto row = [](const std::string& field, const std::string& position) {
         return "<row Enable=\"Y\" Serial_Channel=\"RS232\" Sentence=\"XTE\" Index=\"\" DataField=\"" + field +
                "\" PortOperation=\"None\" SwapAll=\"N\" Swap16=\"N\" Position=\"" + position +
@@ -184,7 +185,7 @@ TEST_F(Program_Folder, LearnWritesNothingTheScreenWouldRefuse) {
         int code;
         std::string err;
     };
-    const std::string listener = (home / "PROJECTS" / "Plant" / "NMEA_0183_Set_Access.xml").string();
+    const std::string listener = tool_path(home / "PROJECTS" / "Plant" / "NMEA_0183_Set_Access.xml");
     const Refusal cases[] = {
         {"rows after an empty row",
          gap,

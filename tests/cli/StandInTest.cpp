@@ -12,6 +12,7 @@ namespace {
 using cfg::test::Cli_Result;
 using cfg::test::Program_Folder;
 using cfg::test::read_bytes;
+using cfg::test::tool_path;
 using cfg::test::write_bytes;
 using testing::HasSubstr;
 
@@ -34,7 +35,8 @@ protected:
         copy_configuration("cli/full", "Full");
         EXPECT_EQ(cli({"compile", "Full"}).code, 0);
         EXPECT_EQ(cli({"job", "Full", "--ip", "127.0.0.1", "--option", "2", "--read-back"}).code, 0);
-        std::filesystem::copy_file(CONFIGURATOR_UPDATER, home / "Ethernet_Update");
+        std::filesystem::copy_file(cfg::test::tool().updater,
+                                   home / cfg::test::program_file_name("Ethernet_Update"));
         return home / "PROJECTS" / "Full" / "bin";
     }
 };
@@ -44,7 +46,7 @@ class StandIn : public StandInFolder, public testing::WithParamInterface<StandIn
 TEST_P(StandIn, ChecksEveryBankTheJobNames) {
     GetParam().spoil(prepare());
 
-    const Cli_Result result = cfg::test::run_cli({}, home / "Ethernet_Update");
+    const Cli_Result result = cfg::test::run_cli({}, home / cfg::test::program_file_name("Ethernet_Update"));
     EXPECT_EQ(result.code, GetParam().code) << testing::PrintToString(result);
     EXPECT_THAT(GetParam().code == 0 ? result.out : result.err, HasSubstr(GetParam().said));
     // The log holds every line that was shown, the faults included.
@@ -85,10 +87,10 @@ INSTANTIATE_TEST_SUITE_P(
 // It says what it would write and that nothing is sent.
 TEST_F(StandInFolder, SendsNothingAndSaysSo) {
     const std::filesystem::path bin = prepare();
-    const Cli_Result result = cfg::test::run_cli({}, home / "Ethernet_Update");
+    const Cli_Result result = cfg::test::run_cli({}, home / cfg::test::program_file_name("Ethernet_Update"));
     EXPECT_EQ(result.out.substr(0, result.out.find('\n')),
               "Ethernet_Update stand-in: checks the job and its files; nothing is sent to any device.");
-    EXPECT_THAT(result.out, HasSubstr("[1/3] configuration bank " + (bin / "bank1.bin").string() +
+    EXPECT_THAT(result.out, HasSubstr("[1/3] configuration bank " + tool_path(bin / "bank1.bin") +
                                       " at 0x07000, read back\n"
                                       "      2048 bytes would be written\n"));
     EXPECT_EQ(result.err, "");

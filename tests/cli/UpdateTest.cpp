@@ -10,6 +10,7 @@ namespace {
 using cfg::test::Cli_Result;
 using cfg::test::Program_Folder;
 using cfg::test::read_bytes;
+using cfg::test::tool_path;
 using cfg::test::write_bytes;
 using testing::HasSubstr;
 
@@ -31,12 +32,12 @@ void PrintTo(const UpdateCase& c, std::ostream* out) {
 class Update : public Program_Folder, public testing::WithParamInterface<UpdateCase> {
 protected:
     void place_updater(Updater updater) const {
-        const std::filesystem::path program = home / "Ethernet_Update";
+        const std::filesystem::path program = home / cfg::test::program_file_name("Ethernet_Update");
         switch (updater) {
         case Updater::None:
             break;
         case Updater::Stand_In:
-            std::filesystem::copy_file(CONFIGURATOR_UPDATER, program);
+            std::filesystem::copy_file(cfg::test::tool().updater, program);
             break;
         case Updater::Failing:
             write_bytes(program, "#!/bin/sh\nexit 7\n");
@@ -52,6 +53,8 @@ protected:
 // Only the loopback address is ever tested.
 TEST_P(Update, RunsStepSixAndEndsWithItsOutcome) {
     const UpdateCase& c = GetParam();
+    if (c.updater == Updater::Failing || c.updater == Updater::Not_Executable)
+        SKIP_FOR_WINDOWS_TOOL("the updaters that fail are shell scripts");
     if (c.tests_the_device && !cfg::test::loopback_can_be_tested())
         GTEST_SKIP() << "this system lets no ICMP echo out: neither a socket nor the ping program";
     copy_configuration("cli/full", "Full");
@@ -62,8 +65,11 @@ TEST_P(Update, RunsStepSixAndEndsWithItsOutcome) {
     EXPECT_TRUE(std::filesystem::exists(home / "PROJECTS" / "Full" / "bin" / "bank3.bin"));
     EXPECT_THAT(result.err, testing::StartsWith(cfg::test::No_ESI_Warning));
     std::string last_line = c.last_line;
+    if (const std::size_t at = last_line.find("{UPDATER}"); at != std::string::npos)
+        last_line.replace(at, 9, cfg::test::program_file_name("Ethernet_Update"));
     if (const std::size_t at = last_line.find("{HOME}"); at != std::string::npos)
         last_line.replace(at, 6, home.path().string());
+    last_line = cfg::test::with_tool_paths(last_line, home.path());
     EXPECT_THAT(result.err, testing::EndsWith(last_line + "\n"));
     EXPECT_EQ(result.err.find("Testing 127.0.0.1 \u2026") != std::string::npos, c.tests_the_device);
     EXPECT_EQ(std::filesystem::exists(home / "Ethernet_Update.xml"), c.tests_the_device);
@@ -77,12 +83,12 @@ INSTANTIATE_TEST_SUITE_P(
         UpdateCase{"WithTheStandIn", Updater::Stand_In, "2", 0,
                    "The update is done: the updater ended without errors.", true},
         UpdateCase{"WithoutUpdater", Updater::None, "2", 5,
-                   "The updater was not found. It is expected here: {HOME}/Ethernet_Update", false},
+                   "The updater was not found. It is expected here: {HOME}/{UPDATER}", false},
         UpdateCase{"WithAFailingUpdater", Updater::Failing, "2", 5,
                    "The updater ended with exit code 7: the device may not have been updated.", true},
         UpdateCase{
             "WithAnUpdaterThatCannotStart", Updater::Not_Executable, "2", 5,
-            "The updater could not be started. Check that it is an executable program: {HOME}/Ethernet_Update",
+            "The updater could not be started. Check that it is an executable program: {HOME}/{UPDATER}",
             true},
         UpdateCase{"WithoutTheFirmwareImage", Updater::Stand_In, "0", 3,
                    "The update was not started: a file it would write into the device is missing: "
@@ -101,7 +107,8 @@ TEST_F(Program_Folder, UpdateRefusesAnAddressNoDeviceCouldHave) {
 TEST_F(Program_Folder, UpdateOfAConfigurationThatDoesNotCompileSendsNothing) {
     const std::filesystem::path folder = copy_configuration("cli/full", "Full");
     write_bytes(folder / "ParGen.xml", "<Par_Gen><unclosed>");
-    std::filesystem::copy_file(CONFIGURATOR_UPDATER, home / "Ethernet_Update");
+    std::filesystem::copy_file(cfg::test::tool().updater,
+                               home / cfg::test::program_file_name("Ethernet_Update"));
     const Cli_Result result = cli({"update", "Full", "--address", "127.0.0.1", "--option", "2"});
     EXPECT_EQ(result.code, 3) << testing::PrintToString(result);
     EXPECT_THAT(result.err, HasSubstr("ParGen.xml"));
@@ -111,7 +118,7 @@ TEST_F(Program_Folder, UpdateOfAConfigurationThatDoesNotCompileSendsNothing) {
 // Once the ESI file is written, the update goes on without the warning.
 TEST_F(Program_Folder, UpdateAfterTheEsiFileWarnsOfNothing) {
     copy_configuration("cli/full", "Full");
-    ASSERT_EQ(cli({"esi", "Full", (home / "full.xml").string()}).code, 0);
+    ASSERT_EQ(cli({"esi", "Full", tool_path(home / "full.xml")}).code, 0);
     const Cli_Result result = cli({"update", "Full", "--address", "127.0.0.1", "--option", "2"});
     EXPECT_EQ(result.code, 5) << testing::PrintToString(result);
     EXPECT_THAT(result.err, testing::StartsWith("The updater was not found."));

@@ -3,6 +3,7 @@
 #include "core/app/ConfigurationName.h"
 #include "core/app/SettingsFile.h"
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 #include "core/lang/Language.h"
 
 namespace cfg {
@@ -73,8 +74,8 @@ Application Open_Application(const Program_Folders& folders) {
     // configuration active but stays in Name_Project, so it is written back unchanged.
     std::error_code error;
     if (Is_Plain_Folder_Name(app.Name_Project) &&
-        std::filesystem::is_directory(app.Path_Projects / app.Name_Project, error))
-        app.Path_Project = app.Path_Projects / app.Name_Project;
+        std::filesystem::is_directory(app.Path_Projects / path_from_utf8(app.Name_Project), error))
+        app.Path_Project = app.Path_Projects / path_from_utf8(app.Name_Project);
     Set_Files(app);
     return app;
 }

@@ -3,6 +3,7 @@
 #include "core/app/ConfigurationName.h"
 #include "core/app/FolderListing.h"
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 #include "core/common/Text.h"
 
 namespace cfg {
@@ -12,7 +13,7 @@ namespace {
 void make_active(Application& app, const std::string& name) {
     app.Name_Project = name;
     if (Is_Plain_Folder_Name(name))
-        app.Path_Project = app.Path_Projects / name;
+        app.Path_Project = app.Path_Projects / path_from_utf8(name);
     else
         app.Path_Project.clear();
     Set_Files(app);
@@ -25,7 +26,7 @@ std::optional<int> Create_New_Project(Application& app, const std::string& name)
         return Name_Empty_Text;
     if (!Is_Plain_Folder_Name(name))
         return Name_Not_Creatable_Text;
-    const std::filesystem::path folder = app.Path_Projects / name;
+    const std::filesystem::path folder = app.Path_Projects / path_from_utf8(name);
     std::error_code error;
     if (std::filesystem::is_directory(folder, error))
         return Name_Exists_Text;
@@ -35,7 +36,7 @@ std::optional<int> Create_New_Project(Application& app, const std::string& name)
         if (error == std::errc::filename_too_long || error == std::errc::invalid_argument ||
             error == std::errc::file_exists || !error)
             return Name_Not_Creatable_Text;
-        throw ConfigError("The configuration folder \"" + folder.string() +
+        throw ConfigError("The configuration folder \"" + utf8_path(folder) +
                           "\" cannot be created: " + error.message());
     }
     std::filesystem::create_directories(folder / "bin", error);
@@ -43,7 +44,7 @@ std::optional<int> Create_New_Project(Application& app, const std::string& name)
         // Leave nothing half made behind.
         std::error_code ignored;
         std::filesystem::remove_all(folder, ignored);
-        throw ConfigError("The folder \"" + (folder / "bin").string() +
+        throw ConfigError("The folder \"" + utf8_path(folder / "bin") +
                           "\" cannot be created: " + error.message());
     }
     make_active(app, name);
@@ -53,7 +54,7 @@ std::optional<int> Create_New_Project(Application& app, const std::string& name)
 std::vector<std::string> Load_Existing_Configuration(const std::filesystem::path& Path_Projects) {
     return Sorted_Entry_Names(Path_Projects, [](const std::filesystem::directory_entry& entry) {
         std::error_code error;
-        return entry.is_directory(error) && Is_Plain_Folder_Name(entry.path().filename().string());
+        return entry.is_directory(error) && Is_Plain_Folder_Name(utf8_path(entry.path().filename()));
     });
 }
 
@@ -89,7 +90,7 @@ void Open_Project(Application& app, const std::string& Name_Conf) {
 
 void Open_Project_Folder(Application& app, const std::filesystem::path& folder) {
     const std::filesystem::path named = folder.has_filename() ? folder : folder.parent_path();
-    app.Name_Project = named.filename().string();
+    app.Name_Project = utf8_path(named.filename());
     app.Path_Project = named;
     Set_Files(app);
 }

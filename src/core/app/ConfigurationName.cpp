@@ -1,7 +1,7 @@
 #include "core/app/ConfigurationName.h"
+#include "core/common/PathText.h"
 
 #include <filesystem>
-#include <string>
 
 namespace cfg {
 
@@ -10,7 +10,7 @@ bool Is_Plain_Folder_Name(std::string_view name) {
         return false;
     if (name.find_first_of(std::string_view("/\\\0", 3)) != std::string_view::npos)
         return false;
-    return !std::filesystem::path(std::string(name)).has_root_path();
+    return !path_from_utf8(name).has_root_path();
 }
 
 } // namespace cfg

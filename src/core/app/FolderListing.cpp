@@ -1,5 +1,6 @@
 #include "core/app/FolderListing.h"
 
+#include "core/common/PathText.h"
 #include "core/common/Text.h"
 
 #include <algorithm>
@@ -14,7 +15,7 @@ Sorted_Entry_Names(const std::filesystem::path& folder,
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error)) {
         if (keep(*it))
-            names.push_back(it->path().filename().string());
+            names.push_back(utf8_path(it->path().filename()));
     }
     Sort_Entry_Names(names);
     return names;

@@ -1,5 +1,8 @@
 #include "core/app/ProgramFolders.h"
 
+#include "core/common/PathText.h"
+#include "core/common/Text.h"
+
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -23,18 +26,30 @@ bool is_writable(const std::filesystem::path& folder) {
 }
 
 std::filesystem::path user_data_folder(const Environment& environment) {
+#ifdef _WIN32
+    // Where Windows programs keep what their user made, roaming with the user's profile.
+    return path_from_utf8(environment("APPDATA").value_or("")) / Data_Folder_Name;
+#else
     // An XDG path that is not absolute is to be ignored.
-    if (const auto xdg = environment("XDG_DATA_HOME"); xdg && std::filesystem::path(*xdg).is_absolute())
-        return std::filesystem::path(*xdg) / Data_Folder_Name;
-    const std::filesystem::path home = environment("HOME").value_or("");
+    if (const auto xdg = environment("XDG_DATA_HOME"); xdg && path_from_utf8(*xdg).is_absolute())
+        return path_from_utf8(*xdg) / Data_Folder_Name;
+    const std::filesystem::path home = path_from_utf8(environment("HOME").value_or(""));
     return home / ".local" / "share" / Data_Folder_Name;
+#endif
 }
 
 } // namespace
 
 std::optional<std::string> Process_Environment(const char* name) {
+#ifdef _WIN32
+    // The wide environment: the narrow one is in the system's code page. The names are ASCII.
+    const std::wstring wide_name(name, name + std::char_traits<char>::length(name));
+    if (const wchar_t* value = _wgetenv(wide_name.c_str()))
+        return utf16_to_utf8(std::u16string(value, value + std::char_traits<wchar_t>::length(value)));
+#else
     if (const char* value = std::getenv(name))
         return std::string(value);
+#endif
     return std::nullopt;
 }
 

@@ -23,7 +23,8 @@ inline constexpr const char* Data_Folder_Name = "configurator";
 
 // A copy of the program in a folder of its own keeps its data beside it. An installed program
 // (its folder has ../share/configurator beside it) or one whose folder cannot be written keeps them
-// in the user's data folder, $XDG_DATA_HOME/configurator or else ~/.local/share/configurator, and
+// in the user's data folder, $XDG_DATA_HOME/configurator or else ~/.local/share/configurator
+// (%APPDATA%\configurator on Windows), and
 // reads the shipped language files from ../share/configurator/LANGUAGE.
 Program_Folders Find_Program_Folders(const std::filesystem::path& program_folder,
                                      const Environment& environment);

@@ -1,6 +1,7 @@
 #include "core/app/SettingsFile.h"
 
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 #include "core/common/SafeFile.h"
 #include "core/common/Xml.h"
 
@@ -50,7 +51,7 @@ Saved_Settings Read_Settings(const std::filesystem::path& file) {
     } catch (const ConfigError&) {
         // A settings file that cannot be read gives the defaults as well.
     }
-    return bytes ? Read_Settings(File_Bytes{file.string(), *bytes}) : Saved_Settings{};
+    return bytes ? Read_Settings(File_Bytes{utf8_path(file), *bytes}) : Saved_Settings{};
 }
 
 Saved_Settings Read_Settings(const File_Bytes& file) {

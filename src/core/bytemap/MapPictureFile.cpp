@@ -1,11 +1,12 @@
 #include "core/bytemap/MapPictureFile.h"
 
+#include "core/common/PathText.h"
 #include "core/common/Text.h"
 
 namespace cfg::bytemap {
 
 Picture_File Map_Picture_File(const std::filesystem::path& chosen) {
-    const std::string extension = upper_ascii(chosen.extension().string());
+    const std::string extension = upper_ascii(utf8_path(chosen.extension()));
     if (extension == ".PNG")
         return {chosen, Picture_Kind::Png};
     if (extension == ".SVG")

@@ -1,27 +1,24 @@
 #include "core/common/FileBytes.h"
 
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
+#include "core/common/StdioFile.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 
 namespace cfg {
 namespace {
 
 [[noreturn]] void fail(const std::filesystem::path& file, const std::string& reason) {
-    throw ConfigError("Cannot read \"" + file.string() + "\": " + reason);
+    throw ConfigError("Cannot read \"" + utf8_path(file) + "\": " + reason);
 }
 
 [[noreturn]] void too_large(const std::filesystem::path& file, std::uintmax_t limit) {
     fail(file, "it is larger than " + std::to_string(limit) + " bytes, more than a file of its kind can be");
 }
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
 
 // Refuses what cannot be read as a file before opening it: a folder opens, and only its reading fails.
 // The size of a plain file, nothing for a file that tells none.
@@ -46,7 +43,7 @@ std::optional<std::uintmax_t> check_before_reading(const std::filesystem::path& 
 
 std::string read_file_bytes(const std::filesystem::path& file, std::uintmax_t limit) {
     const std::optional<std::uintmax_t> size = check_before_reading(file, limit);
-    const std::unique_ptr<std::FILE, FileCloser> stream(std::fopen(file.c_str(), "rb"));
+    const Stdio_File stream = open_for_reading(file);
     if (!stream)
         fail(file, std::strerror(errno));
     // A file of known size comes in one read, asking one byte more to notice a file that grew since;
@@ -82,7 +79,7 @@ std::optional<File_Bytes> file_bytes_of(const std::filesystem::path& file,
                                         const std::optional<std::string>& bytes) {
     if (!bytes)
         return std::nullopt;
-    return File_Bytes{file.string(), *bytes};
+    return File_Bytes{utf8_path(file), *bytes};
 }
 
 } // namespace cfg

@@ -1,30 +1,23 @@
 #include "core/common/SafeFile.h"
 
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
+#include "core/common/StdioFile.h"
 
 #include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <optional>
 #include <random>
-
-#ifndef _WIN32
-#include <unistd.h>
-#endif
 
 namespace cfg {
 namespace {
 
-std::string path_text(const std::filesystem::path& path) {
-    return path.string();
-}
-
 [[noreturn]] void fail(const std::string& action, const std::filesystem::path& path,
                        const std::string& reason) {
-    throw ConfigError("Cannot " + action + " \"" + path_text(path) + "\": " + reason);
+    throw ConfigError("Cannot " + action + " \"" + utf8_path(path) + "\": " + reason);
 }
 
 constexpr std::string_view Temporary_Suffix = ".tmp";
@@ -49,7 +42,7 @@ std::string hex_digits(std::uint64_t value, int digits) {
 
 // ".<hash of the target's name>.": what every temporary file of the target starts with.
 std::string temporary_prefix(const std::filesystem::path& target) {
-    return "." + hex_digits(name_hash(target.filename().string()), 16) + ".";
+    return "." + hex_digits(name_hash(utf8_path(target.filename())), 16) + ".";
 }
 
 // The second part tells apart the files staged for one target at the same time, in this program
@@ -97,7 +90,7 @@ void remove_interrupted_saves(const std::filesystem::path& target) {
     std::vector<std::filesystem::path> stale;
     for (auto it = std::filesystem::directory_iterator(folder, error);
          !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
-        if (is_temporary_of(prefix, it->path().filename().string()))
+        if (is_temporary_of(prefix, utf8_path(it->path().filename())))
             stale.push_back(it->path());
     }
     for (const std::filesystem::path& path : stale)
@@ -113,16 +106,11 @@ std::optional<std::filesystem::perms> permissions_of(const std::filesystem::path
     return status.permissions();
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 // Returns the system's reason when the bytes could not be written, flushed and closed. The file
 // gets the permission bits before any byte is in it, so content kept from others never shows.
 std::optional<std::string> write_and_flush(const std::filesystem::path& path, std::string_view bytes,
                                            std::optional<std::filesystem::perms> permissions) {
-    // "x": never open a file that is already there.
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wbx"));
+    Stdio_File file = create_new_file(path);
     if (!file)
         return std::strerror(errno);
     if (permissions) {
@@ -133,12 +121,8 @@ std::optional<std::string> write_and_flush(const std::filesystem::path& path, st
     }
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
         return std::strerror(errno);
-    if (std::fflush(file.get()) != 0)
+    if (!flush_to_disk(file.get()))
         return std::strerror(errno);
-#ifndef _WIN32
-    if (::fsync(::fileno(file.get())) != 0)
-        return std::strerror(errno);
-#endif
     if (std::fclose(file.release()) != 0)
         return std::strerror(errno);
     return std::nullopt;

@@ -1,6 +1,7 @@
 #include "core/common/UnreadableFile.h"
 
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 
 namespace cfg {
 
@@ -19,8 +20,8 @@ std::filesystem::path Keep_Unreadable_File(const std::filesystem::path& file) {
     const std::filesystem::path copy = Unreadable_Copy_Path(file);
     std::error_code error;
     if (!std::filesystem::copy_file(file, copy, std::filesystem::copy_options::none, error))
-        throw ConfigError("The unreadable file \"" + file.string() + "\" could not be kept as \"" +
-                          copy.string() + "\": " + error.message());
+        throw ConfigError("The unreadable file \"" + utf8_path(file) + "\" could not be kept as \"" +
+                          utf8_path(copy) + "\": " + error.message());
     return copy;
 }
 

@@ -5,8 +5,10 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/FileBytes.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GridHandlers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/IpAddress.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PathText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RowOperations.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SafeFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StdioFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Table.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Text.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextLinesFile.cpp

@@ -1,5 +1,6 @@
 #include "core/ethercat/EsiRecord.h"
 
+#include "core/common/PathText.h"
 #include "core/common/SafeFile.h"
 #include "core/common/Xml.h"
 
@@ -13,12 +14,6 @@ constexpr const char* Process_Image = "Process_Image";
 
 std::filesystem::path record_file(const std::filesystem::path& Path_Project) {
     return Path_Project / ESI_Record_File_Name;
-}
-
-// Paths are kept in UTF-8 whatever the system's own encoding.
-std::string utf8_path(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
 }
 
 std::string required_text(const pugi::xml_node& root, const char* name, std::string_view file) {
@@ -45,7 +40,7 @@ std::optional<ESI_Record> Read_ESI_Record(const std::filesystem::path& Path_Proj
     const std::optional<std::string> bytes = xml::read_file(file);
     if (!bytes)
         return std::nullopt;
-    return Read_ESI_Record(File_Bytes{file.string(), *bytes});
+    return Read_ESI_Record(File_Bytes{utf8_path(file), *bytes});
 }
 
 ESI_Record Read_ESI_Record(const File_Bytes& file) {
@@ -53,8 +48,7 @@ ESI_Record Read_ESI_Record(const File_Bytes& file) {
     xml::load(doc, file);
     const pugi::xml_node root = xml::root_element(doc);
     const std::string path = required_text(root, File, file.name);
-    return ESI_Record{required_text(root, Written, file.name),
-                      std::filesystem::path(std::u8string(path.begin(), path.end())),
+    return ESI_Record{required_text(root, Written, file.name), path_from_utf8(path),
                       required_text(root, Process_Image, file.name)};
 }
 

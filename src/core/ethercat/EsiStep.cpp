@@ -2,6 +2,7 @@
 
 #include "core/app/Application.h"
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 #include "core/common/UtcTime.h"
 #include "core/ethercat/EsiFile.h"
 #include "core/ethercat/EsiRecord.h"
@@ -38,7 +39,8 @@ std::optional<std::string> ESI_Step_Warning(const Application& app) {
         return app.Lang_Strings[Never_Written_Text];
     if (record->process_image == now)
         return std::nullopt;
-    return Fill_Text(app.Lang_Strings[Other_Process_Image_Text], {record->written_at, record->file.string()});
+    return Fill_Text(app.Lang_Strings[Other_Process_Image_Text],
+                     {record->written_at, utf8_path(record->file)});
 }
 
 } // namespace cfg::ethercat

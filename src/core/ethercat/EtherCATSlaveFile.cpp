@@ -1,5 +1,6 @@
 #include "core/ethercat/EtherCATSlaveFile.h"
 
+#include "core/common/PathText.h"
 #include "core/common/SafeFile.h"
 #include "core/common/Xml.h"
 #include "core/ethercat/PositionBit.h"
@@ -89,7 +90,7 @@ int For_Each_Variable_Row(const pugi::xml_node& table,
 
 EtherCAT_Tables Load_EtherCAT_Slave(const std::filesystem::path& file) {
     const std::optional<std::string> bytes = xml::read_file(file);
-    return bytes ? Load_EtherCAT_Slave(File_Bytes{file.string(), *bytes}) : tables_of(pugi::xml_document());
+    return bytes ? Load_EtherCAT_Slave(File_Bytes{utf8_path(file), *bytes}) : tables_of(pugi::xml_document());
 }
 
 EtherCAT_Tables Load_EtherCAT_Slave(const File_Bytes& file) {

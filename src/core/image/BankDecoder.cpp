@@ -1,6 +1,7 @@
 #include "core/image/BankDecoder.h"
 
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 #include "core/ethercat/EsiText.h"
 #include "core/image/BankReader.h"
 #include "core/image/ImageLayout.h"
@@ -351,7 +352,7 @@ Bank_Decoding Decode_Bank3(std::span<const std::uint8_t> bytes) {
 }
 
 Bank_Decoding Decode_Bank_File(const std::filesystem::path& file) {
-    return Decode_Bank_File(File_Bytes{file.string(), read_file_bytes(file, Bank3_Limit)});
+    return Decode_Bank_File(File_Bytes{utf8_path(file), read_file_bytes(file, Bank3_Limit)});
 }
 
 Bank_Decoding Decode_Bank_File(const File_Bytes& file) {

@@ -1,6 +1,7 @@
 #include "core/image/BankFiles.h"
 
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 #include "core/common/SafeFile.h"
 
 #include <string>
@@ -26,7 +27,7 @@ void Write_Bank_Files(const Bank_Images& banks, const std::filesystem::path& Pat
     std::error_code error;
     std::filesystem::create_directories(bin, error);
     if (error || !std::filesystem::is_directory(bin, error))
-        throw ConfigError("Cannot create the folder \"" + bin.string() +
+        throw ConfigError("Cannot create the folder \"" + utf8_path(bin) +
                           "\": " + (error ? error.message() : "a file of that name is in the way"));
     write_files_safely({{paths[0], as_text(banks.bank1)},
                         {paths[1], as_text(banks.bank2)},

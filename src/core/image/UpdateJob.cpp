@@ -1,6 +1,7 @@
 #include "core/image/UpdateJob.h"
 
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 #include "core/common/SafeFile.h"
 #include "core/common/Xml.h"
 #include "core/image/BankFiles.h"
@@ -32,7 +33,7 @@ void append_operation(pugi::xml_node operations, const Operation& operation, boo
     add("Ope_Port", "2008");
     add("Ope_Port_Sec", "2007");
     add("Ope_Erase_Memory", "0");
-    add("Ope_FileName", operation.file.string());
+    add("Ope_FileName", utf8_path(operation.file));
     add("Ope_Start_Address", operation.start_address);
     add("Ope_Memory_Type", "0");
     add("Ope_Bank_Type", operation.bank_type);

@@ -1,5 +1,6 @@
 #include "core/image/UpdateTexts.h"
 
+#include "core/common/PathText.h"
 #include "core/lang/TextFill.h"
 
 namespace cfg::image {
@@ -44,7 +45,7 @@ std::string Progress_Seconds(const Lang_Strings& texts, const Update_Progress& p
 }
 
 std::string Update_Message(const Lang_Strings& texts, const Update_Result& result) {
-    const std::string file = result.file.string();
+    const std::string file = utf8_path(result.file);
     switch (result.outcome) {
     case Update_Outcome::Updated:
         return texts[Updated_Text];

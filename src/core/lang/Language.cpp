@@ -1,6 +1,7 @@
 #include "core/lang/Language.h"
 
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 #include "core/lang/LangFile.h"
 
 namespace cfg {
@@ -22,7 +23,8 @@ void load_if_readable(Lang_Strings& texts, const std::filesystem::path& file) {
 } // namespace
 
 std::filesystem::path Language_File(const Language_Folders& folders, std::string_view name) {
-    const std::string file_name = std::string(name) + std::string(Language_File_Extension);
+    const std::filesystem::path file_name =
+        path_from_utf8(std::string(name) + std::string(Language_File_Extension));
     if (!folders.shipped.empty() && !file_exists(folders.user / file_name) &&
         file_exists(folders.shipped / file_name))
         return folders.shipped / file_name;

@@ -1,6 +1,7 @@
 #include "core/lang/LanguageList.h"
 
 #include "core/app/FolderListing.h"
+#include "core/common/PathText.h"
 #include "core/lang/Language.h"
 
 #include <algorithm>
@@ -20,7 +21,7 @@ bool is_listed(const std::filesystem::directory_entry& entry) {
     const std::filesystem::file_status status = entry.status(error);
     if (error || !std::filesystem::is_regular_file(status))
         return false;
-    return entry.path().filename().string().ends_with(Language_File_Extension) &&
+    return utf8_path(entry.path().filename()).ends_with(Language_File_Extension) &&
            is_writable_by_anyone(status.permissions());
 }
 

@@ -1,5 +1,6 @@
 #include "core/mqtt/MqttSetTopicFile.h"
 
+#include "core/common/PathText.h"
 #include "core/common/SafeFile.h"
 #include "core/common/Xml.h"
 
@@ -50,7 +51,7 @@ int load_mqtt_set_topic(const std::filesystem::path& file, MqttTopicTables& tabl
     clear_topic_table(tables.publish);
     clear_topic_table(tables.subscribe);
     const std::optional<std::string> bytes = xml::read_file(file);
-    return bytes ? load_mqtt_set_topic(File_Bytes{file.string(), *bytes}, tables) : 0;
+    return bytes ? load_mqtt_set_topic(File_Bytes{utf8_path(file), *bytes}, tables) : 0;
 }
 
 int load_mqtt_set_topic(const File_Bytes& file, MqttTopicTables& tables) {

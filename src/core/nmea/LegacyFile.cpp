@@ -1,5 +1,6 @@
 #include "core/nmea/LegacyFile.h"
 
+#include "core/common/PathText.h"
 #include "core/common/SafeFile.h"
 #include "core/common/Text.h"
 #include "core/common/Xml.h"
@@ -33,7 +34,7 @@ void load_row(Legacy_Table& table, int row, const pugi::xml_node& element) {
 int Load_Legacy_Table(Legacy_Table& table, const std::filesystem::path& file) {
     table.Reset();
     const std::optional<std::string> bytes = xml::read_file(file);
-    return bytes ? Load_Legacy_Table(table, File_Bytes{file.string(), *bytes}) : 0;
+    return bytes ? Load_Legacy_Table(table, File_Bytes{utf8_path(file), *bytes}) : 0;
 }
 
 int Load_Legacy_Table(Legacy_Table& table, const File_Bytes& file) {

@@ -1,5 +1,6 @@
 #include "core/nmea/ListenerFile.h"
 
+#include "core/common/PathText.h"
 #include "core/common/SafeFile.h"
 #include "core/common/Xml.h"
 #include "core/nmea/ListenerDocument.h"
@@ -83,7 +84,7 @@ std::string Get_PostOperatin(std::string_view value) {
 int Load_Listener_Table(Listener_Table& table, const std::filesystem::path& file) {
     table.Reset();
     const std::optional<std::string> bytes = xml::read_file(file);
-    return bytes ? Load_Listener_Table(table, File_Bytes{file.string(), *bytes}) : 0;
+    return bytes ? Load_Listener_Table(table, File_Bytes{utf8_path(file), *bytes}) : 0;
 }
 
 int Load_Listener_Table(Listener_Table& table, const File_Bytes& file) {

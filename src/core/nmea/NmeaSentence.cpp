@@ -1,6 +1,7 @@
 #include "core/nmea/NmeaSentence.h"
 
 #include "core/common/ConfigError.h"
+#include "core/common/PathText.h"
 
 #include <algorithm>
 #include <array>
@@ -156,7 +157,7 @@ Log_Summary Read_Nmea_Log(std::istream& log, const std::function<void(const Rece
 Log_Summary Read_Nmea_Log_File(const std::filesystem::path& file,
                                const std::function<void(const Received_Sentence&)>& visit) {
     const auto fail = [&](const std::string& reason) {
-        return ConfigError("Cannot read the log \"" + file.string() + "\": " + reason);
+        return ConfigError("Cannot read the log \"" + utf8_path(file) + "\": " + reason);
     };
     std::error_code error;
     if (std::filesystem::is_directory(file, error))

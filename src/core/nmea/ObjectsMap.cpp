@@ -1,5 +1,6 @@
 #include "core/nmea/ObjectsMap.h"
 
+#include "core/common/PathText.h"
 #include "core/common/Text.h"
 #include "core/common/TextLinesFile.h"
 #include "core/common/Xml.h"
@@ -48,7 +49,7 @@ std::vector<std::string> Objects_Map_Lines(const std::filesystem::path& listener
     const std::optional<std::string> bytes = xml::read_file(listener_file);
     if (!bytes)
         return {Header_Line};
-    return Objects_Map_Lines(File_Bytes{listener_file.string(), *bytes});
+    return Objects_Map_Lines(File_Bytes{utf8_path(listener_file), *bytes});
 }
 
 std::vector<std::string> Objects_Map_Lines(const File_Bytes& listener_file) {

@@ -1,5 +1,6 @@
 #include "core/params/ParGenFile.h"
 
+#include "core/common/PathText.h"
 #include "core/common/SafeFile.h"
 #include "core/common/Xml.h"
 #include "core/params/SerialChoices.h"
@@ -35,7 +36,7 @@ void set_from_text(ParGen_Set& set, const ParGen_Key& key, const std::string& te
 
 ParGen_Set Load_ParGen(const std::filesystem::path& file) {
     const std::optional<std::string> bytes = xml::read_file(file);
-    return bytes ? Load_ParGen(File_Bytes{file.string(), *bytes}) : ParGen_Set{};
+    return bytes ? Load_ParGen(File_Bytes{utf8_path(file), *bytes}) : ParGen_Set{};
 }
 
 ParGen_Set Load_ParGen(const File_Bytes& file) {

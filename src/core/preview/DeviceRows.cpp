@@ -1,5 +1,6 @@
 #include "core/preview/DeviceRows.h"
 
+#include "core/common/PathText.h"
 #include "core/common/Xml.h"
 #include "core/image/ParGenImage.h"
 #include "core/nmea/ListenerFile.h"
@@ -15,7 +16,7 @@ std::uint8_t serial_port_mask(const std::filesystem::path& File_ParGen) {
         return 0;
     image::Parameter_Block block = image::Reset_Parameter_Block();
     image::EtherCAT_Header header;
-    return image::Read_ParGen_Image(File_Bytes{File_ParGen.string(), *pargen}, block, header);
+    return image::Read_ParGen_Image(File_Bytes{utf8_path(File_ParGen), *pargen}, block, header);
 }
 
 } // namespace
@@ -26,7 +27,7 @@ Read_Device_Rows(const std::filesystem::path& File_ParGen,
     const std::optional<std::string> listener = xml::read_file(File_NMEA_0183_Set_Access);
     if (!listener)
         return {};
-    return image::Read_Listener_Image_Rows(File_Bytes{File_NMEA_0183_Set_Access.string(), *listener},
+    return image::Read_Listener_Image_Rows(File_Bytes{utf8_path(File_NMEA_0183_Set_Access), *listener},
                                            serial_port_mask(File_ParGen));
 }
 

@@ -1,5 +1,6 @@
 #include "core/profinet/GsdmlFileName.h"
 
+#include "core/common/PathText.h"
 #include "core/common/Text.h"
 
 #include <ctime>
@@ -49,7 +50,7 @@ std::string GsdmlFileName::compose(std::string_view user_part) const {
 }
 
 std::filesystem::path gsdml_target(const std::filesystem::path& chosen_file, std::string_view name) {
-    return chosen_file.parent_path() / std::filesystem::path(std::u8string(name.begin(), name.end()));
+    return chosen_file.parent_path() / path_from_utf8(name);
 }
 
 } // namespace cfg::profinet

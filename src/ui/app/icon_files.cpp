@@ -15,10 +15,10 @@ int main(int argc, char* argv[]) {
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication qt(argc, argv);
-    const QDir output(QString::fromLocal8Bit(argv[1]));
+    const QDir output(QCoreApplication::arguments().at(1));
     for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
         const QString folder = QString("hicolor/%1x%1/apps").arg(size);
-        const QString file = output.filePath(folder + "/" + QString::fromLocal8Bit(argv[2]) + ".png");
+        const QString file = output.filePath(folder + "/" + QCoreApplication::arguments().at(2) + ".png");
         if (!output.mkpath(folder) || !ui::program_icon_image(size).save(file)) {
             std::cerr << "cannot write " << file.toStdString() << '\n';
             return 1;

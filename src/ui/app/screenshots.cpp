@@ -4,6 +4,7 @@
 #include "core/app/ConfigurationFolders.h"
 #include "ui/app/TFMorvelFirmWare.h"
 #include "ui/platform/QtHttpClient.h"
+#include "ui/platform/QtPath.h"
 #include "ui/widgets/ByteMapView.h"
 
 #include <QApplication>
@@ -20,12 +21,12 @@ int main(int argc, char* argv[]) {
         std::cerr << "usage: configurator-screenshots OUTPUT_FOLDER\n";
         return 2;
     }
-    const QDir output(QString::fromLocal8Bit(argv[1]));
+    const QDir output(QCoreApplication::arguments().at(1));
     QDir().mkpath(output.path());
 
     // A fresh program folder with the example configuration open, so the windows show a typical state.
     QTemporaryDir program_folder;
-    cfg::Application app = cfg::Start_Application(program_folder.path().toStdString());
+    cfg::Application app = cfg::Start_Application(ui::std_path(program_folder.path()));
     cfg::Create_New_Project(app, "Engine_Room");
     cfg::Create_New_Project(app, "Ship_Bridge_1");
     cfg::Open_Project(app, "Ship_Bridge_1");

@@ -7,7 +7,7 @@
 #include "core/ethercat/EsiStep.h"
 #include "core/image/CompileConfiguration.h"
 #include "core/image/UpdateTexts.h"
-#include "platform/SocketIcmpEcho.h"
+#include "platform/IcmpEcho.h"
 #include "ui/image/DialogUpdateHost.h"
 #include "ui/image/UpdateStatus.h"
 #include "ui/platform/QtProgramRunner.h"
@@ -98,7 +98,7 @@ MessageIcon icon_of(Update_Outcome outcome) {
 } // namespace
 
 struct TFBoot::Owned_Services {
-    platform::SocketIcmpEcho echo;
+    platform::IcmpEcho echo;
     QtProgramRunner ping;
     QtProgramRunner updater;
 };

@@ -18,13 +18,13 @@ constexpr const char* CSV_Filter = "CSV (MS-DOS) (*.csv)";
 } // namespace
 
 void PROFINET_Map(cfg::Application& app, QWidget* parent) {
-    const QString chosen = FileDialogService::getSaveFileName(
-        parent, QString(), QString::fromStdU16String(app.Path_Project.u16string()), CSV_Filter);
+    const QString chosen =
+        FileDialogService::getSaveFileName(parent, QString(), qt_path(app.Path_Project), CSV_Filter);
     if (chosen.isEmpty())
         return;
     run_reported(parent, [&app, parent, &chosen] {
-        const QString name = QString::fromStdString(cfg::nmea::Objects_Map_File_Name(chosen.toStdString()));
-        const std::filesystem::path file = std_path(name);
+        const std::filesystem::path file =
+            std_path(qt_text(cfg::nmea::Objects_Map_File_Name(chosen.toStdString())));
         if (std::filesystem::exists(file) &&
             MessageService::show(parent, MessageIcon::Question, text_of(app.Lang_Strings, Overwrite_Question),
                                  MessageButtons::YesNoCancel) != MessageAnswer::Yes)

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/lang/LangStrings.h"
+#include "ui/platform/QtPath.h"
 
 #include <QString>
 
-#include <filesystem>
 #include <string_view>
 
 namespace ui {
@@ -16,15 +16,6 @@ inline QString text_of(const cfg::Lang_Strings& texts, int index) {
 
 inline QString qt_text(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Paths go through UTF-16 both ways, so a name with any character survives on every platform.
-inline QString qt_path(const std::filesystem::path& path) {
-    return QString::fromStdU16String(path.u16string());
-}
-
-inline std::filesystem::path std_path(const QString& text) {
-    return std::filesystem::path(text.toStdU16String());
 }
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #include "support/TempDir.h"
 #include "ui/ethercat/SaveESIFile.h"
 #include "ui/ethercat/TFEtherCATSlave.h"
+#include "ui/platform/QtPath.h"
 #include "ui/support/ScreenTest.h"
 #include "ui/widgets/ByteMapView.h"
 #include "ui/widgets/FileDialogService.h"
@@ -29,6 +30,8 @@ using cfg::test::write_bytes;
 
 namespace {
 
+using ui::qt_path;
+
 enum Column { Number, Enable, Type, Length, Name, InitValue, Position, BitStart, Mnemonic };
 
 std::string slave_file(const std::string& slave_to_master, const std::string& master_to_slave = "") {
@@ -42,10 +45,6 @@ std::string saved_file(const std::string& slave_to_master) {
            "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave/></EtherCAT_Slave_Variables></"
            "EtherCAT_Slave>"
            "<!--SW_VERSION = 1.000-->";
-}
-
-QString qt_path(const fs::path& path) {
-    return QString::fromStdString(path.string());
 }
 
 } // namespace

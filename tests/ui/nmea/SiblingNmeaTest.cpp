@@ -1,6 +1,7 @@
 #include "support/TempDir.h"
 #include "ui/nmea/ProfinetMap.h"
 #include "ui/nmea/TFNMEA_0183_Set_Access.h"
+#include "ui/platform/QtPath.h"
 #include "ui/support/ScreenTest.h"
 #include "ui/widgets/FileDialogService.h"
 #include "ui/widgets/GridView.h"
@@ -22,6 +23,8 @@ Q_DECLARE_METATYPE(MessageAnswer)
 
 namespace {
 
+using ui::qt_path;
+
 enum Column { Enable = 1, Sentence = 2, Index = 3, Serial_Channel = 4, Mnemonic = 5 };
 
 std::string legacy_file(const std::string& rows) {
@@ -32,10 +35,6 @@ std::string row(const std::string& enable, const std::string& sentence, const st
                 const std::string& channel, const std::string& mnemonic = "") {
     return "<row Enable=\"" + enable + "\" Sentence=\"" + sentence + "\" Index=\"" + index +
            "\" Serial_Channel=\"" + channel + "\" Mnemonic=\"" + mnemonic + "\"/>";
-}
-
-QString qt_path(const std::filesystem::path& path) {
-    return QString::fromStdU16String(path.u16string());
 }
 
 } // namespace

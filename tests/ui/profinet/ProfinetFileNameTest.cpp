@@ -1,5 +1,6 @@
 #include "core/profinet/GsdmlFileName.h"
 #include "support/TempDir.h"
+#include "ui/platform/QtPath.h"
 #include "ui/profinet/SavePROFINETXML.h"
 #include "ui/profinet/TFProfinetFileName.h"
 #include "ui/support/ScreenTest.h"
@@ -26,11 +27,9 @@ using ui::test::child;
 
 namespace {
 
-constexpr std::chrono::year_month_day Start_Date{std::chrono::year{2024}, std::chrono::January, 5d};
+using ui::qt_path;
 
-QString qt_path(const fs::path& path) {
-    return QString::fromStdU16String(path.u16string());
-}
+constexpr std::chrono::year_month_day Start_Date{std::chrono::year{2024}, std::chrono::January, 5d};
 
 // Runs `act` on the modal dialog that the next action opens, once it is on screen.
 void when_dialog_opens(const std::function<void(QDialog*)>& act) {
