@@ -20,7 +20,8 @@ struct Cli_Result {
 };
 
 // The programs under test: the configurator-cli and Ethernet_Update of this build, or, when
-// CONFIGURATOR_WINDOWS_TOOLS names the folder of a Windows build's, those run under Wine.
+// CONFIGURATOR_WINDOWS_TOOLS names the folder of a Windows build's, those run under the Wine that
+// CONFIGURATOR_WINE names (scripts/cross-windows sets both).
 struct Tool {
     std::filesystem::path cli;
     std::filesystem::path updater;
