@@ -10,6 +10,19 @@ namespace cfg::mqtt {
 // Both topic tables have Topic in column 1.
 static_assert(static_cast<int>(publish::Topic) == 1 && static_cast<int>(subscribe::Topic) == 1);
 
+namespace {
+
+void number_rows(Table& table) {
+    for (int r = 1; r < table.row_count(); ++r)
+        table.set_text(r, 0, std::to_string(r));
+}
+
+bool holds_topic(const Table& table, int row) {
+    return !trimmed(table.text(row, publish::Topic)).empty();
+}
+
+} // namespace
+
 MqttTopicTables::MqttTopicTables()
     : publish(make_topic_table(publish_columns())), subscribe(make_topic_table(subscribe_columns())) {}
 
@@ -20,25 +33,16 @@ Table make_topic_table(std::span<const TopicColumn> columns) {
         table.set_column_visible(c, column.shown);
         table.set_check_box_editor_column(c, column.editor == TopicEditor::CheckBox);
     }
-    clear_topic_table(table);
+    number_rows(table); // a new table's data cells are empty already
     return table;
 }
 
 void clear_topic_table(Table& table) {
-    for (int r = 1; r < table.row_count(); ++r) {
-        table.set_text(r, 0, std::to_string(r));
+    number_rows(table);
+    for (int r = 1; r < table.row_count(); ++r)
         for (int c = 1; c < table.column_count(); ++c)
             table.set_text(r, c, "");
-    }
 }
-
-namespace {
-
-bool holds_topic(const Table& table, int row) {
-    return !trimmed(table.text(row, publish::Topic)).empty();
-}
-
-} // namespace
 
 int used_topic_rows(const Table& table) {
     int rows = 0;

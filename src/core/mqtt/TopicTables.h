@@ -5,9 +5,6 @@
 
 #include <span>
 
-namespace cfg {
-}
-
 namespace cfg::mqtt {
 
 // Rows 1 to 1024 of each table hold topics.

@@ -71,11 +71,13 @@ QIcon options_icon() {
             cog.addPath(QTransform().translate(centre.x(), centre.y()).rotateRadians(angle).map(bar));
         }
         cog.addEllipse(centre, 19, 19);
-        QPainterPath hole;
-        hole.addEllipse(centre, 8, 8);
+        cog.setFillRule(Qt::WindingFill);
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(0x55, 0x5f, 0x6a));
-        painter.drawPath(cog.simplified().subtracted(hole));
+        painter.drawPath(cog);
+        // The hole is cleared out of the drawn cog: far cheaper than subtracting one path from another.
+        painter.setCompositionMode(QPainter::CompositionMode_Clear);
+        painter.drawEllipse(centre, 8, 8);
     });
 }
 

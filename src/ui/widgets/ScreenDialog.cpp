@@ -56,13 +56,15 @@ void order_focus(QDialog* dialog) {
 void ScreenDialog::setSmallestFixedSize(int width, int height) {
     smallest_fixed_size_ = QSize(width, height);
     setFixedSize(smallest_fixed_size_);
-    fit_fixed_size();
+    if (isVisible())
+        fit_fixed_size();
 }
 
 bool ScreenDialog::event(QEvent* event) {
     const bool handled = QDialog::event(event);
-    // A caption changed (a text, the language): the layout has just learned what it needs.
-    if (event->type() == QEvent::LayoutRequest)
+    // A caption changed (a text, the language): the layout has just learned what it needs. A hidden
+    // dialog is fitted when it opens, so building the windows at start measures no caption.
+    if (event->type() == QEvent::LayoutRequest && isVisible())
         fit_fixed_size();
     return handled;
 }
@@ -77,8 +79,10 @@ void ScreenDialog::fit_fixed_size() {
 
 void ScreenDialog::setVisible(bool visible) {
     const bool opening = visible && !isVisible();
-    if (opening)
+    if (opening) {
         opened();
+        fit_fixed_size();
+    }
     QDialog::setVisible(visible);
     if (opening)
         order_focus(this);

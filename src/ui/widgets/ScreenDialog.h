@@ -21,7 +21,8 @@ protected:
     virtual void opened() {}
 
     // The dialog keeps one size, never smaller than this one, and larger where its layout needs more
-    // room for its captions (a language with longer words): refitted whenever the layout changes.
+    // room for its captions (a language with longer words): fitted when it opens and refitted
+    // whenever the layout of the open dialog changes.
     void setSmallestFixedSize(int width, int height);
 
     bool event(QEvent* event) override;
