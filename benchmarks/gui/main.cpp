@@ -11,11 +11,14 @@ int main(int argc, char* argv[]) {
     if (argc >= 2 && std::strcmp(argv[1], "program") == 0)
         return bench::run_program_start(argc - 1, argv + 1);
     if (argc >= 2 && std::strcmp(argv[1], "bare") == 0)
-        return bench::run_bare_window_start(argc - 1, argv + 1);
+        return bench::run_bare_window_start(argc - 1, argv + 1, false);
+    if (argc >= 2 && std::strcmp(argv[1], "captioned") == 0)
+        return bench::run_bare_window_start(argc - 1, argv + 1, true);
     if (argc >= 2 && std::strcmp(argv[1], "reopen") == 0)
         return bench::run_screen_reopens(argc - 1, argv + 1);
     std::fputs(
-        "usage: configurator-bench-gui program [--home DIR] | bare WIDTH HEIGHT | reopen SCREEN RUNS DIR\n",
+        "usage: configurator-bench-gui program [--home DIR] | bare WIDTH HEIGHT | captioned WIDTH HEIGHT |\n"
+        "       reopen SCREEN RUNS DIR\n",
         stderr);
     return 2;
 }

@@ -66,15 +66,17 @@ class Bench_Table {
 public:
     Bench_Table(int runs, std::filesystem::path home) : runs_(runs), home_(std::move(home)) {}
 
-    void measure_start(const char* platform, const std::string& where, bool with_memory) {
-        progress("Starting the program and a bare window " + where);
+    // The start beside a bare window of the main window's size; with a caption, beside the same
+    // window showing one line of text, which tells what any window with text costs at its start.
+    void measure_start(const char* platform, const std::string& where, bool with_memory, bool captioned = false) {
+        progress("Starting the program and a " + std::string(captioned ? "captioned" : "bare") + " window " + where);
         const std::vector<std::string> settings{std::string("QT_QPA_PLATFORM=") + platform};
         const std::vector<std::string> program{CONFIGURATOR_BENCH_GUI, "program", "--home", home_.string()};
         std::istringstream size(run_child(program, settings).output);
         std::string width;
         std::string height;
         size >> width >> height;
-        const std::vector<std::string> bare{CONFIGURATOR_BENCH_GUI, "bare", width, height};
+        const std::vector<std::string> bare{CONFIGURATOR_BENCH_GUI, captioned ? "captioned" : "bare", width, height};
         Pair_Figures memory;
         const Pair_Figures times = alternate(
             runs_,
@@ -89,7 +91,8 @@ public:
                 return cost.wall_ms;
             });
         rows_.push_back(row("GUI start to first painted main window, " + where, times, "ms",
-                            "(bare " + width + " x " + height + " Qt window, ended the same way)"));
+                            "(" + std::string(captioned ? "captioned" : "bare") + " " + width + " x " + height +
+                                " Qt window, ended the same way)"));
         if (with_memory)
             rows_.push_back(row("peak memory at start, " + where, memory, "MiB", "(the bare window)"));
     }
@@ -159,6 +162,7 @@ int main(int argc, char* argv[]) {
 
         Bench_Table table(runs, home);
         table.measure_start("offscreen", "offscreen", true);
+        table.measure_start("offscreen", "offscreen", false, true);
         if (const char* display = std::getenv("DISPLAY"); display && *display)
             table.measure_start("xcb", "under Xvfb", false);
         table.measure_reopen("listener", "listener screen reopen, 100 rows, offscreen");
