@@ -90,20 +90,11 @@ TableScreen::Grid& TableScreen::add_grid(Grid_Setup setup) {
     model->setCellShowsText(std::move(setup.shows_text));
     model->setRowWarning(std::move(setup.row_warning));
     std::vector<cfg::Column_Description> computed_columns;
-    std::vector<std::pair<int, int>> computed_places; // model column, the column it follows
+    std::vector<std::pair<int, int>> computed_places;
     for (Computed_Column& computed : setup.computed) {
         computed_places.emplace_back(model->addComputedColumn(std::move(computed.text)),
                                      computed.shown_after);
         computed_columns.push_back(std::move(computed.description));
-    }
-    view->setGridModel(model);
-    for (std::size_t column = 0; column < columns.size(); ++column)
-        view->setColumnWidth(static_cast<int>(column), columns[column].width);
-    QHeaderView* header = view->horizontalHeader();
-    for (std::size_t i = 0; i < computed_places.size(); ++i) {
-        const auto [column, shown_after] = computed_places[i];
-        view->setColumnWidth(column, computed_columns[i].width);
-        header->moveSection(header->visualIndex(column), header->visualIndex(shown_after) + 1);
     }
     connect(model, &TableGridModel::cellEdited, this, [this, index](int row, int column) {
         cell_edited(index, row, column);
@@ -139,9 +130,24 @@ TableScreen::Grid& TableScreen::add_grid(Grid_Setup setup) {
     } else {
         add_above_status(view);
     }
-    grids_.push_back({columns, std::move(computed_columns), table, view, model, row_buttons, page,
-                      setup.tab_text, setup.shown});
+    grids_.push_back({columns, std::move(computed_columns), std::move(computed_places), table, view, model,
+                      row_buttons, page, setup.tab_text, setup.shown});
     return grids_.back();
+}
+
+// A view gets its model, and with it its columns, when its screen first opens: attaching a model
+// is most of what a table view costs, and the program builds every screen at its start.
+void TableScreen::attach_model(const Grid& grid) {
+    GridView* view = grid.view;
+    view->setGridModel(grid.model);
+    for (std::size_t column = 0; column < grid.columns.size(); ++column)
+        view->setColumnWidth(static_cast<int>(column), grid.columns[column].width);
+    QHeaderView* header = view->horizontalHeader();
+    for (std::size_t i = 0; i < grid.computed_places.size(); ++i) {
+        const auto [column, shown_after] = grid.computed_places[i];
+        view->setColumnWidth(column, grid.computed_columns[i].width);
+        header->moveSection(header->visualIndex(column), header->visualIndex(shown_after) + 1);
+    }
 }
 
 void TableScreen::add_above_status(QWidget* widget) {
@@ -220,6 +226,8 @@ void TableScreen::show_tables_from_start() {
     if (tabs_)
         tabs_->setCurrentIndex(0);
     for (const Grid& grid : grids_) {
+        if (!grid.view->model())
+            attach_model(grid);
         grid.row_buttons->forgetCopy();
         grid.model->tableChanged();
         grid.view->setCurrentIndex(grid.model->index(0, 1));

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QHBoxLayout;
@@ -66,6 +67,7 @@ protected:
     struct Grid {
         std::span<const cfg::Column_Description> columns;
         std::vector<cfg::Column_Description> computed_columns;
+        std::vector<std::pair<int, int>> computed_places; // model column, the column it follows
         cfg::Table* table; // owned with the model
         GridView* view;
         TableGridModel* model;
@@ -119,6 +121,7 @@ protected:
     QString text(int index) const;
 
 private:
+    void attach_model(const Grid& grid);
     void show_defaults() override;
     void remember_shown_state() override;
     bool changed_since_opened() const override;

@@ -61,7 +61,6 @@ class EtherCATScreenTest : public QObject {
     void create() {
         dialog_ = std::make_unique<ui::TFEtherCATSlave>(*app_, nullptr);
         view_ = dialog_->findChild<ui::GridView*>("ASG_SlaveMaster");
-        model_ = view_->gridModel();
     }
 
     void open(const std::string& file_content = "") {
@@ -70,6 +69,7 @@ class EtherCATScreenTest : public QObject {
         create();
         dialog_->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+        model_ = view_->gridModel(); // a grid gets its model when its screen opens
     }
 
     QModelIndex cell(int table_row, int column) const { return model_->index(table_row - 1, column); }
@@ -348,6 +348,7 @@ private slots:
         create();
         QTimer::singleShot(0, [this] {
             QTRY_VERIFY(QApplication::activeModalWidget() == dialog_.get());
+            model_ = view_->gridModel();
             choose(1, "UInt16");
             type(1, Name, "Heading");
             dialog_->findChild<QPushButton*>("Btn_OK")->click();

@@ -56,9 +56,9 @@ class TopicScreensTest : public QObject {
             write_bytes(app_->File_MQTT_Set_Topic, file_content);
         dialog_ = std::make_unique<ui::TFMQTT_Set_Topic>(*app_, nullptr);
         view_ = ui::test::child<ui::GridView>(dialog_.get(), "ACG_Pub");
-        model_ = view_->gridModel();
         dialog_->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+        model_ = view_->gridModel(); // a grid gets its model when its screen opens
     }
 
     QModelIndex cell(int table_row, int column) const { return model_->index(table_row - 1, column); }

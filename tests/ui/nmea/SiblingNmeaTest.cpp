@@ -53,9 +53,9 @@ class LegacyScreenTest : public QObject {
             write_bytes(app_->File_NMEA_0183_Set_Access, file_content);
         dialog_ = std::make_unique<ui::TFNMEA_0183_Set_Access>(*app_, nullptr);
         view_ = ui::test::child<ui::GridView>(dialog_.get(), "sga");
-        model_ = view_->gridModel();
         dialog_->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
+        model_ = view_->gridModel(); // a grid gets its model when its screen opens
     }
 
     QModelIndex cell(int table_row, int column) const { return model_->index(table_row - 1, column); }
