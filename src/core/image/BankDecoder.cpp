@@ -16,6 +16,7 @@
 #include <bit>
 #include <charconv>
 #include <string_view>
+#include <utility>
 
 namespace cfg::image {
 namespace {
@@ -69,9 +70,24 @@ public:
     }
     void fault(std::string text) { decoding_.faults.push_back(std::move(text)); }
 
+    // The fields in offset order, those at the same offset in the order they were given.
     Bank_Decoding take() {
-        std::stable_sort(decoding_.fields.begin(), decoding_.fields.end(),
-                         [](const Decoded_Field& a, const Decoded_Field& b) { return a.offset < b.offset; });
+        std::vector<Decoded_Field>& fields = decoding_.fields;
+        const auto by_offset = [](const Decoded_Field& a, const Decoded_Field& b) { return a.offset < b.offset; };
+        if (std::is_sorted(fields.begin(), fields.end(), by_offset))
+            return std::move(decoding_);
+        // bank3's names follow its records. Sorting the positions and then moving each field once
+        // is cheaper than sorting the fields, whose moves carry two strings each.
+        std::vector<std::pair<std::size_t, std::size_t>> order; // offset, position
+        order.reserve(fields.size());
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            order.emplace_back(fields[i].offset, i);
+        std::sort(order.begin(), order.end());
+        std::vector<Decoded_Field> sorted;
+        sorted.reserve(fields.size());
+        for (const auto& [offset, position] : order)
+            sorted.push_back(std::move(fields[position]));
+        fields = std::move(sorted);
         return std::move(decoding_);
     }
 
