@@ -31,12 +31,16 @@ std::string decimal(std::int64_t value) {
     return std::to_string(value);
 }
 
+// "80 0F 00": every record's initial value is one, so the digits are written straight in.
 std::string byte_list(Bytes bytes) {
+    static constexpr char digits[] = "0123456789ABCDEF";
     std::string text;
+    text.reserve(3 * bytes.size());
     for (std::uint8_t byte : bytes) {
         if (!text.empty())
             text += ' ';
-        text += ethercat::hex_upper(byte, 2);
+        text += digits[byte >> 4];
+        text += digits[byte & 0x0F];
     }
     return text;
 }
@@ -69,11 +73,14 @@ public:
         decoding_.fields.push_back({std::move(name), offset, std::move(value)});
     }
     void fault(std::string text) { decoding_.faults.push_back(std::move(text)); }
+    void expect_fields(std::size_t count) { decoding_.fields.reserve(count); }
 
     // The fields in offset order, those at the same offset in the order they were given.
     Bank_Decoding take() {
         std::vector<Decoded_Field>& fields = decoding_.fields;
-        const auto by_offset = [](const Decoded_Field& a, const Decoded_Field& b) { return a.offset < b.offset; };
+        const auto by_offset = [](const Decoded_Field& a, const Decoded_Field& b) {
+            return a.offset < b.offset;
+        };
         if (std::is_sorted(fields.begin(), fields.end(), by_offset))
             return std::move(decoding_);
         // bank3's names follow its records. Sorting the positions and then moving each field once
@@ -270,6 +277,9 @@ std::string init_value_text(const TEtherCAT_pd& record) {
     }
 }
 
+constexpr std::size_t Header_Field_Count = 8;
+constexpr std::size_t Record_Field_Count = 12; // with its name
+
 void decode_header(Decoder& decoder, const EtherCAT_Header& header) {
     decoder.field("EEPROM configuration", 0, byte_list(header.eeprom_config));
     decoder.field("Node address", 14, decimal(header.node_address));
@@ -360,6 +370,7 @@ Bank_Decoding Decode_Bank2(std::span<const std::uint8_t> bytes) {
 Bank_Decoding Decode_Bank3(std::span<const std::uint8_t> bytes) {
     const Bank3_Content content = Read_Bank3(bytes, Bank3_Address);
     Decoder decoder(bytes);
+    decoder.expect_fields(Header_Field_Count + Record_Field_Count * content.records.size());
     decode_header(decoder, content.header);
     for (std::size_t k = 0; k < content.records.size(); ++k)
         decode_record(decoder, k, content.records[k]);
