@@ -31,7 +31,8 @@ std::string decimal(std::int64_t value) {
     return std::to_string(value);
 }
 
-// "80 0F 00": every record's initial value is one, so the digits are written straight in.
+// "80 0F 00". Every bank3 record's initial value is one, so the digits go straight in, not through
+// a string a byte.
 std::string byte_list(Bytes bytes) {
     static constexpr char digits[] = "0123456789ABCDEF";
     std::string text;
@@ -84,7 +85,8 @@ public:
         if (std::is_sorted(fields.begin(), fields.end(), by_offset))
             return std::move(decoding_);
         // bank3's names follow its records. Sorting the positions and then moving each field once
-        // is cheaper than sorting the fields, whose moves carry two strings each.
+        // is cheaper than sorting the fields, whose moves carry two strings each; the position
+        // breaks ties, so fields at one offset keep their order.
         std::vector<std::pair<std::size_t, std::size_t>> order; // offset, position
         order.reserve(fields.size());
         for (std::size_t i = 0; i < fields.size(); ++i)
