@@ -42,7 +42,8 @@ template <typename Row_At> Column_Measures measure(std::size_t row_count, Row_At
 
 // Appends the row's line to text; next_length is the index of the row's first length in the measures.
 template <typename Row>
-void append_line(std::string& text, const Row& row, const Column_Measures& measures, std::size_t& next_length) {
+void append_line(std::string& text, const Row& row, const Column_Measures& measures,
+                 std::size_t& next_length) {
     const std::size_t start = text.size();
     for (std::size_t i = 0; i < row.size(); ++i) {
         text += std::string_view(row[i]);
