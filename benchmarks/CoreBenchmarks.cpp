@@ -1,10 +1,11 @@
 // The core's paths at full size, on the maximal configuration: load, check and save of each table
-// file, the whole check, compile, ESI and the decoding of each bank.
+// file, the whole check, compile, ESI (and its text alone) and the decoding of each bank.
 #include "support/MaximalConfiguration.h"
 #include "support/TempDir.h"
 
 #include "core/app/Application.h"
 #include "core/app/ConfigurationCheck.h"
+#include "core/ethercat/EsiFile.h"
 #include "core/ethercat/EsiStep.h"
 #include "core/ethercat/EtherCATSlaveFile.h"
 #include "core/ethercat/VariableCheck.h"
@@ -153,6 +154,15 @@ void Esi(benchmark::State& state) {
             maximal().app, maximal().saved("Maximal ESI.xml"), std::chrono::system_clock::now()));
 }
 BENCHMARK(Esi);
+
+// The ESI file's text alone, without reading the configuration or writing the file.
+void EsiText(benchmark::State& state) {
+    const cfg::ethercat::ESI_Sources sources =
+        cfg::ethercat::Load_ESI_Sources(maximal().app.File_ParGen, maximal().app.File_EtherCAT_Slave);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(cfg::ethercat::ESI_File_Text(sources));
+}
+BENCHMARK(EsiText);
 
 // The argument is the bank's number.
 void DecodeBank(benchmark::State& state) {

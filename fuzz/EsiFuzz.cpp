@@ -17,9 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const cfg::ConfigError&) {
         return 0;
     }
-    std::string esi;
-    for (const std::string& line : ESI_File_Lines(sources))
-        esi += line + "\r\n";
+    const std::string esi = ESI_File_Text(sources);
     pugi::xml_document doc;
     cfg::fuzz::require(static_cast<bool>(doc.load_buffer(esi.data(), esi.size())),
                        "the ESI file is well-formed XML");

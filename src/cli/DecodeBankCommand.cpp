@@ -10,11 +10,17 @@ namespace cfg::cli {
 namespace {
 
 void write_text(std::ostream& out, const image::Bank_Decoding& decoding) {
-    std::vector<std::vector<std::string>> rows = {{"Offset", "Field", "Value"}};
-    for (const image::Decoded_Field& field : decoding.fields)
-        rows.push_back({"0x" + ethercat::hex_upper(static_cast<std::uint32_t>(field.offset), 4), field.name,
-                        field.value});
-    write_lines(out, aligned_columns(rows));
+    const std::vector<image::Decoded_Field>& fields = decoding.fields;
+    std::vector<std::string> offsets;
+    offsets.reserve(fields.size());
+    for (const image::Decoded_Field& field : fields)
+        offsets.push_back("0x" + ethercat::hex_upper(static_cast<std::uint32_t>(field.offset), 4));
+    // A bank3 has thousands of fields: the rows view the decoded texts instead of copying them.
+    std::vector<std::string_view> cells = {"Offset", "Field", "Value"};
+    cells.reserve(3 * (fields.size() + 1));
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        cells.insert(cells.end(), {offsets[i], fields[i].name, fields[i].value});
+    out << aligned_text(cells, 3);
 }
 
 void write_json(std::ostream& out, const std::filesystem::path& file, const image::Bank_Decoding& decoding) {

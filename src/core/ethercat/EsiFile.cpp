@@ -4,6 +4,7 @@
 #include "core/ethercat/EsiIcon.h"
 #include "core/ethercat/EsiText.h"
 
+#include <initializer_list>
 #include <string_view>
 
 namespace cfg::ethercat {
@@ -21,29 +22,41 @@ struct Pdo_Kind {
 constexpr Pdo_Kind Outputs{"RxPdo", "2", 0x1600, "Outputs_", 0x7000};
 constexpr Pdo_Kind Inputs{"TxPdo", "3", 0x1A00, "Inputs_", 0x6000};
 
+// The file's text, written line by line straight into one string: indent, pieces, CR LF.
 class Lines {
 public:
-    void add(int blanks, std::string_view text) { add_indented(blanks, ' ', text); }
-    void add_tabbed(int tabs, std::string_view text) { add_indented(tabs, '\t', text); }
-    void add_empty() { lines_.emplace_back(); }
-    std::vector<std::string> take() { return std::move(lines_); }
+    explicit Lines(std::size_t expected_size) { text_.reserve(expected_size); }
+
+    void add(int blanks, std::string_view text) { add_indented(blanks, ' ', {text}); }
+    void add(int blanks, std::initializer_list<std::string_view> pieces) {
+        add_indented(blanks, ' ', pieces);
+    }
+    void add_tabbed(int tabs, std::string_view text) { add_indented(tabs, '\t', {text}); }
+    void add_tabbed(int tabs, std::initializer_list<std::string_view> pieces) {
+        add_indented(tabs, '\t', pieces);
+    }
+    void add_empty() { text_ += "\r\n"; }
+    std::string take() { return std::move(text_); }
 
 private:
-    void add_indented(int count, char indent, std::string_view text) {
-        lines_.push_back(std::string(static_cast<std::size_t>(count), indent) + std::string(text));
+    void add_indented(int count, char indent, std::initializer_list<std::string_view> pieces) {
+        text_.append(static_cast<std::size_t>(count), indent);
+        for (std::string_view piece : pieces)
+            text_ += piece;
+        text_ += "\r\n";
     }
 
-    std::vector<std::string> lines_;
+    std::string text_;
 };
 
 void add_entry(Lines& lines, const Pdo_Kind& kind, std::size_t i, const TEtherCAT_Rule& rule) {
     lines.add(10, "<Entry>");
     lines.add(12,
-              "<Index>#x" + hex_upper(kind.entry_index_base + static_cast<std::uint32_t>(i), 4) + "</Index>");
+              {"<Index>#x", hex_upper(kind.entry_index_base + static_cast<std::uint32_t>(i), 4), "</Index>"});
     lines.add(12, "<SubIndex>0</SubIndex>");
-    lines.add(12, "<BitLen>" + std::to_string(rule.Length) + "</BitLen>");
-    lines.add(12, "<Name>" + esi_escaped(rule.Name) + "</Name>");
-    lines.add(12, "<DataType>" + rule.DataType + "</DataType>");
+    lines.add(12, {"<BitLen>", std::to_string(rule.Length), "</BitLen>"});
+    lines.add(12, {"<Name>", esi_escaped(rule.Name), "</Name>"});
+    lines.add(12, {"<DataType>", rule.DataType, "</DataType>"});
     lines.add(10, "</Entry>");
     lines.add_empty();
 }
@@ -52,7 +65,7 @@ void add_padding(Lines& lines, int bits) {
     lines.add_tabbed(5, "<Entry>");
     lines.add_tabbed(6, "<Index>#x0</Index>");
     lines.add_tabbed(6, "<SubIndex>0</SubIndex>");
-    lines.add_tabbed(6, "<BitLen>" + std::to_string(bits) + "</BitLen>");
+    lines.add_tabbed(6, {"<BitLen>", std::to_string(bits), "</BitLen>"});
     lines.add_tabbed(5, "</Entry>");
     lines.add_empty();
 }
@@ -60,16 +73,15 @@ void add_padding(Lines& lines, int bits) {
 // Objects of at most 16 entries; a run of bits is padded to its byte's end where it stops, but
 // goes on into the next object across the boundary.
 void add_pdos(Lines& lines, const Pdo_Kind& kind, const std::vector<TEtherCAT_Rule>& entries) {
-    const std::string close = "</" + std::string(kind.element) + ">";
     int object = 0;
     int free_bits = 8;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         if (i % 16 == 0) {
-            lines.add(8, "<" + std::string(kind.element) + " Mandatory=\"true\" Fixed=\"true\" Sm=\"" +
-                             std::string(kind.sync_manager) + "\">");
-            lines.add(10, "<Index>#x" + hex_upper(kind.index_base + static_cast<std::uint32_t>(object), 4) +
-                              "</Index>");
-            lines.add(10, "<Name>" + std::string(kind.name_prefix) + Pdo_Number_Text(object) + "</Name>");
+            lines.add(
+                8, {"<", kind.element, " Mandatory=\"true\" Fixed=\"true\" Sm=\"", kind.sync_manager, "\">"});
+            lines.add(10, {"<Index>#x", hex_upper(kind.index_base + static_cast<std::uint32_t>(object), 4),
+                           "</Index>"});
+            lines.add(10, {"<Name>", kind.name_prefix, Pdo_Number_Text(object), "</Name>"});
             lines.add_empty();
             ++object;
         }
@@ -83,10 +95,10 @@ void add_pdos(Lines& lines, const Pdo_Kind& kind, const std::vector<TEtherCAT_Ru
             free_bits = 8;
         }
         if (i % 16 == 15)
-            lines.add(8, close);
+            lines.add(8, {"</", kind.element, ">"});
     }
     if (entries.size() % 16 != 0)
-        lines.add(8, close);
+        lines.add(8, {"</", kind.element, ">"});
 }
 
 std::string config_data(std::uint16_t node_address) {
@@ -112,10 +124,12 @@ std::string sync_manager2_address(std::int64_t inputs_size) {
     return hex_upper(static_cast<std::uint32_t>((0x1000 + rounded) & 0xFFFFFFFF), 4);
 }
 
-std::vector<std::string> ESI_File_Lines(const ESI_Sources& sources) {
+std::string ESI_File_Text(const ESI_Sources& sources) {
     const std::string image = "<ImageData16x14>" + esi_icon_hex() + "</ImageData16x14>";
     const std::string name = esi_escaped(sources.ESI_Device_Name);
-    Lines lines;
+    // Room for the fixed lines and about 250 bytes an entry, so that the text seldom grows.
+    const std::size_t entries = sources.ESI_Inputs.size() + sources.ESI_Outputs.size();
+    Lines lines(3 * image.size() + 4096 + 256 * entries);
     lines.add(0, "<?xml version=\"1.0\"?>");
     lines.add(0, "<EtherCATInfo xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
                  "xsi:noNamespaceSchemaLocation=\"EtherCATInfo.xsd\" Version=\"1.6\">");
@@ -135,10 +149,10 @@ std::vector<std::string> ESI_File_Lines(const ESI_Sources& sources) {
     lines.add(4, "</Groups>");
     lines.add(4, "<Devices>");
     lines.add(6, "<Device Physics=\"YY\">");
-    lines.add(8, "<Type ProductCode=\"#x" + sources.ESI_Product_Code + "\" RevisionNo=\"#x" +
-                     hex_upper(sources.ESI_Revision_Number, 2) + "\">" + name + "</Type>");
-    lines.add(8, "<Name LcId=\"1033\">" + name + "</Name>");
-    lines.add(8, "<Name LcId=\"1031\">" + name + "</Name>");
+    lines.add(8, {"<Type ProductCode=\"#x", sources.ESI_Product_Code, "\" RevisionNo=\"#x",
+                  hex_upper(sources.ESI_Revision_Number, 2), "\">", name, "</Type>"});
+    lines.add(8, {"<Name LcId=\"1033\">", name, "</Name>"});
+    lines.add(8, {"<Name LcId=\"1031\">", name, "</Name>"});
     lines.add(8, "<Info>");
     lines.add(10, "<StateMachine>");
     lines.add(12, "<Timeout>");
@@ -165,8 +179,8 @@ std::vector<std::string> ESI_File_Lines(const ESI_Sources& sources) {
     lines.add(
         8, "<Sm MinSize=\"0\" MaxSize=\"0\" DefaultSize=\"0\" StartAddress=\"#x1FFF\" ControlByte=\"#x22\" "
            "Enable=\"0\">MBoxIn</Sm>");
-    lines.add(8, "<Sm StartAddress=\"#x" + sync_manager2_address(sources.ESI_Inputs_Size) +
-                     "\" ControlByte=\"#x64\" DefaultSize=\"1\" Enable=\"1\">Outputs</Sm>");
+    lines.add(8, {"<Sm StartAddress=\"#x", sync_manager2_address(sources.ESI_Inputs_Size),
+                  "\" ControlByte=\"#x64\" DefaultSize=\"1\" Enable=\"1\">Outputs</Sm>"});
     lines.add(8,
               "<Sm StartAddress=\"#x1000\" ControlByte=\"#x20\" DefaultSize=\"1\" Enable=\"1\">Inputs</Sm>");
     add_pdos(lines, Outputs, sources.ESI_Outputs);
@@ -196,7 +210,7 @@ std::vector<std::string> ESI_File_Lines(const ESI_Sources& sources) {
     lines.add(8, "</Dc>");
     lines.add(8, "<Eeprom>");
     lines.add(10, "<ByteSize>2048</ByteSize>");
-    lines.add(10, "<ConfigData>" + config_data(sources.ESI_Node_Address) + "</ConfigData>");
+    lines.add(10, {"<ConfigData>", config_data(sources.ESI_Node_Address), "</ConfigData>"});
     lines.add(8, "</Eeprom>");
     lines.add(8, image);
     lines.add(6, "</Device>");
@@ -207,10 +221,7 @@ std::vector<std::string> ESI_File_Lines(const ESI_Sources& sources) {
 }
 
 void Write_ESI_File(const ESI_Sources& sources, const std::filesystem::path& file) {
-    std::string bytes;
-    for (const std::string& line : ESI_File_Lines(sources))
-        bytes += line + "\r\n";
-    write_file_safely(file, bytes);
+    write_file_safely(file, ESI_File_Text(sources));
 }
 
 ESI_Sources Create_ESI_File(const std::filesystem::path& file_pargen,

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 namespace cfg::ethercat {
 
@@ -16,10 +15,10 @@ std::string Pdo_Number_Text(int n);
 // rounded up to a multiple of 4, at least four digits ("1018" for 7 bytes of inputs).
 std::string sync_manager2_address(std::int64_t inputs_size);
 
-// Every line of the ESI file, without line ends.
-std::vector<std::string> ESI_File_Lines(const ESI_Sources& sources);
+// The ESI file's text in UTF-8, every line ending with CR LF.
+std::string ESI_File_Text(const ESI_Sources& sources);
 
-// Writes the lines in UTF-8, each ending with CR LF, through the safe writer.
+// Writes the text through the safe writer.
 void Write_ESI_File(const ESI_Sources& sources, const std::filesystem::path& file);
 
 // Reads both sources completely, then writes the ESI file in one step: a failure while reading

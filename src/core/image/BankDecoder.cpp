@@ -16,6 +16,7 @@
 #include <bit>
 #include <charconv>
 #include <string_view>
+#include <utility>
 
 namespace cfg::image {
 namespace {
@@ -30,12 +31,17 @@ std::string decimal(std::int64_t value) {
     return std::to_string(value);
 }
 
+// "80 0F 00". Every bank3 record's initial value is one, so the digits go straight in, not through
+// a string a byte.
 std::string byte_list(Bytes bytes) {
+    static constexpr char digits[] = "0123456789ABCDEF";
     std::string text;
+    text.reserve(3 * bytes.size());
     for (std::uint8_t byte : bytes) {
         if (!text.empty())
             text += ' ';
-        text += ethercat::hex_upper(byte, 2);
+        text += digits[byte >> 4];
+        text += digits[byte & 0x0F];
     }
     return text;
 }
@@ -68,10 +74,29 @@ public:
         decoding_.fields.push_back({std::move(name), offset, std::move(value)});
     }
     void fault(std::string text) { decoding_.faults.push_back(std::move(text)); }
+    void expect_fields(std::size_t count) { decoding_.fields.reserve(count); }
 
+    // The fields in offset order, those at the same offset in the order they were given.
     Bank_Decoding take() {
-        std::stable_sort(decoding_.fields.begin(), decoding_.fields.end(),
-                         [](const Decoded_Field& a, const Decoded_Field& b) { return a.offset < b.offset; });
+        std::vector<Decoded_Field>& fields = decoding_.fields;
+        const auto by_offset = [](const Decoded_Field& a, const Decoded_Field& b) {
+            return a.offset < b.offset;
+        };
+        if (std::is_sorted(fields.begin(), fields.end(), by_offset))
+            return std::move(decoding_);
+        // bank3's names follow its records. Sorting the positions and then moving each field once
+        // is cheaper than sorting the fields, whose moves carry two strings each; the position
+        // breaks ties, so fields at one offset keep their order.
+        std::vector<std::pair<std::size_t, std::size_t>> order; // offset, position
+        order.reserve(fields.size());
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            order.emplace_back(fields[i].offset, i);
+        std::sort(order.begin(), order.end());
+        std::vector<Decoded_Field> sorted;
+        sorted.reserve(fields.size());
+        for (const auto& [offset, position] : order)
+            sorted.push_back(std::move(fields[position]));
+        fields = std::move(sorted);
         return std::move(decoding_);
     }
 
@@ -254,6 +279,9 @@ std::string init_value_text(const TEtherCAT_pd& record) {
     }
 }
 
+constexpr std::size_t Header_Field_Count = 8;
+constexpr std::size_t Record_Field_Count = 12; // with its name
+
 void decode_header(Decoder& decoder, const EtherCAT_Header& header) {
     decoder.field("EEPROM configuration", 0, byte_list(header.eeprom_config));
     decoder.field("Node address", 14, decimal(header.node_address));
@@ -344,6 +372,7 @@ Bank_Decoding Decode_Bank2(std::span<const std::uint8_t> bytes) {
 Bank_Decoding Decode_Bank3(std::span<const std::uint8_t> bytes) {
     const Bank3_Content content = Read_Bank3(bytes, Bank3_Address);
     Decoder decoder(bytes);
+    decoder.expect_fields(Header_Field_Count + Record_Field_Count * content.records.size());
     decode_header(decoder, content.header);
     for (std::size_t k = 0; k < content.records.size(); ++k)
         decode_record(decoder, k, content.records[k]);

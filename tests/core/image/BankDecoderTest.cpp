@@ -186,6 +186,21 @@ TEST_F(RoundTrip, Bank3DecodesTheHeaderTheRecordsAndTheirNames) {
                        }));
 }
 
+TEST_F(RoundTrip, Bank3NamesAtOneAddressFollowTheOrderOfTheirRecords) {
+    Bytes bytes = written(3);
+    bytes[40 + 32] = 0x37; // Variable 0's name address becomes Variable 2's, both names of 5 bytes
+    const Bank_Decoding decoding = cfg::image::Decode_Bank3(bytes);
+    EXPECT_THAT(decoding.faults, testing::IsEmpty());
+    std::vector<Decoded_Field> names(decoding.fields.end() - 5, decoding.fields.end());
+    EXPECT_THAT(names, testing::ElementsAreArray(std::vector<Decoded_Field>{
+                           {"Variable 3: name", 18472, "\"\""},
+                           {"Variable 1: name", 18479, "\"Heading\""},
+                           {"Variable 0: name", 18487, "\"Speed\""},
+                           {"Variable 2: name", 18487, "\"Speed\""},
+                           {"Variable 4: name", 18493, "\"Z\xC3\xA4hler\""},
+                       }));
+}
+
 // A bank of the fixture changed in one place, and the fault the decoder must find.
 struct FaultCase {
     const char* label;
