@@ -7,6 +7,9 @@ namespace {
 
 constexpr char32_t replacement_character = 0xFFFD;
 
+// A lambda rather than a function, so the search for the end of a run inlines it.
+constexpr auto is_ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+
 bool is_trimmed_away(char c) {
     return static_cast<unsigned char>(c) <= 32;
 }
@@ -131,22 +134,17 @@ std::string utf16_to_utf8(std::u16string_view utf16) {
 std::string valid_utf8(std::string_view utf8) {
     std::string result;
     result.reserve(utf8.size());
-    for (std::size_t pos = 0; pos < utf8.size();)
-        append_utf8(result, next_code_point(utf8, pos));
+    append_changing(result, utf8, is_ascii, append_utf8);
     return result;
 }
 
 std::size_t utf16_length(std::string_view utf8) {
-    std::size_t units = 0;
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        // ASCII, by far the most common, takes no decoding.
-        if (static_cast<unsigned char>(utf8[pos]) < 0x80) {
-            ++pos;
-            ++units;
-        } else {
-            units += next_code_point(utf8, pos) >= 0x10000 ? 2 : 1;
-        }
-    }
+    // ASCII, by far the most common, is one unit a byte and takes no decoding.
+    std::size_t pos =
+        static_cast<std::size_t>(std::find_if_not(utf8.begin(), utf8.end(), is_ascii) - utf8.begin());
+    std::size_t units = pos;
+    while (pos < utf8.size())
+        units += next_code_point(utf8, pos) >= 0x10000 ? 2 : 1;
     return units;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -31,6 +32,21 @@ void append_utf8(std::string& out, char32_t code);
 // The text with every byte sequence that is not valid UTF-8 replaced by U+FFFD, as the round trip
 // through UTF-16 gives it.
 std::string valid_utf8(std::string_view utf8);
+
+// Appends the text to out for a writer that changes few characters: each run of bytes that
+// keeps(byte) accepts is copied in one go, and every other character goes to change(out, code) as
+// next_code_point decodes it. keeps must accept ASCII bytes only, so what it copies is valid UTF-8.
+template <typename Keeps, typename Change>
+void append_changing(std::string& out, std::string_view utf8, Keeps keeps, Change change) {
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t run_end =
+            static_cast<std::size_t>(std::find_if_not(utf8.begin() + pos, utf8.end(), keeps) - utf8.begin());
+        out.append(utf8, pos, run_end - pos);
+        pos = run_end;
+        if (pos < utf8.size())
+            change(out, next_code_point(utf8, pos));
+    }
+}
 
 // Where a limit counts "characters" it counts UTF-16 code units, as the device and the screens do.
 std::size_t utf16_length(std::string_view utf8);

@@ -38,6 +38,9 @@ TEST(Text, WalkingAgreesWithTheRoundTripThroughUtf16) {
     const std::string samples[] = {
         "",
         "plain ASCII",
+        "ASCII up to \xC3\xA9",                             // non-ASCII right after a run of ASCII
+        "\xC3\xA9 then ASCII",                              // and before one
+        "ASCII up to \xFF then ASCII",                      // a byte that is not UTF-8 inside a run
         "A\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80",            // two, three and four bytes
         "\xFF\xFE\x80\xBF",                                 // bytes that start nothing
         "a\xC3",                                            // cut off at the end
