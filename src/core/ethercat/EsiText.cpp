@@ -2,7 +2,8 @@
 
 #include "core/common/Text.h"
 
-#include <charconv>
+#include <algorithm>
+#include <bit>
 
 namespace cfg::ethercat {
 namespace {
@@ -13,43 +14,48 @@ bool allowed_in_xml(char32_t code) {
     return code != 0xFFFE && code != 0xFFFF;
 }
 
+// ASCII from the blank up, other than the characters XML reserves, stands for itself.
+constexpr auto plain_in_xml = [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x20 && byte < 0x80 && c != '&' && c != '<' && c != '>' && c != '"' && c != '\'';
+};
+
 } // namespace
 
 std::string hex_upper(std::uint32_t value, int min_digits) {
-    char buffer[8];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, 16);
-    std::string digits = upper_ascii(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
-    if (static_cast<int>(digits.size()) < min_digits)
-        digits.insert(0, static_cast<std::size_t>(min_digits) - digits.size(), '0');
+    static constexpr char hex_digits[] = "0123456789ABCDEF";
+    const int width = std::max({1, min_digits, static_cast<int>(std::bit_width(value) + 3) / 4});
+    std::string digits(static_cast<std::size_t>(width), '0');
+    for (auto digit = digits.rbegin(); value != 0; ++digit, value >>= 4)
+        *digit = hex_digits[value & 0xF];
     return digits;
 }
 
 std::string esi_escaped(std::string_view text) {
     std::string escaped;
     escaped.reserve(text.size());
-    for (std::size_t pos = 0; pos < text.size();) {
-        const char32_t code = next_code_point(text, pos);
+    append_changing(escaped, text, plain_in_xml, [](std::string& out, char32_t code) {
         switch (code) {
         case U'&':
-            escaped += "&amp;";
+            out += "&amp;";
             break;
         case U'<':
-            escaped += "&lt;";
+            out += "&lt;";
             break;
         case U'>':
-            escaped += "&gt;";
+            out += "&gt;";
             break;
         case U'"':
-            escaped += "&quot;";
+            out += "&quot;";
             break;
         case U'\'':
-            escaped += "&apos;";
+            out += "&apos;";
             break;
         default:
             // Bytes that are not UTF-8 already come as U+FFFD.
-            append_utf8(escaped, allowed_in_xml(code) ? code : U'\uFFFD');
+            append_utf8(out, allowed_in_xml(code) ? code : U'\uFFFD');
         }
-    }
+    });
     return escaped;
 }
 

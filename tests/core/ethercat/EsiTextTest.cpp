@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 namespace {
@@ -20,7 +21,10 @@ TEST_P(EsiEscaped, LeavesNothingXmlCannotHold) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, EsiEscaped,
-    testing::Values(EscapeCase{"Reserved", "a&b<c>d\"e'f", "a&amp;b&lt;c&gt;d&quot;e&apos;f"},
+    testing::Values(EscapeCase{"Empty", "", ""}, EscapeCase{"Plain", "Slave 1", "Slave 1"},
+                    EscapeCase{"Reserved", "a&b<c>d\"e'f", "a&amp;b&lt;c&gt;d&quot;e&apos;f"},
+                    EscapeCase{"AsciiUpToOneReserved", "Speed & heading", "Speed &amp; heading"},
+                    EscapeCase{"NonAsciiRightAfterAscii", "ab\xC3\xA9", "ab\xC3\xA9"},
                     EscapeCase{"LineBreaksAndTabsStay", "a\tb\nc\rd", "a\tb\nc\rd"},
                     EscapeCase{"ControlCharacters", std::string("a\x01\x1F\0b", 5),
                                "a\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"
@@ -30,5 +34,19 @@ INSTANTIATE_TEST_SUITE_P(
                     EscapeCase{"BeyondTheBasicPlane", "\xF0\x9F\x98\x80 \xC3\x9F \xE2\x82\xAC",
                                "\xF0\x9F\x98\x80 \xC3\x9F \xE2\x82\xAC"}),
     [](const testing::TestParamInfo<EscapeCase>& info) { return info.param.name; });
+
+struct HexCase {
+    std::uint32_t value;
+    int min_digits;
+    const char* digits;
+};
+
+TEST(HexUpper, WritesUpperCaseDigitsWithLeadingZerosUpToTheWidth) {
+    for (const HexCase& hex :
+         {HexCase{0, 0, "0"}, HexCase{0, 4, "0000"}, HexCase{0x1a, 4, "001A"}, HexCase{0xabc, 2, "ABC"},
+          HexCase{0x1000, 4, "1000"}, HexCase{0xFFFFFFFF, 4, "FFFFFFFF"}, HexCase{0x80000000, 0, "80000000"}})
+        EXPECT_EQ(cfg::ethercat::hex_upper(hex.value, hex.min_digits), hex.digits)
+            << hex.value << " in " << hex.min_digits;
+}
 
 } // namespace
