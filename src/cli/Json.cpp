@@ -3,24 +3,39 @@
 #include "core/common/Text.h"
 
 namespace cfg::cli {
+namespace {
+
+// ASCII from the blank up, other than the quote and the backslash, stands for itself.
+constexpr auto plain_in_json = [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x20 && byte < 0x80 && c != '"' && c != '\\';
+};
+
+void append_json_string(std::string& json, std::string_view text) {
+    static constexpr char hex_digits[] = "0123456789abcdef";
+    json += '"';
+    append_changing(json, text, plain_in_json, [](std::string& out, char32_t code) {
+        if (code == U'"' || code == U'\\') {
+            out += '\\';
+            out += static_cast<char>(code);
+        } else if (code < 0x20) {
+            out += "\\u00";
+            out += hex_digits[code >> 4];
+            out += hex_digits[code & 0x0F];
+        } else {
+            append_utf8(out, code);
+        }
+    });
+    json += '"';
+}
+
+} // namespace
 
 std::string json_string(std::string_view text) {
-    static constexpr char hex_digits[] = "0123456789abcdef";
-    std::string json = "\"";
-    for (char c : valid_utf8(text)) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (byte < 0x20) {
-            json += "\\u00";
-            json += hex_digits[byte >> 4];
-            json += hex_digits[byte & 0x0F];
-        } else {
-            json += c;
-        }
-    }
-    return json + "\"";
+    std::string json;
+    json.reserve(text.size() + 2);
+    append_json_string(json, text);
+    return json;
 }
 
 std::string json_string_or_null(const std::optional<std::string>& text) {
@@ -32,10 +47,22 @@ std::string json_bool(bool value) {
 }
 
 std::string json_line_object(std::initializer_list<Json_Member> members) {
-    std::string line = "{";
+    // One allocation a line: the braces, and each member's quotes, colon and separator.
+    std::size_t size = 2;
     for (const auto& [name, value] : members)
-        line += (line.size() > 1 ? ", " : "") + json_string(name) + ": " + value;
-    return line + "}";
+        size += name.size() + value.size() + 6;
+    std::string line;
+    line.reserve(size);
+    line += '{';
+    for (const auto& [name, value] : members) {
+        if (line.size() > 1)
+            line += ", ";
+        append_json_string(line, name);
+        line += ": ";
+        line += value;
+    }
+    line += '}';
+    return line;
 }
 
 } // namespace cfg::cli
