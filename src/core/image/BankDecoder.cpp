@@ -31,17 +31,14 @@ std::string decimal(std::int64_t value) {
     return std::to_string(value);
 }
 
-// "80 0F 00". Every bank3 record's initial value is one, so the digits go straight in, not through
-// a string a byte.
+// "80 0F 00"; every bank3 record's initial value is one.
 std::string byte_list(Bytes bytes) {
-    static constexpr char digits[] = "0123456789ABCDEF";
     std::string text;
     text.reserve(3 * bytes.size());
     for (std::uint8_t byte : bytes) {
         if (!text.empty())
             text += ' ';
-        text += digits[byte >> 4];
-        text += digits[byte & 0x0F];
+        text += ethercat::hex_upper(byte, 2);
     }
     return text;
 }
