@@ -4,13 +4,16 @@
 #include "core/common/PathText.h"
 #include "core/common/StdioFile.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <random>
+#include <span>
 
 namespace cfg {
 namespace {
@@ -79,22 +82,29 @@ std::filesystem::path final_target(std::filesystem::path path) {
     fail("write", path, std::make_error_code(std::errc::too_many_symbolic_link_levels).message());
 }
 
-// Removes what saves of the target that were killed half-way left beside it. A save in another
-// program running at this moment may lose its temporary file too; its rename then fails and it
-// says so, and the target holds one whole version or the other.
-void remove_interrupted_saves(const std::filesystem::path& target) {
-    const std::filesystem::path file = final_target(target);
-    const std::string prefix = temporary_prefix(file);
-    std::error_code error;
-    const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
-    std::vector<std::filesystem::path> stale;
-    for (auto it = std::filesystem::directory_iterator(folder, error);
-         !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
-        if (is_temporary_of(prefix, utf8_path(it->path().filename())))
-            stale.push_back(it->path());
+// Removes what saves of the targets that were killed half-way left beside them, reading each folder
+// once. A save in another program running at this moment may lose its temporary file too; its
+// rename then fails and it says so, and the target holds one whole version or the other.
+void remove_interrupted_saves(std::span<const std::filesystem::path> targets) {
+    std::map<std::filesystem::path, std::vector<std::string>> prefixes_by_folder;
+    for (const std::filesystem::path& target : targets) {
+        const std::filesystem::path file = final_target(target);
+        const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
+        prefixes_by_folder[folder].push_back(temporary_prefix(file));
     }
-    for (const std::filesystem::path& path : stale)
-        std::filesystem::remove(path, error);
+    for (const auto& [folder, prefixes] : prefixes_by_folder) {
+        std::error_code error;
+        std::vector<std::filesystem::path> stale;
+        for (auto it = std::filesystem::directory_iterator(folder, error);
+             !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+            const std::string name = utf8_path(it->path().filename());
+            if (std::ranges::any_of(prefixes,
+                                    [&](const std::string& prefix) { return is_temporary_of(prefix, name); }))
+                stale.push_back(it->path());
+        }
+        for (const std::filesystem::path& path : stale)
+            std::filesystem::remove(path, error);
+    }
 }
 
 // The permission bits of the file that stands under the name, nothing for a new file.
@@ -174,14 +184,16 @@ void StagedFile::commit() {
 }
 
 void write_file_safely(const std::filesystem::path& target, std::string_view bytes) {
-    remove_interrupted_saves(target);
+    remove_interrupted_saves({&target, 1});
     StagedFile staged(target, bytes);
     staged.commit();
 }
 
 void write_files_safely(const std::vector<FileContent>& files) {
+    std::vector<std::filesystem::path> targets;
     for (const FileContent& file : files)
-        remove_interrupted_saves(file.target);
+        targets.push_back(file.target);
+    remove_interrupted_saves(targets);
     std::vector<StagedFile> staged;
     staged.reserve(files.size());
     for (const FileContent& file : files)

@@ -23,7 +23,7 @@ void Lang_Strings::set(int index, std::string text) {
 void Load_Default_Texts(Lang_Strings& texts) {
     texts = Lang_Strings();
     for (const BuiltinText& builtin : builtin_texts())
-        texts.set(builtin.index, builtin.text);
+        texts.set(builtin.index, std::string(builtin.text));
 }
 
 Lang_Strings default_texts() {

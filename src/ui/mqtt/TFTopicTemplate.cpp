@@ -42,8 +42,6 @@ TFTopicTemplate::TFTopicTemplate(cfg::Application& app, QWidget* parent)
     resize(635, 396);
 
     keyword_model_->setEditableCell([](int, int column) { return column == keyword::Keyword; });
-    ASG_Keywords->setGridModel(keyword_model_);
-    ASG_Keywords->setColumnWidth(keyword::Keyword, 180);
     ASG_Keywords->horizontalHeader()->setStretchLastSection(true);
 
     connect(Btn_OK, &QPushButton::clicked, this, &QDialog::accept);
@@ -86,6 +84,11 @@ void TFTopicTemplate::opened() {
     setWindowTitle(text_of(texts, TopicTemplate ? Caption_Template : Caption_Topic));
     title_->descriptionLabel()->setText(
         text_of(texts, TopicTemplate ? Description_Template : Description_Topic));
+    // The list gets its model when the editor first opens, as the table screens' grids do.
+    if (!ASG_Keywords->gridModel()) {
+        ASG_Keywords->setGridModel(keyword_model_);
+        ASG_Keywords->setColumnWidth(keyword::Keyword, 180);
+    }
     Laod_Keywords();
     RE_TopicTemplate->setFocus();
 }

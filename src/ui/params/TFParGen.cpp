@@ -248,7 +248,10 @@ void TFParGen::Set_Lang() {
         // The captions follow a language change too, so that no group keeps the old language.
         caption_group(group);
     }
-    fit_row_widths();
+    // A hidden window is measured when it opens: at start that leaves out the text measuring of
+    // every caption of the screen.
+    if (isVisible())
+        fit_row_widths();
 }
 
 // The rows make room for the captions of the language, and the window for the rows; the group
@@ -356,6 +359,11 @@ void TFParGen::showEvent(QShowEvent* event) {
     if (shown_on && !event->spontaneous())
         move(shown_on->geometry().center() - frameGeometry().center() + pos());
     EditingScreen::showEvent(event);
+}
+
+void TFParGen::opened() {
+    fit_row_widths();
+    EditingScreen::opened();
 }
 
 std::filesystem::path TFParGen::file() const {

@@ -60,6 +60,7 @@ private:
         QComboBox* list = nullptr;
     };
 
+    void opened() override;
     std::filesystem::path file() const override;
     int read_file() override;
     void show_defaults() override;

@@ -41,10 +41,12 @@ protected:
     // keeps the unreadable file beside it first.
     bool may_replace_file();
 
+    // Reads the file, or shows the defaults and says why.
+    void opened() override;
+
     cfg::Application& app_;
 
 private:
-    void opened() override;
     void show_notice(const QString& text);
 
     QLabel* notice_;

@@ -9,6 +9,7 @@
 #include <regex>
 #include <set>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -28,10 +29,11 @@ void PrintTo(const Text_Frame& frame, std::ostream* out) {
     *out << frame.leading_blanks << " blanks before, " << frame.trailing_blanks << " after";
 }
 
-Text_Frame frame_of(const std::string& text) {
+Text_Frame frame_of(std::string_view text) {
+    using Placeholders = std::regex_iterator<std::string_view::const_iterator>;
     static const std::regex placeholder("%[0-9]");
     Text_Frame frame;
-    for (std::sregex_iterator it(text.begin(), text.end(), placeholder), end; it != end; ++it)
+    for (Placeholders it(text.begin(), text.end(), placeholder), end; it != end; ++it)
         frame.placeholders.insert(it->str());
     frame.leading_blanks = text.find_first_not_of(' ');
     frame.trailing_blanks = text.size() - 1 - text.find_last_not_of(' ');

@@ -396,6 +396,7 @@ private slots:
     void theTemplateEditorListsOneEmptyKeywordRow() {
         ui::TFTopicTemplate form(*app_, nullptr);
         QCOMPARE(form.windowTitle(), QString("Set Topic"));
+        form.show();
         auto* keywords = ui::test::child<ui::GridView>(&form, "ASG_Keywords");
         ui::TableGridModel* model = keywords->gridModel();
         QCOMPARE(model->rowCount(), 1);
@@ -407,6 +408,7 @@ private slots:
         QVERIFY(model->index(0, 1).flags() & Qt::ItemIsEditable);
         QVERIFY(!(model->index(0, 2).flags() & Qt::ItemIsEditable));
         QCOMPARE(ui::test::child<QLabel>(&form, "L_List_Keywords")->text(), QString("List of keywords"));
+        form.hide();
 
         // Opened for a topic rather than a template, it says so; OK hands back the text as edited.
         std::optional<QString> edited;
