@@ -281,6 +281,22 @@ INSTANTIATE_TEST_SUITE_P(Writers, SafeFileDeathTest, testing::ValuesIn(writers),
                              return std::string(info.param.name);
                          });
 
+// One save of several files clears what killed saves of each of them left, in each of their
+// folders, and nothing else.
+TEST(SafeFilesDeathTest, ASaveOfSeveralFilesRemovesWhatKilledSavesOfEachLeft) {
+    TempDir dir;
+    fs::create_directories(dir / "sub");
+    for (const fs::path& target :
+         {dir / "bank1.bin", dir / "bank2.bin", dir / "sub" / "bank3.bin", dir / "other.bin"})
+        EXPECT_EXIT(killed_half_way(writers[0], target), testing::KilledBySignal(SIGXFSZ), "");
+    ASSERT_EQ(hidden_files_in(dir.path()).size(), 3u);
+
+    cfg::write_files_safely(
+        {{dir / "bank1.bin", "1"}, {dir / "bank2.bin", "2"}, {dir / "sub" / "bank3.bin", "3"}});
+    EXPECT_EQ(hidden_files_in(dir.path()).size(), 1u); // other.bin's
+    EXPECT_TRUE(hidden_files_in(dir / "sub").empty());
+}
+
 // A failed bank write puts back what the links lead to and leaves the links alone.
 TEST(SafeFile, ARollbackRestoresTheFilesBehindTheLinks) {
     TempDir dir;
