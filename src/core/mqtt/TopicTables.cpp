@@ -23,11 +23,12 @@ bool holds_topic(const Table& table, int row) {
 
 } // namespace
 
-MqttTopicTables::MqttTopicTables()
-    : publish(make_topic_table(publish_columns())), subscribe(make_topic_table(subscribe_columns())) {}
+MqttTopicTables::MqttTopicTables(int rows)
+    : publish(make_topic_table(publish_columns(), rows)),
+      subscribe(make_topic_table(subscribe_columns(), rows)) {}
 
-Table make_topic_table(std::span<const TopicColumn> columns) {
-    Table table(Topic_Rows + 1, static_cast<int>(columns.size()));
+Table make_topic_table(std::span<const TopicColumn> columns, int rows) {
+    Table table(rows + 1, static_cast<int>(columns.size()));
     for (int c = 0; c < table.column_count(); ++c) {
         const TopicColumn& column = columns[static_cast<std::size_t>(c)];
         table.set_column_visible(c, column.shown);

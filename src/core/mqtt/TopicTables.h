@@ -17,17 +17,18 @@ constexpr int Byte_OUT = 2000;
 
 enum class TopicTable { Publish, Subscribe };
 
-// The two tables of the topics screen: MQTT Publish (ACG_Pub) and MQTT Subscribe (ACG_Sub).
+// The two tables of the topics screen: MQTT Publish (ACG_Pub) and MQTT Subscribe (ACG_Sub), each
+// with rows topic rows under its header.
 struct MqttTopicTables {
-    MqttTopicTables();
+    explicit MqttTopicTables(int rows = Topic_Rows);
 
     Table publish;
     Table subscribe;
 };
 
-// An empty table of Topic_Rows rows with the given columns, shown and hidden as this variant
+// An empty table of rows topic rows with the given columns, shown and hidden as this variant
 // shows them, and check-box columns marked as such.
-Table make_topic_table(std::span<const TopicColumn> columns);
+Table make_topic_table(std::span<const TopicColumn> columns, int rows = Topic_Rows);
 
 // Row numbers in column 0, every other data cell empty; the header row is left alone.
 void clear_topic_table(Table& table);

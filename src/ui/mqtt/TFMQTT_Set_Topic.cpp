@@ -37,7 +37,7 @@ int template_column(TopicTable which) {
 
 TFMQTT_Set_Topic::TFMQTT_Set_Topic(cfg::Application& app, QWidget* parent)
     : TableScreen(app, Text_Block, Rows_Would_Be_Dropped_Question, parent),
-      tables_(std::make_shared<cfg::mqtt::MqttTopicTables>()), form_topic_(new TFTopicTemplate(app, this)) {
+      tables_(std::make_shared<cfg::mqtt::MqttTopicTables>(0)), form_topic_(new TFTopicTemplate(app, this)) {
     setObjectName("TFMQTT_Set_Topic");
     resize(1100, 337);
     Init_Table(TopicTable::Publish);
@@ -91,9 +91,10 @@ int TFMQTT_Set_Topic::read_tables() {
     return cfg::mqtt::load_mqtt_set_topic(file(), *tables_);
 }
 
+// The tables hold their header rows only until the screen first opens: this model never offers
+// the screen, and a thousand empty rows would be built at every start for nothing.
 void TFMQTT_Set_Topic::clear_tables() {
-    cfg::mqtt::clear_topic_table(tables_->publish);
-    cfg::mqtt::clear_topic_table(tables_->subscribe);
+    *tables_ = cfg::mqtt::MqttTopicTables();
 }
 
 std::optional<TableScreen::Check_Failure> TFMQTT_Set_Topic::check_tables() {
