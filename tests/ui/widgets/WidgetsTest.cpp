@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -160,6 +161,40 @@ private slots:
         QHelpEvent help(QEvent::ToolTip, QPoint(45, 15), view.mapToGlobal(QPoint(45, 15)));
         QApplication::sendEvent(&view, &help);
         QTRY_COMPARE(QToolTip::text(), QString("Row 4"));
+    }
+
+    // The map never outlines a box narrower than a byte; the smallest here is two pixels.
+    void theByteMapOutlinesABoxAsAPenOfItsWidthWould_data() {
+        QTest::addColumn<QRect>("box");
+        QTest::addColumn<int>("width");
+        QTest::newRow("two by two") << QRect(5, 5, 2, 2) << 1;
+        QTest::newRow("a block") << QRect(3, 4, 37, 18) << 1;
+        QTest::newRow("a marked block") << QRect(3, 4, 37, 18) << 2;
+    }
+
+    void theByteMapOutlinesABoxAsAPenOfItsWidthWould() {
+        QFETCH(QRect, box);
+        QFETCH(int, width);
+        namespace palette = cfg::bytemap::palette;
+        cfg::bytemap::Byte_Map map;
+        map.width = 50;
+        map.height = 30;
+        map.boxes = {{{box.x(), box.y(), box.width(), box.height()},
+                      palette::Image_Lane,
+                      palette::Block_Border,
+                      {},
+                      width}};
+        ui::ByteMapView view(cfg::bytemap::Map_Lane::Listener);
+        view.setMap(map);
+
+        QImage expected(map.width, map.height, QImage::Format_RGB32);
+        QPainter painter(&expected);
+        painter.fillRect(expected.rect(), ui::qt_colour(palette::Background));
+        painter.fillRect(box, ui::qt_colour(palette::Image_Lane));
+        painter.setPen(QPen(ui::qt_colour(palette::Block_Border), width));
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        painter.end();
+        QCOMPARE(view.picture(), expected);
     }
 
     void modelShowsCellsAndHandsEditsToTheTable() {
