@@ -205,7 +205,6 @@ QWidget* TFBoot::build_serial_panel() {
     CB_COM_Port = named<QComboBox>("CB_COM_Port", frame);
     CB_COM_Port->setMinimumWidth(120);
     Btn_COM_List = dialog_button("Btn_COM_List", frame);
-    Btn_COM_List->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     connect(Btn_COM_List, &QPushButton::clicked, this, &TFBoot::Btn_COM_ListClick);
     auto* row = new QHBoxLayout;
     row->addWidget(CB_COM_Port);
@@ -286,6 +285,10 @@ void TFBoot::FormShow() {
     P_Eth_Search->hide();
     P_IP_Address->setVisible(ethernet);
     P_Serial->setVisible(!ethernet);
+    // The style decodes its icon from pictures, a cost worth paying only when the serial update
+    // takes the place of this model's Ethernet one.
+    if (!ethernet && Btn_COM_List->icon().isNull())
+        Btn_COM_List->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
     L_ESI_Notice->hide();
     if (ethernet)
         show_esi_notice();

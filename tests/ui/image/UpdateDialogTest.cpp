@@ -489,6 +489,7 @@ private slots:
             QCOMPARE(child<QLabel>(dialog_.get(), "L_SW_Desc")->text(), QString(mode.description));
             QCOMPARE(child<QLabel>(dialog_.get(), "L_COM_Port")->text(), QString(mode.label));
             QVERIFY(shown("P_Serial") && shown("P_Options") && !shown("P_IP_Address"));
+            QVERIFY(!child<QPushButton>(dialog_.get(), "Btn_COM_List")->icon().isNull());
             QVERIFY(!shown("L_ESI_Notice"));
             auto* ports = child<QComboBox>(dialog_.get(), "CB_COM_Port");
             QCOMPARE(ports->count(), 2);
