@@ -22,6 +22,10 @@ constexpr int Rows_Would_Be_Dropped_Question = 1399;
 constexpr int Publish_Tab = 1333;
 constexpr int Subscribe_Tab = 1334;
 
+// This model never offers the screen: its tables keep their header rows only, and take their
+// thousand topic rows when the screen first opens instead of at every start.
+constexpr int Header_Only = 0;
+
 // The grids in the order they are added, which is the order of TopicTable.
 std::size_t grid_of(TopicTable which) {
     return static_cast<std::size_t>(which);
@@ -37,7 +41,8 @@ int template_column(TopicTable which) {
 
 TFMQTT_Set_Topic::TFMQTT_Set_Topic(cfg::Application& app, QWidget* parent)
     : TableScreen(app, Text_Block, Rows_Would_Be_Dropped_Question, parent),
-      tables_(std::make_shared<cfg::mqtt::MqttTopicTables>(0)), form_topic_(new TFTopicTemplate(app, this)) {
+      tables_(std::make_shared<cfg::mqtt::MqttTopicTables>(Header_Only)),
+      form_topic_(new TFTopicTemplate(app, this)) {
     setObjectName("TFMQTT_Set_Topic");
     resize(1100, 337);
     Init_Table(TopicTable::Publish);
@@ -91,10 +96,13 @@ int TFMQTT_Set_Topic::read_tables() {
     return cfg::mqtt::load_mqtt_set_topic(file(), *tables_);
 }
 
-// The tables hold their header rows only until the screen first opens: this model never offers
-// the screen, and a thousand empty rows would be built at every start for nothing.
 void TFMQTT_Set_Topic::clear_tables() {
-    *tables_ = cfg::mqtt::MqttTopicTables();
+    if (tables_->publish.row_count() == Header_Only + 1) {
+        *tables_ = cfg::mqtt::MqttTopicTables();
+        return;
+    }
+    cfg::mqtt::clear_topic_table(tables_->publish);
+    cfg::mqtt::clear_topic_table(tables_->subscribe);
 }
 
 std::optional<TableScreen::Check_Failure> TFMQTT_Set_Topic::check_tables() {

@@ -84,7 +84,8 @@ void TFTopicTemplate::opened() {
     setWindowTitle(text_of(texts, TopicTemplate ? Caption_Template : Caption_Topic));
     title_->descriptionLabel()->setText(
         text_of(texts, TopicTemplate ? Description_Template : Description_Topic));
-    // The list gets its model when the editor first opens, as the table screens' grids do.
+    // The list gets its model when the editor first opens, as the table screens' grids do: attaching
+    // a model is most of what a table view costs, and the program builds every window at start.
     if (!ASG_Keywords->gridModel()) {
         ASG_Keywords->setGridModel(keyword_model_);
         ASG_Keywords->setColumnWidth(keyword::Keyword, 180);

@@ -15,10 +15,11 @@ QRect qt_rect(const bytemap::Map_Rect& rect) {
     return QRect(rect.x, rect.y, rect.width, rect.height);
 }
 
-// A one-pixel outline is four thin fills: a fraction of what the stroker spends on a rectangle,
-// with the same pixels.
+// Where a pixel of the map is a pixel of the device, a one-pixel outline is four thin fills: a
+// fraction of what the stroker spends on a rectangle, with the same pixels. A scaled painter (a
+// high-density screen) keeps the pen, so that every outline sits where the pen puts it.
 void paint_outline(QPainter& painter, const QRect& rect, const QColor& colour, int width) {
-    if (width != 1) {
+    if (width != 1 || painter.deviceTransform().type() > QTransform::TxTranslate) {
         painter.setPen(QPen(colour, width));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect.adjusted(0, 0, -1, -1));

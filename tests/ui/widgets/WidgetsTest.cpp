@@ -1,4 +1,5 @@
 #include "core/common/Table.h"
+#include "ui/widgets/ByteMapPainter.h"
 #include "ui/widgets/ByteMapView.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/GridDelegate.h"
@@ -163,18 +164,24 @@ private slots:
         QTRY_COMPARE(QToolTip::text(), QString("Row 4"));
     }
 
-    // The map never outlines a box narrower than a byte; the smallest here is two pixels.
+    // The map never outlines a box narrower than a byte; the smallest here is two pixels. A screen
+    // of higher density paints at a scale.
     void theByteMapOutlinesABoxAsAPenOfItsWidthWould_data() {
         QTest::addColumn<QRect>("box");
         QTest::addColumn<int>("width");
-        QTest::newRow("two by two") << QRect(5, 5, 2, 2) << 1;
-        QTest::newRow("a block") << QRect(3, 4, 37, 18) << 1;
-        QTest::newRow("a marked block") << QRect(3, 4, 37, 18) << 2;
+        QTest::addColumn<qreal>("scale");
+        QTest::newRow("two by two") << QRect(5, 5, 2, 2) << 1 << 1.0;
+        QTest::newRow("a block") << QRect(3, 4, 37, 18) << 1 << 1.0;
+        QTest::newRow("a marked block") << QRect(3, 4, 37, 18) << 2 << 1.0;
+        QTest::newRow("a block at 1.5") << QRect(3, 4, 37, 18) << 1 << 1.5;
+        QTest::newRow("a block at 2") << QRect(3, 4, 37, 18) << 1 << 2.0;
+        QTest::newRow("a marked block at 2") << QRect(3, 4, 37, 18) << 2 << 2.0;
     }
 
     void theByteMapOutlinesABoxAsAPenOfItsWidthWould() {
         QFETCH(QRect, box);
         QFETCH(int, width);
+        QFETCH(qreal, scale);
         namespace palette = cfg::bytemap::palette;
         cfg::bytemap::Byte_Map map;
         map.width = 50;
@@ -184,17 +191,25 @@ private slots:
                       palette::Block_Border,
                       {},
                       width}};
-        ui::ByteMapView view(cfg::bytemap::Map_Lane::Listener);
-        view.setMap(map);
+        const auto canvas = [&] {
+            QImage image(QSize(map.width, map.height) * scale, QImage::Format_RGB32);
+            image.setDevicePixelRatio(scale);
+            return image;
+        };
 
-        QImage expected(map.width, map.height, QImage::Format_RGB32);
+        QImage painted = canvas();
+        QPainter map_painter(&painted);
+        ui::paint_byte_map(map_painter, map, QRect(0, 0, map.width, map.height));
+        map_painter.end();
+
+        QImage expected = canvas();
         QPainter painter(&expected);
-        painter.fillRect(expected.rect(), ui::qt_colour(palette::Background));
+        painter.fillRect(QRect(0, 0, map.width, map.height), ui::qt_colour(palette::Background));
         painter.fillRect(box, ui::qt_colour(palette::Image_Lane));
         painter.setPen(QPen(ui::qt_colour(palette::Block_Border), width));
         painter.drawRect(box.adjusted(0, 0, -1, -1));
         painter.end();
-        QCOMPARE(view.picture(), expected);
+        QCOMPARE(painted, expected);
     }
 
     void modelShowsCellsAndHandsEditsToTheTable() {
