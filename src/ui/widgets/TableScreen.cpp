@@ -226,7 +226,7 @@ void TableScreen::show_tables_from_start() {
     if (tabs_)
         tabs_->setCurrentIndex(0);
     for (const Grid& grid : grids_) {
-        if (!grid.view->model())
+        if (!grid.view->gridModel())
             attach_model(grid);
         grid.row_buttons->forgetCopy();
         grid.model->tableChanged();
