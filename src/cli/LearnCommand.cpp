@@ -2,6 +2,7 @@
 #include "cli/ConfigurationArgument.h"
 #include "cli/ExitCode.h"
 #include "cli/ListenerHeader.h"
+#include "cli/PreviewReport.h"
 #include "cli/TextColumns.h"
 #include "cli/UsageError.h"
 #include "core/common/PathText.h"
@@ -49,11 +50,16 @@ std::vector<preview::Seen_Field> fields_to_learn(const preview::Capture_Survey& 
 }
 
 std::string sentences_line(const preview::Capture_Survey& survey) {
+    const std::vector<preview::Seen_Sentence> sentences = survey.sentences();
     std::string line = "Sentences in the log:";
-    for (const preview::Seen_Sentence& sentence : survey.sentences())
+    for (const preview::Seen_Sentence& sentence : sentences)
         line += (line.back() == ':' ? " " : ", ") + sentence.code + " " + std::to_string(sentence.count) +
                 (sentence.offered ? "" : " (not in the sentence list)");
-    return survey.sentences().empty() ? line + " none" : line;
+    if (sentences.empty())
+        line += " none";
+    if (const std::size_t further = survey.sentences_not_kept(); further > 0)
+        line += ". " + further_codes_line(further);
+    return line;
 }
 
 std::vector<std::string> row_lines(const Lang_Strings& texts, const std::vector<preview::Learned_Row>& rows) {

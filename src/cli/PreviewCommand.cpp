@@ -17,16 +17,20 @@ namespace {
 std::string counts_line(const nmea::Log_Summary& log) {
     return "Lines read: " + std::to_string(log.lines) + "; sentences: " + std::to_string(log.sentences) +
            "; wrong checksums: " + std::to_string(log.bad_checksums) +
-           "; malformed: " + std::to_string(log.malformed);
+           "; malformed: " + std::to_string(log.malformed) +
+           "; without checksum: " + std::to_string(log.without_checksum);
 }
 
 std::vector<std::string> sentence_lines(const nmea::Log_Summary& log) {
     std::vector<std::vector<std::string>> rows = {{"Sentence", "Count", ""}};
-    for (const auto& [code, count] : log.sentences_by_code) {
+    for (const auto& [code, count] : entries_by_code(log.sentences_by_code)) {
         const bool offered = nmea::Is_Offered_Sentence(nmea::Find_Sentence(code));
         rows.push_back({code, std::to_string(count), offered ? "" : "not in the sentence list"});
     }
-    return aligned_columns(rows);
+    std::vector<std::string> lines = aligned_columns(rows);
+    if (const std::size_t further = log.sentences_by_code.sentences_not_kept(); further > 0)
+        lines.push_back(further_codes_line(further));
+    return lines;
 }
 
 std::vector<std::string> row_lines(const Lang_Strings& texts, const preview::Converter_Model& model) {

@@ -56,12 +56,14 @@ void write_preview_json(std::ostream& out, const std::string& configuration, con
     json.member("sentences", std::to_string(log.sentences));
     json.member("checksum_failures", std::to_string(log.bad_checksums));
     json.member("malformed", std::to_string(log.malformed));
-    json.list("sentence_counts", log.sentences_by_code, [](const auto& code_count) {
+    json.member("without_checksum", std::to_string(log.without_checksum));
+    json.list("sentence_counts", entries_by_code(log.sentences_by_code), [](const auto& code_count) {
         return json_line_object(
-            {{"code", json_string(code_count.first)},
-             {"count", std::to_string(code_count.second)},
-             {"offered", json_bool(nmea::Is_Offered_Sentence(nmea::Find_Sentence(code_count.first)))}});
+            {{"code", json_string(code_count.code)},
+             {"count", std::to_string(code_count.count)},
+             {"offered", json_bool(nmea::Is_Offered_Sentence(nmea::Find_Sentence(code_count.code)))}});
     });
+    json.member("sentences_of_further_codes", std::to_string(log.sentences_by_code.sentences_not_kept()));
     std::size_t i = 0;
     json.list("rows", report.model.rows(), [&](const image::Listener_Image_Row& row) {
         return row_json(row, report.model.states()[i++]);

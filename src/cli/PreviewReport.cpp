@@ -3,6 +3,8 @@
 #include "core/ethercat/EtherCATSlaveFile.h"
 #include "core/preview/DeviceRows.h"
 
+#include <algorithm>
+
 namespace cfg::cli {
 
 Preview_Report Run_Preview(const Application& app, const std::filesystem::path& log) {
@@ -16,6 +18,18 @@ Preview_Report Run_Preview(const Application& app, const std::filesystem::path& 
 std::vector<preview::Master_Variable> master_variables(const Application& app, const Preview_Report& report) {
     return preview::Read_Master_Variables(
         ethercat::Load_EtherCAT_Slave(app.File_EtherCAT_Slave).slave_to_master, report.model.array());
+}
+
+std::vector<nmea::Code_Counts::Entry> entries_by_code(const nmea::Code_Counts& counts) {
+    std::vector<nmea::Code_Counts::Entry> entries = counts.entries();
+    std::ranges::sort(entries, {}, &nmea::Code_Counts::Entry::code);
+    return entries;
+}
+
+std::string further_codes_line(std::size_t sentences) {
+    return "Sentences of further codes, only counted: " + std::to_string(sentences) +
+           " (the catalogue's codes and the first " + std::to_string(nmea::Code_Counts::Other_Codes_Kept) +
+           " others are kept by name)";
 }
 
 std::string state_word(preview::Value_State state) {

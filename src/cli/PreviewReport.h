@@ -29,6 +29,12 @@ Preview_Report Run_Preview(const Application& app, const std::filesystem::path& 
 // The Slave To Master variables of the active configuration, read from the array the model holds.
 std::vector<preview::Master_Variable> master_variables(const Application& app, const Preview_Report& report);
 
+// The kept codes and their counts, sorted by code.
+std::vector<nmea::Code_Counts::Entry> entries_by_code(const nmea::Code_Counts& counts);
+
+// Said when a log held more codes than are kept by name: how many sentences were only counted.
+std::string further_codes_line(std::size_t sentences);
+
 // One word for a row's state: "waiting", "stored", "did-not-fit", "empty" or "not-a-number".
 std::string state_word(preview::Value_State state);
 

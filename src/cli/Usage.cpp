@@ -62,8 +62,8 @@ standard error, the exit status stays the same):
                         "position", "bit", "bytes"}, ...],
             "master_to_slave_bytes", "master_to_slave": [...], "findings": [LINE, ...] (with --strict)}
   inspect  {"file": FILE, "fields": [{"offset", "name", "value"}, ...], "faults": [MESSAGE, ...]}
-  preview  the model's note, the log's counts, "sentence_counts", "rows",
-           "rows_whose_sentence_never_appeared", "variables" and "array"
+  preview  the model's note, the log's counts, "sentence_counts", "sentences_of_further_codes",
+           "rows", "rows_whose_sentence_never_appeared", "variables" and "array"
 
 Exit status: 0 done, 1 a check failed, 2 a usage error, 3 a file could not be read or written,
 4 the device did not answer or could not be asked, 5 the updater failed, is missing or still runs.

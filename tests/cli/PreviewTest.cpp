@@ -74,7 +74,7 @@ TEST_F(Program_Folder, PreviewNamesRowsWhoseSentenceNeverAppeared) {
     EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
     EXPECT_EQ(result.out,
               Model_Note +
-                  "Lines read: 1; sentences: 1; wrong checksums: 0; malformed: 0\n"
+                  "Lines read: 1; sentences: 1; wrong checksums: 0; malformed: 0; without checksum: 0\n"
                   "\n"
                   "Sentence  Count\n"
                   "ZDA       1\n"
@@ -84,6 +84,36 @@ TEST_F(Program_Folder, PreviewNamesRowsWhoseSentenceNeverAppeared) {
                   "1  HDT              Heading, degrees True, Number [floating point]  None              "
                   "           0                                 waiting\n"
                   "Rows whose sentence never appeared: 1\n");
+}
+
+// A log of endless codes: preview and learn keep the catalogue's codes and the first 64 others by
+// name and say how many sentences of further codes they only counted.
+TEST_F(Program_Folder, PreviewAndLearnSayWhatTheyOnlyCounted) {
+    make_configuration("Gyro", {{"ParGen.xml", read_bytes(fixture("preview/Ship/ParGen.xml"))},
+                                {"NMEA_0183_Set_Access.xml", listener_file(Hdt_Row)}});
+    std::string log;
+    for (int i = 0; i < 64 + 300; ++i)
+        log += "$PX" + std::to_string(i) + ",1\r\n";
+    log += "$HEHDT,272.5,T\r\n";
+    cfg::test::write_bytes(home / "noisy.log", log);
+    const std::string further =
+        "Sentences of further codes, only counted: 300 (the catalogue's codes and the first 64 others are "
+        "kept by name)\n";
+
+    const Cli_Result text = cli({"preview", "Gyro", tool_path(home / "noisy.log")});
+    EXPECT_EQ(text.code, 0) << testing::PrintToString(text);
+    EXPECT_NE(text.out.find("; without checksum: 365\n"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("HDT       1\n" + further + "\n"), std::string::npos) << text.out;
+    EXPECT_EQ(text.out.find("$PX64 "), std::string::npos) << text.out;
+
+    const Cli_Result json = cli({"preview", "Gyro", tool_path(home / "noisy.log"), "--json"});
+    EXPECT_NE(json.out.find("\n  \"without_checksum\": 365,\n"), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find("\n  \"sentences_of_further_codes\": 300,\n"), std::string::npos) << json.out;
+    EXPECT_EQ(json.out.find("\"$PX64\""), std::string::npos) << json.out;
+
+    const Cli_Result learned = cli({"learn", "Gyro", tool_path(home / "noisy.log")});
+    EXPECT_EQ(learned.code, 0) << testing::PrintToString(learned);
+    EXPECT_NE(learned.out.find(", HDT 1. " + further), std::string::npos) << learned.out;
 }
 
 // Without ParGen.xml the compile gives the device no listener row, and the preview says so.

@@ -597,6 +597,8 @@ constexpr BuiltinText Texts[] = {
      "The Rows of the Listener as the Converter would Take them, with the Last Text, Value and Bytes Stored"},
     {1272, "The 2000 Bytes of the Data Array; a Byte Written by a Row Shows its Row"},
     {1273, "Tick the Fields to Add as Listener Rows"},
+    {1274, "   Without Checksum: "},
+    {1275, "; sentences of further codes, only counted: "},
     {1300, "Set MQTT Topics"},
     {1301, "Set MQTT Topics"},
     {1302, "OK"},

@@ -27,6 +27,24 @@ std::optional<int> hex_value(char c) {
     return std::nullopt;
 }
 
+// The line without the CR LF or blanks at its end.
+std::string_view without_line_end(std::string_view line) {
+    while (!line.empty() && (line.back() == '\r' || line.back() == '\n' || line.back() == ' '))
+        line.remove_suffix(1);
+    return line;
+}
+
+bool is_blank(std::string_view line) {
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// Whether a line that lost its end can still be read whole: a checksum at its end shows that nothing
+// of the sentence is missing, and a blank line has nothing to lose.
+bool whole_without_end(std::string_view line) {
+    line = without_line_end(line);
+    return is_blank(line) || (line.size() >= 3 && line[line.size() - 3] == '*');
+}
+
 // The text after a leading tag block "\...\", or the whole line when it has none.
 std::string_view without_tag_block(std::string_view line) {
     if (line.empty() || line.front() != '\\')
@@ -64,20 +82,20 @@ std::optional<std::pair<std::string, std::string>> code_and_talker(std::string_v
 } // namespace
 
 Read_Line Read_Nmea_Line(std::string_view line) {
-    while (!line.empty() && (line.back() == '\r' || line.back() == '\n' || line.back() == ' '))
-        line.remove_suffix(1);
-    if (line.find_first_not_of(" \t") == std::string_view::npos)
+    line = without_line_end(line);
+    if (is_blank(line))
         return {Line_Kind::Empty, {}};
-    if (!std::all_of(line.begin(), line.end(), [](char c) { return is_printable(c) || c == '\t'; }))
-        return {Line_Kind::Malformed, {}};
 
     line = without_tag_block(line);
     const std::size_t dollar = line.find('$');
     if (dollar == std::string_view::npos)
         return {Line_Kind::Malformed, {}};
     std::string_view body = line.substr(dollar + 1);
+    if (!std::all_of(body.begin(), body.end(), [](char c) { return is_printable(c) || c == '\t'; }))
+        return {Line_Kind::Malformed, {}};
 
-    if (const std::size_t star = body.find('*'); star != std::string_view::npos) {
+    const std::size_t star = body.find('*');
+    if (star != std::string_view::npos) {
         const std::string_view sum = body.substr(star + 1);
         const auto high = sum.size() == 2 ? hex_value(sum[0]) : std::nullopt;
         const auto low = sum.size() == 2 ? hex_value(sum[1]) : std::nullopt;
@@ -96,7 +114,9 @@ Read_Line Read_Nmea_Line(std::string_view line) {
     if (!address)
         return {Line_Kind::Malformed, {}};
     fields.erase(fields.begin());
-    return {Line_Kind::Sentence, {address->first, address->second, std::move(fields)}};
+    return {Line_Kind::Sentence,
+            {address->first, address->second, std::move(fields)},
+            star != std::string_view::npos};
 }
 
 void Log_Lines::Feed(std::string_view bytes, const Visit& visit) {
@@ -116,13 +136,13 @@ void Log_Lines::Feed(std::string_view bytes, const Visit& visit) {
 void Log_Lines::Finish(const Visit& visit) {
     if (line_.empty() && !too_long_)
         return;
-    visit(line_, too_long_);
+    visit(line_, too_long_ || !whole_without_end(line_));
     line_.clear();
     too_long_ = false;
 }
 
-std::optional<Received_Sentence> Count_Log_Line(Log_Summary& summary, std::string_view line, bool too_long) {
-    Read_Line read = too_long ? Read_Line{Line_Kind::Malformed, {}} : Read_Nmea_Line(line);
+std::optional<Received_Sentence> Count_Log_Line(Log_Summary& summary, std::string_view line, bool cut) {
+    Read_Line read = cut ? Read_Line{Line_Kind::Malformed, {}} : Read_Nmea_Line(line);
     if (read.kind == Line_Kind::Empty)
         return std::nullopt;
     ++summary.lines;
@@ -135,7 +155,8 @@ std::optional<Received_Sentence> Count_Log_Line(Log_Summary& summary, std::strin
         return std::nullopt;
     }
     ++summary.sentences;
-    ++summary.sentences_by_code[read.sentence.code];
+    summary.without_checksum += read.checksum ? 0 : 1;
+    summary.sentences_by_code.Count(read.sentence.code);
     return std::move(read.sentence);
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "core/nmea/CodeCounts.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <istream>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,14 +33,16 @@ enum class Line_Kind {
 struct Read_Line {
     Line_Kind kind;
     Received_Sentence sentence; // filled for Line_Kind::Sentence
+    bool checksum = false;      // the sentence carried a checksum, and it matched
 };
 
 // The longest line a log may hold; NMEA 0183 sentences are far shorter, so anything longer is noise.
 inline constexpr std::size_t Longest_Log_Line = 1024;
 
 // Reads one line of a log. Whatever stands before the sentence's "$" (a time stamp, a tag block
-// "\...\" of the newer NMEA 0183 versions) is passed over; a checksum "*hh" is verified when
-// present. Bytes outside printable ASCII make the line malformed.
+// "\...\" of the newer NMEA 0183 versions, serial noise, a byte-order mark) is passed over; a checksum
+// "*hh" is verified when present. Bytes outside printable ASCII in the sentence make the line
+// malformed.
 Read_Line Read_Nmea_Line(std::string_view line);
 
 // What a whole log held.
@@ -48,18 +51,21 @@ struct Log_Summary {
     std::size_t sentences = 0;
     std::size_t bad_checksums = 0;
     std::size_t malformed = 0;
-    std::map<std::string, std::size_t> sentences_by_code;
+    std::size_t without_checksum = 0; // sentences taken without a checksum to prove them whole
+    Code_Counts sentences_by_code;
 };
 
 // Cuts bytes into lines as they come, from a file read in blocks or from a serial port: a line ends
 // at LF (the reader drops a CR before it). A line longer than Longest_Log_Line never grows past the
-// limit and is handed on as too long when its end comes.
+// limit and is handed on as cut when its end comes.
 class Log_Lines {
 public:
-    using Visit = std::function<void(std::string_view line, bool too_long)>;
+    // cut: the line is not whole, so no sentence may be read from it.
+    using Visit = std::function<void(std::string_view line, bool cut)>;
 
     void Feed(std::string_view bytes, const Visit& visit);
-    // Hands on the last line, which has no end, when there is one.
+    // Hands on the last line, which has no end, when there is one: as cut unless a checksum ends it,
+    // since a log that stops in the middle of a sentence would otherwise give a shortened value.
     void Finish(const Visit& visit);
 
 private:
@@ -69,7 +75,7 @@ private:
 
 // Reads a line as Log_Lines hands it on and counts it into the summary; the sentence when the line
 // holds one to use.
-std::optional<Received_Sentence> Count_Log_Line(Log_Summary& summary, std::string_view line, bool too_long);
+std::optional<Received_Sentence> Count_Log_Line(Log_Summary& summary, std::string_view line, bool cut);
 
 // Streams a log line by line (CR LF or LF), never holding more than one line, and hands every
 // good sentence to visit in order. Malformed lines are counted, never fatal.

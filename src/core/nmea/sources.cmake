@@ -1,6 +1,7 @@
 target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ArrayLayout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ArrayMarks.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CodeCounts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LegacyChecks.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LegacyFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LegacyTable.cpp

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/nmea/CodeCounts.h"
 #include "core/nmea/NmeaSentence.h"
 
 #include <cstddef>
@@ -27,22 +28,24 @@ struct Seen_Sentence {
     bool operator==(const Seen_Sentence&) const = default;
 };
 
-// What a capture holds, fed one received sentence at a time: every code, and every field of the
-// offered sentences with a sample.
+// What a capture holds, fed one received sentence at a time: its codes, as many as Code_Counts keeps,
+// and every field of the offered sentences with a sample.
 class Capture_Survey {
 public:
     void Feed(const nmea::Received_Sentence& sentence);
 
-    // In the order the codes first came.
-    const std::vector<Seen_Sentence>& sentences() const { return sentences_; }
+    // The kept codes in the order they first came.
+    std::vector<Seen_Sentence> sentences() const;
+    // Sentences of the codes that were not kept.
+    std::size_t sentences_not_kept() const { return codes_.sentences_not_kept(); }
 
     // Sentence by sentence in the order they first came; within one, the fields without an Index in
     // catalogue order, then occurrence by occurrence.
     std::vector<Seen_Field> fields() const;
 
 private:
-    std::vector<Seen_Sentence> sentences_;
-    // By (place of the code in sentences_, Index, field index).
+    nmea::Code_Counts codes_;
+    // By (place of the code in codes_, Index, field index).
     std::map<std::tuple<std::size_t, int, int>, Seen_Field> fields_;
 };
 

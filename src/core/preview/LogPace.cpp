@@ -81,29 +81,39 @@ std::optional<std::int64_t> date_time_ms(std::string_view text) {
     return days_from_civil(*year, *month, *day) * 86'400'000 + *time;
 }
 
-std::optional<std::int64_t> unix_seconds_ms(std::string_view text) {
-    const std::size_t whole = std::min(text.find_first_not_of("0123456789"), text.size());
-    if (whole == 0)
-        return std::nullopt;
-    std::int64_t seconds = 0;
-    if (std::from_chars(text.data(), text.data() + whole, seconds).ec != std::errc())
-        return std::nullopt;
-    text.remove_prefix(whole);
-    const std::int64_t ms = seconds * 1000 + fraction_ms(text);
-    if (!text.empty() && text.front() != ' ' && text.front() != '\t')
-        return std::nullopt; // a number that is only the start of something else
-    return ms;
+// The latest time a stamp may name, the last millisecond of the year 9999, as late as a date reads:
+// a larger number is no time of a recording, and the bound keeps the arithmetic on stamps far from the
+// limits of 64 bits.
+constexpr std::int64_t Latest_Stamp_Ms = 253'402'300'799'999;
+
+std::size_t leading_digits(std::string_view text) {
+    return std::min(text.find_first_not_of("0123456789"), text.size());
 }
 
-// The "c:" parameter of a tag block "\s:sensor,c:1796933731*hh\".
+// A UNIX time standing alone at the front of text: seconds with an optional fraction
+// ("1796933731.25"), or whole milliseconds.
+std::optional<std::int64_t> unix_time_ms(std::string_view text, bool in_milliseconds) {
+    const std::size_t whole = leading_digits(text);
+    std::int64_t number = 0;
+    if (whole == 0 || std::from_chars(text.data(), text.data() + whole, number).ec != std::errc() ||
+        number > (in_milliseconds ? Latest_Stamp_Ms : Latest_Stamp_Ms / 1000))
+        return std::nullopt;
+    text.remove_prefix(whole);
+    const std::int64_t fraction = fraction_ms(text);
+    if (!text.empty() && text.front() != ' ' && text.front() != '\t')
+        return std::nullopt; // a number that is only the start of something else
+    return in_milliseconds ? number : number * 1000 + fraction;
+}
+
+// The "c:" parameter of a tag block "\s:sensor,c:1796933731*hh\": seconds, or milliseconds when its
+// whole part has more than ten digits.
 std::optional<std::int64_t> tag_block_ms(std::string_view block) {
     for (std::size_t start = 0; start < block.size();) {
         const std::size_t end = std::min(block.find_first_of(",*", start), block.size());
         const std::string_view parameter = block.substr(start, end - start);
         if (parameter.starts_with("c:")) {
             const std::string_view value = parameter.substr(2);
-            const auto time = unix_seconds_ms(value);
-            return time && value.size() > 10 ? *time / 1000 : time;
+            return unix_time_ms(value, leading_digits(value) > 10);
         }
         start = end + 1;
     }
@@ -124,7 +134,7 @@ std::optional<Milliseconds> Line_Time(std::string_view line) {
             ms = time_of_day_ms(time);
         }
         if (!ms)
-            ms = unix_seconds_ms(before);
+            ms = unix_time_ms(before, false);
     }
     if (!ms)
         return std::nullopt;

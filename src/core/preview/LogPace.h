@@ -11,7 +11,8 @@ using Milliseconds = std::chrono::milliseconds;
 // When a log line was recorded, from what stands before its sentence: a date and time
 // "2026-12-10T20:15:30.250Z" (a blank for the "T", any zone, which is not used), a time of day
 // "20:15:30.250", a UNIX time in seconds "1796933731.25", or the "c:" UNIX time of a tag block
-// (seconds; milliseconds when it has more than ten digits). Nothing when the line has none.
+// (seconds; milliseconds when its whole part has more than ten digits). Nothing when the line has
+// none, or names a time after the year 9999.
 std::optional<Milliseconds> Line_Time(std::string_view line);
 
 // A log without time stamps plays at this many milliseconds a line.

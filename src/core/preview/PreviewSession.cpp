@@ -2,9 +2,8 @@
 
 namespace cfg::preview {
 
-void Preview_Session::Take_Line(std::string_view line, bool too_long) {
-    if (const std::optional<nmea::Received_Sentence> sentence =
-            nmea::Count_Log_Line(summary_, line, too_long)) {
+void Preview_Session::Take_Line(std::string_view line, bool cut) {
+    if (const std::optional<nmea::Received_Sentence> sentence = nmea::Count_Log_Line(summary_, line, cut)) {
         model_.Feed(*sentence);
         survey_.Feed(*sentence);
     }

@@ -15,7 +15,7 @@ public:
     explicit Preview_Session(std::vector<image::Listener_Image_Row> rows) : model_(std::move(rows)) {}
 
     // A line as Log_Lines hands it on.
-    void Take_Line(std::string_view line, bool too_long);
+    void Take_Line(std::string_view line, bool cut);
 
     const Converter_Model& model() const { return model_; }
     const Capture_Survey& survey() const { return survey_; }

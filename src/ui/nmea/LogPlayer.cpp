@@ -68,7 +68,7 @@ void LogPlayer::tick() {
             }
             return;
         }
-        const auto& [line, too_long] = pending_.front();
+        const auto& [line, cut] = pending_.front();
         if (!fast_ && !waited_) {
             waited_ = true;
             if (const auto wait = pace_.Wait_Before(line); wait.count() > 0) {
@@ -78,7 +78,7 @@ void LogPlayer::tick() {
                 return;
             }
         }
-        sink_(line, too_long);
+        sink_(line, cut);
         pending_.pop_front();
         waited_ = false;
         handed_on = true;
@@ -89,8 +89,8 @@ void LogPlayer::tick() {
 }
 
 bool LogPlayer::fill() {
-    const cfg::nmea::Log_Lines::Visit keep = [this](std::string_view line, bool too_long) {
-        pending_.emplace_back(std::string(line), too_long);
+    const cfg::nmea::Log_Lines::Visit keep = [this](std::string_view line, bool cut) {
+        pending_.emplace_back(std::string(line), cut);
     };
     std::array<char, Block_Size> block{};
     while (pending_.empty() && !read_to_end_) {

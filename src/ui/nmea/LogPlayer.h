@@ -44,7 +44,7 @@ private:
     QFile file_;
     QTimer timer_;
     cfg::nmea::Log_Lines lines_;
-    std::deque<std::pair<std::string, bool>> pending_; // lines read, not yet handed on; too long
+    std::deque<std::pair<std::string, bool>> pending_; // lines read, not yet handed on; cut
     cfg::preview::Log_Pace pace_;
     bool fast_ = false;
     bool waited_ = false; // the first pending line has had its wait

@@ -78,6 +78,8 @@ enum : int {
     Rows_Hint,
     Array_Hint,
     Learn_Hint,
+    Without_Checksum = 1274,
+    Further_Codes,
 };
 
 } // namespace ui::preview_text

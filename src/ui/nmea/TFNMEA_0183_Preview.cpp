@@ -69,10 +69,10 @@ QTableView* table_view(const char* name, QAbstractItemModel* model, QWidget* par
 TFNMEA_0183_Preview::TFNMEA_0183_Preview(cfg::Application& app, const cfg::nmea::Listener_Table& table,
                                          Add_Rows add_rows, QWidget* parent)
     : ScreenDialog(parent), app_(app), table_(table), add_rows_(std::move(add_rows)),
-      player_(new LogPlayer(
-          [this](std::string_view line, bool too_long) { session_->Take_Line(line, too_long); }, this)),
+      player_(
+          new LogPlayer([this](std::string_view line, bool cut) { session_->Take_Line(line, cut); }, this)),
       listener_(new SerialListener(
-          [this](std::string_view line, bool too_long) { session_->Take_Line(line, too_long); }, this)),
+          [this](std::string_view line, bool cut) { session_->Take_Line(line, cut); }, this)),
       rows_model_(new PreviewRowsModel(app.Lang_Strings, this)),
       array_model_(new ArrayBytesModel(app.Lang_Strings, this)),
       learn_model_(new LearnFieldsModel(app.Lang_Strings, table, this)),
@@ -406,7 +406,8 @@ QString TFNMEA_0183_Preview::counts_text() const {
     const cfg::nmea::Log_Summary& summary = session_->summary();
     return text(T::Sentences_Count) + QString::number(summary.sentences) + text(T::Checksum_Count) +
            QString::number(summary.bad_checksums) + text(T::Malformed_Count) +
-           QString::number(summary.malformed);
+           QString::number(summary.malformed) + text(T::Without_Checksum) +
+           QString::number(summary.without_checksum);
 }
 
 QString TFNMEA_0183_Preview::sentences_text() const {
@@ -414,7 +415,10 @@ QString TFNMEA_0183_Preview::sentences_text() const {
     for (const cfg::preview::Seen_Sentence& sentence : session_->survey().sentences())
         seen.append(qt_text(sentence.code) + " " + QString::number(sentence.count) +
                     (sentence.offered ? QString() : text(T::Not_Offered)));
-    return text(T::Sentences_Seen) + (seen.isEmpty() ? text(T::None) : seen.join(text(T::Comma)));
+    const QString line =
+        text(T::Sentences_Seen) + (seen.isEmpty() ? text(T::None) : seen.join(text(T::Comma)));
+    const std::size_t further = session_->survey().sentences_not_kept();
+    return further == 0 ? line : line + text(T::Further_Codes) + QString::number(further);
 }
 
 } // namespace ui

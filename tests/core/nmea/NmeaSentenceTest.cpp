@@ -57,6 +57,16 @@ TEST(NmeaSentence, LinesOfALog) {
         {"lower-case address", "$gpgga,1,2", Line_Kind::Malformed},
         {"no dollar", "GPGGA,123519", Line_Kind::Malformed},
         {"binary noise", std::string("$GPHDT,1\x01\xff,T", 12), Line_Kind::Malformed},
+        {"serial noise before the dollar",
+         std::string("\x00\xfe\x13\x7f", 4) + Gga,
+         Line_Kind::Sentence,
+         {"GGA", "GP", gga_fields}},
+        {"byte-order mark",
+         "\xef\xbb\xbf" + std::string(Gga),
+         Line_Kind::Sentence,
+         {"GGA", "GP", gga_fields}},
+        {"a control byte after the dollar", "$IIHDT,274.07,\x1bT", Line_Kind::Malformed},
+        {"noise and no dollar", "\xef\xbb\xbfGPGGA,123519", Line_Kind::Malformed},
         {"blank", "  \r\n", Line_Kind::Empty},
     };
     for (const Line_Case& c : cases) {
@@ -70,7 +80,7 @@ TEST(NmeaSentence, LinesOfALog) {
 
 TEST(NmeaSentence, ALogIsReadInOrderAndItsFaultsCounted) {
     std::string log = std::string(Gga) + "\r\n\r\n$IIHDT,274.07,T\n$IIHDT,1,T*00\ngarbage\n" +
-                      std::string(5000, 'x') + "\n$IIHDT,275.00,T"; // the last line has no end
+                      std::string(5000, 'x') + "\n$IIHDT,275.00,T*12"; // the last line has no end
     std::istringstream in(log);
     std::vector<std::string> seen;
     const cfg::nmea::Log_Summary summary = cfg::nmea::Read_Nmea_Log(
@@ -80,7 +90,65 @@ TEST(NmeaSentence, ALogIsReadInOrderAndItsFaultsCounted) {
     EXPECT_EQ(summary.sentences, 3u);
     EXPECT_EQ(summary.bad_checksums, 1u);
     EXPECT_EQ(summary.malformed, 2u); // "garbage" and the overlong line
-    EXPECT_EQ(summary.sentences_by_code, (std::map<std::string, std::size_t>{{"GGA", 1}, {"HDT", 2}}));
+    EXPECT_EQ(summary.without_checksum, 1u);
+    EXPECT_EQ(summary.sentences_by_code.entries(),
+              (std::vector<cfg::nmea::Code_Counts::Entry>{{"GGA", 1}, {"HDT", 2}}));
+}
+
+struct Ending_Case {
+    const char* label;
+    std::string log;
+    std::vector<std::string> taken; // the first field of each sentence taken
+    std::size_t malformed;
+    std::size_t without_checksum;
+};
+
+// A line cut before its checksum would give a shortened value ("16" of "160.5"): the last line of a
+// log is used only when its end came or a checksum shows it whole. A line that ended is a sentence
+// even without a checksum, and is counted so.
+TEST(NmeaSentence, LinesWithoutAnEndOrAChecksum) {
+    const std::string hdt = "$GPHDT,160.5,T*37";
+    const Ending_Case cases[] = {
+        {"last line cut before its checksum", hdt + "\r\n$GPHDT,16", {"160.5"}, 1, 0},
+        {"last line whole with its checksum", hdt + "\r\n" + hdt, {"160.5", "160.5"}, 0, 0},
+        {"last line cut inside its checksum", hdt + "\r\n" + hdt.substr(0, hdt.size() - 1), {"160.5"}, 1, 0},
+        {"last line blank", hdt + "\r\n  ", {"160.5"}, 0, 0},
+        {"a line ended without a checksum", "$GPHDT,16\r\n" + hdt + "\r\n", {"16", "160.5"}, 0, 1},
+        {"every line without a checksum", "$GPHDT,1,T\n$GPHDT,2,T\n", {"1", "2"}, 0, 2},
+    };
+    for (const Ending_Case& c : cases) {
+        std::istringstream in(c.log);
+        std::vector<std::string> taken;
+        const cfg::nmea::Log_Summary summary =
+            cfg::nmea::Read_Nmea_Log(in, [&](const Received_Sentence& s) { taken.push_back(s.fields[0]); });
+        EXPECT_EQ(taken, c.taken) << c.label;
+        EXPECT_EQ(summary.malformed, c.malformed) << c.label;
+        EXPECT_EQ(summary.without_checksum, c.without_checksum) << c.label;
+    }
+}
+
+// However many codes a log holds, the summary keeps the catalogue's codes and the first others by
+// name and only counts the sentences of the rest.
+TEST(NmeaSentence, TheCodesOfALogAreKeptWithinABound) {
+    constexpr std::size_t Others = cfg::nmea::Code_Counts::Other_Codes_Kept;
+    std::string log;
+    for (std::size_t i = 0; i < Others + 300; ++i)
+        log += "$PX" + std::to_string(i) + ",1\n";
+    log += "$GPHDT,1,T\n$PX0,2\n$PX" + std::to_string(Others) + ",2\n";
+    std::istringstream in(log);
+    std::size_t taken = 0;
+    const cfg::nmea::Log_Summary summary =
+        cfg::nmea::Read_Nmea_Log(in, [&](const Received_Sentence&) { ++taken; });
+    EXPECT_EQ(taken, Others + 303); // every sentence is still used
+    EXPECT_EQ(summary.sentences, Others + 303);
+    const std::vector<cfg::nmea::Code_Counts::Entry>& kept = summary.sentences_by_code.entries();
+    ASSERT_EQ(kept.size(), Others + 1);
+    EXPECT_EQ(kept.front(), (cfg::nmea::Code_Counts::Entry{"$PX0", 2}));
+    EXPECT_EQ(kept[Others - 1].code, "$PX" + std::to_string(Others - 1));
+    EXPECT_EQ(kept.back(), (cfg::nmea::Code_Counts::Entry{"HDT", 1})); // a catalogue code past the bound
+    EXPECT_TRUE(summary.sentences_by_code.contains("HDT"));
+    EXPECT_FALSE(summary.sentences_by_code.contains("$PX" + std::to_string(Others)));
+    EXPECT_EQ(summary.sentences_by_code.sentences_not_kept(), 301u);
 }
 
 } // namespace

@@ -37,4 +37,22 @@ TEST(CaptureSurvey, EverySentenceAndFieldWithItsLastValue) {
                                }));
 }
 
+// Codes past the bound are only counted; the offered sentences that come after them are still learned.
+TEST(CaptureSurvey, KeepsTheCodesWithinABound) {
+    constexpr std::size_t Others = cfg::nmea::Code_Counts::Other_Codes_Kept;
+    cfg::preview::Capture_Survey survey;
+    for (std::size_t i = 0; i < Others + 300; ++i)
+        survey.Feed(cfg::nmea::Read_Nmea_Line("$PX" + std::to_string(i) + ",1").sentence);
+    survey.Feed(cfg::nmea::Read_Nmea_Line("$PX0,2").sentence);
+    survey.Feed(cfg::nmea::Read_Nmea_Line("$HEHDT,272.5,T").sentence);
+
+    const std::vector<Seen_Sentence> sentences = survey.sentences();
+    ASSERT_EQ(sentences.size(), Others + 1);
+    EXPECT_EQ(sentences.front(), (Seen_Sentence{"$PX0", 2, false}));
+    EXPECT_EQ(sentences.back(), (Seen_Sentence{"HDT", 1, true}));
+    EXPECT_EQ(survey.sentences_not_kept(), 300u);
+    constexpr int HDT = 13;
+    EXPECT_EQ(survey.fields(), (std::vector<Seen_Field>{{HDT, 0, 0, "272.5"}, {HDT, 1, 0, "T"}}));
+}
+
 } // namespace

@@ -119,7 +119,8 @@ TEST(ConverterModel, RowsWaitUntilTheirSentenceComes) {
     EXPECT_EQ(model.states()[1], cfg::preview::Row_State{});
 
     cfg::nmea::Log_Summary log;
-    log.sentences_by_code = {{"GGA", 1}, {"RMB", 2}};
+    for (const char* code : {"GGA", "RMB", "RMB"})
+        log.sentences_by_code.Count(code);
     EXPECT_EQ(cfg::preview::Rows_Whose_Sentence_Never_Appeared(model.rows(), log), std::vector<int>{5});
 }
 

@@ -122,6 +122,8 @@ TEST(FieldValue, TextsToBytes) {
         {"a blank", " 12", K::Unsigned, 1, 0, S::Not_A_Number, "", {}},
         {"a sign alone", "-", K::Signed, 1, 0, S::Not_A_Number, "", {}},
         {"a point alone", ".", K::Float32, 4, 0, S::Not_A_Number, "", {}},
+        {"no digit before the point", "-.5", K::Float32, 4, 0, S::Stored, "-0.5", {0x00, 0x00, 0x00, 0xbf}},
+        {"no digit after the point", "5.", K::Unsigned, 1, 0, S::Stored, "5", {0x05}},
         {"hexadecimal", "0x10", K::Unsigned, 1, 0, S::Not_A_Number, "", {}},
     };
     for (const Value_Case& c : cases) {

@@ -32,6 +32,13 @@ TEST(LogPace, TimeStampsBeforeTheSentence) {
         {"24:00:00 $GPZDA", std::nullopt},
         {"2026-13-10T20:15:30 $GPZDA", std::nullopt},
         {"garbage $GPZDA", std::nullopt},
+        {"\\c:1796933731.25*00\\$GNGLL", 1796933731250}, // ten digits of seconds and a fraction
+        {"253402300799.999 $GPZDA", 253402300799999},    // the last moment of the year 9999
+        {"253402300800 $GPZDA", std::nullopt},
+        {"9223372036854775807 $GPZDA", std::nullopt}, // would overflow as milliseconds
+        {"99999999999999999999 $GPZDA", std::nullopt},
+        {"\\c:9999999999999999*00\\$GNGLL", std::nullopt},
+        {"\\c:253402300799999*00\\$GNGLL", 253402300799999},
         {"", std::nullopt},
     };
     for (const Time_Case& c : cases) {
@@ -53,6 +60,9 @@ TEST(LogPace, LinesWaitForTheTimeBetweenTheirStamps) {
         {"before the first stamp", {"$A", "10:00:00 $B", "10:00:01 $C"}, {100, 0, 1000}},
         {"back in time", {"10:00:05 $A", "10:00:01 $B", "10:00:02 $C"}, {0, 0, 1000}},
         {"a long pause", {"10:00:00 $A", "11:00:00 $B"}, {0, 2000}},
+        {"from the first year to a huge stamp and back",
+         {"0000-01-01T00:00:00 $A", "9223372036854775 $B", "253402300799 $C", "0000-01-01T00:00:00 $D"},
+         {0, 0, 2000, 0}},
     };
     for (const Pace_Case& c : cases) {
         Log_Pace pace;

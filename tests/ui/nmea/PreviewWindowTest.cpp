@@ -38,6 +38,8 @@ constexpr int Port_Unopened = 1250;
 constexpr int Colon = 1251;
 constexpr int Port_Stopped = 1252;
 constexpr int Rows_Added = 1260;
+constexpr int Without_Checksum = 1274;
+constexpr int Further_Codes = 1275;
 
 // Both ends of a pseudo-terminal: the test writes to the master, the window opens the slave by
 // its name as it opens any serial port.
@@ -112,7 +114,7 @@ class PreviewWindowTest : public QObject {
         cfg::nmea::Load_Listener_Table(table, app_->File_NMEA_0183_Set_Access);
         cfg::preview::Preview_Session session(cfg::preview::Table_Device_Rows(app_->File_ParGen, table));
         cfg::nmea::Log_Lines lines;
-        const auto take = [&](std::string_view line, bool too_long) { session.Take_Line(line, too_long); };
+        const auto take = [&](std::string_view line, bool cut) { session.Take_Line(line, cut); };
         lines.Feed(log, take);
         lines.Finish(take);
         return session;
@@ -164,8 +166,29 @@ private slots:
         QCOMPARE(control<QLabel>("L_Counts")->text(),
                  text(1238) + QString::number(core.summary().sentences) + text(1239) +
                      QString::number(core.summary().bad_checksums) + text(1240) +
-                     QString::number(core.summary().malformed));
+                     QString::number(core.summary().malformed) + text(Without_Checksum) +
+                     QString::number(core.summary().without_checksum));
         QVERIFY(status().endsWith(QString::number(core.summary().sentences) + text(1244)));
+    }
+
+    // A log of endless codes ending in a line cut before its checksum: the window keeps the codes
+    // within the bound and says how many sentences it only counted, and the cut line stores nothing.
+    void aLogOfEndlessCodesIsCountedWithinABound() {
+        open_preview();
+        std::string log = "$HEHDT,272.5,T\r\n";
+        for (std::size_t i = 0; i < cfg::nmea::Code_Counts::Other_Codes_Kept + 300; ++i)
+            log += "$PX" + std::to_string(i) + ",1\r\n";
+        log += "$HEHDT,16";
+        const std::filesystem::path file = program_->dir / "noisy.log";
+        cfg::test::write_bytes(file, log);
+        play_fast(file);
+        QTRY_VERIFY_WITH_TIMEOUT(status().startsWith(text(End_Of_Log)), 5000);
+        const cfg::preview::Preview_Session core = core_session(log);
+        QVERIFY(shows(core));
+        QVERIFY(
+            control<QLabel>("L_Counts")->text().endsWith(text(1240) + "1" + text(Without_Checksum) + "365"));
+        QVERIFY2(control<QLabel>("L_Seen")->text().endsWith(text(Further_Codes) + "300"),
+                 qPrintable(control<QLabel>("L_Seen")->text()));
     }
 
     // The recorded pause before the tag block's line holds the playback, so it can be paused there.
