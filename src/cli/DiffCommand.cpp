@@ -31,27 +31,27 @@ Compared compared(Application& app, const std::string& argument) {
     return {app.Path_Project};
 }
 
-constexpr const char* Area_Keys[] = {"parameters",       "listener", "slave_to_master", "master_to_slave",
-                                     "publish_topics",   "subscribe_topics", "esi", "bank1", "bank2", "bank3"};
+constexpr const char* Area_Keys[] = {
+    "parameters",       "listener", "slave_to_master", "master_to_slave", "publish_topics",
+    "subscribe_topics", "esi",      "bank1",           "bank2",           "bank3"};
 constexpr const char* Change_Keys[] = {"added", "removed", "changed", "moved"};
 
 std::string values_json(const std::vector<report::Value_Change>& values) {
     std::string list = "[";
     for (const report::Value_Change& value : values)
         list += (list.size() > 1 ? ", " : "") + json_line_object({{"key", json_string(value.key)},
-                                                                   {"name", json_string(value.name)},
-                                                                   {"old", json_string(value.old_value)},
-                                                                   {"new", json_string(value.new_value)}});
+                                                                  {"name", json_string(value.name)},
+                                                                  {"old", json_string(value.old_value)},
+                                                                  {"new", json_string(value.new_value)}});
     return list + "]";
 }
 
 std::string difference_json(const report::Difference& difference) {
-    return json_line_object(
-        {{"area", json_string(Area_Keys[static_cast<int>(difference.area)])},
-         {"change", json_string(Change_Keys[static_cast<int>(difference.change)])},
-         {"row", difference.row > 0 ? std::to_string(difference.row) : "null"},
-         {"item", difference.row > 0 ? "null" : json_string(difference.item)},
-         {"values", values_json(difference.values)}});
+    return json_line_object({{"area", json_string(Area_Keys[static_cast<int>(difference.area)])},
+                             {"change", json_string(Change_Keys[static_cast<int>(difference.change)])},
+                             {"row", difference.row > 0 ? std::to_string(difference.row) : "null"},
+                             {"item", difference.row > 0 ? "null" : json_string(difference.item)},
+                             {"values", values_json(difference.values)}});
 }
 
 void write_json(std::ostream& out, const Compared& a, const Compared& b,

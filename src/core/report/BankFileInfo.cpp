@@ -23,8 +23,9 @@ std::string modified_text(const std::filesystem::path& file) {
 }
 
 std::optional<std::string> own_checksum(const image::Bank_Decoding& decoding) {
-    const auto found = std::find_if(decoding.fields.begin(), decoding.fields.end(),
-                                    [](const image::Decoded_Field& field) { return field.name == "Checksum"; });
+    const auto found =
+        std::find_if(decoding.fields.begin(), decoding.fields.end(),
+                     [](const image::Decoded_Field& field) { return field.name == "Checksum"; });
     return found == decoding.fields.end() ? std::nullopt : std::optional(found->value);
 }
 
@@ -69,8 +70,8 @@ bool Is_Bank_Folder(const std::filesystem::path& folder) {
     Application configuration;
     Open_Project_Folder(configuration, folder);
     for (const std::filesystem::path& file :
-         {configuration.File_ParGen, configuration.File_NMEA_0183_Set_Access, configuration.File_EtherCAT_Slave,
-          configuration.File_MQTT_Set_Topic})
+         {configuration.File_ParGen, configuration.File_NMEA_0183_Set_Access,
+          configuration.File_EtherCAT_Slave, configuration.File_MQTT_Set_Topic})
         if (std::filesystem::exists(file, error))
             return false;
     const std::array<std::filesystem::path, 3> compiled = image::Bank_File_Paths({});

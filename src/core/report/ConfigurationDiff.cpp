@@ -24,7 +24,8 @@ std::string flag_text(bool on) {
 
 // --- parameters ---
 
-std::vector<Difference> compare_parameters(const ParGen_Set& a, const ParGen_Set& b, const Lang_Strings& texts) {
+std::vector<Difference> compare_parameters(const ParGen_Set& a, const ParGen_Set& b,
+                                           const Lang_Strings& texts) {
     std::vector<Difference> differences;
     const std::vector<Parameter_Group> old_groups = Parameter_Groups(a, texts);
     const std::vector<Parameter_Group> new_groups = Parameter_Groups(b, texts);
@@ -33,7 +34,10 @@ std::vector<Difference> compare_parameters(const ParGen_Set& a, const ParGen_Set
             const Parameter_Entry& old_entry = old_groups[g].entries[e];
             const Parameter_Entry& new_entry = new_groups[g].entries[e];
             if (old_entry.value != new_entry.value)
-                differences.push_back({Diff_Area::Parameters, Diff_Change::Changed, 0, old_entry.key,
+                differences.push_back({Diff_Area::Parameters,
+                                       Diff_Change::Changed,
+                                       0,
+                                       old_entry.key,
                                        {{old_entry.key, old_entry.label, old_entry.value, new_entry.value}}});
         }
     }
@@ -64,7 +68,8 @@ bool is_flag(Listener_Column column) {
 Row_Shape listener_shape(const Lang_Strings& texts) {
     Row_Shape shape;
     for (const auto& [column, key] : Listener_Compared)
-        shape.entered.push_back({key, texts[nmea::Listener_Columns()[static_cast<std::size_t>(column)].header_text]});
+        shape.entered.push_back(
+            {key, texts[nmea::Listener_Columns()[static_cast<std::size_t>(column)].header_text]});
     shape.place.push_back({"bytes", texts[nmea::Text_Bytes]});
     return shape;
 }
@@ -118,7 +123,7 @@ std::vector<Row_Values> variable_rows(const Table& table, bool SlaveMaster) {
     const ethercat::Variable_Columns columns = ethercat::variable_columns(SlaveMaster);
     const auto shown = [&](int row, int column) {
         return ethercat::is_variable_text_shown(table, SlaveMaster, row, column) ? table.text(row, column)
-                                                                                  : std::string();
+                                                                                 : std::string();
     };
     std::vector<Row_Values> rows;
     for (int row = 1; row <= ethercat::used_row_count(table); ++row) {
@@ -231,7 +236,8 @@ std::string Bank_File_Name(Diff_Area area) {
     return utf8_path(image::Bank_File_Paths({})[static_cast<std::size_t>(bank)].filename());
 }
 
-std::vector<Difference> Compare_Bank_Files(const Bank_Files& a, const Bank_Files& b, const Lang_Strings& texts) {
+std::vector<Difference> Compare_Bank_Files(const Bank_Files& a, const Bank_Files& b,
+                                           const Lang_Strings& texts) {
     std::vector<Difference> differences;
     for (std::size_t i = 0; i < a.size(); ++i) {
         const auto area = static_cast<Diff_Area>(static_cast<int>(Diff_Area::Bank1) + static_cast<int>(i));
@@ -240,13 +246,19 @@ std::vector<Difference> Compare_Bank_Files(const Bank_Files& a, const Bank_Files
             return bank.present ? std::to_string(bank.size) : std::string();
         };
         if (a[i].present != b[i].present) {
-            differences.push_back({area, a[i].present ? Diff_Change::Removed : Diff_Change::Added, 0, file,
+            differences.push_back({area,
+                                   a[i].present ? Diff_Change::Removed : Diff_Change::Added,
+                                   0,
+                                   file,
                                    {{"size", texts[text::Size], size(a[i]), size(b[i])}}});
         } else if (a[i].decoding && b[i].decoding) {
             compare_fields(differences, area, *a[i].decoding, *b[i].decoding);
         } else if (a[i].sha256 != b[i].sha256) {
-            differences.push_back(
-                {area, Diff_Change::Changed, 0, file, {{"sha256", texts[text::File_Sha256], a[i].sha256, b[i].sha256}}});
+            differences.push_back({area,
+                                   Diff_Change::Changed,
+                                   0,
+                                   file,
+                                   {{"sha256", texts[text::File_Sha256], a[i].sha256, b[i].sha256}}});
         }
     }
     return differences;

@@ -19,7 +19,8 @@ std::vector<Difference> Compare_Configurations(const Configuration_Content& a, c
 
 // The banks field by field as the bank decoder reads them; a bank on one side only is added or
 // removed whole, and one that cannot be decoded is compared by its bytes.
-std::vector<Difference> Compare_Bank_Files(const Bank_Files& a, const Bank_Files& b, const Lang_Strings& texts);
+std::vector<Difference> Compare_Bank_Files(const Bank_Files& a, const Bank_Files& b,
+                                           const Lang_Strings& texts);
 
 // The file name of the bank an area stands for ("bank2.bin"); empty for the other areas.
 std::string Bank_File_Name(Diff_Area area);

@@ -69,7 +69,8 @@ std::string Difference_Line(const Difference& difference, const Lang_Strings& te
                      {texts[text::Row] + std::to_string(difference.row), values});
 }
 
-std::vector<std::string> Difference_Lines(const std::vector<Difference>& differences, const Lang_Strings& texts) {
+std::vector<std::string> Difference_Lines(const std::vector<Difference>& differences,
+                                          const Lang_Strings& texts) {
     if (differences.empty())
         return {texts[text::Same]};
     std::vector<std::string> lines;

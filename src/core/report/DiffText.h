@@ -17,6 +17,7 @@ std::string Difference_Line(const Difference& difference, const Lang_Strings& te
 
 // The differences under the heading of their area, each line indented by two blanks; the verdict
 // that the two are the same when there are none.
-std::vector<std::string> Difference_Lines(const std::vector<Difference>& differences, const Lang_Strings& texts);
+std::vector<std::string> Difference_Lines(const std::vector<Difference>& differences,
+                                          const Lang_Strings& texts);
 
 } // namespace cfg::report

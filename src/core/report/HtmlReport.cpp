@@ -28,14 +28,15 @@ namespace cfg::report {
 namespace {
 
 // Only what a rich-text view of a print dialogue understands as well as a browser does.
-constexpr const char* Style_Sheet = "body { font-family: sans-serif; font-size: 10pt; }\n"
-                                    "h1 { font-size: 16pt; }\n"
-                                    "h2 { font-size: 13pt; margin-top: 14pt; }\n"
-                                    "h3 { font-size: 11pt; }\n"
-                                    "table { border-collapse: collapse; margin-bottom: 6pt; }\n"
-                                    "th, td { border: 1px solid #a0a0a0; padding: 2px 4px; text-align: left; }\n"
-                                    "th { background-color: #e8e8e8; }\n"
-                                    "td.marked { background-color: #fff2b3; }\n";
+constexpr const char* Style_Sheet =
+    "body { font-family: sans-serif; font-size: 10pt; }\n"
+    "h1 { font-size: 16pt; }\n"
+    "h2 { font-size: 13pt; margin-top: 14pt; }\n"
+    "h3 { font-size: 11pt; }\n"
+    "table { border-collapse: collapse; margin-bottom: 6pt; }\n"
+    "th, td { border: 1px solid #a0a0a0; padding: 2px 4px; text-align: left; }\n"
+    "th { background-color: #e8e8e8; }\n"
+    "td.marked { background-color: #fff2b3; }\n";
 
 // A configuration value as XML text: what is not UTF-8 and the control characters XML cannot hold
 // become U+FFFD; pugixml escapes the rest.
@@ -46,8 +47,9 @@ std::string xml_text(std::string_view value) {
         const auto byte = static_cast<unsigned char>(c);
         return (byte >= 0x20 && byte < 0x80) || c == '\t' || c == '\n' || c == '\r';
     };
-    append_changing(text, value, keeps,
-                    [](std::string& out, char32_t code) { append_utf8(out, code < 0x20 ? U'\uFFFD' : code); });
+    append_changing(text, value, keeps, [](std::string& out, char32_t code) {
+        append_utf8(out, code < 0x20 ? U'\uFFFD' : code);
+    });
     return text;
 }
 
@@ -108,7 +110,8 @@ public:
         add(body, "h1", texts_[text::Report_Title]);
         add_fields(body, {{texts_[text::Configuration], app_.Name_Project},
                           {texts_[text::Date_And_Time], Utc_Time_Text(now)},
-                          {texts_[text::Program_Version], std::string(SW_Code) + " " + std::string(Program_Version)}});
+                          {texts_[text::Program_Version],
+                           std::string(SW_Code) + " " + std::string(Program_Version)}});
     }
 
     void parameters(pugi::xml_node body) const {
@@ -143,17 +146,18 @@ public:
         Cells headers = {header(C::Number), header(C::Enable)};
         for (C column : text_columns)
             headers.push_back(header(column));
-        headers.insert(headers.end(), {header(C::SwapAll), header(C::Swap16), header(C::Position),
-                                       texts_[nmea::Text_Bytes], header(C::Mnemonic), texts_[text::Warnings]});
+        headers.insert(headers.end(),
+                       {header(C::SwapAll), header(C::Swap16), header(C::Position), texts_[nmea::Text_Bytes],
+                        header(C::Mnemonic), texts_[text::Warnings]});
         std::vector<Grid_Row> rows;
         for (int row = 1; row <= shown; ++row) {
             const nmea::Row_Place& place = places[static_cast<std::size_t>(row)];
             Cells cells = {std::to_string(row), flag(table.is_checked(row, C::Enable))};
             for (C column : text_columns)
                 cells.push_back(table.text(row, column));
-            cells.insert(cells.end(), {flag(table.is_checked(row, C::SwapAll)), flag(table.is_checked(row, C::Swap16)),
-                                       table.text(row, C::Position), place.bytes, table.text(row, C::Mnemonic),
-                                       place.marks});
+            cells.insert(cells.end(), {flag(table.is_checked(row, C::SwapAll)),
+                                       flag(table.is_checked(row, C::Swap16)), table.text(row, C::Position),
+                                       place.bytes, table.text(row, C::Mnemonic), place.marks});
             rows.push_back({std::move(cells), !place.marks.empty()});
         }
         add_grid(body, headers, rows);
@@ -170,10 +174,10 @@ public:
 
     void byte_map(pugi::xml_node body) const {
         add(body, "h2", texts_[text::Byte_Map]);
-        const std::string svg = bytemap::Byte_Map_Svg(bytemap::Build_Byte_Map(
-            {nmea::Array_Layout(content_.listeners),
-             ethercat::Process_Image_Layout(content_.variables.slave_to_master)},
-            texts_));
+        const std::string svg = bytemap::Byte_Map_Svg(
+            bytemap::Build_Byte_Map({nmea::Array_Layout(content_.listeners),
+                                     ethercat::Process_Image_Layout(content_.variables.slave_to_master)},
+                                    texts_));
         pugi::xml_document picture;
         picture.load_buffer(svg.data(), svg.size());
         pugi::xml_node frame = add(body, "div");
@@ -183,7 +187,8 @@ public:
 
     void esi(pugi::xml_node body) const {
         add(body, "h2", texts_[text::ESI_Heading]);
-        const ethercat::ESI_Sources sources = ethercat::Load_ESI_Sources(app_.File_ParGen, app_.File_EtherCAT_Slave);
+        const ethercat::ESI_Sources sources =
+            ethercat::Load_ESI_Sources(app_.File_ParGen, app_.File_EtherCAT_Slave);
         const std::optional<std::string> warning = ethercat::ESI_Step_Warning(app_);
         add_fields(body,
                    {{texts_[text::Vendor], std::string(ethercat::ESI_Vendor_Name) + " (#x" +
@@ -203,8 +208,9 @@ public:
                 rows.push_back({{name, texts_[text::Not_Compiled], "", "", ""}});
                 continue;
             }
-            const std::string checksum = bank.decoding ? bank.own_checksum.value_or(texts_[text::None])
-                                                       : texts_[text::Cannot_Be_Decoded] + bank.decode_failure;
+            const std::string checksum = bank.decoding
+                                             ? bank.own_checksum.value_or(texts_[text::None])
+                                             : texts_[text::Cannot_Be_Decoded] + bank.decode_failure;
             rows.push_back({{name, std::to_string(bank.size), bank.modified, checksum, bank.sha256},
                             !bank.decode_failure.empty()});
         }
@@ -272,7 +278,9 @@ std::string Configuration_Report_Html(const Application& app, std::chrono::syste
     writer.esi(body);
     writer.banks(body);
     std::ostringstream out;
-    doc.save(out, "  ", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
+    doc.save(out, "  ",
+             pugi::format_indent | pugi::format_no_declaration | pugi::format_no_empty_element_tags,
+             pugi::encoding_utf8);
     return out.str();
 }
 

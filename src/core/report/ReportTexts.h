@@ -30,15 +30,15 @@ enum : int {
 
 enum : int {
     Same = 208,
-    Added,          // %1 added: %2
-    Removed,        // %1 removed: %2
-    Changed,        // %1 changed: %2
-    Moved,          // %1 moved: %2
-    Value_Changed,  // %1: "%2" → "%3"
-    Value,          // %1: "%2"
+    Added,         // %1 added: %2
+    Removed,       // %1 removed: %2
+    Changed,       // %1 changed: %2
+    Moved,         // %1 moved: %2
+    Value_Changed, // %1: "%2" → "%3"
+    Value,         // %1: "%2"
     ESI_Differs,
     No_ESI_Written,
-    ESI_Written,    // written %1 to %2
+    ESI_Written, // written %1 to %2
     Offset,
     Field_Value,
 };
@@ -51,7 +51,7 @@ enum : int {
     Parameters_Heading = 400,
     None = 1056,
     Row = 1062,
-    Separator = 1063,  // ": "
+    Separator = 1063,      // ": "
     List_Separator = 1054, // "; "
     Name = 1519,
     Revision = 1141,

@@ -18,7 +18,8 @@ std::vector<Value_Change> one_side(const Row_Shape& shape, const Row_Values& row
     const auto add = [&](const std::vector<Column_Name>& columns, const std::vector<std::string>& texts) {
         for (std::size_t i = 0; i < columns.size(); ++i)
             if (!texts[i].empty())
-                values.push_back({columns[i].key, columns[i].name, added ? "" : texts[i], added ? texts[i] : ""});
+                values.push_back(
+                    {columns[i].key, columns[i].name, added ? "" : texts[i], added ? texts[i] : ""});
     };
     add(shape.entered, row.entered);
     add(shape.place, row.place);
@@ -42,8 +43,8 @@ std::vector<Difference> Compare_Rows(Diff_Area area, const Row_Shape& shape, con
             const bool entered_changed = !changes.empty();
             add_differing(changes, shape.place, a[i].place, b[i].place);
             if (!changes.empty())
-                differences.push_back(
-                    {area, entered_changed ? Diff_Change::Changed : Diff_Change::Moved, row, "", std::move(changes)});
+                differences.push_back({area, entered_changed ? Diff_Change::Changed : Diff_Change::Moved, row,
+                                       "", std::move(changes)});
         }
     }
     return differences;

@@ -1,7 +1,7 @@
 #include "core/report/Sha256.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 
@@ -48,7 +48,8 @@ void compress(State& state, const unsigned char* block) {
 } // namespace
 
 std::string Sha256_Hex(std::string_view bytes) {
-    State state{0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a, 0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19};
+    State state{0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a,
+                0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19};
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t whole = bytes.size() / 64 * 64;
     for (std::size_t offset = 0; offset < whole; offset += 64)
