@@ -94,8 +94,6 @@ constexpr BuiltinText Texts[] = {
     {215, "The ESI files describe different process images"},
     {216, "no ESI file written"},
     {217, "written %1 to %2"},
-    {218, "Offset"},
-    {219, "Value"},
     {300, "Software Options"},
     {301, "Software Options"},
     {302, "Language"},

@@ -39,8 +39,6 @@ enum : int {
     ESI_Differs,
     No_ESI_Written,
     ESI_Written, // written %1 to %2
-    Offset,
-    Field_Value,
 };
 
 // Texts of the screens the report and the comparison take up.
