@@ -45,6 +45,12 @@ Commands:
   learn CONFIG LOG [--sentences CODE,...] [--apply]
                             the listener rows for every field the log gave a value, after the last
                             used row; --apply saves them after the listener screen's checks
+  report CONFIG FILE        write the configuration's report to FILE as one self-contained HTML page
+                            (parameters, listener rows, variables, byte map, ESI identity, banks)
+  diff A B [--json]         what differs from configuration A to B: parameters, listener rows,
+                            variables and their offsets, topics, the ESI files' process images and,
+                            when both are compiled, the banks' fields; exit 1 when they differ.
+                            A or B may be a folder of bank files alone: then the banks are compared
 
 Read-only commands create nothing; new, job and update create the data folder with MASTER,
 PROJECTS and LANGUAGE when they are missing.
@@ -62,6 +68,9 @@ standard error, the exit status stays the same):
                         "position", "bit", "bytes"}, ...],
             "master_to_slave_bytes", "master_to_slave": [...], "findings": [LINE, ...] (with --strict)}
   inspect  {"file": FILE, "fields": [{"offset", "name", "value"}, ...], "faults": [MESSAGE, ...]}
+  diff     {"a": FOLDER, "b": FOLDER, "banks_only", "same",
+            "differences": [{"area", "change", "row"|null, "item"|null,
+                             "values": [{"key", "name", "old", "new"}, ...]}, ...]}
   preview  the model's note, the log's counts, "sentence_counts", "sentences_of_further_codes",
            "rows", "rows_whose_sentence_never_appeared", "variables" and "array"
 

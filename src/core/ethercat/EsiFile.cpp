@@ -134,8 +134,8 @@ std::string ESI_File_Text(const ESI_Sources& sources) {
     lines.add(0, "<EtherCATInfo xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
                  "xsi:noNamespaceSchemaLocation=\"EtherCATInfo.xsd\" Version=\"1.6\">");
     lines.add(2, "<Vendor>");
-    lines.add(4, "<Id>#x00000B5D</Id>");
-    lines.add(4, "<Name>Brimlow</Name>");
+    lines.add(4, {"<Id>#x", ESI_Vendor_Id, "</Id>"});
+    lines.add(4, {"<Name>", ESI_Vendor_Name, "</Name>"});
     lines.add(4, image);
     lines.add(2, "</Vendor>");
     lines.add(2, "<Descriptions>");

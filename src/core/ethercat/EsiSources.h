@@ -7,9 +7,14 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace cfg::ethercat {
+
+// The maker the ESI file names as the device's vendor.
+inline constexpr std::string_view ESI_Vendor_Id = "00000B5D";
+inline constexpr std::string_view ESI_Vendor_Name = "Brimlow";
 
 // What one generation of the ESI file takes from the configuration, rebuilt every time.
 struct ESI_Sources {
