@@ -171,12 +171,27 @@ private slots:
         program_.reset();
     }
 
-    void anUnreadableFileIsReplacedOnlyWithTheUsersWord_data() { every_screen(); }
+    // Each screen with each way its file can be unreadable: cut short, or another screen's
+    // well-formed file in its place.
+    void anUnreadableFileIsReplacedOnlyWithTheUsersWord_data() {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<bool>("foreign");
+        QTest::addColumn<QString>("reason");
+        for (std::size_t index = 0; index < screen_cases().size(); ++index) {
+            const char* name = screen_cases()[index].name;
+            QTest::addRow("%s, cut short", name) << static_cast<int>(index) << false << "is not well-formed";
+            QTest::addRow("%s, another file", name) << static_cast<int>(index) << true << "was expected";
+        }
+    }
     void anUnreadableFileIsReplacedOnlyWithTheUsersWord() {
         take_case();
-        const std::string cut = case_->good_file.substr(0, case_->good_file.size() / 2);
+        QFETCH(bool, foreign);
+        QFETCH(QString, reason);
+        // The parameter screen gets a listener file, every other screen the parameters.
+        const std::string other = case_->rows_file ? screen_cases().front().good_file : listener_rows(1);
+        const std::string cut = foreign ? other : case_->good_file.substr(0, case_->good_file.size() / 2);
         open(cut);
-        QVERIFY2(last_message().contains("is not well-formed"), qPrintable(last_message()));
+        QVERIFY2(last_message().contains(reason), qPrintable(last_message()));
         QVERIFY2(notice().startsWith("This screen shows default values because its file could not be read: "),
                  qPrintable(notice()));
         QVERIFY(notice().endsWith(QString::fromStdString(file().filename().string())));
