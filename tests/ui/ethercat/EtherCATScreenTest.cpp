@@ -460,9 +460,27 @@ private slots:
         ui::Save_ESI_File(*app_, nullptr);
         QCOMPARE(ui::MessageService::shownTexts().last(),
                  "File already exists! Do you want to overwrite the file?");
+        QCOMPARE(ui::MessageService::enterAnswers().last(), ui::MessageAnswer::No);
         QCOMPARE(read_bytes(file), std::string("old"));
         ui::Save_ESI_File(*app_, nullptr);
         QVERIFY(read_bytes(file).starts_with("<?xml"));
+    }
+
+    // The save dialog opens in the configuration's folder, beside its own files.
+    void aFileOfTheConfigurationIsNeverTheTarget() {
+        const std::string variables =
+            "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>"
+            "<row Enable=\"Y\" Type=\"UInt8\" Length=\"1\" Name=\"Run\"/>"
+            "</EtherCAT_Slave_To_Master></EtherCAT_Slave_Variables></EtherCAT_Slave>";
+        write_bytes(app_->File_EtherCAT_Slave, variables);
+        ui::FileDialogService::queueFileNames({qt_path(app_->File_EtherCAT_Slave)});
+        ui::MessageService::queueAnswers({ui::MessageAnswer::Yes});
+        ui::Save_ESI_File(*app_, nullptr);
+        QCOMPARE(ui::MessageService::shownTexts(),
+                 QStringList{"This file is kept by the program for the configuration and cannot be "
+                             "overwritten with an export. Choose another name. The file: " +
+                             qt_path(app_->File_EtherCAT_Slave)});
+        QCOMPARE(read_bytes(app_->File_EtherCAT_Slave), variables);
     }
 
     void aSourceThatCannotBeReadIsReportedAndWritesNothing() {
