@@ -56,10 +56,6 @@ TFProfinetFileName::TFProfinetFileName(cfg::Application& app, QWidget* parent,
     body->addStretch();
     lay_out_dialog(this, title_, body, {}, {Btn_OK, Btn_Cancel});
 
-    // Enter in the user part confirms, like OK; the buttons take no Enter of their own.
-    Btn_OK->setAutoDefault(false);
-    Btn_Cancel->setAutoDefault(false);
-    connect(E_XML_User, &QLineEdit::returnPressed, this, &TFProfinetFileName::Btn_OK_Click);
     connect(Btn_OK, &QPushButton::clicked, this, &TFProfinetFileName::Btn_OK_Click);
     connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
     Set_Lang();

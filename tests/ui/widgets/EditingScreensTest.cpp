@@ -202,6 +202,7 @@ private slots:
                  "The file could not be read. Do you want to replace it with what this screen "
                  "shows? The unreadable file is kept as: " +
                      ui::qt_path(fs::path(file()) += ".unreadable"));
+        QCOMPARE(ui::MessageService::enterAnswers().last(), MessageAnswer::No);
         QVERIFY(dialog_->isVisible());
         QCOMPARE(read_bytes(file()), cut);
 
@@ -263,6 +264,7 @@ private slots:
             QCOMPARE(
                 last_message(),
                 "You have changed values on this screen. Do you want to close it and lose your changes?");
+            QCOMPARE(ui::MessageService::enterAnswers().last(), MessageAnswer::No);
             ui::MessageService::queueAnswers({MessageAnswer::Yes});
             close();
             QVERIFY(!dialog_->isVisible());
@@ -282,8 +284,27 @@ private slots:
         press("Btn_OK");
         QVERIFY2(last_message().contains("are not saved. Do you want to save anyway? First row not saved: 2"),
                  qPrintable(last_message()));
+        QCOMPARE(ui::MessageService::enterAnswers().last(), MessageAnswer::No);
         QVERIFY(dialog_->isVisible());
         QCOMPARE(read_bytes(file()), case_->good_file);
+    }
+
+    // Enter in a field presses OK, as in every dialog; in a table it stays with the table.
+    void enterPressesOkFromAFieldButNotFromATable_data() { every_screen(); }
+    void enterPressesOkFromAFieldButNotFromATable() {
+        take_case();
+        open(case_->good_file);
+        edit();
+        QWidget* control = ui::test::child(dialog_.get(), case_->probe_control);
+        control->setFocus();
+        QTest::keyClick(control, Qt::Key_Return);
+        if (case_->rows_file) {
+            QVERIFY(dialog_->isVisible());
+            QCOMPARE(read_bytes(file()), case_->good_file);
+        } else {
+            QVERIFY(!dialog_->isVisible());
+            QVERIFY(read_bytes(file()) != case_->good_file);
+        }
     }
 
     void rowsBeyondTheTableAreReported_data() { every_table_screen(); }
