@@ -12,8 +12,8 @@ bool May_Write_Chosen_File(const cfg::Application& app, QWidget* parent, const s
                               text_of(app.Lang_Strings, common_text::Own_File_Refused) + qt_path(*own));
         return false;
     }
-    std::error_code error;
-    return !std::filesystem::exists(file, error) ||
+    // A name the system cannot examine raises here, for the caller's error report.
+    return !std::filesystem::exists(file) ||
            MessageService::show(parent, MessageIcon::Question, text_of(app.Lang_Strings, overwrite_question),
                                 buttons, YesLoses::Data) == MessageAnswer::Yes;
 }

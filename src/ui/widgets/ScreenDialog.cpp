@@ -98,12 +98,18 @@ bool ScreenDialog::event(QEvent* event) {
 void ScreenDialog::fit_fixed_size() {
     if (!smallest_fixed_size_.isValid() || !layout())
         return;
-    QSize fitted = smallest_fixed_size_.expandedTo(layout()->totalMinimumSize());
-    // Never past the screen: what does not fit scrolls, wraps or is cut, but OK stays in reach.
-    if (const QScreen* shown_on = screen())
-        fitted = fitted.boundedTo(shown_on->availableGeometry().size() - (frameGeometry().size() - size()));
+    const QSize fitted =
+        smallest_fixed_size_.expandedTo(layout()->totalMinimumSize()).boundedTo(available_size());
     if (fitted != minimumSize() || fitted != maximumSize())
         setFixedSize(fitted);
+}
+
+// Never past the screen: what does not fit scrolls, wraps or is cut, but OK stays in reach.
+QSize ScreenDialog::available_size() const {
+    const QScreen* shown_on = screen();
+    if (!shown_on)
+        return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    return shown_on->availableGeometry().size() - (frameGeometry().size() - size());
 }
 
 void ScreenDialog::setVisible(bool visible) {
@@ -111,6 +117,7 @@ void ScreenDialog::setVisible(bool visible) {
     if (opening) {
         opened();
         fit_fixed_size();
+        resize(size().boundedTo(available_size()));
     }
     QDialog::setVisible(visible);
     if (opening)

@@ -32,6 +32,7 @@ protected:
 
 private:
     void fit_fixed_size();
+    QSize available_size() const;
 
     QSize smallest_fixed_size_;
 };

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -464,6 +465,22 @@ private slots:
         QCOMPARE(read_bytes(file), std::string("old"));
         ui::Save_ESI_File(*app_, nullptr);
         QVERIFY(read_bytes(file).starts_with("<?xml"));
+    }
+
+    // A configuration name of 252 characters without a blank, in the byte map's notice of an
+    // unreadable listener file: the notice wraps and the screen keeps OK on the screen.
+    void aLongNameWrapsAndTheScreenStaysOnTheScreen() {
+        QVERIFY(!cfg::Create_New_Project(*app_, std::string(252, 'N')));
+        write_bytes(app_->File_NMEA_0183_Set_Access, "<NMEA_0183><NMEA_Listener>");
+        open();
+        auto* note = ui::test::child<QLabel>(dialog_.get(), "L_MapNote");
+        QVERIFY(note->isVisible());
+        QVERIFY(note->text().contains(QString(252, 'N').left(20)));
+        const QRect available = dialog_->screen()->availableGeometry();
+        QVERIFY2(dialog_->width() <= available.width(), qPrintable(QString::number(dialog_->width())));
+        QVERIFY(dialog_->height() <= available.height());
+        QVERIFY2(note->minimumSizeHint().width() <= dialog_->width(),
+                 qPrintable(QString::number(note->minimumSizeHint().width())));
     }
 
     // The save dialog opens in the configuration's folder, beside its own files.
