@@ -40,7 +40,7 @@ std::span<const Command_Definition> command_definitions() {
          {{"--strict", false}, {"--svg", true}, {"--json", false}},
          run_layout,
          As_Found},
-        {"texts", {}, {{"--language", true}}, run_texts, As_Found},
+        {"texts", {}, {{"--language", true}, {"--english-file", false}}, run_texts, As_Found},
         {"preview",
          {"CONFIG", "LOG"},
          {{"--json", false}, {"--array", false}, {"--ethercat", false}},

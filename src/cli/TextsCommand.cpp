@@ -11,6 +11,10 @@ namespace cfg::cli {
 // named language whose file cannot be read is an error here, not the silent English fallback of
 // the start, so that a typing error in the name does not pass for a translation.
 int run_texts(Context& context) {
+    if (context.invocation.has("--english-file")) {
+        context.out << Builtin_Language_File();
+        return Exit_Done;
+    }
     Lang_Strings texts = default_texts();
     if (const std::optional<std::string> name = context.invocation.value("--language"))
         Load_Lang_File(texts, Language_File(context.app.language_folders(), *name));

@@ -36,7 +36,9 @@ Commands:
   layout CONFIG [--strict] [--svg FILE] [--json]
                             the NMEA data array and the EtherCAT process image; --svg writes the byte
                             map to FILE; --strict exits 1 when listener fields overlap or leave the array
-  texts [--language NAME]   the 1600 texts in language-file form, built in or with LANGUAGE/NAME.lng
+  texts [--language NAME | --english-file]
+                            the 1600 texts in language-file form, built in or with LANGUAGE/NAME.lng;
+                            --english-file the built-in texts as the shipped English.lng
   preview CONFIG LOG [--json | [--array] [--ethercat]]
                             run an NMEA 0183 log through a model of the converter: each listener
                             row's last text, value and bytes; --array the data array as hexdump -C

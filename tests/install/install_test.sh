@@ -22,7 +22,8 @@ for file in bin/configurator bin/configurator-cli bin/Ethernet_Update \
     share/icons/hicolor/48x48/apps/$app_id.png share/icons/hicolor/256x256/apps/$app_id.png \
     share/man/man1/configurator.1 share/man/man1/configurator-cli.1 \
     share/bash-completion/completions/configurator-cli \
-    share/configurator/LANGUAGE/Italiano.lng share/configurator/LANGUAGE/Deutsch.lng; do
+    share/configurator/LANGUAGE/English.lng share/configurator/LANGUAGE/Italiano.lng \
+    share/configurator/LANGUAGE/Deutsch.lng; do
     [ -e "$root/$file" ] || fail "$file is not installed"
 done
 if command -v desktop-file-validate >/dev/null; then

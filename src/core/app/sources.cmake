@@ -6,6 +6,7 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ConfigurationName.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FolderListing.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NameLabels.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/OwnFiles.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramFolders.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SettingsFile.cpp
 )

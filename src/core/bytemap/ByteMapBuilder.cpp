@@ -160,9 +160,36 @@ private:
             }
             map_.boxes.push_back(
                 {piece, fill, marked ? palette::Warning : palette::Block_Border, {}, marked ? 2 : 1});
-            add_text(label, piece.x + 3, piece.y + Text_Baseline, piece);
+            add_label(label, piece);
         }
         map_.blocks.push_back({lane, row, marked, std::move(hover), std::move(pieces)});
+    }
+
+    // A label takes the part of its piece that no earlier label holds, from its start to the next
+    // label, so rows sharing bytes are not written over each other. Where no byte of room is left
+    // (two rows at the same bytes), it joins the label that holds its start.
+    void add_label(const std::string& label, const Map_Rect& piece) {
+        Map_Rect room = piece;
+        for (const Label_Place& held : labels_) {
+            if (held.room.y != room.y)
+                continue;
+            const int held_end = held.room.x + held.room.width;
+            const int room_end = room.x + room.width;
+            if (held.room.x <= room.x && held_end > room.x)
+                room = {held_end, room.y, room_end - held_end, room.height};
+            else if (held.room.x > room.x && held.room.x < room_end)
+                room.width = held.room.x - room.x;
+        }
+        if (room.width >= Cell_Width) {
+            labels_.push_back({room, map_.texts.size()});
+            add_text(label, room.x + 3, room.y + Text_Baseline, room);
+            return;
+        }
+        for (const Label_Place& held : labels_)
+            if (held.room.y == piece.y && held.room.x <= piece.x && held.room.x + held.room.width > piece.x) {
+                map_.texts[held.text].text += " / " + label;
+                return;
+            }
     }
 
     // Hatching goes over the blocks, so the shared bytes show whichever field was drawn last.
@@ -177,8 +204,14 @@ private:
             }
     }
 
+    struct Label_Place {
+        Map_Rect room;
+        std::size_t text; // in map_.texts
+    };
+
     const Map_Content& content_;
     const Lang_Strings& texts_;
+    std::vector<Label_Place> labels_;
     std::int64_t end_;
     std::int64_t lines_;
     Byte_Map map_;

@@ -37,9 +37,11 @@ bool in_use(const Table& table, int row) {
     return false;
 }
 
+// A row is in use by what the user can see and set: a hidden column holds defaults that every
+// empty row carries (a listener row's serial channel, say).
 bool in_use_cb(const Table& table, int row) {
     for (int c = 1; c < table.column_count(); ++c) {
-        if (!table.has_check_box(row, c) && !table.text(row, c).empty())
+        if (table.is_column_visible(c) && !table.has_check_box(row, c) && !table.text(row, c).empty())
             return true;
     }
     return false;

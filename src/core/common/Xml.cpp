@@ -48,6 +48,14 @@ pugi::xml_node root_element(const pugi::xml_document& doc) {
     return doc.document_element();
 }
 
+pugi::xml_node required_root(const pugi::xml_document& doc, const char* name, std::string_view file) {
+    const pugi::xml_node root = root_element(doc);
+    if (std::string_view(root.name()) != name)
+        throw ConfigError("The file \"" + std::string(file) + "\" holds the element " + root.name() +
+                          " where the element " + name + " was expected.");
+    return root;
+}
+
 int for_each_row(const pugi::xml_node& table, const char* row_name, int capacity,
                  const std::function<void(int row, const pugi::xml_node& element)>& visit) {
     int row = 0;

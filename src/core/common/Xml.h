@@ -28,6 +28,11 @@ void load(pugi::xml_document& doc, const File_Bytes& file);
 // any XML editor reads the same as our own.
 pugi::xml_node root_element(const pugi::xml_document& doc);
 
+// The root element, which must be named `name`: a well-formed file of another kind (another
+// screen's file, say) is no file of this reader, and reading it as one would show defaults.
+// ConfigError naming the file, the element expected and the one found otherwise.
+pugi::xml_node required_root(const pugi::xml_document& doc, const char* name, std::string_view file);
+
 // The rows of a table element, in document order: its children named row_name, or every child
 // element when row_name is null (comments and text never take a row). visit(row, element) runs for
 // rows 1 to capacity; the result is how many more rows the element holds, which the table leaves out.

@@ -46,7 +46,7 @@ std::optional<ESI_Record> Read_ESI_Record(const std::filesystem::path& Path_Proj
 ESI_Record Read_ESI_Record(const File_Bytes& file) {
     pugi::xml_document doc;
     xml::load(doc, file);
-    const pugi::xml_node root = xml::root_element(doc);
+    const pugi::xml_node root = xml::required_root(doc, Root, file.name);
     const std::string path = required_text(root, File, file.name);
     return ESI_Record{required_text(root, Written, file.name), path_from_utf8(path),
                       required_text(root, Process_Image, file.name)};

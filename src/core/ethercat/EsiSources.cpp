@@ -5,6 +5,7 @@
 #include "core/ethercat/EtherCATSlaveFile.h"
 #include "core/ethercat/IdentityNumber.h"
 #include "core/ethercat/ProcessImagePacker.h"
+#include "core/params/ParGenFile.h"
 
 #include <pugixml.hpp>
 
@@ -14,7 +15,7 @@ namespace {
 void load_identity(const File_Bytes& file, ESI_Sources& sources) {
     pugi::xml_document doc;
     xml::load(doc, file);
-    const pugi::xml_node root = xml::root_element(doc);
+    const pugi::xml_node root = xml::required_root(doc, ParGen_Root, file.name);
     sources.ESI_Revision_Number = read_identity_u32(
         xml::child_text(root, "EtherCAT_Slave_Revision_Number", ""), sources.ESI_Revision_Number);
     sources.ESI_Device_Name = xml::child_text(root, "EtherCAT_Slave_Name", sources.ESI_Device_Name);
@@ -42,8 +43,8 @@ std::vector<TEtherCAT_Rule> load_entries(const pugi::xml_node& rows, ProcessImag
 void load_variables(const File_Bytes& file, ESI_Sources& sources) {
     pugi::xml_document doc;
     xml::load(doc, file);
-    const pugi::xml_node variables =
-        xml::required_child(xml::root_element(doc), "EtherCAT_Slave_Variables", file.name);
+    const pugi::xml_node variables = xml::required_child(
+        xml::required_root(doc, EtherCAT_Slave_Root, file.name), "EtherCAT_Slave_Variables", file.name);
     ProcessImagePacker inputs;
     sources.ESI_Inputs =
         load_entries(xml::required_child(variables, "EtherCAT_Slave_To_Master", file.name), inputs);

@@ -96,12 +96,13 @@ EtherCAT_Tables Load_EtherCAT_Slave(const std::filesystem::path& file) {
 EtherCAT_Tables Load_EtherCAT_Slave(const File_Bytes& file) {
     pugi::xml_document doc;
     xml::load(doc, file);
+    xml::required_root(doc, EtherCAT_Slave_Root, file.name);
     return tables_of(doc);
 }
 
 std::string EtherCAT_Slave_Bytes(const Table& slave_to_master) {
     pugi::xml_document doc;
-    pugi::xml_node root = xml::start_document(doc, "EtherCAT_Slave", File_Version);
+    pugi::xml_node root = xml::start_document(doc, EtherCAT_Slave_Root, File_Version);
     pugi::xml_node variables = root.append_child("EtherCAT_Slave_Variables");
     save_rows(variables.append_child("EtherCAT_Slave_To_Master"), slave_to_master, true);
     variables.append_child("EtherCAT_Master_To_Slave");

@@ -11,6 +11,9 @@
 
 namespace cfg::ethercat {
 
+// The root element of EtherCAT_Slave.xml.
+inline constexpr const char* EtherCAT_Slave_Root = "EtherCAT_Slave";
+
 struct EtherCAT_Tables {
     Table slave_to_master;
     Table master_to_slave;

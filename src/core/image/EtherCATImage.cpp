@@ -44,7 +44,8 @@ std::vector<TEtherCAT_pd> Read_EtherCAT_Image(const File_Bytes& File_EtherCAT_Sl
     pugi::xml_document doc;
     xml::load(doc, File_EtherCAT_Slave);
     const pugi::xml_node variables =
-        xml::required_child(xml::root_element(doc), "EtherCAT_Slave_Variables", File_EtherCAT_Slave.name);
+        xml::required_child(xml::required_root(doc, ethercat::EtherCAT_Slave_Root, File_EtherCAT_Slave.name),
+                            "EtherCAT_Slave_Variables", File_EtherCAT_Slave.name);
     const pugi::xml_node rows =
         xml::required_child(variables, "EtherCAT_Slave_To_Master", File_EtherCAT_Slave.name);
 

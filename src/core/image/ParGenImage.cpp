@@ -6,6 +6,7 @@
 #include "core/ethercat/IdentityNumber.h"
 #include "core/image/EepromConfig.h"
 #include "core/image/LittleEndian.h"
+#include "core/params/ParGenFile.h"
 #include "core/params/SerialChoices.h"
 
 #include <algorithm>
@@ -109,7 +110,7 @@ std::uint8_t Read_ParGen_Image(const File_Bytes& File_ParGen, Parameter_Block& b
                                EtherCAT_Header& header) {
     pugi::xml_document doc;
     xml::load(doc, File_ParGen);
-    const Keys keys(xml::root_element(doc));
+    const Keys keys(xml::required_root(doc, ParGen_Root, File_ParGen.name));
     const std::uint8_t mask = read_serial_port(keys, block);
     read_network(keys, block);
     read_identity(keys, header);

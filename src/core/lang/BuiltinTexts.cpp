@@ -117,6 +117,9 @@ constexpr BuiltinText Texts[] = {
     {320, "Jump into next field in the tables by pressing the Enter Key"},
     {321, "Enable Auto Size of Table Columns by Double Click"},
     {322, "Data Folder :"},
+    {323, "Software Code : "},
+    {324, "Version :"},
+    {325, "Document Code :"},
     {400, "Set Communication"},
     {401, "Set Communication Setting"},
     {402, "OK"},
@@ -418,6 +421,8 @@ constexpr BuiltinText Texts[] = {
     {905, "This screen shows default values because its file could not be read: "},
     {906, "You have changed values on this screen. Do you want to close it and lose your changes?"},
     {907, "The file holds more rows than the table can take. Rows left out: "},
+    {930, "This file is kept by the program for the configuration and cannot be overwritten with an "
+          "export. Choose another name. The file: "},
     {1000, "Definition of NMEA 0183 Sentences"},
     {1001, "Definition of NMEA 0183 Sentences"},
     {1002, "OK"},

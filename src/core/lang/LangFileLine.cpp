@@ -1,6 +1,7 @@
 #include "core/lang/LangFileLine.h"
 
 #include "core/common/Text.h"
+#include "core/lang/BuiltinTexts.h"
 
 namespace cfg {
 namespace {
@@ -27,6 +28,22 @@ std::vector<std::string> Lang_File_Lines(const Lang_Strings& texts) {
     for (int index = 0; index < Lang_Strings::size(); ++index)
         lines.push_back(Lang_File_Line(index, texts[index]));
     return lines;
+}
+
+std::string Builtin_Language_File() {
+    constexpr std::string_view Line_End = "\r\n";
+    std::string file = "\xEF\xBB\xBF[English]\r\nTranslator=Configurator project\r\n\r\n";
+    int block = -1;
+    for (const BuiltinText& builtin : builtin_texts()) {
+        if (builtin.index / 100 != block) {
+            block = builtin.index / 100;
+            file += "; block " + std::to_string(block);
+            file += Line_End;
+        }
+        file += Lang_File_Line(builtin.index, builtin.text);
+        file += Line_End;
+    }
+    return file;
 }
 
 } // namespace cfg

@@ -17,4 +17,10 @@ std::string Lang_File_Line(int index, std::string_view text);
 // gives the same catalogue, whatever was loaded before.
 std::vector<std::string> Lang_File_Lines(const Lang_Strings& texts);
 
+// The built-in texts as the language file English.lng that the program ships beside the
+// translations, in their form: UTF-8 with a byte-order mark, lines ending in CR LF, the header
+// naming the language, and a comment line before each block of 100. Choosing it brings the
+// built-in wording back.
+std::string Builtin_Language_File();
+
 } // namespace cfg

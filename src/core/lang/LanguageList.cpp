@@ -29,12 +29,15 @@ bool is_listed(const std::filesystem::directory_entry& entry) {
 
 std::vector<std::string> Create_Lang_List(const Language_Folders& folders) {
     std::vector<std::string> names = Sorted_Entry_Names(folders.user, is_listed);
-    if (folders.shipped.empty())
-        return names;
-    for (std::string& name : Sorted_Entry_Names(folders.shipped, is_listed))
-        if (std::find(names.begin(), names.end(), name) == names.end())
-            names.push_back(std::move(name));
-    Sort_Entry_Names(names);
+    if (!folders.shipped.empty()) {
+        for (std::string& name : Sorted_Entry_Names(folders.shipped, is_listed))
+            if (std::find(names.begin(), names.end(), name) == names.end())
+                names.push_back(std::move(name));
+        Sort_Entry_Names(names);
+    }
+    // The way back to the built-in texts stays in one place, whatever the other names are.
+    std::stable_partition(names.begin(), names.end(),
+                          [](const std::string& name) { return name == English_File_Name; });
     return names;
 }
 

@@ -13,6 +13,7 @@ namespace {
 
 // The program version written in the comment after the root.
 constexpr const char* File_Version = "1.000";
+constexpr const char* Root_Name = "MQTT_Set_Topic";
 
 // Fills the table from the element's rows; returns how many rows it leaves out.
 int load_rows(const pugi::xml_node& rows, Table& table, std::span<const TopicColumn> columns) {
@@ -59,14 +60,14 @@ int load_mqtt_set_topic(const File_Bytes& file, MqttTopicTables& tables) {
     clear_topic_table(tables.subscribe);
     pugi::xml_document doc;
     xml::load(doc, file);
-    const pugi::xml_node root = xml::root_element(doc);
+    const pugi::xml_node root = xml::required_root(doc, Root_Name, file.name);
     return load_rows(root.child("MQTT_Publish"), tables.publish, publish_columns()) +
            load_rows(root.child("MQTT_Subscribe"), tables.subscribe, subscribe_columns());
 }
 
 std::string mqtt_set_topic_bytes(const Table& publish) {
     pugi::xml_document doc;
-    pugi::xml_node root = xml::start_document(doc, "MQTT_Set_Topic", File_Version);
+    pugi::xml_node root = xml::start_document(doc, Root_Name, File_Version);
     append_rows(root.append_child("MQTT_Publish"), publish, publish_columns());
     root.append_child("MQTT_Subscribe");
     return xml::to_bytes(doc);

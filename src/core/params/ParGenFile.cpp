@@ -8,7 +8,6 @@
 namespace cfg {
 namespace {
 
-constexpr const char* root_name = "Par_Gen";
 constexpr const char* file_version = "1.000";
 
 // The stored text as the value of its kind; choices become the listed text of their index.
@@ -43,7 +42,7 @@ ParGen_Set Load_ParGen(const File_Bytes& file) {
     ParGen_Set set;
     pugi::xml_document doc;
     xml::load(doc, file);
-    const pugi::xml_node root = xml::root_element(doc);
+    const pugi::xml_node root = xml::required_root(doc, ParGen_Root, file.name);
     for (const ParGen_Key& key : ParGen_Keys())
         set_from_text(set, key, xml::child_text(root, key.name, ParGen_Default_Text(key)));
     set.Eth_Conn_DHCP_WiFi = false;
@@ -54,7 +53,7 @@ std::string ParGen_Bytes(const ParGen_Set& set) {
     ParGen_Set saved = set;
     saved.Eth_Conn_DHCP_WiFi = false;
     pugi::xml_document doc;
-    pugi::xml_node root = xml::start_document(doc, root_name, file_version);
+    pugi::xml_node root = xml::start_document(doc, ParGen_Root, file_version);
     for (const ParGen_Key& key : ParGen_Keys())
         xml::append_text_element(root, key.name, ParGen_Value_Text(saved, key));
     return xml::to_bytes(doc);

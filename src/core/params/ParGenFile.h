@@ -8,6 +8,9 @@
 
 namespace cfg {
 
+// The root element of ParGen.xml.
+inline constexpr const char* ParGen_Root = "Par_Gen";
+
 // Reads ParGen.xml. A missing file gives the defaults, a missing key its default; the keys are
 // read under the root element. Serial-port choices come back as their listed texts. A file that
 // cannot be read or is not well-formed raises ConfigError naming the file and the reason.

@@ -121,7 +121,9 @@ QPushButton* TFMorvelFirmWare::step_button(const char* name, int left, int top) 
 void TFMorvelFirmWare::build_view() {
     setWindowTitle(qt_text(cfg::App_Title));
     setWindowIcon(program_icon());
-    setFixedSize(client_width, create_bin_top + 152);
+    // The window ends a margin below the line under the last step: the sibling models' steps 7 and 8
+    // stay hidden here and take no room.
+    setFixedSize(client_width, create_bin_top + 51 + 1 + window_margin);
 
     auto* code = new QLabel(qt_text(cfg::SW_Code), this);
     code->setObjectName("L_SW_Code");

@@ -32,10 +32,10 @@ TFNew_Project::TFNew_Project(cfg::Application& app, QWidget* parent)
     body->addStretch();
     lay_out_dialog(this, title_, body, {}, {Btn_OK, Btn_Cancel});
 
-    // Enter in the name field confirms, like OK.
+    // Enter in the name field presses OK through the dialogs' rule; no button takes it by default.
     Btn_OK->setAutoDefault(false);
     Btn_Cancel->setAutoDefault(false);
-    connect(E_New_Proj, &QLineEdit::returnPressed, this, &TFNew_Project::Btn_OKClick);
+
     connect(Btn_OK, &QPushButton::clicked, this, &TFNew_Project::Btn_OKClick);
     connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
     Set_Lang();

@@ -2,6 +2,7 @@
 // picture current and to review the look: configurator-screenshots OUTPUT_FOLDER
 #include "core/app/Application.h"
 #include "core/app/ConfigurationFolders.h"
+#include "core/lang/SoftOptions.h"
 #include "ui/app/TFMorvelFirmWare.h"
 #include "ui/platform/QtHttpClient.h"
 #include "ui/platform/QtPath.h"
@@ -49,6 +50,21 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents();
         save(window->grab().toImage(), window->objectName());
         window->hide();
+    }
+    // The About box in every shipped language, each naming the data folder in use.
+    const std::filesystem::path languages = app.Path_Language;
+    for (const auto& shipped : std::filesystem::directory_iterator(CONFIGURATOR_SHIPPED_LANGUAGES_DIR)) {
+        if (shipped.path().extension() != ".lng")
+            continue;
+        std::filesystem::copy_file(shipped.path(), languages / shipped.path().filename(),
+                                   std::filesystem::copy_options::overwrite_existing);
+        cfg::Load_Picked_Language(app.Lang_Strings, app.language_folders(), shipped.path().stem().string());
+        main_window.Change_Language();
+        QWidget* about = main_window.findChild<QWidget*>("TFAbout");
+        about->show();
+        QApplication::processEvents();
+        save(about->grab().toImage(), "TFAbout_" + ui::qt_path(shipped.path().stem()));
+        about->hide();
     }
     // The whole byte map, as its export writes it; the windows show only its first lines.
     for (const ui::ByteMapView* map : main_window.findChildren<ui::ByteMapView*>("ByteMap"))

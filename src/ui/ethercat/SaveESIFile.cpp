@@ -6,6 +6,7 @@
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/FileDialogService.h"
 #include "ui/widgets/MessageService.h"
+#include "ui/widgets/SaveTarget.h"
 #include "ui/widgets/Texts.h"
 
 #include <filesystem>
@@ -13,7 +14,6 @@
 namespace ui {
 namespace {
 
-constexpr int Overwrite_Question = 903;
 constexpr int Written_Text = 1555;
 constexpr int Variables_Text = 1556;
 constexpr const char* ESI_Filter = "EtherCAT ESI File (*.xml)";
@@ -27,8 +27,7 @@ void Save_ESI_File(cfg::Application& app, QWidget* parent) {
         return;
     run_reported(parent, [&app, parent, &chosen] {
         const std::filesystem::path file = cfg::ethercat::ESI_File_Name(std_path(chosen));
-        if (std::filesystem::exists(file) &&
-            !MessageService::confirm(parent, text_of(app.Lang_Strings, Overwrite_Question)))
+        if (!May_Write_Chosen_File(app, parent, file))
             return;
         const std::size_t variables =
             cfg::ethercat::Write_Configuration_ESI(app, file, std::chrono::system_clock::now());

@@ -368,8 +368,7 @@ void TFBoot::show_esi_notice() {
     const std::optional<std::string> warning = cfg::ethercat::ESI_Step_Warning(app_);
     if (!warning)
         return;
-    L_ESI_Notice->setText(qt_text(*warning));
-    L_ESI_Notice->show();
+    show_notice(L_ESI_Notice, qt_text(*warning));
 }
 
 bool TFBoot::updater_running() const {

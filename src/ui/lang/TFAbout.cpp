@@ -19,7 +19,12 @@ namespace ui {
 
 namespace {
 
-constexpr int Data_Folder_Text = 322;
+enum About_Text : int {
+    Data_Folder_Text = 322,
+    Software_Code_Text,
+    Version_Text,
+    Document_Code_Text,
+};
 
 } // namespace
 
@@ -56,11 +61,14 @@ TFAbout::TFAbout(const cfg::Application& app, QWidget* parent) : ScreenDialog(pa
     grid->addWidget(logo, 0, 0, 3, 1, Qt::AlignTop);
     grid->addWidget(label("Label1", "Software Morvel "), 0, 1);
     grid->addWidget(label("Label2", qt_text(cfg::SW_Description)), 0, 2);
-    grid->addWidget(label("Label6", "Software Code : "), 1, 1);
+    Label6 = label("Label6", QString());
+    grid->addWidget(Label6, 1, 1);
     grid->addWidget(label("Label9", qt_text(cfg::SW_Code)), 1, 2);
-    grid->addWidget(label("Label3", "Version :"), 2, 1);
+    Label3 = label("Label3", QString());
+    grid->addWidget(Label3, 2, 1);
     grid->addWidget(label("Label10", qt_text(cfg::Program_Version)), 2, 2);
-    grid->addWidget(label("Label8", "Document Code :"), 3, 1);
+    Label8 = label("Label8", QString());
+    grid->addWidget(Label8, 3, 1);
     grid->addWidget(label("Label12", qt_text(cfg::Doc_Code)), 3, 2);
     // Wide enough for the whole title beside the window manager's buttons.
     constexpr int title_bar_buttons = 160;
@@ -78,7 +86,11 @@ TFAbout::TFAbout(const cfg::Application& app, QWidget* parent) : ScreenDialog(pa
 }
 
 void TFAbout::Set_Lang() {
-    L_Data_Folder->setText(text_of(app_.Lang_Strings, Data_Folder_Text));
+    const cfg::Lang_Strings& texts = app_.Lang_Strings;
+    Label6->setText(text_of(texts, Software_Code_Text));
+    Label3->setText(text_of(texts, Version_Text));
+    Label8->setText(text_of(texts, Document_Code_Text));
+    L_Data_Folder->setText(text_of(texts, Data_Folder_Text));
 }
 
 } // namespace ui

@@ -10,8 +10,8 @@ struct Application;
 
 namespace ui {
 
-// The About box: the software's identity, with fixed captions, and the data folder in use, whose
-// caption comes from the catalogue.
+// The About box: the software's identity and the data folder in use, with captions from the
+// catalogue.
 class TFAbout : public ScreenDialog {
     Q_OBJECT
 public:
@@ -21,6 +21,9 @@ public:
 
 private:
     const cfg::Application& app_;
+    QLabel* Label6 = nullptr; // the captions of the software code, version and document code
+    QLabel* Label3 = nullptr;
+    QLabel* Label8 = nullptr;
     QLabel* L_Data_Folder = nullptr;
     QLabel* L_Data_Folder_Path = nullptr;
 };

@@ -4,7 +4,7 @@
 #include "core/nmea/ObjectsMap.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/FileDialogService.h"
-#include "ui/widgets/MessageService.h"
+#include "ui/widgets/SaveTarget.h"
 #include "ui/widgets/Texts.h"
 
 #include <filesystem>
@@ -25,9 +25,7 @@ void PROFINET_Map(cfg::Application& app, QWidget* parent) {
     run_reported(parent, [&app, parent, &chosen] {
         const std::filesystem::path file =
             std_path(qt_text(cfg::nmea::Objects_Map_File_Name(chosen.toStdString())));
-        if (std::filesystem::exists(file) &&
-            MessageService::show(parent, MessageIcon::Question, text_of(app.Lang_Strings, Overwrite_Question),
-                                 MessageButtons::YesNoCancel) != MessageAnswer::Yes)
+        if (!May_Write_Chosen_File(app, parent, file, Overwrite_Question, MessageButtons::YesNoCancel))
             return;
         cfg::nmea::Export_Objects_Map(app.File_NMEA_0183_Set_Access, file);
     });

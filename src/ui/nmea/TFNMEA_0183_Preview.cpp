@@ -15,6 +15,7 @@
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/FileDialogService.h"
+#include "ui/widgets/GridHeader.h"
 #include "ui/widgets/Looks.h"
 #include "ui/widgets/MessageService.h"
 #include "ui/widgets/Texts.h"
@@ -58,6 +59,7 @@ QLabel* label(const char* name, QWidget* parent) {
 QTableView* table_view(const char* name, QAbstractItemModel* model, QWidget* parent) {
     auto* view = new QTableView(parent);
     view->setObjectName(name);
+    view->setHorizontalHeader(new GridHeader(view));
     view->setModel(model);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
@@ -94,6 +96,8 @@ TFNMEA_0183_Preview::TFNMEA_0183_Preview(cfg::Application& app, const cfg::nmea:
     resize(1100, 700);
     CB_Pace->setObjectName("CB_Pace");
     CB_Pace->addItems({QString(), QString()});
+    // Its items come in the language of the day: the list keeps room for the longest.
+    CB_Pace->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     CB_Port->setObjectName("CB_Port");
     CB_Port->setEditable(true);
     CB_Port->setMinimumContentsLength(16);
@@ -213,6 +217,9 @@ void TFNMEA_0183_Preview::Set_Lang() {
     rows_model_->retranslate();
     learn_model_->retranslate();
     show_progress();
+    // Captions in another language may need wider columns.
+    for (QTableView* view : {ASG_Rows, ASG_Learn})
+        static_cast<GridHeader*>(view->horizontalHeader())->fitSectionsToCaptions();
 }
 
 // Each opening starts afresh from the table as it stands, with the port set as the configuration sets

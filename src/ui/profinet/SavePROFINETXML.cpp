@@ -5,13 +5,11 @@
 #include "ui/profinet/TFProfinetFileName.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/FileDialogService.h"
-#include "ui/widgets/MessageService.h"
+#include "ui/widgets/SaveTarget.h"
 #include "ui/widgets/Texts.h"
 
 namespace ui {
 namespace {
-
-constexpr int Overwrite_Question = 903;
 
 // The save dialog lists only the composed name, under the description "PROFINET XML (*.xml)".
 QString single_name_filter(const QString& name) {
@@ -29,8 +27,7 @@ GsdmlTarget Save_PROFINET_XML(cfg::Application& app, const std::string& name_fil
     GsdmlTarget target;
     run_reported(parent, [&] {
         const std::filesystem::path file = cfg::profinet::gsdml_target(std_path(chosen), name_file_xml);
-        if (std::filesystem::exists(file) &&
-            !MessageService::confirm(parent, text_of(app.Lang_Strings, Overwrite_Question)))
+        if (!May_Write_Chosen_File(app, parent, file))
             return;
         target = file;
     });

@@ -56,10 +56,10 @@ TFProfinetFileName::TFProfinetFileName(cfg::Application& app, QWidget* parent,
     body->addStretch();
     lay_out_dialog(this, title_, body, {}, {Btn_OK, Btn_Cancel});
 
-    // Enter in the user part confirms, like OK; the buttons take no Enter of their own.
+    // Enter in the user part presses OK through the dialogs' rule; no button takes it by default.
     Btn_OK->setAutoDefault(false);
     Btn_Cancel->setAutoDefault(false);
-    connect(E_XML_User, &QLineEdit::returnPressed, this, &TFProfinetFileName::Btn_OK_Click);
+
     connect(Btn_OK, &QPushButton::clicked, this, &TFProfinetFileName::Btn_OK_Click);
     connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
     Set_Lang();

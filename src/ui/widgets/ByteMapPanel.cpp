@@ -6,6 +6,7 @@
 #include "ui/widgets/Looks.h"
 #include "ui/widgets/MapExport.h"
 #include "ui/widgets/MapTexts.h"
+#include "ui/widgets/Notice.h"
 #include "ui/widgets/Texts.h"
 
 #include <QHBoxLayout>
@@ -74,8 +75,7 @@ void ByteMapPanel::readOtherLane(const std::function<void()>& read) {
         else
             content_.fields = {};
         rebuild();
-        note_->setText(text(Reference_Unread) + qt_text(error.what()));
-        note_->show();
+        show_notice(note_, text(Reference_Unread) + qt_text(error.what()));
     }
 }
 

@@ -29,16 +29,12 @@ void EditingScreen::opened() {
     read_failed_ = !run_reported(this, [this, &rows_left_out] { rows_left_out = read_file(); });
     if (read_failed_) {
         show_defaults();
-        show_notice(text_of(app_.Lang_Strings, Shows_Defaults_Notice) + qt_path(file()));
+        show_notice(notice_, text_of(app_.Lang_Strings, Shows_Defaults_Notice) + qt_path(file()));
     } else if (rows_left_out > 0) {
-        show_notice(text_of(app_.Lang_Strings, Rows_Left_Out_Notice) + QString::number(rows_left_out));
+        show_notice(notice_,
+                    text_of(app_.Lang_Strings, Rows_Left_Out_Notice) + QString::number(rows_left_out));
     }
     remember_shown_state();
-}
-
-void EditingScreen::show_notice(const QString& text) {
-    notice_->setText(text);
-    notice_->show();
 }
 
 bool EditingScreen::may_replace_file() {
@@ -46,8 +42,8 @@ bool EditingScreen::may_replace_file() {
     // A file that has gone in the meantime holds nothing left to keep.
     if (!read_failed_ || !std::filesystem::exists(file(), error))
         return true;
-    if (!MessageService::confirm(this, text_of(app_.Lang_Strings, Replace_Unreadable_Question) +
-                                           qt_path(cfg::Unreadable_Copy_Path(file()))))
+    if (!MessageService::confirm_loss(this, text_of(app_.Lang_Strings, Replace_Unreadable_Question) +
+                                                qt_path(cfg::Unreadable_Copy_Path(file()))))
         return false;
     cfg::Keep_Unreadable_File(file());
     read_failed_ = false;
@@ -56,7 +52,7 @@ bool EditingScreen::may_replace_file() {
 
 void EditingScreen::reject() {
     if (changed_since_opened() &&
-        !MessageService::confirm(this, text_of(app_.Lang_Strings, Discard_Changes_Question)))
+        !MessageService::confirm_loss(this, text_of(app_.Lang_Strings, Discard_Changes_Question)))
         return;
     ScreenDialog::reject();
 }

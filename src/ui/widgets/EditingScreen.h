@@ -47,8 +47,6 @@ protected:
     cfg::Application& app_;
 
 private:
-    void show_notice(const QString& text);
-
     QLabel* notice_;
     bool read_failed_ = false;
 };

@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -20,6 +21,31 @@ bool is_check_box_cell(const QModelIndex& index) {
     return index.data(Qt::CheckStateRole).isValid();
 }
 
+// A list cell's editor. Typed letters and the wheel only move through the list (QComboBox reports
+// each such step as "activated", as if it were a choice); what they reach counts once, when Enter,
+// Tab or leaving the cell ends the edit. A pick from the open list is a choice and counts at once.
+class ListEditor : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+    bool searching() const { return searching_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        searching_ = true;
+        QComboBox::keyPressEvent(event);
+        searching_ = false;
+    }
+    void wheelEvent(QWheelEvent* event) override {
+        searching_ = true;
+        QComboBox::wheelEvent(event);
+        searching_ = false;
+    }
+
+private:
+    bool searching_ = false;
+};
+
 } // namespace
 
 QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
@@ -27,7 +53,7 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     const QVariant items = index.data(TableGridModel::ListItemsRole);
     if (!items.isValid())
         return QStyledItemDelegate::createEditor(parent, option, index);
-    auto* combo = new QComboBox(parent);
+    auto* combo = new ListEditor(parent);
     // A list that also takes a typed text offers its items rather than imposing them.
     combo->setEditable(index.data(TableGridModel::ListTakesTextRole).toBool());
     combo->setInsertPolicy(QComboBox::NoInsert);
@@ -42,6 +68,8 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
                                    combo->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     // A choice counts at once, as the screens react to it (a sentence fills its first data field).
     connect(combo, &QComboBox::activated, this, [this, combo] {
+        if (combo->searching())
+            return;
         emit const_cast<GridDelegate*>(this)->commitData(combo);
         emit const_cast<GridDelegate*>(this)->closeEditor(combo);
     });

@@ -3,6 +3,7 @@
 #include "core/app/AppSettings.h"
 #include "core/common/GridHandlers.h"
 #include "ui/widgets/GridDelegate.h"
+#include "ui/widgets/GridHeader.h"
 #include "ui/widgets/TableGridModel.h"
 
 #include <QHeaderView>
@@ -14,12 +15,12 @@ GridView::GridView(Option enter_jumps, Option double_click_auto_sizes, QWidget* 
     : QTableView(parent), enter_jumps_(std::move(enter_jumps)),
       double_click_auto_sizes_(std::move(double_click_auto_sizes)) {
     setItemDelegate(new GridDelegate(this));
+    setHorizontalHeader(new GridHeader(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    horizontalHeader()->setHighlightSections(false);
     connect(horizontalHeader(), &QHeaderView::sectionDoubleClicked, this, [this](int section) {
         if (cfg::Grid_Header_DblClick(0, double_click_auto_sizes_()))
             resizeColumnToContents(section);
@@ -38,11 +39,18 @@ void GridView::setGridModel(TableGridModel* model) {
     grid_model_ = model;
     setModel(model);
     showTableColumns();
+    // A caption that changes (a language) may need more room than the column had.
+    connect(model, &QAbstractItemModel::headerDataChanged, this,
+            [this] { gridHeader()->fitSectionsToCaptions(); });
 }
 
 void GridView::showTableColumns() {
     for (int column = 0; column < grid_model_->columnCount(); ++column)
         setColumnHidden(column, !grid_model_->isColumnShown(column));
+}
+
+GridHeader* GridView::gridHeader() const {
+    return static_cast<GridHeader*>(horizontalHeader());
 }
 
 int GridView::currentTableRow() const {

@@ -10,6 +10,7 @@ struct App_Settings;
 
 namespace ui {
 
+class GridHeader;
 class TableGridModel;
 
 // The table view of every table screen: the Enter key moves to the next cell when the user's
@@ -27,6 +28,7 @@ public:
 
     void setGridModel(TableGridModel* model);
     TableGridModel* gridModel() const { return grid_model_; }
+    GridHeader* gridHeader() const;
 
     // The current cell in table coordinates (row 1.. , column 1..); row 0 when none.
     int currentTableRow() const;

@@ -10,14 +10,13 @@
 #include "ui/widgets/FileDialogService.h"
 #include "ui/widgets/MapTexts.h"
 #include "ui/widgets/MessageService.h"
+#include "ui/widgets/SaveTarget.h"
 #include "ui/widgets/Texts.h"
 
 #include <QBuffer>
 
 namespace ui {
 namespace {
-
-constexpr int Overwrite_Question = 903;
 
 std::string png_bytes(const QImage& picture, const std::string& failure) {
     QByteArray bytes;
@@ -39,8 +38,7 @@ void Export_Byte_Map(const cfg::Application& app, const ByteMapView& view, int f
         return;
     run_reported(parent, [&] {
         const cfg::bytemap::Picture_File file = cfg::bytemap::Map_Picture_File(std_path(chosen));
-        if (std::filesystem::exists(file.path) &&
-            !MessageService::confirm(parent, text_of(app.Lang_Strings, Overwrite_Question)))
+        if (!May_Write_Chosen_File(app, parent, file.path))
             return;
         cfg::write_file_safely(
             file.path,

@@ -10,6 +10,7 @@ struct TestHooks {
     bool active = false;
     QList<MessageAnswer> answers;
     QStringList shown;
+    QList<MessageAnswer> enter_answers;
 };
 
 TestHooks& hooks() {
@@ -58,16 +59,27 @@ MessageAnswer answer_of(int button) {
 
 } // namespace
 
+// The button Enter presses: No where Yes would lose data, otherwise the box's own choice (its
+// first affirmative button).
+MessageAnswer enter_answer(MessageButtons buttons, YesLoses yes_loses) {
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    return yes_loses == YesLoses::Data ? MessageAnswer::No : MessageAnswer::Yes;
+}
+
 MessageAnswer MessageService::show(QWidget* parent, MessageIcon icon, const QString& text,
-                                   MessageButtons buttons) {
+                                   MessageButtons buttons, YesLoses yes_loses) {
     TestHooks& test = hooks();
     if (test.active) {
         test.shown.append(text);
+        test.enter_answers.append(enter_answer(buttons, yes_loses));
         if (!test.answers.isEmpty())
             return test.answers.takeFirst();
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
     }
     QMessageBox box(box_icon(icon), QApplication::applicationName(), text, box_buttons(buttons), parent);
+    if (yes_loses == YesLoses::Data)
+        box.setDefaultButton(QMessageBox::No);
     return answer_of(box.exec());
 }
 
@@ -82,6 +94,10 @@ void MessageService::queueAnswers(const QList<MessageAnswer>& answers) {
 
 QStringList MessageService::shownTexts() {
     return hooks().shown;
+}
+
+QList<MessageAnswer> MessageService::enterAnswers() {
+    return hooks().enter_answers;
 }
 
 void MessageService::reset() {

@@ -30,8 +30,8 @@ void RowButtons::Btn_DelRowClick() {
         const int row = view_->currentTableRow();
         if (row < 1)
             return;
-        if (!MessageService::confirm(dialog_,
-                                     delete_question(text_of(texts_, actions_.delete_question_text), row)))
+        if (!MessageService::confirm_loss(
+                dialog_, delete_question(text_of(texts_, actions_.delete_question_text), row)))
             return;
         actions_.delete_row(row);
         emit tableChanged();
@@ -68,7 +68,7 @@ void RowButtons::Btn_PasteRowClick() {
         if (row < 1)
             return;
         const auto confirm = [this] {
-            return MessageService::confirm(dialog_, text_of(texts_, Row_In_Use_Question));
+            return MessageService::confirm_loss(dialog_, text_of(texts_, Row_In_Use_Question));
         };
         switch (actions_.paste_row(row, Do_Copy, confirm)) {
         case cfg::PasteResult::NothingCopied:

@@ -1,11 +1,14 @@
 #include "ui/widgets/ScreenDialog.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 
 #include <vector>
 
@@ -51,7 +54,30 @@ void order_focus(QDialog* dialog) {
         inputs.front()->setFocus(Qt::TabFocusReason);
 }
 
+bool inside_table(const QWidget* widget) {
+    for (; widget; widget = widget->parentWidget())
+        if (qobject_cast<const QTableView*>(widget))
+            return true;
+    return false;
+}
+
 } // namespace
+
+void ScreenDialog::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    QWidget* focused = focusWidget();
+    if (!enter || !plain || inside_table(focused)) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    QPushButton* target = qobject_cast<QPushButton*>(focused);
+    for (QPushButton* button : findChildren<QPushButton*>("Btn_OK"))
+        if (!target && button->window() == this)
+            target = button;
+    if (target && target->isVisible() && target->isEnabled())
+        target->click();
+}
 
 void ScreenDialog::setSmallestFixedSize(int width, int height) {
     smallest_fixed_size_ = QSize(width, height);
@@ -72,9 +98,18 @@ bool ScreenDialog::event(QEvent* event) {
 void ScreenDialog::fit_fixed_size() {
     if (!smallest_fixed_size_.isValid() || !layout())
         return;
-    const QSize fitted = smallest_fixed_size_.expandedTo(layout()->totalMinimumSize());
+    const QSize fitted =
+        smallest_fixed_size_.expandedTo(layout()->totalMinimumSize()).boundedTo(available_size());
     if (fitted != minimumSize() || fitted != maximumSize())
         setFixedSize(fitted);
+}
+
+// Never past the screen: what does not fit scrolls, wraps or is cut, but OK stays in reach.
+QSize ScreenDialog::available_size() const {
+    const QScreen* shown_on = screen();
+    if (!shown_on)
+        return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    return shown_on->availableGeometry().size() - (frameGeometry().size() - size());
 }
 
 void ScreenDialog::setVisible(bool visible) {
@@ -82,6 +117,7 @@ void ScreenDialog::setVisible(bool visible) {
     if (opening) {
         opened();
         fit_fixed_size();
+        resize(size().boundedTo(available_size()));
     }
     QDialog::setVisible(visible);
     if (opening)

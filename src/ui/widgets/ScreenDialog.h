@@ -26,9 +26,13 @@ protected:
     void setSmallestFixedSize(int width, int height);
 
     bool event(QEvent* event) override;
+    // One rule for every dialog: Enter in a field presses the dialog's OK (Btn_OK) where it has
+    // one; on a focused button it presses that button. A table keeps Enter for itself (its jump).
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void fit_fixed_size();
+    QSize available_size() const;
 
     QSize smallest_fixed_size_;
 };

@@ -5,6 +5,7 @@
 #include "ui/widgets/ByteMapPanel.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
+#include "ui/widgets/GridHeader.h"
 #include "ui/widgets/GridView.h"
 #include "ui/widgets/MessageService.h"
 #include "ui/widgets/Texts.h"
@@ -148,6 +149,7 @@ void TableScreen::attach_model(const Grid& grid) {
         view->setColumnWidth(column, grid.computed_columns[i].width);
         header->moveSection(header->visualIndex(column), header->visualIndex(shown_after) + 1);
     }
+    view->gridHeader()->fitSectionsToCaptions();
 }
 
 void TableScreen::add_above_status(QWidget* widget) {
@@ -277,7 +279,7 @@ void TableScreen::Btn_OKClick() {
         // Rows below the first empty row are not saved: the user decides whether to lose them.
         if (const int dropped = first_row_save_would_drop();
             dropped > 0 &&
-            !MessageService::confirm(this, text(dropped_rows_question_) + QString::number(dropped)))
+            !MessageService::confirm_loss(this, text(dropped_rows_question_) + QString::number(dropped)))
             return;
         if (!may_replace_file())
             return;

@@ -178,4 +178,26 @@ TEST(ByteMap, BlocksAreLabelledInsideEachPiece) {
         })) << piece.x;
 }
 
+// Rows sharing bytes each keep a label of their own room, none written over another's.
+TEST(ByteMap, LabelsOfRowsSharingBytesAreNotDrawnOverEachOther) {
+    const auto label_clips = [](const Byte_Map& map, const std::string& text) {
+        std::vector<Map_Rect> clips;
+        for (const Map_Text& shown : map.texts)
+            if (shown.text == text)
+                clips.push_back(shown.clip);
+        return clips;
+    };
+    const Byte_Map same = map_of({field(1, 0, 4, {2}, "A"), field(2, 0, 4, {1}, "B")});
+    EXPECT_EQ(label_clips(same, "1 A / 2 B"), std::vector{Lane_Rect(Map_Lane::Listener, 0, 3)});
+    EXPECT_TRUE(label_clips(same, "2 B").empty());
+
+    const Byte_Map shifted = map_of({field(1, 0, 4, {2}, "A"), field(2, 2, 4, {1}, "B")});
+    EXPECT_EQ(label_clips(shifted, "1 A"), std::vector{Lane_Rect(Map_Lane::Listener, 0, 3)});
+    EXPECT_EQ(label_clips(shifted, "2 B"), std::vector{Lane_Rect(Map_Lane::Listener, 4, 5)});
+
+    const Byte_Map inside = map_of({field(1, 2, 2, {2}, "A"), field(2, 0, 8, {1}, "B")});
+    EXPECT_EQ(label_clips(inside, "1 A"), std::vector{Lane_Rect(Map_Lane::Listener, 2, 3)});
+    EXPECT_EQ(label_clips(inside, "2 B"), std::vector{Lane_Rect(Map_Lane::Listener, 0, 1)});
+}
+
 } // namespace

@@ -58,6 +58,36 @@ TEST_P(EveryReaderRefuses, AFileItCannotReadNamingItAndTheReason) {
     }
 }
 
+// Another kind of file, well-formed, in the place of the reader's own: its rows are not the reader's.
+class EveryReaderRefusesAnotherFile : public testing::TestWithParam<Reader> {};
+
+TEST_P(EveryReaderRefusesAnotherFile, NamingTheElementExpectedAndTheOneFound) {
+    const Reader& reader = GetParam();
+    TempDir dir;
+    const fs::path file = dir / "file.xml";
+    cfg::test::write_bytes(file, "<Another_File>" + *reader.content + "</Another_File>");
+    if (!reader.reports_failures) {
+        EXPECT_EQ(reader.read(file), reader.read(dir / "missing.xml"));
+        return;
+    }
+    const std::string& content = *reader.content;
+    const std::string expected_root = content.substr(1, content.find_first_of(" />") - 1);
+    try {
+        reader.read(file);
+        FAIL() << "no error";
+    } catch (const cfg::ConfigError& error) {
+        EXPECT_THAT(error.what(), testing::HasSubstr("\"" + file.string() +
+                                                     "\" holds the element Another_File "
+                                                     "where the element " +
+                                                     expected_root + " was expected."));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, EveryReaderRefusesAnotherFile, testing::ValuesIn(cfg::test::every_reader()),
+                         [](const testing::TestParamInfo<Reader>& info) {
+                             return std::string(info.param.name);
+                         });
+
 INSTANTIATE_TEST_SUITE_P(Files, EveryReaderRefuses,
                          testing::Combine(testing::ValuesIn(cfg::test::every_reader()),
                                           testing::ValuesIn(unreadable)),

@@ -178,6 +178,15 @@ TEST(CheckBoxRows, ABlankTextCountsAsInUseButCheckBoxesDoNot) {
     EXPECT_EQ(rows_of(table)[1], (std::vector<std::string>{"[x]", " ", "[ ]"}));
 }
 
+TEST(CheckBoxRows, AHiddenColumnsDefaultDoesNotPutARowInUse) {
+    // Every empty listener row holds its serial channel in a hidden column.
+    cfg::Table table = make_table({{"[x]", "", "RS232"}});
+    table.set_column_visible(3, false);
+    const cfg::Row_Clipboard clipboard{{"Y", "GGA", "RS232"}, {true, false, false}};
+    EXPECT_EQ(cfg::Paste_Row_CB(table, 1, true, clipboard, never_asked), cfg::PasteResult::Pasted);
+    EXPECT_EQ(rows_of(table)[0], (std::vector<std::string>{"[x]", "GGA", "RS232"}));
+}
+
 TEST(CheckBoxRows, TheSharedClipboardHoldsTheLastCopyOfAnyScreen) {
     cfg::Table first = check_box_table();                      // four data columns
     cfg::Table second_same = check_box_table();                // another screen, same columns

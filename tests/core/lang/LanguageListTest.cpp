@@ -17,7 +17,8 @@ TEST(LanguageList, NoLanguageFilesGiveAnEmptyList) {
     EXPECT_THAT(cfg::Create_Lang_List(dir / "LANGUAGE"), IsEmpty());
 }
 
-TEST(LanguageList, ListsWritableLanguageFilesSortedRegardlessOfCase) {
+// English, the built-in texts as a file, leads: the way back is always on the first page.
+TEST(LanguageList, ListsWritableLanguageFilesEnglishFirstThenSortedRegardlessOfCase) {
     TempDir dir;
     for (const char* name : {"deutsch.lng", "Italiano.lng", "English.lng", "espanol.lng", "Zulu.lng"})
         write_bytes(dir / name, "STR0 =x\r\n");
@@ -32,7 +33,7 @@ TEST(LanguageList, ListsWritableLanguageFilesSortedRegardlessOfCase) {
                                                          std::filesystem::perms::others_read);
 
     EXPECT_THAT(cfg::Create_Lang_List(dir.path()),
-                ElementsAre("deutsch.lng", "English.lng", "espanol.lng", "Italiano.lng", "Zulu.lng"));
+                ElementsAre("English.lng", "deutsch.lng", "espanol.lng", "Italiano.lng", "Zulu.lng"));
 }
 
 TEST(LanguageList, AFileWritableByTheGroupOnlyIsListed) {

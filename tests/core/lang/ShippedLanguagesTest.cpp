@@ -1,5 +1,6 @@
 #include "core/lang/BuiltinTexts.h"
 #include "core/lang/LangFile.h"
+#include "core/lang/LangFileLine.h"
 #include "core/lang/LangStrings.h"
 #include "support/TempDir.h"
 
@@ -68,6 +69,20 @@ TEST(ShippedLanguages, TranslateEveryUsedTextKeepingPlaceholdersAndBlanks) {
         SCOPED_TRACE(file.filename().string());
         expect_every_used_text_translated(file);
     }
+}
+
+// English.lng is the built-in catalogue as a file, so it never drifts from the program's texts:
+// after a change of a text, `configurator-cli texts --english-file > packaging/lang/English.lng`.
+TEST(ShippedLanguages, EnglishIsTheBuiltInCatalogue) {
+    EXPECT_EQ(cfg::test::read_bytes(std::filesystem::path(SHIPPED_LANGUAGES_DIR) / "English.lng"),
+              cfg::Builtin_Language_File());
+    // Loaded over another language, it gives every built-in text back.
+    cfg::Lang_Strings texts;
+    for (const cfg::BuiltinText& builtin : cfg::builtin_texts())
+        texts.set(builtin.index, "\x01");
+    cfg::Load_Lang_Bytes(texts, cfg::Builtin_Language_File());
+    for (const cfg::BuiltinText& builtin : cfg::builtin_texts())
+        EXPECT_EQ(texts[builtin.index], builtin.text) << "STR" << builtin.index;
 }
 
 } // namespace

@@ -110,8 +110,6 @@ INSTANTIATE_TEST_SUITE_P(
                  [](ParGen_Set& s) { s.Ethernet_IP1 = "10"; }},
         LoadCase{"element names are case-sensitive", par_gen("<ethernet_ip1>10</ethernet_ip1>"),
                  [](ParGen_Set&) {}},
-        LoadCase{"any name of the root", "<Other><Ethernet_IP1>10</Ethernet_IP1></Other>",
-                 [](ParGen_Set& s) { s.Ethernet_IP1 = "10"; }},
         LoadCase{"a comment before the root",
                  "<!--SW_VERSION = 1.000-->" + par_gen("<Ethernet_IP1>10</Ethernet_IP1>"),
                  [](ParGen_Set& s) { s.Ethernet_IP1 = "10"; }},

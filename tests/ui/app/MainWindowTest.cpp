@@ -451,7 +451,9 @@ private slots:
     // language chosen.
     void theAboutBoxShowsTheDataFolderInUse() {
         const fs::path data = dir_->path() / "data";
-        write_bytes(data / "LANGUAGE" / "Italiano.lng", "STR322 = Cartella dati :\r\n");
+        write_bytes(data / "LANGUAGE" / "Italiano.lng",
+                    "STR322 = Cartella dati :\r\nSTR323 = Codice software :\r\nSTR324 = Versione :\r\n"
+                    "STR325 = Codice documento :\r\n");
         cfg::Saved_Settings saved;
         saved.settings.Language_Name = "Italiano";
         cfg::Write_Settings(data / "Morvel.xml", saved);
@@ -461,14 +463,27 @@ private slots:
         window_->show();
         QString caption;
         QString folder;
+        QStringList identity;
         when_dialog_opens([&](QDialog* dialog) {
+            identity = {label_text(dialog, "Label6"), label_text(dialog, "Label3"),
+                        label_text(dialog, "Label8")};
             caption = label_text(dialog, "L_Data_Folder");
             folder = label_text(dialog, "L_Data_Folder_Path");
             dialog->accept();
         });
         click("Btn_Info");
         QCOMPARE(caption, QString("Cartella dati :"));
+        QCOMPARE(identity, (QStringList{"Codice software :", "Versione :", "Codice documento :"}));
         QCOMPARE(folder, QString::fromStdString(data.string()));
+    }
+
+    void theWindowEndsAMarginBelowItsLastVisibleControl() {
+        start();
+        int bottom = 0;
+        for (const QWidget* control : window_->findChildren<QWidget*>())
+            if (control->parentWidget() == window_.get() && control->isVisible())
+                bottom = std::max(bottom, control->geometry().bottom());
+        QVERIFY2(window_->height() - bottom <= 20, qPrintable(QString::number(window_->height() - bottom)));
     }
 
     void theWebAddressOpensTheHomePage() {

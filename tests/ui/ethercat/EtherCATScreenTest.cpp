@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -460,9 +461,43 @@ private slots:
         ui::Save_ESI_File(*app_, nullptr);
         QCOMPARE(ui::MessageService::shownTexts().last(),
                  "File already exists! Do you want to overwrite the file?");
+        QCOMPARE(ui::MessageService::enterAnswers().last(), ui::MessageAnswer::No);
         QCOMPARE(read_bytes(file), std::string("old"));
         ui::Save_ESI_File(*app_, nullptr);
         QVERIFY(read_bytes(file).starts_with("<?xml"));
+    }
+
+    // A configuration name of 252 characters without a blank, in the byte map's notice of an
+    // unreadable listener file: the notice wraps and the screen keeps OK on the screen.
+    void aLongNameWrapsAndTheScreenStaysOnTheScreen() {
+        QVERIFY(!cfg::Create_New_Project(*app_, std::string(252, 'N')));
+        write_bytes(app_->File_NMEA_0183_Set_Access, "<NMEA_0183><NMEA_Listener>");
+        open();
+        auto* note = ui::test::child<QLabel>(dialog_.get(), "L_MapNote");
+        QVERIFY(note->isVisible());
+        QVERIFY(note->text().contains(QString(252, 'N').left(20)));
+        const QRect available = dialog_->screen()->availableGeometry();
+        QVERIFY2(dialog_->width() <= available.width(), qPrintable(QString::number(dialog_->width())));
+        QVERIFY(dialog_->height() <= available.height());
+        QVERIFY2(note->minimumSizeHint().width() <= dialog_->width(),
+                 qPrintable(QString::number(note->minimumSizeHint().width())));
+    }
+
+    // The save dialog opens in the configuration's folder, beside its own files.
+    void aFileOfTheConfigurationIsNeverTheTarget() {
+        const std::string variables =
+            "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>"
+            "<row Enable=\"Y\" Type=\"UInt8\" Length=\"1\" Name=\"Run\"/>"
+            "</EtherCAT_Slave_To_Master></EtherCAT_Slave_Variables></EtherCAT_Slave>";
+        write_bytes(app_->File_EtherCAT_Slave, variables);
+        ui::FileDialogService::queueFileNames({qt_path(app_->File_EtherCAT_Slave)});
+        ui::MessageService::queueAnswers({ui::MessageAnswer::Yes});
+        ui::Save_ESI_File(*app_, nullptr);
+        QCOMPARE(ui::MessageService::shownTexts(),
+                 QStringList{"This file is kept by the program for the configuration and cannot be "
+                             "overwritten with an export. Choose another name. The file: " +
+                             qt_path(app_->File_EtherCAT_Slave)});
+        QCOMPARE(read_bytes(app_->File_EtherCAT_Slave), variables);
     }
 
     void aSourceThatCannotBeReadIsReportedAndWritesNothing() {

@@ -9,6 +9,7 @@
 #include "ui/widgets/Texts.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -209,12 +210,18 @@ private slots:
         view_->setCurrentIndex(cell(1, Sentence));
         press("Btn_CopyRow");
         view_->setCurrentIndex(cell(2, Sentence));
-        // Every row of this model names its serial channel, so a paste always asks first.
+        // An untouched row takes the copy at once: its hidden serial channel is no use of it.
+        press("Btn_PasteRow");
+        QCOMPARE(ui::MessageService::shownTexts().size(), 1);
+        QCOMPARE(text(2, Sentence), QString("GGA"));
+
+        choose(2, Sentence, "RMC");
         ui::MessageService::queueAnswers({ui::MessageAnswer::No});
         press("Btn_PasteRow");
         QCOMPARE(ui::MessageService::shownTexts().last(),
                  QString("Row Already used. Do you want to overwrite the values?"));
-        QCOMPARE(text(2, Sentence), QString());
+        QCOMPARE(ui::MessageService::enterAnswers().last(), ui::MessageAnswer::No);
+        QCOMPARE(text(2, Sentence), QString("RMC"));
         ui::MessageService::queueAnswers({ui::MessageAnswer::Yes});
         press("Btn_PasteRow");
         QCOMPARE(text(2, Sentence), QString("GGA"));
@@ -238,6 +245,32 @@ private slots:
         app_->App_Settings.enable_jump_field_tables = false;
         QTest::keyClick(view_, Qt::Key_Return);
         QCOMPARE(view_->currentIndex(), cell(1, Enable));
+    }
+
+    // Letters typed into a list cell search its list, as the walk typed them; the row changes once,
+    // when the edit ends.
+    void typingIntoASentenceCellPicksWhatWasTyped_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("end_key");
+        QTest::newRow("GLL, Enter") << "GLL" << int(Qt::Key_Return);
+        QTest::newRow("RMC, Tab") << "RMC" << int(Qt::Key_Tab);
+        QTest::newRow("GSV, Enter on the keypad") << "GSV" << int(Qt::Key_Enter);
+    }
+    void typingIntoASentenceCellPicksWhatWasTyped() {
+        QFETCH(QString, typed);
+        QFETCH(int, end_key);
+        open();
+        choose(2, Sentence, typed); // what a pick from the list gives, to compare with
+        view_->setFocus();
+        view_->setCurrentIndex(cell(1, Sentence));
+        for (const QChar letter : typed)
+            QTest::keyClick(QApplication::focusWidget(), letter.toLatin1());
+        QVERIFY(view_->findChild<QComboBox*>()); // still searching
+        QCOMPARE(text(1, Sentence), QString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(end_key));
+        QTRY_VERIFY(!view_->findChild<QComboBox*>());
+        QCOMPARE(text(1, Sentence), typed);
+        QCOMPARE(text(1, DataField), text(2, DataField));
     }
 
     void aHeaderDoubleClickSizesOnlyWithTheOptionOn() {

@@ -171,12 +171,27 @@ private slots:
         program_.reset();
     }
 
-    void anUnreadableFileIsReplacedOnlyWithTheUsersWord_data() { every_screen(); }
+    // Each screen with each way its file can be unreadable: cut short, or another screen's
+    // well-formed file in its place.
+    void anUnreadableFileIsReplacedOnlyWithTheUsersWord_data() {
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<bool>("foreign");
+        QTest::addColumn<QString>("reason");
+        for (std::size_t index = 0; index < screen_cases().size(); ++index) {
+            const char* name = screen_cases()[index].name;
+            QTest::addRow("%s, cut short", name) << static_cast<int>(index) << false << "is not well-formed";
+            QTest::addRow("%s, another file", name) << static_cast<int>(index) << true << "was expected";
+        }
+    }
     void anUnreadableFileIsReplacedOnlyWithTheUsersWord() {
         take_case();
-        const std::string cut = case_->good_file.substr(0, case_->good_file.size() / 2);
+        QFETCH(bool, foreign);
+        QFETCH(QString, reason);
+        // The parameter screen gets a listener file, every other screen the parameters.
+        const std::string other = case_->rows_file ? screen_cases().front().good_file : listener_rows(1);
+        const std::string cut = foreign ? other : case_->good_file.substr(0, case_->good_file.size() / 2);
         open(cut);
-        QVERIFY2(last_message().contains("is not well-formed"), qPrintable(last_message()));
+        QVERIFY2(last_message().contains(reason), qPrintable(last_message()));
         QVERIFY2(notice().startsWith("This screen shows default values because its file could not be read: "),
                  qPrintable(notice()));
         QVERIFY(notice().endsWith(QString::fromStdString(file().filename().string())));
@@ -187,6 +202,7 @@ private slots:
                  "The file could not be read. Do you want to replace it with what this screen "
                  "shows? The unreadable file is kept as: " +
                      ui::qt_path(fs::path(file()) += ".unreadable"));
+        QCOMPARE(ui::MessageService::enterAnswers().last(), MessageAnswer::No);
         QVERIFY(dialog_->isVisible());
         QCOMPARE(read_bytes(file()), cut);
 
@@ -248,6 +264,7 @@ private slots:
             QCOMPARE(
                 last_message(),
                 "You have changed values on this screen. Do you want to close it and lose your changes?");
+            QCOMPARE(ui::MessageService::enterAnswers().last(), MessageAnswer::No);
             ui::MessageService::queueAnswers({MessageAnswer::Yes});
             close();
             QVERIFY(!dialog_->isVisible());
@@ -267,8 +284,27 @@ private slots:
         press("Btn_OK");
         QVERIFY2(last_message().contains("are not saved. Do you want to save anyway? First row not saved: 2"),
                  qPrintable(last_message()));
+        QCOMPARE(ui::MessageService::enterAnswers().last(), MessageAnswer::No);
         QVERIFY(dialog_->isVisible());
         QCOMPARE(read_bytes(file()), case_->good_file);
+    }
+
+    // Enter in a field presses OK, as in every dialog; in a table it stays with the table.
+    void enterPressesOkFromAFieldButNotFromATable_data() { every_screen(); }
+    void enterPressesOkFromAFieldButNotFromATable() {
+        take_case();
+        open(case_->good_file);
+        edit();
+        QWidget* control = ui::test::child(dialog_.get(), case_->probe_control);
+        control->setFocus();
+        QTest::keyClick(control, Qt::Key_Return);
+        if (case_->rows_file) {
+            QVERIFY(dialog_->isVisible());
+            QCOMPARE(read_bytes(file()), case_->good_file);
+        } else {
+            QVERIFY(!dialog_->isVisible());
+            QVERIFY(read_bytes(file()) != case_->good_file);
+        }
     }
 
     void rowsBeyondTheTableAreReported_data() { every_table_screen(); }

@@ -3,6 +3,7 @@
 #include "ui/widgets/ByteMapView.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/GridDelegate.h"
+#include "ui/widgets/GridHeader.h"
 #include "ui/widgets/GridView.h"
 #include "ui/widgets/InputLock.h"
 #include "ui/widgets/Looks.h"
@@ -134,6 +135,31 @@ private slots:
                  QString("Water depth relative to transducer, meters [floating point]\noverlaps row 1"));
         view.setColumnWidth(2, 600);
         QCOMPARE(tip(1), QString());
+    }
+
+    // A column is sized at least to its caption; one the user narrows shows its caption in the tool tip.
+    void aCutHeaderIsWidenedAndShowsItsCaptionInTheToolTip() {
+        auto shared = std::make_shared<cfg::Table>(sample_table());
+        shared->set_text(0, 2, "A caption much wider than its column");
+        ui::TableGridModel model(shared);
+        ui::GridView view([] { return false; }, [] { return false; });
+        view.setGridModel(&model);
+        view.setColumnWidth(2, 20);
+        ui::GridHeader* header = view.gridHeader();
+        QVERIFY(header->isCaptionCut(2));
+        header->fitSectionsToCaptions();
+        QVERIFY(!header->isCaptionCut(2));
+
+        view.setColumnWidth(2, 20);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QPoint at(header->sectionViewportPosition(2) + 5, header->height() / 2);
+        QHelpEvent help(QEvent::ToolTip, at, header->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(header->viewport(), &help);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY2(QToolTip::text().startsWith("A caption much wider than its column"),
+                 qPrintable(QToolTip::text()));
+        QToolTip::hideText();
     }
 
     // Any block shows its text under the pointer; only the blocks of the screen's own lane are rows
@@ -376,6 +402,39 @@ private slots:
         QVERIFY(ui::MessageService::confirm(nullptr, "first"));
         QVERIFY(!ui::MessageService::confirm(nullptr, "second")); // nothing queued: No
         QCOMPARE(ui::MessageService::shownTexts(), (QStringList{"first", "second"}));
+    }
+
+    // A real box, answered with Enter as the walk did: a question whose Yes loses data keeps it.
+    void enterOnAQuestionGivesNoWhereYesLosesData_data() {
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<bool>("loses");
+        QTest::addColumn<int>("answer");
+        using ui::MessageAnswer;
+        using ui::MessageButtons;
+        QTest::newRow("a plain question") << int(MessageButtons::YesNo) << false << int(MessageAnswer::Yes);
+        QTest::newRow("yes loses data") << int(MessageButtons::YesNo) << true << int(MessageAnswer::No);
+        QTest::newRow("yes loses data, with cancel")
+            << int(MessageButtons::YesNoCancel) << true << int(MessageAnswer::No);
+    }
+    void enterOnAQuestionGivesNoWhereYesLosesData() {
+        QFETCH(int, buttons);
+        QFETCH(bool, loses);
+        QFETCH(int, answer);
+        ui::MessageService::reset(); // the real box
+        QTimer::singleShot(0, [] {
+            QTRY_VERIFY(QApplication::activeModalWidget());
+            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
+        });
+        const ui::MessageAnswer given = ui::MessageService::show(
+            nullptr, ui::MessageIcon::Question, "lose it?", ui::MessageButtons(buttons),
+            loses ? ui::YesLoses::Data : ui::YesLoses::Nothing);
+        QCOMPARE(int(given), answer);
+
+        // The test hook tells the same.
+        ui::MessageService::startTestMode();
+        ui::MessageService::show(nullptr, ui::MessageIcon::Question, "lose it?", ui::MessageButtons(buttons),
+                                 loses ? ui::YesLoses::Data : ui::YesLoses::Nothing);
+        QCOMPARE(int(ui::MessageService::enterAnswers().last()), answer);
     }
 };
 
