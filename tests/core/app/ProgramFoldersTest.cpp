@@ -1,5 +1,6 @@
 #include "core/app/ProgramFolders.h"
 #include "core/app/Application.h"
+#include "core/common/ConfigError.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -58,6 +59,40 @@ TEST(ProgramFolders, ACopyKeepsItsDataBesideItAnInstallationInTheUsersDataFolder
         EXPECT_EQ(folders.data, dir / c.data) << c.label;
         EXPECT_EQ(folders.shipped_languages, *c.shipped ? dir / c.shipped : fs::path()) << c.label;
         EXPECT_TRUE(fs::is_empty(dir / "usr/bin")) << c.label << ": the writability probe was left behind";
+    }
+}
+
+// Without an absolute HOME (and no absolute XDG_DATA_HOME) an installed program would make its data
+// folder below the folder it was started in: it refuses, naming the variable. A portable copy needs
+// neither.
+TEST(ProgramFolders, AnInstalledProgramWithoutAHomeRefusesToGuess) {
+    const Folders_Case cases[] = {
+        {"no HOME", true, {}, "", ""},
+        {"an empty HOME", true, {{"HOME", ""}}, "", ""},
+        {"a relative HOME", true, {{"HOME", "home"}}, "", ""},
+        {"a relative XDG_DATA_HOME and no HOME", true, {{"XDG_DATA_HOME", "xdg"}}, "", ""},
+        {"a portable copy without HOME", false, {}, "usr/bin", ""},
+    };
+    for (const Folders_Case& c : cases) {
+        const TempDir dir;
+        fs::create_directories(dir / "usr/bin");
+        if (c.installed)
+            fs::create_directories(dir / "usr/share/configurator");
+        const cfg::Environment environment = [&](const char* name) -> std::optional<std::string> {
+            const auto found = c.environment.find(name);
+            return found == c.environment.end() ? std::nullopt : std::optional(found->second);
+        };
+        if (!c.installed) {
+            EXPECT_EQ(cfg::Find_Program_Folders(dir / "usr/bin", environment).data, dir / c.data) << c.label;
+            continue;
+        }
+        try {
+            cfg::Find_Program_Folders(dir / "usr/bin", environment);
+            ADD_FAILURE() << c.label << ": no error";
+        } catch (const cfg::ConfigError& error) {
+            EXPECT_NE(std::string(error.what()).find("HOME"), std::string::npos)
+                << c.label << ": " << error.what();
+        }
     }
 }
 
