@@ -21,6 +21,19 @@ struct Folders_Case {
     const char* shipped;
 };
 
+// The case's environment; "@" at the start of a value stands for the test's folder.
+cfg::Environment environment_of(const Folders_Case& c, const TempDir& dir) {
+    return [&c, &dir](const char* name) -> std::optional<std::string> {
+        const auto found = c.environment.find(name);
+        if (found == c.environment.end())
+            return std::nullopt;
+        std::string value = found->second;
+        if (value.starts_with('@'))
+            value = dir.path().string() + value.substr(1);
+        return value;
+    };
+}
+
 TEST(ProgramFolders, ACopyKeepsItsDataBesideItAnInstallationInTheUsersDataFolder) {
     const Folders_Case cases[] = {
         {"portable copy", false, {{"HOME", "/home/u"}}, "usr/bin", ""},
@@ -45,15 +58,7 @@ TEST(ProgramFolders, ACopyKeepsItsDataBesideItAnInstallationInTheUsersDataFolder
         fs::create_directories(dir / "usr/bin");
         if (c.installed)
             fs::create_directories(dir / "usr/share/configurator/LANGUAGE");
-        const cfg::Environment environment = [&](const char* name) -> std::optional<std::string> {
-            const auto found = c.environment.find(name);
-            if (found == c.environment.end())
-                return std::nullopt;
-            std::string value = found->second;
-            if (value.starts_with('@')) // "@" stands for the test's folder
-                value = dir.path().string() + value.substr(1);
-            return value;
-        };
+        const cfg::Environment environment = environment_of(c, dir);
         const cfg::Program_Folders folders = cfg::Find_Program_Folders(dir / "usr/bin", environment);
         EXPECT_EQ(folders.program, dir / "usr/bin") << c.label;
         EXPECT_EQ(folders.data, dir / c.data) << c.label;
@@ -78,10 +83,7 @@ TEST(ProgramFolders, AnInstalledProgramWithoutAHomeRefusesToGuess) {
         fs::create_directories(dir / "usr/bin");
         if (c.installed)
             fs::create_directories(dir / "usr/share/configurator");
-        const cfg::Environment environment = [&](const char* name) -> std::optional<std::string> {
-            const auto found = c.environment.find(name);
-            return found == c.environment.end() ? std::nullopt : std::optional(found->second);
-        };
+        const cfg::Environment environment = environment_of(c, dir);
         if (!c.installed) {
             EXPECT_EQ(cfg::Find_Program_Folders(dir / "usr/bin", environment).data, dir / c.data) << c.label;
             continue;
