@@ -29,15 +29,15 @@ std::filesystem::path home_folder(const std::filesystem::path& home) {
     return absolute;
 }
 
-// --home names the program folder: the data and the updater are there, while an installed tool
-// still reads the language files it ships. Without it the tool finds its folders as the desktop
-// program does: beside a copy of the program, in the user's data folder for an installed one.
+// --home names the data folder, where the maker's updater is also looked for, while an installed
+// tool still reads the language files it ships and runs the check program it ships. Without it the
+// tool finds its folders as the desktop program does: beside a copy of the program, in the user's
+// data folder for an installed one.
 Program_Folders program_folders(const Command_Line& line, const std::filesystem::path& executable_folder) {
     if (!line.home)
         return Find_Program_Folders(executable_folder, Process_Environment);
     const std::filesystem::path home = home_folder(*line.home);
-    Program_Folders folders = Program_Folders_With_Data(executable_folder, home);
-    folders.program = home;
+    const Program_Folders folders = Program_Folders_With_Data(executable_folder, home);
     // A mistyped folder would otherwise read as one without configurations.
     std::error_code missing;
     if (line.command->data_folders == Data_Folders::As_Found && !std::filesystem::is_directory(home, missing))
@@ -61,7 +61,7 @@ int run(const std::vector<std::string>& args, const std::filesystem::path& execu
     }
     if (line.version) {
         // As the desktop program's --version says it.
-        out << SW_Code << ' ' << Program_Version << '\n';
+        out << SW_Code << ' ' << Program_Version << '\n' << Licence_Notice;
         return Exit_Done;
     }
     try {

@@ -31,7 +31,7 @@ std::span<const Command_Definition> command_definitions() {
         {"job", {"CONFIG"}, {{"--ip", true}, {"--option", true}, {"--read-back", false}}, run_job, Made},
         {"update",
          {"CONFIG"},
-         {{"--address", true}, {"--option", true}, {"--read-back", false}},
+         {{"--address", true}, {"--option", true}, {"--read-back", false}, {"--check-only", false}},
          run_update,
          Made},
         {"inspect", {"FILE"}, {{"--json", false}}, run_inspect, As_Found},

@@ -9,6 +9,7 @@
 #include "platform/IcmpEcho.h"
 #include "platform/ProgramRunner.h"
 #include "platform/SleepingHost.h"
+#include "platform/WineLauncher.h"
 
 #include <optional>
 #include <ostream>
@@ -49,6 +50,12 @@ int exit_code_of(image::Update_Outcome outcome) {
     switch (outcome) {
     case Update_Outcome::Updated:
         return Exit_Done;
+    case Update_Outcome::Checked:
+        return Exit_Only_Checked;
+    case Update_Outcome::Check_Faults:
+        return Exit_Check_Failed;
+    case Update_Outcome::Stand_In_As_Updater:
+        return Exit_Stand_In;
     case Update_Outcome::Files_Missing:
         return Exit_File;
     case Update_Outcome::Address_Unusable:
@@ -58,6 +65,7 @@ int exit_code_of(image::Update_Outcome outcome) {
         return Exit_No_Device;
     case Update_Outcome::Updater_Busy:
     case Update_Outcome::Updater_Missing:
+    case Update_Outcome::Updater_Needs_Wine:
     case Update_Outcome::Updater_Not_Started:
     case Update_Outcome::Updater_Failed:
     case Update_Outcome::Updater_Crashed:
@@ -70,7 +78,8 @@ int exit_code_of(image::Update_Outcome outcome) {
 } // namespace
 
 // Step 6 without a display, for updating converters from a script: the banks compiled, the device
-// tested, the job written and the updater started and waited for, as the update dialog does.
+// tested, the job written and the updater (with --check-only the check program) started and waited
+// for, as the update dialog does. Only an update by the maker's updater that ended well exits 0.
 int run_update(Context& context) {
     const int option = update_option(context.invocation);
     const std::string address = device_address(context, "--address");
@@ -84,9 +93,11 @@ int run_update(Context& context) {
     platform::ProgramRunner ping;
     platform::ProgramRunner updater;
     Terminal_Host host(app.Lang_Strings, context.err);
-    const image::Update_Result result =
-        image::Run_Update({address, option, context.invocation.has("--read-back")}, image::Job_Folders(app),
-                          {echo, ping, updater}, host);
+    const image::Update_Request request{address, option, context.invocation.has("--read-back"),
+                                        context.invocation.has("--check-only")};
+    const image::Update_Result result = image::Run_Update(
+        request, image::Job_Folders(app),
+        {echo, ping, updater, image::Updater_Wait_Limit_Ms, platform::Wine_Launcher()}, host);
     context.err << image::Update_Message(app.Lang_Strings, result) << '\n';
     return exit_code_of(result.outcome);
 }

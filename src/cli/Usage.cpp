@@ -9,8 +9,7 @@ std::string_view usage_text() {
   --home DIR   the program folder whose PROJECTS, MASTER and LANGUAGE subfolders and Morvel.xml are
                used, and where update looks for Ethernet_Update (default: the folder of
                configurator-cli when it can be written, else $XDG_DATA_HOME/configurator, by default
-               ~/.local/share/configurator, or %APPDATA%\configurator on Windows, with the
-               updater beside configurator-cli)
+               ~/.local/share/configurator, or %APPDATA%\configurator on Windows)
   --version    the version, as the desktop program gives it
   CONFIG       a configuration name under PROJECTS, or a path to a configuration folder
                (an argument holding a path separator is a path)
@@ -29,9 +28,18 @@ Commands:
   job CONFIG --ip ADDRESS [--option 0|1|2] [--read-back]
                             write Ethernet_Update.xml into the data folder
                             (0 firmware + configuration, 1 firmware, 2 configuration)
-  update CONFIG --address ADDRESS [--option 0|1|2] [--read-back]
+  update CONFIG --address ADDRESS [--option 0|1|2] [--read-back] [--check-only]
                             step 6: compile the banks, test the device at ADDRESS, write the job,
-                            start Ethernet_Update in the program folder and wait for it (at most 150 s)
+                            start the maker's updater Ethernet_Update and wait for it (at most 150 s);
+                            it is looked for beside configurator-cli and in the data folder (put it
+                            into the data folder of an installed tool; Ethernet_Update.exe runs
+                            through Wine); --check-only starts configurator-check-update instead,
+                            which checks the job and its files and sends nothing to the device.
+                            Exit status: 0 the maker's updater ended well (the only success),
+                            4 device not found, 6 check only: the files were checked, nothing sent,
+                            1 check only: the check found faults, 7 the updater found is the check
+                            program (nothing sent), 5 updater missing, would not start, failed or
+                            still runs, 3 a file is missing or cannot be written
   inspect FILE [--json]     decode a bank file (bank1, bank2 or bank3, told by its size)
   layout CONFIG [--strict] [--svg FILE] [--json]
                             the NMEA data array and the EtherCAT process image; --svg writes the byte
@@ -77,7 +85,9 @@ standard error, the exit status stays the same):
            "rows", "rows_whose_sentence_never_appeared", "variables" and "array"
 
 Exit status: 0 done, 1 a check failed, 2 a usage error, 3 a file could not be read or written,
-4 the device did not answer or could not be asked, 5 the updater failed, is missing or still runs.
+4 the device did not answer or could not be asked, 5 the updater failed, is missing or still runs,
+6 update --check-only checked the files and sent nothing, 7 update found the check program in the
+maker's updater's place and sent nothing.
 )";
 }
 

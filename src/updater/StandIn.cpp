@@ -5,6 +5,7 @@
 #include "core/common/PathText.h"
 #include "core/common/SafeFile.h"
 #include "core/image/UpdateJob.h"
+#include "core/image/UpdaterProgram.h"
 #include "updater/OperationCheck.h"
 
 #include <ostream>
@@ -71,26 +72,20 @@ void check_job(const Update_Job& job, Report& report) {
 
 } // namespace
 
-std::filesystem::path Find_Job_Folder(const std::filesystem::path& working_folder,
-                                      const std::filesystem::path& own_folder) {
-    std::error_code error;
-    return std::filesystem::exists(working_folder / cfg::image::Update_Job_File_Name, error) ? working_folder
-                                                                                             : own_folder;
-}
-
 int Run_Stand_In(const std::filesystem::path& folder, std::ostream& out, std::ostream& err) {
     Report report(out, err);
-    report.line("Ethernet_Update stand-in: checks the job and its files; nothing is sent to any device.");
+    report.line(std::string(cfg::image::Check_Program_Name) +
+                ": checks the job and its files; nothing is sent to any device.");
     try {
         check_job(Read_Update_Job(folder / cfg::image::Update_Job_File_Name), report);
     } catch (const cfg::ConfigError& error) {
         report.fault(error.what());
     }
     const int faults = report.faults();
-    report.line(faults == 0 ? "Done: every file could go into the device."
+    report.line(faults == 0 ? "Checked: every file could go into the device; nothing was sent."
                             : "Stopped: " + std::to_string(faults) + (faults == 1 ? " fault." : " faults."));
-    report.write_log(folder / Log_File_Name);
-    return report.faults() == 0 ? 0 : 1;
+    report.write_log(folder / cfg::image::Check_Log_File_Name);
+    return report.faults() == 0 ? cfg::image::Check_Passed_Exit_Code : cfg::image::Check_Faults_Exit_Code;
 }
 
 } // namespace updater

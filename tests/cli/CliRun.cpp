@@ -31,12 +31,13 @@ std::string shell_quoted(std::string_view text) {
 Tool windows_tool(const std::filesystem::path& folder) {
     const char* wine = std::getenv("CONFIGURATOR_WINE");
     if (!wine || !*wine)
-        throw std::runtime_error("CONFIGURATOR_WINDOWS_TOOLS is set, but CONFIGURATOR_WINE names no Wine to run "
-                                 "the Windows build with (scripts/cross-windows sets both)");
+        throw std::runtime_error(
+            "CONFIGURATOR_WINDOWS_TOOLS is set, but CONFIGURATOR_WINE names no Wine to run "
+            "the Windows build with (scripts/cross-windows sets both)");
     const std::string launcher = "env WINEPREFIX=" + shell_quoted((folder / "wine-prefix").string()) +
                                  " LC_ALL=C.UTF-8 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' " +
                                  shell_quoted(wine);
-    return {folder / "configurator-cli.exe", folder / "Ethernet_Update.exe", launcher, true};
+    return {folder / "configurator-cli.exe", folder / "configurator-check-update.exe", launcher, true};
 }
 
 } // namespace
@@ -44,8 +45,9 @@ Tool windows_tool(const std::filesystem::path& folder) {
 const Tool& tool() {
     static const Tool under_test = [] {
         const char* windows_tools = std::getenv("CONFIGURATOR_WINDOWS_TOOLS");
-        return windows_tools && *windows_tools ? windows_tool(windows_tools)
-                                               : Tool{CONFIGURATOR_CLI, CONFIGURATOR_UPDATER, "", false};
+        return windows_tools && *windows_tools
+                   ? windows_tool(windows_tools)
+                   : Tool{CONFIGURATOR_CLI, CONFIGURATOR_CHECK_PROGRAM, "", false};
     }();
     return under_test;
 }

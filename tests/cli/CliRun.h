@@ -19,12 +19,12 @@ struct Cli_Result {
     std::string err;
 };
 
-// The programs under test: the configurator-cli and Ethernet_Update of this build, or, when
+// The programs under test: the configurator-cli and configurator-check-update of this build, or, when
 // CONFIGURATOR_WINDOWS_TOOLS names the folder of a Windows build's, those run under the Wine that
 // CONFIGURATOR_WINE names (scripts/cross-windows sets both).
 struct Tool {
     std::filesystem::path cli;
-    std::filesystem::path updater;
+    std::filesystem::path check_program; // the stand-in for the maker's updater
     std::string launcher; // a shell command's start that runs the programs; empty: they run alone
     bool windows = false; // a Windows build: names end with .exe, paths are on Wine's drive Z:
 };

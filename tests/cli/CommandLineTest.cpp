@@ -32,7 +32,8 @@ TEST_F(Program_Folder, HelpPrintsTheUsageAndDoesNothingElse) {
 TEST_F(Program_Folder, VersionPrintsTheVersionAndDoesNothingElse) {
     const Cli_Result result = cli({"--version", "list"});
     EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
-    EXPECT_EQ(result.out, "SW52C40 1.000\n");
+    EXPECT_EQ(result.out.substr(0, result.out.find('\n') + 1), "SW52C40 1.000\n");
+    EXPECT_THAT(result.out, HasSubstr("GPL-3.0-or-later"));
     EXPECT_EQ(result.err, "");
 }
 

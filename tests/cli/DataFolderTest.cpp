@@ -56,15 +56,18 @@ void PrintTo(Layout layout, std::ostream* out) {
     *out << (layout == Layout::Portable ? "Portable" : "Installed");
 }
 
-// A copy of the tool and the stand-in updater: in a folder of their own (a portable copy, whose
-// data live beside it), or in bin/ of an installation (share/configurator beside it), whose data
-// live in the user's data folder.
+// A copy of the tool and the check program: in a folder of their own (a portable copy, whose data
+// live beside it), or in bin/ and libexec/configurator of an installation (share/configurator beside
+// them), whose data live in the user's data folder.
 class Tool_Copy {
 public:
     explicit Tool_Copy(Layout layout) : xdg_(dir / "xdg") {
         fs::create_directories(bin());
         fs::copy_file(cfg::test::tool().cli, program());
-        fs::copy_file(cfg::test::tool().updater, bin() / cfg::test::program_file_name("Ethernet_Update"));
+        const fs::path helpers = layout == Layout::Installed ? dir / "libexec" / "configurator" : bin();
+        fs::create_directories(helpers);
+        fs::copy_file(cfg::test::tool().check_program,
+                      helpers / cfg::test::program_file_name("configurator-check-update"));
         if (layout == Layout::Installed)
             fs::create_directories(dir / "share" / "configurator");
         data = layout == Layout::Installed ? dir / "xdg" / "configurator" : bin();
@@ -135,7 +138,9 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 // The job goes where the program can write and the updater is started there: beside a portable
-// copy, in the user's data folder for an installed one, whose bin/ stays as it was.
+// copy, in the user's data folder for an installed one, whose bin/ stays as it was. A check-only run
+// finds the check program the installation ships and says that nothing was sent; the check program
+// put where the maker's updater goes is found out and never reported as an update.
 class Update_In_Layout : public testing::TestWithParam<Layout> {};
 
 TEST_P(Update_In_Layout, TheUpdaterFindsTheJobInTheDataFolder) {
@@ -150,15 +155,26 @@ TEST_P(Update_In_Layout, TheUpdaterFindsTheJobInTheDataFolder) {
     fs::copy(cfg::test::fixture("cli/full"), copy.data / "PROJECTS" / "Full", fs::copy_options::recursive);
     ASSERT_EQ(copy.run({"compile", "Full"}).code, 0);
     const std::set<fs::path> programs = everything_in(copy.bin());
+    const std::vector<std::string> update = {"update", "Full", "--address", "127.0.0.1", "--option", "2"};
 
-    const Cli_Result result = copy.run({"update", "Full", "--address", "127.0.0.1", "--option", "2"});
-    EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
+    std::vector<std::string> check_only = update;
+    check_only.push_back("--check-only");
+    const Cli_Result checked = copy.run(check_only);
+    EXPECT_EQ(checked.code, 6) << testing::PrintToString(checked);
+    EXPECT_THAT(checked.err, HasSubstr("Nothing was sent to the device."));
     EXPECT_THAT(read_bytes(copy.data / "Ethernet_Update.xml"), HasSubstr("127.0.0.1"));
-    EXPECT_THAT(read_bytes(copy.data / "Ethernet_Update.log"),
-                HasSubstr("Done: every file could go into the device."));
+    EXPECT_THAT(read_bytes(copy.data / "configurator-check-update.log"),
+                HasSubstr("Checked: every file could go into the device; nothing was sent."));
     if (layout == Layout::Installed) {
         EXPECT_EQ(everything_in(copy.bin()), programs);
     }
+
+    fs::copy_file(cfg::test::tool().check_program,
+                  copy.data / cfg::test::program_file_name("Ethernet_Update"),
+                  fs::copy_options::overwrite_existing);
+    const Cli_Result as_updater = copy.run(update);
+    EXPECT_EQ(as_updater.code, 7) << testing::PrintToString(as_updater);
+    EXPECT_THAT(as_updater.err, HasSubstr("is the check program, not the maker's updater"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, Update_In_Layout, testing::Values(Layout::Portable, Layout::Installed),

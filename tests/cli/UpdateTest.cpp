@@ -14,12 +14,14 @@ using cfg::test::tool_path;
 using cfg::test::write_bytes;
 using testing::HasSubstr;
 
-enum class Updater { None, Stand_In, Failing, Not_Executable };
+// What lies in the program folder under the maker's updater's name.
+enum class Updater { None, Check_Program, Failing, Not_Executable };
 
 struct UpdateCase {
     const char* name;
     Updater updater;
     std::string option;
+    bool check_only;
     int code;
     std::string last_line; // of the messages; {HOME} stands for the program folder
     bool tests_the_device;
@@ -36,8 +38,8 @@ protected:
         switch (updater) {
         case Updater::None:
             break;
-        case Updater::Stand_In:
-            std::filesystem::copy_file(cfg::test::tool().updater, program);
+        case Updater::Check_Program:
+            std::filesystem::copy_file(cfg::test::tool().check_program, program);
             break;
         case Updater::Failing:
             write_bytes(program, "#!/bin/sh\nexit 7\n");
@@ -59,7 +61,13 @@ TEST_P(Update, RunsStepSixAndEndsWithItsOutcome) {
         GTEST_SKIP() << "this system lets no ICMP echo out: neither a socket nor the ping program";
     copy_configuration("cli/full", "Full");
     place_updater(c.updater);
-    const Cli_Result result = cli({"update", "Full", "--address", "127.0.0.1", "--option", c.option});
+    // The firmware option finds an image, but an empty one: a fault of the check.
+    if (c.option == "1")
+        write_bytes(home / "MASTER" / "Sim52C40.sim", "");
+    std::vector<std::string> args = {"update", "Full", "--address", "127.0.0.1", "--option", c.option};
+    if (c.check_only)
+        args.push_back("--check-only");
+    const Cli_Result result = cli(args);
     EXPECT_EQ(result.code, c.code) << testing::PrintToString(result);
     // The banks are compiled first; the warning comes before anything is sent.
     EXPECT_TRUE(std::filesystem::exists(home / "PROJECTS" / "Full" / "bin" / "bank3.bin"));
@@ -80,17 +88,28 @@ TEST_P(Update, RunsStepSixAndEndsWithItsOutcome) {
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, Update,
     testing::Values(
-        UpdateCase{"WithTheStandIn", Updater::Stand_In, "2", 0,
-                   "The update is done: the updater ended without errors.", true},
-        UpdateCase{"WithoutUpdater", Updater::None, "2", 5,
+        UpdateCase{"TheCheckProgramUnderTheMakersName", Updater::Check_Program, "2", false, 7,
+                   "The updater found at {HOME}/{UPDATER} is the check program, not the maker's updater: the "
+                   "files were checked, but nothing was sent to the device. Put the maker's updater there in "
+                   "its place.",
+                   true},
+        UpdateCase{"CheckOnly", Updater::None, "2", true, 6,
+                   "The files were checked: every file could go into the device. Nothing was sent to the "
+                   "device.",
+                   true},
+        UpdateCase{"CheckOnlyFindingFaults", Updater::None, "1", true, 1,
+                   "The files were checked and faults were found; the check's log names them: "
+                   "{HOME}/configurator-check-update.log. Nothing was sent to the device.",
+                   true},
+        UpdateCase{"WithoutUpdater", Updater::None, "2", false, 5,
                    "The updater was not found. It is expected here: {HOME}/{UPDATER}", false},
-        UpdateCase{"WithAFailingUpdater", Updater::Failing, "2", 5,
+        UpdateCase{"WithAFailingUpdater", Updater::Failing, "2", false, 5,
                    "The updater ended with exit code 7: the device may not have been updated.", true},
         UpdateCase{
-            "WithAnUpdaterThatCannotStart", Updater::Not_Executable, "2", 5,
+            "WithAnUpdaterThatCannotStart", Updater::Not_Executable, "2", false, 5,
             "The updater could not be started. Check that it is an executable program: {HOME}/{UPDATER}",
             true},
-        UpdateCase{"WithoutTheFirmwareImage", Updater::Stand_In, "0", 3,
+        UpdateCase{"WithoutTheFirmwareImage", Updater::Check_Program, "0", false, 3,
                    "The update was not started: a file it would write into the device is missing: "
                    "{HOME}/MASTER/Sim52C40.sim",
                    false}),
@@ -107,7 +126,7 @@ TEST_F(Program_Folder, UpdateRefusesAnAddressNoDeviceCouldHave) {
 TEST_F(Program_Folder, UpdateOfAConfigurationThatDoesNotCompileSendsNothing) {
     const std::filesystem::path folder = copy_configuration("cli/full", "Full");
     write_bytes(folder / "ParGen.xml", "<Par_Gen><unclosed>");
-    std::filesystem::copy_file(cfg::test::tool().updater,
+    std::filesystem::copy_file(cfg::test::tool().check_program,
                                home / cfg::test::program_file_name("Ethernet_Update"));
     const Cli_Result result = cli({"update", "Full", "--address", "127.0.0.1", "--option", "2"});
     EXPECT_EQ(result.code, 3) << testing::PrintToString(result);

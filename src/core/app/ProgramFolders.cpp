@@ -1,5 +1,6 @@
 #include "core/app/ProgramFolders.h"
 
+#include "core/common/ConfigError.h"
 #include "core/common/PathText.h"
 #include "core/common/Text.h"
 
@@ -25,16 +26,27 @@ bool is_writable(const std::filesystem::path& folder) {
     return written;
 }
 
+// A folder named by the environment that is not absolute would put the data below whatever folder
+// the program happens to be started in: refused rather than guessed.
+std::filesystem::path absolute_base(const Environment& environment, const char* name) {
+    const std::filesystem::path base = path_from_utf8(environment(name).value_or(""));
+    if (!base.is_absolute())
+        throw ConfigError(
+            std::string("The user's data folder cannot be found: the environment variable ") + name +
+            (base.empty() ? " is not set" : " names no absolute folder (\"" + utf8_path(base) + "\")") +
+            ". Set it, or name the folder to use with --home DIR.");
+    return base;
+}
+
 std::filesystem::path user_data_folder(const Environment& environment) {
 #ifdef _WIN32
     // Where Windows programs keep what their user made, roaming with the user's profile.
-    return path_from_utf8(environment("APPDATA").value_or("")) / Data_Folder_Name;
+    return absolute_base(environment, "APPDATA") / Data_Folder_Name;
 #else
     // An XDG path that is not absolute is to be ignored.
     if (const auto xdg = environment("XDG_DATA_HOME"); xdg && path_from_utf8(*xdg).is_absolute())
         return path_from_utf8(*xdg) / Data_Folder_Name;
-    const std::filesystem::path home = path_from_utf8(environment("HOME").value_or(""));
-    return home / ".local" / "share" / Data_Folder_Name;
+    return absolute_base(environment, "HOME") / ".local" / "share" / Data_Folder_Name;
 #endif
 }
 

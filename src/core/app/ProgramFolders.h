@@ -25,7 +25,8 @@ inline constexpr const char* Data_Folder_Name = "configurator";
 // (its folder has ../share/configurator beside it) or one whose folder cannot be written keeps them
 // in the user's data folder, $XDG_DATA_HOME/configurator or else ~/.local/share/configurator
 // (%APPDATA%\configurator on Windows), and
-// reads the shipped language files from ../share/configurator/LANGUAGE.
+// reads the shipped language files from ../share/configurator/LANGUAGE. ConfigError when the user's
+// data folder is needed and HOME (APPDATA) names no absolute folder.
 Program_Folders Find_Program_Folders(const std::filesystem::path& program_folder,
                                      const Environment& environment);
 

@@ -13,12 +13,14 @@ struct Update_Request {
     std::string address; // the four address fields joined with ".", as typed
     int option = Update_Firmware_And_Configuration;
     bool read_back = true;
+    bool check_only = false; // the check program checks the job; nothing is sent to the device
 };
 
 enum class Update_Phase {
     Testing,           // the device test over the program's own ICMP socket
     Testing_With_Ping, // the device test through the system's ping program
     Updater_Running,
+    Check_Running, // the check program, in the updater's place
 };
 
 // Where a long step is, for the front end to show.

@@ -43,10 +43,13 @@ Update_Result Run_Update(const Update_Request& request, const Update_Job_Folders
     const std::vector<std::filesystem::path> missing = Missing_Job_Files(folders, request.option);
     if (!missing.empty())
         return {Update_Outcome::Files_Missing, Ping_None, 0, missing.front()};
-    const std::filesystem::path updater = Updater_Program(folders.Path_Exe);
-    std::error_code error;
-    if (!std::filesystem::exists(updater, error))
-        return {Update_Outcome::Updater_Missing, Ping_None, 0, updater};
+    const Found_Program updater = request.check_only ? Find_Check_Program(folders.Path_Exe)
+                                                     : Find_Maker_Updater(folders, services.windows_launcher);
+    if (!updater.found) {
+        const Update_Outcome missing =
+            updater.windows_only ? Update_Outcome::Updater_Needs_Wine : Update_Outcome::Updater_Missing;
+        return {missing, Ping_None, 0, updater.file, 0, request.check_only};
+    }
 
     int ping_res = Ping_None;
     const Device_Test test = test_device(services, host, Dotted_Decimal(address), ping_res);
@@ -55,8 +58,8 @@ Update_Result Run_Update(const Update_Request& request, const Update_Job_Folders
 
     host.device_answered(request);
     Compile_XML_Parameter_New_Boot(folders, request.address, request.option, request.read_back);
-    Update_Result result =
-        Run_Updater(services.updater, host, updater, folders.Path_Data, services.updater_wait_limit_ms);
+    Update_Result result = Run_Updater(services.updater, host, updater, folders.Path_Data, request.check_only,
+                                       services.updater_wait_limit_ms);
     result.ping_res = ping_res;
     return result;
 }

@@ -21,6 +21,7 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/UpdateOutcome.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UpdateSequence.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UpdateTexts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/UpdaterProgram.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UpdaterRun.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VariableTypeCode.cpp
 )

@@ -44,6 +44,8 @@ constexpr BuiltinText Texts[] = {
     {35, "Set the EtherCAT Slave Rules"},
     {36, "EtherCAT ESI File"},
     {37, "Create the ESI filefor the current configuration"},
+    {38, "The folder \"%1\" cannot be used: %2"},
+    {39, "it is not a folder"},
     {60, "Configuration Report"},
     {61, "Configuration"},
     {62, "Date and Time"},
@@ -412,6 +414,22 @@ constexpr BuiltinText Texts[] = {
     {849, "The updater was ended before it finished: the device may not have been updated."},
     {850, "The updater is still running after %1 s. It goes on by itself; a new update can start when it "
           "has ended."},
+    {851, "Check only: nothing is sent to the device"},
+    {852, "Run the check program on the job and its files instead of the maker's updater"},
+    {853, "Checking the job and its files …"},
+    {854, "The files were checked: every file could go into the device. Nothing was sent to the device."},
+    {855, "The files were checked and faults were found; the check's log names them: %1. Nothing was sent "
+          "to the device."},
+    {856, "The updater found at %1 is the check program, not the maker's updater: the files were checked, "
+          "but nothing was sent to the device. Put the maker's updater there in its place."},
+    {857, "The check program was not found. It is expected here: %1"},
+    {858, "Only the Windows build of the maker's updater is there, and Wine, which would run it, is not "
+          "installed: %1"},
+    {859, "The check program could not be started. Check that it is an executable program: %1"},
+    {860, "The check program ended with exit code %1. Nothing was sent to the device."},
+    {861, "The check program was ended before it finished. Nothing was sent to the device."},
+    {862, "The check program is still running after %1 s. Nothing is sent to the device; a new update can "
+          "start when it has ended."},
     {900, "Row Already used. Do you want to overwrite the values?"},
     {901, "Error in the Copy values!!! Copy a valid row before Paste it"},
     {902, "Error!!! Copy a valid row before Paste it"},

@@ -8,6 +8,8 @@
 #include "core/image/CompileConfiguration.h"
 #include "core/image/UpdateTexts.h"
 #include "platform/IcmpEcho.h"
+#include "platform/WineLauncher.h"
+#include "ui/image/BootTexts.h"
 #include "ui/image/DialogUpdateHost.h"
 #include "ui/image/UpdateStatus.h"
 #include "ui/platform/QtProgramRunner.h"
@@ -84,7 +86,9 @@ QWidget* panel(const char* name, QWidget* parent) {
 MessageIcon icon_of(Update_Outcome outcome) {
     switch (outcome) {
     case Update_Outcome::Updated:
+    case Update_Outcome::Checked:
         return MessageIcon::Information;
+    case Update_Outcome::Check_Faults:
     case Update_Outcome::Updater_Busy:
     case Update_Outcome::Files_Missing:
     case Update_Outcome::Device_Silent:
@@ -107,7 +111,10 @@ TFBoot::TFBoot(cfg::Application& app, QWidget* parent)
     : TFBoot(app, std::make_unique<Owned_Services>(), parent) {}
 
 TFBoot::TFBoot(cfg::Application& app, std::unique_ptr<Owned_Services> owned, QWidget* parent)
-    : TFBoot(app, Boot_Services{owned->echo, owned->ping, owned->updater}, parent) {
+    : TFBoot(app,
+             Boot_Services{owned->echo, owned->ping, owned->updater, "/dev",
+                           cfg::image::Updater_Wait_Limit_Ms, platform::Wine_Launcher()},
+             parent) {
     owned_ = std::move(owned);
 }
 
@@ -151,7 +158,8 @@ void TFBoot::build_view() {
     setTabOrder(CB_COM_Port, Btn_COM_List);
     setTabOrder(Btn_COM_List, CB_Update_Options);
     setTabOrder(CB_Update_Options, CB_Update_Option_Read_Back);
-    setTabOrder(CB_Update_Option_Read_Back, Btn_Update);
+    setTabOrder(CB_Update_Option_Read_Back, CB_Check_Only);
+    setTabOrder(CB_Check_Only, Btn_Update);
     setTabOrder(Btn_Update, Btn_Cancel);
 }
 
@@ -223,6 +231,7 @@ QWidget* TFBoot::build_options_panel() {
     CB_Update_Options = named<QComboBox>("CB_Update_Options", frame);
     CB_Update_Options->setMinimumWidth(200);
     CB_Update_Option_Read_Back = named<QCheckBox>("CB_Update_Option_Read_Back", frame);
+    CB_Check_Only = named<QCheckBox>("CB_Check_Only", frame);
     auto* row = new QHBoxLayout;
     row->addWidget(CB_Update_Options);
     row->addSpacing(16);
@@ -231,6 +240,7 @@ QWidget* TFBoot::build_options_panel() {
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(L_Update_Option);
     layout->addLayout(row);
+    layout->addWidget(CB_Check_Only);
     return frame;
 }
 
@@ -266,6 +276,8 @@ void TFBoot::Set_Lang() {
     CB_Update_Options->setToolTip(text_of(texts, 832));
     CB_Update_Option_Read_Back->setText(text_of(texts, 818));
     CB_Update_Option_Read_Back->setToolTip(text_of(texts, 833));
+    CB_Check_Only->setText(text_of(texts, boot_text::Check_Only));
+    CB_Check_Only->setToolTip(text_of(texts, boot_text::Check_Only_Hint));
 
     Btn_Cancel->setText(text_of(texts, 819));
     Btn_Cancel->setToolTip(text_of(texts, 834));
@@ -401,7 +413,8 @@ void TFBoot::remember(const cfg::image::Update_Request& request) {
 void TFBoot::run_update() {
     // Read once: what is tested is what the job names and what is remembered.
     const cfg::image::Update_Request request{typed_address(), CB_Update_Options->currentIndex(),
-                                             CB_Update_Option_Read_Back->isChecked()};
+                                             CB_Update_Option_Read_Back->isChecked(),
+                                             CB_Check_Only->isChecked()};
     if (Form_Type != Ethernet_Update) {
         // Over a serial line or USB only the choices are remembered; no job is written for them.
         remember(request);
@@ -414,9 +427,11 @@ void TFBoot::run_update() {
                               app_.App_Settings.Last_IP_Address = tested.address;
                               remember(tested);
                           });
-    const cfg::image::Update_Result result = cfg::image::Run_Update(
-        request, cfg::image::Job_Folders(app_),
-        {services_.echo, services_.ping, services_.updater, services_.updater_wait_limit_ms}, host);
+    const cfg::image::Update_Result result =
+        cfg::image::Run_Update(request, cfg::image::Job_Folders(app_),
+                               {services_.echo, services_.ping, services_.updater,
+                                services_.updater_wait_limit_ms, services_.windows_launcher},
+                               host);
     ping_res = result.ping_res;
     show_outcome(result);
 }
@@ -430,8 +445,10 @@ void TFBoot::show_outcome(const cfg::image::Update_Result& result) {
     const QString message = qt_text(cfg::image::Update_Message(app_.Lang_Strings, result));
     status_->show_message(message);
     MessageService::show(this, icon_of(result.outcome), message);
-    if (result.outcome == Update_Outcome::Updater_Still_Running)
+    if (result.outcome == Update_Outcome::Updater_Still_Running) {
+        late_run_ = result;
         updater_watch_->start();
+    }
 }
 
 // An updater that outlived the wait is still writing the device: no new update starts until it
@@ -442,7 +459,7 @@ void TFBoot::watch_late_updater() {
     updater_watch_->stop();
     late_outcome_unread_ = !isVisible();
     status_->show_message(qt_text(cfg::image::Update_Message(
-        app_.Lang_Strings, cfg::image::Updater_Ended(services_.updater.status()))));
+        app_.Lang_Strings, cfg::image::Updater_Ended(services_.updater.status(), late_run_))));
     Btn_Update->setEnabled(true);
 }
 

@@ -39,11 +39,13 @@ struct Boot_Services {
     cfg::image::Program_Runner& updater;
     std::filesystem::path serial_devices = "/dev";
     std::int64_t updater_wait_limit_ms = cfg::image::Updater_Wait_Limit_Ms;
+    std::filesystem::path windows_launcher{}; // runs a Windows build of the maker's updater
 };
 
 // Step 6, the update dialog: the device's address, what to write and whether to read it back;
-// "Execute Update Firmware" runs the update (the device test, the updater's job, the updater) while
-// the dialog shows what it is doing and takes no input, then says how it ended.
+// "Execute Update Firmware" runs the update (the device test, the updater's job, the updater, or for
+// a check only the check program in its place) while the dialog shows what it is doing and takes no
+// input, then says how it ended.
 class TFBoot : public ScreenDialog {
     Q_OBJECT
 public:
@@ -99,6 +101,7 @@ private:
     Boot_Services services_;
     bool updating_ = false;
     bool late_outcome_unread_ = false;
+    cfg::image::Update_Result late_run_; // the run whose updater outlived the wait
     std::shared_ptr<cfg::Table> devices_;
 
     QTimer* updater_watch_ = nullptr;
@@ -122,6 +125,7 @@ private:
     QLabel* L_Update_Option = nullptr;
     QComboBox* CB_Update_Options = nullptr;
     QCheckBox* CB_Update_Option_Read_Back = nullptr;
+    QCheckBox* CB_Check_Only = nullptr;
     UpdateStatus* status_ = nullptr;
     QPushButton* Btn_Update = nullptr;
     QPushButton* Btn_Cancel = nullptr;

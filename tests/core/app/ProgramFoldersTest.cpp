@@ -1,5 +1,6 @@
 #include "core/app/ProgramFolders.h"
 #include "core/app/Application.h"
+#include "core/common/ConfigError.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,19 @@ struct Folders_Case {
     const char* data; // relative to the test's folder
     const char* shipped;
 };
+
+// The case's environment; "@" at the start of a value stands for the test's folder.
+cfg::Environment environment_of(const Folders_Case& c, const TempDir& dir) {
+    return [&c, &dir](const char* name) -> std::optional<std::string> {
+        const auto found = c.environment.find(name);
+        if (found == c.environment.end())
+            return std::nullopt;
+        std::string value = found->second;
+        if (value.starts_with('@'))
+            value = dir.path().string() + value.substr(1);
+        return value;
+    };
+}
 
 TEST(ProgramFolders, ACopyKeepsItsDataBesideItAnInstallationInTheUsersDataFolder) {
     const Folders_Case cases[] = {
@@ -44,20 +58,43 @@ TEST(ProgramFolders, ACopyKeepsItsDataBesideItAnInstallationInTheUsersDataFolder
         fs::create_directories(dir / "usr/bin");
         if (c.installed)
             fs::create_directories(dir / "usr/share/configurator/LANGUAGE");
-        const cfg::Environment environment = [&](const char* name) -> std::optional<std::string> {
-            const auto found = c.environment.find(name);
-            if (found == c.environment.end())
-                return std::nullopt;
-            std::string value = found->second;
-            if (value.starts_with('@')) // "@" stands for the test's folder
-                value = dir.path().string() + value.substr(1);
-            return value;
-        };
+        const cfg::Environment environment = environment_of(c, dir);
         const cfg::Program_Folders folders = cfg::Find_Program_Folders(dir / "usr/bin", environment);
         EXPECT_EQ(folders.program, dir / "usr/bin") << c.label;
         EXPECT_EQ(folders.data, dir / c.data) << c.label;
         EXPECT_EQ(folders.shipped_languages, *c.shipped ? dir / c.shipped : fs::path()) << c.label;
         EXPECT_TRUE(fs::is_empty(dir / "usr/bin")) << c.label << ": the writability probe was left behind";
+    }
+}
+
+// Without an absolute HOME (and no absolute XDG_DATA_HOME) an installed program would make its data
+// folder below the folder it was started in: it refuses, naming the variable. A portable copy needs
+// neither.
+TEST(ProgramFolders, AnInstalledProgramWithoutAHomeRefusesToGuess) {
+    const Folders_Case cases[] = {
+        {"no HOME", true, {}, "", ""},
+        {"an empty HOME", true, {{"HOME", ""}}, "", ""},
+        {"a relative HOME", true, {{"HOME", "home"}}, "", ""},
+        {"a relative XDG_DATA_HOME and no HOME", true, {{"XDG_DATA_HOME", "xdg"}}, "", ""},
+        {"a portable copy without HOME", false, {}, "usr/bin", ""},
+    };
+    for (const Folders_Case& c : cases) {
+        const TempDir dir;
+        fs::create_directories(dir / "usr/bin");
+        if (c.installed)
+            fs::create_directories(dir / "usr/share/configurator");
+        const cfg::Environment environment = environment_of(c, dir);
+        if (!c.installed) {
+            EXPECT_EQ(cfg::Find_Program_Folders(dir / "usr/bin", environment).data, dir / c.data) << c.label;
+            continue;
+        }
+        try {
+            cfg::Find_Program_Folders(dir / "usr/bin", environment);
+            ADD_FAILURE() << c.label << ": no error";
+        } catch (const cfg::ConfigError& error) {
+            EXPECT_NE(std::string(error.what()).find("HOME"), std::string::npos)
+                << c.label << ": " << error.what();
+        }
     }
 }
 

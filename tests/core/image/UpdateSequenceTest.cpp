@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <ostream>
 
@@ -35,7 +36,8 @@ struct World {
     cfg::test::FakeRunner ping;
     cfg::test::FakeRunner updater;
     cfg::test::FakeHost host;
-    std::string job_at_start; // the job as the updater found it
+    std::string job_at_start;               // the job as the updater found it
+    std::filesystem::path windows_launcher; // none: Wine is not installed
 
     World() {
         write_bytes(folders.Path_Master / "Sim52C40.sim", "firmware");
@@ -51,12 +53,24 @@ struct World {
     std::filesystem::path job_file() const { return folders.Path_Data / "Ethernet_Update.xml"; }
 
     cfg::image::Update_Result run() {
-        return cfg::image::Run_Update(request, folders, {echo, ping, updater, 20000}, host);
+        return cfg::image::Run_Update(request, folders, {echo, ping, updater, 20000, windows_launcher}, host);
     }
 };
 
 void no_icmp(World& world) {
     world.echo.sending = Echo_Send::Not_Permitted;
+}
+
+// A check-only run with the check program beside the program, ending with the exit code.
+void check_only(World& world, int exit_code) {
+    world.request.check_only = true;
+    write_bytes(world.folders.Path_Exe / "configurator-check-update", "");
+    world.updater.ends_with = Program_Status{Program_State::Exited, exit_code};
+}
+
+// The check program in the maker's updater's place ends with its own exit codes.
+void stand_in_as_updater(World& world, int exit_code) {
+    world.updater.ends_with = Program_Status{Program_State::Exited, exit_code};
 }
 
 struct SequenceCase {
@@ -117,6 +131,28 @@ INSTANTIATE_TEST_SUITE_P(
         SequenceCase{"no updater beside the program",
                      [](World& w) { std::filesystem::remove(w.folders.Path_Exe / "Ethernet_Update"); },
                      Update_Outcome::Updater_Missing, Ping_None, false, false, false},
+        SequenceCase{"the maker's updater in the data folder of an installed program",
+                     [](World& w) {
+                         std::filesystem::rename(w.folders.Path_Exe / "Ethernet_Update",
+                                                 w.folders.Path_Data / "Ethernet_Update");
+                     },
+                     Update_Outcome::Updated, Ping_Answered, true, true, true},
+        SequenceCase{"check only, and every file could go into the device",
+                     [](World& w) { check_only(w, cfg::image::Check_Passed_Exit_Code); },
+                     Update_Outcome::Checked, Ping_Answered, true, true, true},
+        SequenceCase{"check only, and the check finds faults",
+                     [](World& w) { check_only(w, cfg::image::Check_Faults_Exit_Code); },
+                     Update_Outcome::Check_Faults, Ping_Answered, true, true, true},
+        SequenceCase{"check only, by a program that ends with 0", [](World& w) { check_only(w, 0); },
+                     Update_Outcome::Updater_Failed, Ping_Answered, true, true, true},
+        SequenceCase{"check only, without the check program", [](World& w) { w.request.check_only = true; },
+                     Update_Outcome::Updater_Missing, Ping_None, false, false, false},
+        SequenceCase{"the check program under the maker's name, finding every file fit",
+                     [](World& w) { stand_in_as_updater(w, cfg::image::Check_Passed_Exit_Code); },
+                     Update_Outcome::Stand_In_As_Updater, Ping_Answered, true, true, true},
+        SequenceCase{"the check program under the maker's name, finding faults",
+                     [](World& w) { stand_in_as_updater(w, cfg::image::Check_Faults_Exit_Code); },
+                     Update_Outcome::Stand_In_As_Updater, Ping_Answered, true, true, true},
         SequenceCase{"a device that never replies", [](World& w) { w.echo.replies = {Echo_Reply::Waiting}; },
                      Update_Outcome::Device_Silent, Ping_No_Answer, true, false, false},
         SequenceCase{"the window closed during the test", [](World& w) { w.host.give_up_at = 0; },
@@ -205,6 +241,87 @@ TEST(RunUpdate, StartsTheUpdaterInTheFolderOfItsJobWithoutParameters) {
     EXPECT_EQ(launch.working_folder, world.folders.Path_Data);
     EXPECT_FALSE(std::filesystem::exists(world.folders.Path_Exe / "Ethernet_Update.xml"));
     EXPECT_FALSE(launch.quiet);
+}
+
+struct CheckProgramCase {
+    const char* name;
+    std::filesystem::path placed; // below the temporary folder; the program's folder is bin
+    bool found;
+};
+
+std::ostream& operator<<(std::ostream& out, const CheckProgramCase& c) {
+    return out << c.name;
+}
+
+class FindCheckProgram : public testing::TestWithParam<CheckProgramCase> {};
+
+// Beside a copy of the program in a folder of its own; off the search path in an installation.
+TEST_P(FindCheckProgram, LooksBesideTheProgramThenInItsInstallation) {
+    const cfg::test::TempDir dir;
+    if (!GetParam().placed.empty())
+        write_bytes(dir.path() / GetParam().placed, "");
+    const cfg::image::Found_Program found = cfg::image::Find_Check_Program(dir / "bin");
+    EXPECT_EQ(found.found, GetParam().found);
+    EXPECT_EQ(found.file,
+              dir.path() / (GetParam().found ? GetParam().placed : "bin/configurator-check-update"));
+    EXPECT_TRUE(found.launcher.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, FindCheckProgram,
+    testing::Values(CheckProgramCase{"portable", "bin/configurator-check-update", true},
+                    CheckProgramCase{"installed", "libexec/configurator/configurator-check-update", true},
+                    CheckProgramCase{"missing", "", false}),
+    [](const auto& info) {
+        std::string name = info.param.name;
+        std::replace(name.begin(), name.end(), ' ', '_');
+        return name;
+    });
+
+// The maker's Windows build runs through Wine where only it is there; without Wine the user is
+// told so rather than that no updater is there.
+TEST(RunUpdate, StartsTheMakersWindowsBuildThroughWine) {
+    World world;
+    std::filesystem::remove(world.folders.Path_Exe / "Ethernet_Update");
+    write_bytes(world.folders.Path_Data / "Ethernet_Update.exe", "");
+#ifdef _WIN32
+    EXPECT_EQ(world.run().outcome, Update_Outcome::Updated);
+#else
+    const cfg::image::Update_Result without_wine = world.run();
+    EXPECT_EQ(without_wine.outcome, Update_Outcome::Updater_Needs_Wine);
+    EXPECT_EQ(without_wine.file, world.folders.Path_Data / "Ethernet_Update.exe");
+    EXPECT_TRUE(world.updater.launches.empty());
+
+    world.windows_launcher = "/usr/bin/wine";
+    EXPECT_EQ(world.run().outcome, Update_Outcome::Updated);
+    ASSERT_EQ(world.updater.launches.size(), 1U);
+    EXPECT_EQ(world.updater.launches[0].program, "/usr/bin/wine");
+    EXPECT_EQ(world.updater.launches[0].arguments,
+              std::vector<std::string>{(world.folders.Path_Data / "Ethernet_Update.exe").string()});
+    EXPECT_EQ(world.updater.launches[0].working_folder, world.folders.Path_Data);
+#endif
+}
+
+// With no updater anywhere, the user is told to put it into the data folder, which can be written.
+TEST(RunUpdate, AMissingUpdaterIsExpectedInTheDataFolder) {
+    World world;
+    std::filesystem::remove(world.folders.Path_Exe / "Ethernet_Update");
+    EXPECT_EQ(world.run().file, world.folders.Path_Data / "Ethernet_Update");
+}
+
+// A check that outlives the wait, and its late end, are told as the check's.
+TEST(RunUpdate, ALateCheckEndsAsACheck) {
+    World world;
+    check_only(world, cfg::image::Check_Passed_Exit_Code);
+    world.updater.ends_with.reset();
+    const cfg::image::Update_Result late = world.run();
+    EXPECT_EQ(late.outcome, Update_Outcome::Updater_Still_Running);
+    EXPECT_TRUE(late.check_only);
+    EXPECT_EQ(world.host.shown.back().phase, cfg::image::Update_Phase::Check_Running);
+    const cfg::image::Update_Result ended =
+        cfg::image::Updater_Ended({Program_State::Exited, cfg::image::Check_Faults_Exit_Code}, late);
+    EXPECT_EQ(ended.outcome, Update_Outcome::Check_Faults);
+    EXPECT_EQ(ended.log, world.folders.Path_Data / "configurator-check-update.log");
 }
 
 TEST(RunUpdate, AJobThatCannotBeWrittenStartsNoUpdater) {

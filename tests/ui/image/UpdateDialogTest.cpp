@@ -90,6 +90,7 @@ class UpdateDialogTest : public QObject {
     }
     QComboBox* options() const { return child<QComboBox>(dialog_.get(), "CB_Update_Options"); }
     QCheckBox* read_back() const { return child<QCheckBox>(dialog_.get(), "CB_Update_Option_Read_Back"); }
+    QCheckBox* check_only() const { return child<QCheckBox>(dialog_.get(), "CB_Check_Only"); }
     QPushButton* update_button() const { return child<QPushButton>(dialog_.get(), "Btn_Update"); }
     QString status() const {
         return shown("P_Status") ? child<QLabel>(dialog_.get(), "L_Status")->text() : QString();
@@ -371,6 +372,50 @@ private slots:
         QCOMPARE(ui::MessageService::shownTexts(), QStringList{expected});
         QCOMPARE(status(), expected);
         QCOMPARE(fs::exists(job_file()), !script.isEmpty());
+    }
+
+    // A check-only run starts the check program in the updater's place and never says the update is
+    // done; the check program found in the updater's place is told for what it is.
+    void aCheckIsNeverToldAsAnUpdate_data() {
+        QTest::addColumn<bool>("checking");
+        QTest::addColumn<int>("exit_code");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("check passed")
+            << true << cfg::image::Check_Passed_Exit_Code
+            << "The files were checked: every file could go into the device. Nothing was sent to the device.";
+        QTest::newRow("check found faults")
+            << true << cfg::image::Check_Faults_Exit_Code
+            << "The files were checked and faults were found; the check's log names them: %2. Nothing was "
+               "sent to the device.";
+        QTest::newRow("check program under the maker's name")
+            << false << cfg::image::Check_Passed_Exit_Code
+            << "The updater found at %1 is the check program, not the maker's updater: the files were "
+               "checked, but nothing was sent to the device. Put the maker's updater there in its place.";
+    }
+
+    void aCheckIsNeverToldAsAnUpdate() {
+        QFETCH(bool, checking);
+        QFETCH(int, exit_code);
+        QFETCH(QString, message);
+        const fs::path check_program = app_->Path_Exe / "configurator-check-update";
+        write_bytes(check_program, "");
+        updater_.ends_with = cfg::image::Program_Status{Program_State::Exited, exit_code};
+        open();
+        QCOMPARE(check_only()->text(), QString("Check only: nothing is sent to the device"));
+        QVERIFY(!check_only()->isChecked());
+        check_only()->setChecked(checking);
+        press_update();
+        QCOMPARE(updater_.launches.size(), std::size_t{1});
+        QCOMPARE(updater_.launches[0].program, checking ? check_program : updater_file());
+        QCOMPARE(updater_.launches[0].working_folder, app_->Path_Data);
+        QVERIFY(jobs_[0].find("<IP_Address_Dev>192.168.2.205</IP_Address_Dev>") != std::string::npos);
+        const QString expected =
+            QString(message)
+                .replace("%1", ui::qt_path(updater_file()))
+                .replace("%2", ui::qt_path(app_->Path_Data / "configurator-check-update.log"));
+        QCOMPARE(ui::MessageService::shownTexts(), QStringList{expected});
+        QCOMPARE(status(), expected);
+        QVERIFY(check_only()->isEnabled() && update_button()->isEnabled());
     }
 
     // An updater that outlives the wait goes on; no second one starts until it has ended, and then
