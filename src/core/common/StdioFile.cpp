@@ -8,6 +8,9 @@
 #include <unistd.h>
 #endif
 
+#include <array>
+#include <cerrno>
+
 namespace cfg {
 
 #ifdef _WIN32
@@ -27,8 +30,21 @@ Stdio_File create_new_file(const std::filesystem::path& path) {
     return file;
 }
 
+Stdio_File open_for_writing(const std::filesystem::path& path) {
+    return Stdio_File(_wfopen(path.c_str(), L"wb"));
+}
+
+Stdio_File open_or_create(const std::filesystem::path& path) {
+    return Stdio_File(_wfopen(path.c_str(), L"ab"));
+}
+
 bool flush_to_disk(std::FILE* file) {
     return std::fflush(file) == 0 && _commit(_fileno(file)) == 0;
+}
+
+bool user_may_write(const std::filesystem::path& path) {
+    constexpr int Write_Access = 2;
+    return _waccess(path.c_str(), Write_Access) == 0 || errno != EACCES;
 }
 
 #else
@@ -41,10 +57,33 @@ Stdio_File create_new_file(const std::filesystem::path& path) {
     return Stdio_File(std::fopen(path.c_str(), "wbx"));
 }
 
+Stdio_File open_for_writing(const std::filesystem::path& path) {
+    return Stdio_File(std::fopen(path.c_str(), "wb"));
+}
+
+Stdio_File open_or_create(const std::filesystem::path& path) {
+    return Stdio_File(std::fopen(path.c_str(), "ab"));
+}
+
 bool flush_to_disk(std::FILE* file) {
-    return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0;
+    return std::fflush(file) == 0 && (::fsync(::fileno(file)) == 0 || errno == EINVAL);
+}
+
+bool user_may_write(const std::filesystem::path& path) {
+    return ::access(path.c_str(), W_OK) == 0 || errno != EACCES;
 }
 
 #endif
+
+bool copy_content(std::FILE* from, std::FILE* to) {
+    std::array<char, 65536> piece{};
+    for (;;) {
+        const std::size_t got = std::fread(piece.data(), 1, piece.size(), from);
+        if (got > 0 && std::fwrite(piece.data(), 1, got, to) != got)
+            return false;
+        if (got < piece.size())
+            return !std::ferror(from);
+    }
+}
 
 } // namespace cfg
