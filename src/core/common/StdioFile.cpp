@@ -16,12 +16,13 @@ namespace cfg {
 #ifdef _WIN32
 
 Stdio_File open_for_reading(const std::filesystem::path& path) {
-    return Stdio_File(_wfopen(path.c_str(), L"rb"));
+    return Stdio_File(_wfopen(path.c_str(), L"rbN"));
 }
 
 // The C runtime's fopen knows no "x" on every Windows version; _O_EXCL is the same promise.
 Stdio_File create_new_file(const std::filesystem::path& path) {
-    const int fd = _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+    const int fd =
+        _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
     if (fd < 0)
         return nullptr;
     Stdio_File file(_fdopen(fd, "wb"));
@@ -31,11 +32,11 @@ Stdio_File create_new_file(const std::filesystem::path& path) {
 }
 
 Stdio_File open_for_writing(const std::filesystem::path& path) {
-    return Stdio_File(_wfopen(path.c_str(), L"wb"));
+    return Stdio_File(_wfopen(path.c_str(), L"wbN"));
 }
 
 Stdio_File open_or_create(const std::filesystem::path& path) {
-    return Stdio_File(_wfopen(path.c_str(), L"ab"));
+    return Stdio_File(_wfopen(path.c_str(), L"abN"));
 }
 
 bool flush_to_disk(std::FILE* file) {
@@ -50,19 +51,19 @@ bool user_may_write(const std::filesystem::path& path) {
 #else
 
 Stdio_File open_for_reading(const std::filesystem::path& path) {
-    return Stdio_File(std::fopen(path.c_str(), "rb"));
+    return Stdio_File(std::fopen(path.c_str(), "rbe"));
 }
 
 Stdio_File create_new_file(const std::filesystem::path& path) {
-    return Stdio_File(std::fopen(path.c_str(), "wbx"));
+    return Stdio_File(std::fopen(path.c_str(), "wbxe"));
 }
 
 Stdio_File open_for_writing(const std::filesystem::path& path) {
-    return Stdio_File(std::fopen(path.c_str(), "wb"));
+    return Stdio_File(std::fopen(path.c_str(), "wbe"));
 }
 
 Stdio_File open_or_create(const std::filesystem::path& path) {
-    return Stdio_File(std::fopen(path.c_str(), "ab"));
+    return Stdio_File(std::fopen(path.c_str(), "abe"));
 }
 
 bool flush_to_disk(std::FILE* file) {

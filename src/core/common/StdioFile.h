@@ -12,7 +12,8 @@ struct Stdio_Closer {
 using Stdio_File = std::unique_ptr<std::FILE, Stdio_Closer>;
 
 // C streams on a path of any name: on Windows through the wide calls, since a narrow name is in
-// the system's code page. Both are binary; on failure the stream is empty and errno says why.
+// the system's code page. All are binary, and none is handed down to a program started from here,
+// whose copy would hold on to a lock taken on it; on failure the stream is empty and errno says why.
 Stdio_File open_for_reading(const std::filesystem::path& path);
 // Never opens a file that is already there.
 Stdio_File create_new_file(const std::filesystem::path& path);
