@@ -10,7 +10,7 @@ namespace {
 // The indices the screens use: the blocks of each screen and five texts added later at free places.
 const std::vector<std::pair<int, int>> used_ranges = {
     {0, 37},      {100, 110},   {200, 207},   {300, 322},   {400, 499},   {500, 592},
-    {600, 631},   {700, 710},   {800, 850},   {900, 907},   {1000, 1071}, {1100, 1157},
+    {600, 631},   {700, 710},   {800, 850},   {900, 908},   {1000, 1071}, {1100, 1157},
     {1200, 1273}, {1300, 1399}, {1400, 1474}, {1500, 1559}, {1570, 1585},
 };
 
