@@ -76,26 +76,31 @@ TEST(SafeFile, AWriteIntoAReadOnlyFolderRaisesAndKeepsTheOldFile) {
 }
 
 #ifndef _WIN32
-// A write that fails half-way (the file-size limit stops it, root or not) keeps the old file
-// and leaves no temporary file behind.
-TEST(SafeFile, AWriteThatFailsHalfWayKeepsTheOldFileAndLeavesNoTemporaryFile) {
-    TempDir dir;
-    write_bytes(dir / "bank1.bin", "old content");
-
+// Runs the action with the file-size limit at 16 bytes, as a full disk would stop a write.
+template <typename Action> void with_disk_full_after_16_bytes(Action action) {
     const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit previous_limit{};
     getrlimit(RLIMIT_FSIZE, &previous_limit);
     rlimit small = previous_limit;
     small.rlim_cur = 16;
     setrlimit(RLIMIT_FSIZE, &small);
-
-    EXPECT_THROW(cfg::write_file_safely(dir / "bank1.bin", std::string(4096, 'x')), cfg::ConfigError);
-    EXPECT_THROW(
-        cfg::write_files_safely({{dir / "bank1.bin", "short"}, {dir / "bank2.bin", std::string(4096, 'y')}}),
-        cfg::ConfigError);
-
+    action();
     setrlimit(RLIMIT_FSIZE, &previous_limit);
     std::signal(SIGXFSZ, previous_handler);
+}
+
+// A write that fails half-way (the file-size limit stops it, root or not) keeps the old file
+// and leaves no temporary file behind.
+TEST(SafeFile, AWriteThatFailsHalfWayKeepsTheOldFileAndLeavesNoTemporaryFile) {
+    TempDir dir;
+    write_bytes(dir / "bank1.bin", "old content");
+
+    with_disk_full_after_16_bytes([&dir] {
+        EXPECT_THROW(cfg::write_file_safely(dir / "bank1.bin", std::string(4096, 'x')), cfg::ConfigError);
+        EXPECT_THROW(cfg::write_files_safely(
+                         {{dir / "bank1.bin", "short"}, {dir / "bank2.bin", std::string(4096, 'y')}}),
+                     cfg::ConfigError);
+    });
 
     EXPECT_EQ(read_bytes(dir / "bank1.bin"), "old content"); // not even the staged short file was committed
     EXPECT_EQ(entries_in(dir.path()), 1);
@@ -518,19 +523,6 @@ TEST(SafeFile, TwoWritersOfOneFileAtOnceBothSucceed) {
     const std::string kept = read_bytes(target);
     EXPECT_TRUE(kept == std::string(512, 'a') || kept == std::string(512, 'b'));
     EXPECT_TRUE(hidden_files_in(dir.path()).empty());
-}
-
-// Runs the action with the file-size limit at 16 bytes, as a full disk would stop a write.
-template <typename Action> void with_disk_full_after_16_bytes(Action action) {
-    const auto previous_handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous_limit{};
-    getrlimit(RLIMIT_FSIZE, &previous_limit);
-    rlimit small = previous_limit;
-    small.rlim_cur = 16;
-    setrlimit(RLIMIT_FSIZE, &small);
-    action();
-    setrlimit(RLIMIT_FSIZE, &previous_limit);
-    std::signal(SIGXFSZ, previous_handler);
 }
 
 // A copy that cannot be finished says why, as the system does, and leaves nothing: neither a cut
