@@ -8,6 +8,7 @@ namespace cfg::cli {
 // Step 6 without the update dialog: the three files compiled into the bin folder.
 int run_compile(Context& context) {
     open_configuration(context.app, context.invocation.operands[0]);
+    const Configuration_Lock lock = lock_configuration(context.app, context.err);
     image::Compile_Configuration(context.app);
     return Exit_Done;
 }

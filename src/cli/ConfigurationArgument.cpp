@@ -7,6 +7,9 @@
 namespace cfg::cli {
 namespace {
 
+// Far longer than any command takes to read and write a configuration.
+constexpr std::chrono::seconds Configuration_Wait_Limit{30};
+
 // "/" everywhere, and the platform's own separator where it differs.
 bool holds_path_separator(const std::string& argument) {
     return argument.find('/') != std::string::npos ||
@@ -28,6 +31,11 @@ void open_configuration(Application& app, const std::string& argument) {
             app.has_active_configuration() ? app.Path_Project : path_from_utf8(argument);
         throw ConfigError(app.Lang_Strings[Project_Not_Valid_Text] + ": \"" + utf8_path(named) + "\"");
     }
+}
+
+Configuration_Lock lock_configuration(const Application& app, std::ostream& err) {
+    return Configuration_Lock(app.Path_Project, Configuration_Wait_Limit,
+                              [&err](const std::string& text) { err << text << std::endl; });
 }
 
 } // namespace cfg::cli

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "core/app/Application.h"
+#include "core/app/ConfigurationLock.h"
 
+#include <ostream>
 #include <string>
 
 namespace cfg::cli {
@@ -10,5 +12,9 @@ namespace cfg::cli {
 // when the argument holds a path separator, the folder at that path. Raises ConfigError with the
 // catalogue's "project not valid" text and the folder when there is no such configuration folder.
 void open_configuration(Application& app, const std::string& argument);
+
+// The lock on the active configuration, for a command that reads it and writes what follows from
+// it, so that two such commands at once do not lose each other's work. A wait is told on err.
+Configuration_Lock lock_configuration(const Application& app, std::ostream& err);
 
 } // namespace cfg::cli

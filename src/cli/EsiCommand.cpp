@@ -9,6 +9,7 @@ namespace cfg::cli {
 // step 5 does.
 int run_esi(Context& context) {
     open_configuration(context.app, context.invocation.operands[0]);
+    const Configuration_Lock lock = lock_configuration(context.app, context.err);
     ethercat::Write_Configuration_ESI(context.app, context.invocation.path_operand(1),
                                       std::chrono::system_clock::now());
     return Exit_Done;

@@ -12,6 +12,7 @@
 #include "core/preview/LearnPlan.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 namespace cfg::cli {
@@ -123,6 +124,10 @@ int run_learn(Context& context) {
         write_lines(context.out, {"The log holds no value for a field the listener table can take."});
         return Exit_Done;
     }
+    // Held from the reading of the table to its saving, so that rows another run adds meanwhile stay.
+    std::optional<Configuration_Lock> lock;
+    if (invocation.has("--apply"))
+        lock.emplace(lock_configuration(app, context.err));
     const preview::Learn_Plan plan =
         preview::Plan_Learned_Rows(app.File_NMEA_0183_Set_Access, fields, app.Lang_Strings);
     write_lines(context.out, row_lines(app.Lang_Strings, plan.rows));

@@ -85,7 +85,11 @@ int run_update(Context& context) {
     const std::string address = device_address(context, "--address");
     open_configuration(context.app, context.invocation.operands[0]);
     const Application& app = context.app;
-    image::Compile_Configuration(app);
+    {
+        // Not held while the updater runs: that takes minutes and writes nothing of the configuration.
+        const Configuration_Lock lock = lock_configuration(app, context.err);
+        image::Compile_Configuration(app);
+    }
     if (const std::optional<std::string> warning = ethercat::ESI_Step_Warning(app))
         context.err << *warning << '\n';
 

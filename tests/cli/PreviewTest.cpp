@@ -1,7 +1,12 @@
 #include "CliRun.h"
+#include "core/app/ConfigurationLock.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
+#include <future>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -243,6 +248,73 @@ TEST_F(Program_Folder, LearnWritesNothingTheScreenWouldRefuse) {
         }
         EXPECT_EQ(read_bytes(folder / "NMEA_0183_Set_Access.xml"), c.file) << c.label;
     }
+}
+
+int rows_of(const std::string& sentence, const std::string& file) {
+    const std::string attribute = "Sentence=\"" + sentence + "\"";
+    int rows = 0;
+    for (std::size_t at = file.find(attribute); at != std::string::npos; at = file.find(attribute, at + 1))
+        ++rows;
+    return rows;
+}
+
+// Two runs that add rows to one configuration at the same moment: each keeps the other's rows.
+TEST_F(Program_Folder, TwoLearnRunsAtOnceKeepEachOthersRows) {
+    const std::filesystem::path listener =
+        copy_configuration("preview/Learn", "Learn") / "NMEA_0183_Set_Access.xml";
+    const std::string before = read_bytes(listener);
+    for (int round = 0; round < 5; ++round) {
+        cfg::test::write_bytes(listener, before);
+        const auto learn = [this](const char* sentences) {
+            return cli({"learn", "Learn", ship_log(), "--sentences", sentences, "--apply"});
+        };
+        std::future<Cli_Result> other = std::async(std::launch::async, learn, "HDT");
+        const Cli_Result xte = learn("XTE");
+        const Cli_Result hdt = other.get();
+        EXPECT_EQ(xte.code, 0) << testing::PrintToString(xte);
+        EXPECT_EQ(hdt.code, 0) << testing::PrintToString(hdt);
+        const std::string after = read_bytes(listener);
+        ASSERT_EQ(rows_of("XTE", after), rows_of("XTE", before) + 6) << after;
+        ASSERT_EQ(rows_of("HDT", after), rows_of("HDT", before) + 2) << after;
+    }
+}
+
+// While another program holds the configuration, learn --apply says that it waits and neither reads
+// nor writes the table: the rows added meanwhile stay.
+TEST_F(Program_Folder, LearnWaitsForAnotherWriterOfTheConfiguration) {
+    SKIP_FOR_WINDOWS_TOOL("Wine's file locks are not those of this system");
+    const std::filesystem::path folder = copy_configuration("preview/Learn", "Learn");
+    const std::filesystem::path listener = folder / "NMEA_0183_Set_Access.xml";
+    std::optional<cfg::Configuration_Lock> held;
+    held.emplace(folder, std::chrono::milliseconds(0), [](const std::string& told) { FAIL() << told; });
+
+    std::string command = "'" + cfg::test::tool().cli.string() + "' --home '" + home.path().string() +
+                          "' learn Learn '" + ship_log() + "' --sentences XTE --apply 2>&1";
+    std::FILE* run = ::popen(command.c_str(), "r");
+    ASSERT_NE(run, nullptr);
+    char line[512] = {};
+    // The line of the log's sentences comes first, then the one telling the wait; a run that does not
+    // wait goes on to its end.
+    const std::string waiting = "Another command is changing the configuration \"" + folder.string() +
+                                "\"; waiting for it to end (at most 30 s).\n";
+    while (std::fgets(line, sizeof line, run) != nullptr && line != waiting) {
+    }
+    ASSERT_EQ(line, waiting);
+    // The other writer adds its row while it holds the configuration.
+    const std::string with_hdt = read_bytes(listener);
+    cfg::test::write_bytes(listener,
+                           with_hdt.substr(0, with_hdt.find("</NMEA_Listener>")) +
+                               R"(<row Enable="Y" Serial_Channel="RS232" Sentence="HDT" Index="" )"
+                               R"(DataField="Heading, degrees True, Number [floating point]" )"
+                               R"(PortOperation="None" SwapAll="N" Swap16="N" Position="6" Mnemonic=""/>)" +
+                               with_hdt.substr(with_hdt.find("</NMEA_Listener>")));
+    held.reset();
+    while (std::fgets(line, sizeof line, run) != nullptr) {
+    }
+    EXPECT_EQ(::pclose(run), 0);
+    const std::string after = read_bytes(listener);
+    EXPECT_EQ(rows_of("HDT", after), rows_of("HDT", with_hdt) + 1) << after;
+    EXPECT_EQ(rows_of("XTE", after), rows_of("XTE", with_hdt) + 6) << after;
 }
 
 } // namespace

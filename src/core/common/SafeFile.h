@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/common/StdioFile.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -16,7 +18,8 @@ namespace cfg {
 //
 // The temporary name is short and of one length whatever the target's (".<16 hex digits of the
 // target's name>.<8 hex digits>.tmp"), so any name the system allows can be written, and the
-// temporary files of one target are known by their first part.
+// temporary files of one target are known by their first part. The writer holds a lock on its
+// temporary file until it is renamed or removed, so that the clean-up of another save leaves it alone.
 class StagedFile {
 public:
     StagedFile(const std::filesystem::path& target, std::string_view bytes);
@@ -35,13 +38,23 @@ public:
 
 private:
     explicit StagedFile(const std::filesystem::path& target);
+    void keep_permissions(const std::string& action);
+    void close_before_moving();
 
     std::filesystem::path target_;
     std::filesystem::path temporary_;
+    Stdio_File file_; // open and locked while the temporary file stands
 };
 
+// Raises ConfigError when the target is one the writers refuse: a folder, or a write-protected file
+// (no write permission at all, or none for this user), which is replaced only after the user
+// changed its permissions.
+void check_may_write(const std::filesystem::path& target);
+
 // Replaces the target with the bytes, or leaves the old file as it was and raises ConfigError.
-// Temporary files of an earlier, interrupted save of the target go first.
+// Temporary files that earlier, interrupted saves of the target left go first; those of saves
+// still running stay. A target that is there and is no plain file (a device such as /dev/null, a
+// pipe) is written into as it is, never replaced.
 void write_file_safely(const std::filesystem::path& target, std::string_view bytes);
 
 struct FileContent {
@@ -50,8 +63,8 @@ struct FileContent {
 };
 
 // Stages every file before renaming any, and puts the old files back when a rename fails after
-// others succeeded, so a failed write never leaves a mix of old and new files. Temporary files of
-// earlier, interrupted saves of the targets go first.
+// others succeeded, so a failed write never leaves a mix of old and new files. Targets that are
+// no plain files are written into after the others are in place.
 void write_files_safely(const std::vector<FileContent>& files);
 
 } // namespace cfg

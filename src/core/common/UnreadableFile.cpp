@@ -2,6 +2,10 @@
 
 #include "core/common/ConfigError.h"
 #include "core/common/PathText.h"
+#include "core/common/StdioFile.h"
+
+#include <cerrno>
+#include <cstring>
 
 namespace cfg {
 
@@ -16,12 +20,26 @@ std::filesystem::path Unreadable_Copy_Path(const std::filesystem::path& file) {
     return copy;
 }
 
+// A copy that fails on the way (a full disk) is removed: an empty or cut copy would pass for the
+// file's bytes.
 std::filesystem::path Keep_Unreadable_File(const std::filesystem::path& file) {
     const std::filesystem::path copy = Unreadable_Copy_Path(file);
-    std::error_code error;
-    if (!std::filesystem::copy_file(file, copy, std::filesystem::copy_options::none, error))
+    const Stdio_File from = open_for_reading(file);
+    Stdio_File to = from ? create_new_file(copy) : nullptr;
+    const bool made = static_cast<bool>(to);
+    bool copied = made && copy_content(from.get(), to.get()) && flush_to_disk(to.get());
+    std::string reason = std::strerror(errno);
+    if (made && std::fclose(to.release()) != 0 && copied) {
+        copied = false;
+        reason = std::strerror(errno);
+    }
+    if (made && !copied) {
+        std::error_code ignored;
+        std::filesystem::remove(copy, ignored);
+    }
+    if (!copied)
         throw ConfigError("The unreadable file \"" + utf8_path(file) + "\" could not be kept as \"" +
-                          utf8_path(copy) + "\": " + error.message());
+                          utf8_path(copy) + "\": " + reason);
     return copy;
 }
 

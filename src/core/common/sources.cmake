@@ -3,6 +3,7 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ColumnDescription.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ComPorts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileBytes.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FileLock.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GridHandlers.cpp
     ${CMAKE_CURRENT_LIST_DIR}/IpAddress.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PathText.cpp

@@ -439,6 +439,8 @@ constexpr BuiltinText Texts[] = {
     {905, "This screen shows default values because its file could not be read: "},
     {906, "You have changed values on this screen. Do you want to close it and lose your changes?"},
     {907, "The file holds more rows than the table can take. Rows left out: "},
+    {908, "The file has changed on disk since this screen read it. Do you want to replace it with what this "
+          "screen shows and lose those changes? File: "},
     {930, "This file is kept by the program for the configuration and cannot be overwritten with an "
           "export. Choose another name. The file: "},
     {1000, "Definition of NMEA 0183 Sentences"},

@@ -1,6 +1,7 @@
 #include "ui/widgets/EditingScreen.h"
 
 #include "core/app/Application.h"
+#include "core/common/SafeFile.h"
 #include "core/common/UnreadableFile.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/Looks.h"
@@ -17,14 +18,17 @@ constexpr int Replace_Unreadable_Question = 904;
 constexpr int Shows_Defaults_Notice = 905;
 constexpr int Discard_Changes_Question = 906;
 constexpr int Rows_Left_Out_Notice = 907;
+constexpr int Replace_Changed_Question = 908;
 
 } // namespace
 
 EditingScreen::EditingScreen(cfg::Application& app, QWidget* parent)
     : ScreenDialog(parent), app_(app), notice_(make_notice(this, "L_Notice")) {}
 
+// Taken before the reading, so that a change during it counts as one.
 void EditingScreen::opened() {
     notice_->hide();
+    opened_stamp_ = stamp_of(file());
     int rows_left_out = 0;
     read_failed_ = !run_reported(this, [this, &rows_left_out] { rows_left_out = read_file(); });
     if (read_failed_) {
@@ -37,10 +41,26 @@ void EditingScreen::opened() {
     remember_shown_state();
 }
 
+std::optional<EditingScreen::File_Stamp> EditingScreen::stamp_of(const std::filesystem::path& file) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (error)
+        return std::nullopt;
+    const std::filesystem::file_time_type written = std::filesystem::last_write_time(file, error);
+    if (error)
+        return std::nullopt;
+    return File_Stamp{size, written};
+}
+
 bool EditingScreen::may_replace_file() {
+    cfg::check_may_write(file());
+    return read_failed_ ? may_replace_unreadable_file() : may_replace_changed_file();
+}
+
+bool EditingScreen::may_replace_unreadable_file() {
     std::error_code error;
     // A file that has gone in the meantime holds nothing left to keep.
-    if (!read_failed_ || !std::filesystem::exists(file(), error))
+    if (!std::filesystem::exists(file(), error))
         return true;
     if (!MessageService::confirm_loss(this, text_of(app_.Lang_Strings, Replace_Unreadable_Question) +
                                                 qt_path(cfg::Unreadable_Copy_Path(file()))))
@@ -48,6 +68,14 @@ bool EditingScreen::may_replace_file() {
     cfg::Keep_Unreadable_File(file());
     read_failed_ = false;
     return true;
+}
+
+// A file that has gone in the meantime holds nothing to lose.
+bool EditingScreen::may_replace_changed_file() {
+    const std::optional<File_Stamp> now = stamp_of(file());
+    return !now || now == opened_stamp_ ||
+           MessageService::confirm_loss(this, text_of(app_.Lang_Strings, Replace_Changed_Question) +
+                                                  qt_path(file()));
 }
 
 void EditingScreen::reject() {

@@ -2,7 +2,10 @@
 
 #include "ui/widgets/ScreenDialog.h"
 
+#include <chrono>
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 
 class QLabel;
 
@@ -14,7 +17,8 @@ namespace ui {
 
 // The base of the screens that edit one file of the configuration. Each opening reads the file.
 // A file that could not be read leaves the screen's defaults, with a notice in the screen saying
-// so, and is replaced only after the user agreed, its bytes kept beside it. Cancel, Escape and
+// so, and is replaced only after the user agreed, its bytes kept beside it. A file that another
+// program changed after the opening is replaced only after the user agreed. Cancel, Escape and
 // the close box ask before changes are thrown away.
 class EditingScreen : public ScreenDialog {
     Q_OBJECT
@@ -38,7 +42,8 @@ protected:
     virtual bool changed_since_opened() const = 0;
 
     // Before a save: true when the file may be written. After a failed read this asks the user and
-    // keeps the unreadable file beside it first.
+    // keeps the unreadable file beside it first; after a change on disk it asks the user. Raises
+    // ConfigError for a file the safe writer refuses, before asking anything.
     bool may_replace_file();
 
     // Reads the file, or shows the defaults and says why.
@@ -47,8 +52,21 @@ protected:
     cfg::Application& app_;
 
 private:
+    // What tells whether a file changed between two looks at it.
+    struct File_Stamp {
+        std::uintmax_t size;
+        std::filesystem::file_time_type written;
+        bool operator==(const File_Stamp&) const = default;
+    };
+    // Nothing when no file stands under the name.
+    static std::optional<File_Stamp> stamp_of(const std::filesystem::path& file);
+
+    bool may_replace_unreadable_file();
+    bool may_replace_changed_file();
+
     QLabel* notice_;
     bool read_failed_ = false;
+    std::optional<File_Stamp> opened_stamp_;
 };
 
 } // namespace ui

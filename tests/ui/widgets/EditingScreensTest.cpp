@@ -115,6 +115,9 @@ class EditingScreensTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(dialog_.get()));
     }
 
+    // A file whose content passes the screen's checks.
+    std::string savable_file() const { return case_->rows_file ? case_->rows_file(1) : case_->good_file; }
+
     ui::GridView* grid() const { return dialog_->findChild<ui::GridView*>(case_->probe_control); }
 
     QString probe() const {
@@ -272,6 +275,51 @@ private slots:
             ui::MessageService::reset();
             ui::MessageService::startTestMode();
         }
+    }
+
+    void aFileChangedOnDiskIsReplacedOnlyWithTheUsersWord_data() { every_screen(); }
+    void aFileChangedOnDiskIsReplacedOnlyWithTheUsersWord() {
+        take_case();
+        open(savable_file());
+        edit();
+        // Another program saves the file while the screen is open; its size tells the change.
+        const std::string changed = savable_file() + "<!-- saved meanwhile -->";
+        write_bytes(file(), changed);
+        ui::MessageService::queueAnswers({MessageAnswer::No});
+        press("Btn_OK");
+        QCOMPARE(last_message(),
+                 "The file has changed on disk since this screen read it. Do you want to replace "
+                 "it with what this screen shows and lose those changes? File: " +
+                     ui::qt_path(file()));
+        QVERIFY(dialog_->isVisible());
+        QCOMPARE(read_bytes(file()), changed);
+
+        ui::MessageService::queueAnswers({MessageAnswer::Yes});
+        press("Btn_OK");
+        QVERIFY(!dialog_->isVisible());
+        QVERIFY(read_bytes(file()) != changed);
+
+        // Unchanged since the opening: saved without a question.
+        const int shown = static_cast<int>(ui::MessageService::shownTexts().size());
+        open(read_bytes(file()));
+        edit();
+        press("Btn_OK");
+        QVERIFY(!dialog_->isVisible());
+        QCOMPARE(ui::MessageService::shownTexts().size(), shown);
+    }
+
+    void aWriteProtectedFileIsNotReplaced_data() { every_screen(); }
+    void aWriteProtectedFileIsNotReplaced() {
+        take_case();
+        open(savable_file());
+        edit();
+        fs::permissions(file(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+        press("Btn_OK");
+        QVERIFY2(last_message().endsWith(ui::qt_path(file()) + "\": the file is write-protected"),
+                 qPrintable(last_message()));
+        QVERIFY(dialog_->isVisible());
+        QCOMPARE(read_bytes(file()), savable_file());
+        fs::permissions(file(), fs::perms::owner_write, fs::perm_options::add);
     }
 
     void rowsBelowAnInsertedEmptyRowAreDroppedOnlyAfterAQuestion_data() { every_table_screen(); }
