@@ -72,5 +72,6 @@ int run_layout(Context& context);
 int run_texts(Context& context);
 int run_preview(Context& context);
 int run_learn(Context& context);
+int run_table(Context& context);
 
 } // namespace cfg::cli

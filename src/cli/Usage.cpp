@@ -45,6 +45,10 @@ Commands:
   learn CONFIG LOG [--sentences CODE,...] [--apply]
                             the listener rows for every field the log gave a value, after the last
                             used row; --apply saves them after the listener screen's checks
+  table CONFIG TABLE --export FILE | --import FILE [--apply]
+                            a table (listener, ethercat, topics or legacy) as a CSV file for
+                            spreadsheets; --import replaces the table's rows with the file's and says
+                            what the screen's checks find; --apply then saves them when they pass
 
 Read-only commands create nothing; new, job and update create the data folder with MASTER,
 PROJECTS and LANGUAGE when they are missing.

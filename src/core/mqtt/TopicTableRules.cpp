@@ -1,0 +1,19 @@
+#include "core/mqtt/TopicTableRules.h"
+
+#include "core/mqtt/TopicColumnDescriptions.h"
+
+namespace cfg::mqtt {
+
+Table_Rules Topic_Table_Rules(TopicTable which) {
+    const std::span<const Column_Description> columns = topic_column_descriptions(which);
+    return {
+        columns,
+        clear_topic_row,
+        [](const Table&, int row, int column) { return row > 0 && column > 0; },
+        [columns](const Table&, int, int column) {
+            return columns[static_cast<std::size_t>(column)].choices;
+        },
+    };
+}
+
+} // namespace cfg::mqtt
