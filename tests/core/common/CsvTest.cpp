@@ -33,21 +33,28 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, CsvRead,
     testing::Values(ReadCase{"plain_lf", "a,b\nc,d\n", {{"a", "b"}, {"c", "d"}}},
                     ReadCase{"crlf_without_last_break", "a,b\r\nc,d", {{"a", "b"}, {"c", "d"}}},
-                    ReadCase{"bom_dropped", "\xEF\xBB\xBF" "a,b\r\n", {{"a", "b"}}},
+                    ReadCase{"bom_dropped",
+                             "\xEF\xBB\xBF"
+                             "a,b\r\n",
+                             {{"a", "b"}}},
                     ReadCase{"quoted_delimiter_break_and_quote",
                              "\"x,y\",\"line\r\nnext\",\"say \"\"hi\"\"\"\r\n",
                              {{"x,y", "line\r\nnext", "say \"hi\""}}},
                     ReadCase{"empty_fields_kept", ",,\r\n\"\",x\r\n", {{"", "", ""}, {"", "x"}}},
                     ReadCase{"blank_line_is_one_empty_field", "a\r\n\r\nb\r\n", {{"a"}, {""}, {"b"}}},
-                    ReadCase{"semicolons_of_a_spreadsheet", "Enable;Name\r\nY;a,b\r\n", {{"Enable", "Name"}, {"Y", "a,b"}}},
+                    ReadCase{"semicolons_of_a_spreadsheet",
+                             "Enable;Name\r\nY;a,b\r\n",
+                             {{"Enable", "Name"}, {"Y", "a,b"}}},
                     ReadCase{"commas_win_a_tie", "a;b,c\r\n", {{"a;b", "c"}}},
                     ReadCase{"semicolon_inside_quotes_not_counted", "\"a;b;c\",d\r\n", {{"a;b;c", "d"}}},
                     ReadCase{"quote_inside_an_unquoted_field", "5\"x,y\r\n", {{"5\"x", "y"}}},
                     ReadCase{"lone_cr_is_a_character", "a\rb,c\n", {{"a\rb", "c"}}},
-                    ReadCase{"windows1252_without_bom", "Name\r\nGr\xFC\xDF" "e\r\n", {{"Name"}, {"Grüße"}}},
+                    ReadCase{"windows1252_without_bom",
+                             "Name\r\nGr\xFC\xDF"
+                             "e\r\n",
+                             {{"Name"}, {"Grüße"}}},
                     ReadCase{"utf8_without_bom", "Name\r\nGrüße\r\n", {{"Name"}, {"Grüße"}}},
-                    ReadCase{"unclosed_quote", "a\r\n\"b,c\r\n", {{"a"}}, 2},
-                    ReadCase{"empty_file", "", {}}),
+                    ReadCase{"unclosed_quote", "a\r\n\"b,c\r\n", {{"a"}}, 2}, ReadCase{"empty_file", "", {}}),
     [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
 
 struct WriteCase {
@@ -72,13 +79,14 @@ TEST_P(CsvWrite, QuotesOnlyWhereNeededAndReadsBack) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CsvWrite,
-    testing::Values(WriteCase{"plain", {{"Enable", "Name"}, {"Y", "Grüße"}}, ',', "Enable,Name\r\nY,Grüße\r\n"},
-                    WriteCase{"specials_quoted",
-                              {{"Name", "Mnemonic", "X"}, {"a,b", "say \"hi\"", "one\ntwo"}},
-                              ',',
-                              "Name,Mnemonic,X\r\n\"a,b\",\"say \"\"hi\"\"\",\"one\ntwo\"\r\n"},
-                    WriteCase{"blanks_at_the_ends_quoted", {{"Name"}, {" a "}}, ',', "Name\r\n\" a \"\r\n"},
-                    WriteCase{"semicolon_delimiter", {{"A", "B"}, {"a,b", "c;d"}}, ';', "A;B\r\na,b;\"c;d\"\r\n"}),
+    testing::Values(
+        WriteCase{"plain", {{"Enable", "Name"}, {"Y", "Grüße"}}, ',', "Enable,Name\r\nY,Grüße\r\n"},
+        WriteCase{"specials_quoted",
+                  {{"Name", "Mnemonic", "X"}, {"a,b", "say \"hi\"", "one\ntwo"}},
+                  ',',
+                  "Name,Mnemonic,X\r\n\"a,b\",\"say \"\"hi\"\"\",\"one\ntwo\"\r\n"},
+        WriteCase{"blanks_at_the_ends_quoted", {{"Name"}, {" a "}}, ',', "Name\r\n\" a \"\r\n"},
+        WriteCase{"semicolon_delimiter", {{"A", "B"}, {"a,b", "c;d"}}, ';', "A;B\r\na,b;\"c;d\"\r\n"}),
     [](const testing::TestParamInfo<WriteCase>& info) { return std::string(info.param.name); });
 
 } // namespace
