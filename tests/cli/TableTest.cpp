@@ -59,7 +59,7 @@ TEST_P(TableImport, SavesOnlyWhatTheScreenWouldSave) {
     const Cli_Result result = cli(args);
     EXPECT_EQ(result.code, GetParam().code) << testing::PrintToString(result);
     EXPECT_EQ(result.err,
-              GetParam().err.starts_with("Error") ? GetParam().err : tool_path(csv) + GetParam().err);
+              GetParam().err.starts_with(": ") ? tool_path(csv) + GetParam().err : GetParam().err);
     EXPECT_EQ(read_bytes(folder / "EtherCAT_Slave.xml") != before, GetParam().written);
 }
 
