@@ -112,6 +112,13 @@ Table_Import refusal(const std::string& reason, const Lang_Strings& texts) {
 
 } // namespace
 
+std::function<std::vector<std::string>(const Table&, int row, int column)>
+Described_Choices(std::span<const Column_Description> columns) {
+    return [columns](const Table&, int, int column) {
+        return columns[static_cast<std::size_t>(column)].choices;
+    };
+}
+
 std::vector<int> Exchanged_Columns(const Table& table, const Table_Rules& rules) {
     std::vector<int> shown;
     std::vector<int> hidden;

@@ -31,6 +31,10 @@ struct Table_Rules {
     std::function<void(Table&)> recompute = {};
 };
 
+// The items of list columns that offer the same items in every row: their descriptions' choices.
+std::function<std::vector<std::string>(const Table&, int row, int column)>
+Described_Choices(std::span<const Column_Description> columns);
+
 // The columns a file carries, in order: those the screen shows, in the screen's order, then the
 // hidden ones the table keeps, so that a round trip loses nothing of the row. Never the row numbers.
 std::vector<int> Exchanged_Columns(const Table& table, const Table_Rules& rules);

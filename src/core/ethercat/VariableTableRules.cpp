@@ -16,9 +16,7 @@ Table_Rules Variable_Table_Rules(bool SlaveMaster) {
         [SlaveMaster](const Table& table, int row, int column) {
             return is_variable_cell_editable(table, SlaveMaster, row, column);
         },
-        [columns](const Table&, int, int column) {
-            return columns[static_cast<std::size_t>(column)].choices;
-        },
+        Described_Choices(columns),
         [SlaveMaster](Table& table) {
             for (int row = 1; row < table.row_count(); ++row) {
                 const std::string& type = table.text(row, VariableColumn::Type);

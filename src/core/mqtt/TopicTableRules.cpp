@@ -10,9 +10,7 @@ Table_Rules Topic_Table_Rules(TopicTable which) {
         columns,
         clear_topic_row,
         [](const Table&, int row, int column) { return row > 0 && column > 0; },
-        [columns](const Table&, int, int column) {
-            return columns[static_cast<std::size_t>(column)].choices;
-        },
+        Described_Choices(columns),
     };
 }
 
