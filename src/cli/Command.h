@@ -72,6 +72,7 @@ int run_layout(Context& context);
 int run_texts(Context& context);
 int run_preview(Context& context);
 int run_learn(Context& context);
+int run_table(Context& context);
 int run_report(Context& context);
 int run_diff(Context& context);
 

@@ -47,6 +47,11 @@ std::span<const Command_Definition> command_definitions() {
          run_preview,
          As_Found},
         {"learn", {"CONFIG", "LOG"}, {{"--sentences", true}, {"--apply", false}}, run_learn, As_Found},
+        {"table",
+         {"CONFIG", "TABLE"},
+         {{"--export", true}, {"--import", true}, {"--apply", false}},
+         run_table,
+         As_Found},
         {"report", {"CONFIG", "FILE"}, {}, run_report, As_Found},
         {"diff", {"A", "B"}, {{"--json", false}}, run_diff, As_Found},
     };

@@ -55,12 +55,17 @@ Commands:
   learn CONFIG LOG [--sentences CODE,...] [--apply]
                             the listener rows for every field the log gave a value, after the last
                             used row; --apply saves them after the listener screen's checks
+  table CONFIG TABLE --export FILE | --import FILE [--apply]
+                            a table (listener, ethercat, topics or legacy) as a CSV file for
+                            spreadsheets; --import replaces the table's rows with the file's and says
+                            what the screen's checks find; --apply then saves them when they pass
   report CONFIG FILE        write the configuration's report to FILE as one self-contained HTML page
                             (parameters, listener rows, variables, byte map, ESI identity, banks)
   diff A B [--json]         what differs from configuration A to B: parameters, listener rows,
                             variables and their offsets, topics, the ESI files' process images and,
                             when both are compiled, the banks' fields; exit 1 when they differ.
                             A or B may be a folder of bank files alone: then the banks are compared
+                            field by field
 
 Read-only commands create nothing; new, job and update create the data folder with MASTER,
 PROJECTS and LANGUAGE when they are missing.

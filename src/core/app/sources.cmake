@@ -2,6 +2,7 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/AppSettings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Application.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ConfigurationCheck.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ConfigurationTable.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ConfigurationFolders.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ConfigurationLock.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ConfigurationName.cpp

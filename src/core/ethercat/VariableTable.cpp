@@ -16,12 +16,15 @@ Table make_variable_table(bool SlaveMaster) {
 }
 
 void clear_variable_table(Table& table) {
-    for (int row = 1; row < table.row_count(); ++row) {
-        table.set_text(row, VariableColumn::Number, std::to_string(row));
-        table.set_check_box(row, VariableColumn::Enable, true);
-        for (int column = VariableColumn::Type; column < table.column_count(); ++column)
-            table.set_text(row, column, "");
-    }
+    for (int row = 1; row < table.row_count(); ++row)
+        clear_variable_row(table, row);
+}
+
+void clear_variable_row(Table& table, int row) {
+    table.set_text(row, VariableColumn::Number, std::to_string(row));
+    table.set_check_box(row, VariableColumn::Enable, true);
+    for (int column = VariableColumn::Type; column < table.column_count(); ++column)
+        table.set_text(row, column, "");
 }
 
 int used_row_count(const Table& table) {

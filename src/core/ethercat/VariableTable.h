@@ -10,6 +10,7 @@ Table make_variable_table(bool SlaveMaster);
 
 // Every row gets its number, a checked Enable and empty texts elsewhere.
 void clear_variable_table(Table& table);
+void clear_variable_row(Table& table, int row);
 
 // The used rows are rows 1 to this count: they end before the first row whose trimmed Type is empty.
 int used_row_count(const Table& table);

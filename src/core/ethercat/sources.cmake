@@ -20,4 +20,5 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/VariableColumnDescriptions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VariableRowOperations.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VariableTable.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/VariableTableRules.cpp
 )

@@ -6,6 +6,7 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/LangStrings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Language.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LanguageList.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LanguageTexts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LanguagePages.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MakerSite.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SoftOptions.cpp

@@ -39,10 +39,14 @@ Table make_topic_table(std::span<const TopicColumn> columns, int rows) {
 }
 
 void clear_topic_table(Table& table) {
-    number_rows(table);
     for (int r = 1; r < table.row_count(); ++r)
-        for (int c = 1; c < table.column_count(); ++c)
-            table.set_text(r, c, "");
+        clear_topic_row(table, r);
+}
+
+void clear_topic_row(Table& table, int row) {
+    table.set_text(row, 0, std::to_string(row));
+    for (int c = 1; c < table.column_count(); ++c)
+        table.set_text(row, c, "");
 }
 
 int used_topic_rows(const Table& table) {

@@ -32,6 +32,7 @@ Table make_topic_table(std::span<const TopicColumn> columns, int rows = Topic_Ro
 
 // Row numbers in column 0, every other data cell empty; the header row is left alone.
 void clear_topic_table(Table& table);
+void clear_topic_row(Table& table, int row);
 
 // The used rows are rows 1 up to, not including, the first row whose trimmed Topic is empty.
 int used_topic_rows(const Table& table);

@@ -38,11 +38,15 @@ void Legacy_Table::set_text(int row, Legacy_Column column, std::string text) {
     grid_.set_text(row, column_index(column), std::move(text));
 }
 
-void Legacy_Table::Reset_Row(int row) {
+void Reset_Legacy_Row(Table& grid, int row) {
     for (int c = 1; c < Legacy_Column_Count; ++c)
-        grid_.set_text(row, c, "");
-    grid_.set_text(row, column_index(Legacy_Column::Number), std::to_string(row));
-    set_text(row, Legacy_Column::Enable, "Y");
+        grid.set_text(row, c, "");
+    grid.set_text(row, column_index(Legacy_Column::Number), std::to_string(row));
+    grid.set_text(row, column_index(Legacy_Column::Enable), "Y");
+}
+
+void Legacy_Table::Reset_Row(int row) {
+    Reset_Legacy_Row(grid_, row);
 }
 
 void Legacy_Table::Reset() {
@@ -55,19 +59,28 @@ bool Legacy_Table::is_used(int row) const {
 }
 
 bool Enable_Index_Cell(const Legacy_Table& table, int row) {
-    const int n = Find_Sentence(table.text(row, Legacy_Column::Sentence));
-    return n == Sentence_XDR || n == Sentence_PJELA;
+    return Legacy_Cell_Editable(table.grid(), row, column_index(Legacy_Column::Index));
 }
 
-bool Legacy_Table::is_cell_editable(int row, int column) const {
+bool Legacy_Cell_Editable(const Table& grid, int row, int column) {
     if (row < 1 || column < 1)
         return false;
-    if (column == column_index(Legacy_Column::Index))
-        return Enable_Index_Cell(*this, row);
+    if (column == column_index(Legacy_Column::Index)) {
+        const int n = Find_Sentence(grid.text(row, column_index(Legacy_Column::Sentence)));
+        return n == Sentence_XDR || n == Sentence_PJELA;
+    }
     return true;
 }
 
+bool Legacy_Table::is_cell_editable(int row, int column) const {
+    return Legacy_Cell_Editable(grid_, row, column);
+}
+
 std::vector<std::string> Legacy_Table::choices(int column) const {
+    return Legacy_Choices(column);
+}
+
+std::vector<std::string> Legacy_Choices(int column) {
     switch (static_cast<Legacy_Column>(column)) {
     case Legacy_Column::Sentence:
         return Sorted_Offered_Sentence_Codes();

@@ -58,6 +58,11 @@ private:
     Table grid_;
 };
 
+// The rules of Legacy_Table on its grid alone, for code that works on the shared table model.
+void Reset_Legacy_Row(Table& grid, int row);
+bool Legacy_Cell_Editable(const Table& grid, int row, int column);
+std::vector<std::string> Legacy_Choices(int column);
+
 // Whether the Index cell of a row is editable: its Sentence cell, as it stands, is XDR or $PJELA.
 bool Enable_Index_Cell(const Legacy_Table& table, int row);
 

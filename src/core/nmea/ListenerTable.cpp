@@ -37,6 +37,39 @@ const Column_Description& Listener_Bytes_Column() {
     return column;
 }
 
+void Reset_Listener_Row(Table& grid, int row) {
+    for (int c = 1; c < Listener_Column_Count; ++c)
+        grid.set_text(row, c, "");
+    grid.set_text(row, column_index(Listener_Column::Number), std::to_string(row));
+    grid.set_check_box(row, column_index(Listener_Column::Enable), true);
+    grid.set_text(row, column_index(Listener_Column::Serial_Channel), std::string(Serial_RS232));
+    grid.set_check_box(row, column_index(Listener_Column::SwapAll), false);
+    grid.set_check_box(row, column_index(Listener_Column::Swap16), false);
+}
+
+bool Listener_Cell_Editable(const Table& grid, int row, int column) {
+    if (row < 1 || column < 1)
+        return false;
+    if (column == column_index(Listener_Column::Index))
+        return Index_Cell_Editable(grid.text(row, column_index(Listener_Column::Sentence)));
+    return true;
+}
+
+std::vector<std::string> Listener_Choices(const Table& grid, int row, int column) {
+    switch (static_cast<Listener_Column>(column)) {
+    case Listener_Column::Serial_Channel:
+        return Serial_Channel_List(Listener_Enable_Serial);
+    case Listener_Column::Sentence:
+        return Offered_Sentence_Codes();
+    case Listener_Column::DataField:
+        return Field_Descriptions(GetIndexSentence(grid.text(row, column_index(Listener_Column::Sentence))));
+    case Listener_Column::PortOperation:
+        return PostOpe_SL();
+    default:
+        return {};
+    }
+}
+
 Listener_Table::Listener_Table() : grid_(Listener_Row_Count + 1, Listener_Column_Count) {
     for (int c = 0; c < Listener_Column_Count; ++c)
         grid_.set_column_visible(c, Listener_Columns()[static_cast<std::size_t>(c)].visible);
@@ -60,13 +93,7 @@ void Listener_Table::set_checked(int row, Listener_Column column, bool checked) 
 }
 
 void Listener_Table::Reset_Row(int row) {
-    for (int c = 1; c < Listener_Column_Count; ++c)
-        grid_.set_text(row, c, "");
-    grid_.set_text(row, column_index(Listener_Column::Number), std::to_string(row));
-    set_checked(row, Listener_Column::Enable, true);
-    set_text(row, Listener_Column::Serial_Channel, std::string(Serial_RS232));
-    set_checked(row, Listener_Column::SwapAll, false);
-    set_checked(row, Listener_Column::Swap16, false);
+    Reset_Listener_Row(grid_, row);
 }
 
 void Listener_Table::Reset() {
@@ -93,26 +120,11 @@ bool Index_Cell_Editable(const std::string& Sentence) {
 }
 
 bool Listener_Table::is_cell_editable(int row, int column) const {
-    if (row < 1 || column < 1)
-        return false;
-    if (column == column_index(Listener_Column::Index))
-        return Index_Cell_Editable(text(row, Listener_Column::Sentence));
-    return true;
+    return Listener_Cell_Editable(grid_, row, column);
 }
 
 std::vector<std::string> Listener_Table::choices(int row, int column) const {
-    switch (static_cast<Listener_Column>(column)) {
-    case Listener_Column::Serial_Channel:
-        return Serial_Channel_List(Listener_Enable_Serial);
-    case Listener_Column::Sentence:
-        return Offered_Sentence_Codes();
-    case Listener_Column::DataField:
-        return Field_Descriptions(GetIndexSentence(text(row, Listener_Column::Sentence)));
-    case Listener_Column::PortOperation:
-        return PostOpe_SL();
-    default:
-        return {};
-    }
+    return Listener_Choices(grid_, row, column);
 }
 
 } // namespace cfg::nmea

@@ -77,6 +77,11 @@ private:
     Table grid_;
 };
 
+// The rules of Listener_Table on its grid alone, for code that works on the shared table model.
+void Reset_Listener_Row(Table& grid, int row);
+bool Listener_Cell_Editable(const Table& grid, int row, int column);
+std::vector<std::string> Listener_Choices(const Table& grid, int row, int column);
+
 // Whether the Index cell of a row holding this Sentence text is editable (sentence 10, 34 or 35).
 bool Index_Cell_Editable(const std::string& Sentence);
 

@@ -10,6 +10,7 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ListenerFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ListenerPositions.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ListenerTable.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/NmeaTableRules.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NmeaSentence.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ObjectsMap.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PostOperations.cpp
