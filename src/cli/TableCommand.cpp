@@ -9,6 +9,8 @@
 #include "core/common/SafeFile.h"
 #include "core/lang/LanguageTexts.h"
 
+#include <optional>
+
 namespace cfg::cli {
 namespace {
 
@@ -90,6 +92,10 @@ int run_table(Context& context) {
     check_options(invocation);
     const Configuration_Table which = table_argument(invocation.operands[1]);
     open_configuration(context.app, invocation.operands[0]);
+    // Held from the reading of the table to its saving, as every command that saves what it read.
+    std::optional<Configuration_Lock> lock;
+    if (invocation.has("--apply"))
+        lock.emplace(lock_configuration(context.app, context.err));
     const Opened_Table opened = Open_Configuration_Table(context.app, which);
     if (const std::optional<std::filesystem::path> file = invocation.path_value("--export"))
         return export_table(context, opened, *file);
