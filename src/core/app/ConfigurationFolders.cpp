@@ -117,6 +117,19 @@ void Open_Project(Application& app, const std::string& Name_Conf) {
     make_active(app, Name_Conf);
 }
 
+bool Is_Configuration_Folder(const Application& app) {
+    std::error_code error;
+    if (!app.has_active_configuration() || !std::filesystem::is_directory(app.Path_Project, error))
+        return false;
+    if (std::filesystem::equivalent(app.Path_Project.parent_path(), app.Path_Projects, error))
+        return true;
+    for (const std::filesystem::path* file : {&app.File_ParGen, &app.File_NMEA_0183_Set_Access,
+                                              &app.File_MQTT_Set_Topic, &app.File_EtherCAT_Slave})
+        if (std::filesystem::is_regular_file(*file, error))
+            return true;
+    return false;
+}
+
 void Open_Project_Folder(Application& app, const std::filesystem::path& folder) {
     const std::filesystem::path named = folder.has_filename() ? folder : folder.parent_path();
     app.Name_Project = utf8_path(named.filename());

@@ -62,6 +62,11 @@ struct Open_Conf_State {
 // opened by name, whether or not it still exists.
 void Open_Project(Application& app, const std::string& Name_Conf);
 
+// Whether the active configuration's folder is a configuration: a folder directly in PROJECTS, or
+// one that holds at least one of the configuration's files. Any other folder (the home folder, a
+// mistyped path) is none, and nothing may be written into it as if it were.
+bool Is_Configuration_Folder(const Application& app);
+
 // Makes a configuration folder anywhere, not only under PROJECTS, the active configuration, named
 // after its last component, so that its files can be checked and compiled where they lie.
 void Open_Project_Folder(Application& app, const std::filesystem::path& folder);

@@ -59,8 +59,8 @@ TEST_F(ConfigurationFolders, TheNameIsTakenAsTyped) {
 struct NameCase {
     const char* name;
     std::string typed;
-    int text;        // the refusal's text, 0 for a name that is taken
-    int reason = 0;  // the text of the line under 105 that says why, 0 for none
+    int text;       // the refusal's text, 0 for a name that is taken
+    int reason = 0; // the text of the line under 105 that says why, 0 for none
 };
 
 void PrintTo(const NameCase& c, std::ostream* out) {
@@ -98,45 +98,46 @@ TEST_P(NewConfigurationName, IsTakenOrRefusedWithItsReason) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, NewConfigurationName,
-    testing::Values(
-        NameCase{"Plain", "Plant A", 0}, NameCase{"NonAscii", "Temp\xC3\xA9rature \xE8\x88\xB9", 0},
-        NameCase{"InnerDot", "Plant.A", 0}, NameCase{"DeviceNameInside", "CONSOLE", 0},
-        NameCase{"PortBeyondNine", "COM10", 0}, NameCase{"LongestAllowed", std::string(255, 'x'), 0},
-        NameCase{"Empty", "", 107}, NameCase{"FolderExists", "Existing", 106},
-        NameCase{"FolderExistsActive", "Active", 106},
-        NameCase{"AFileHasTheName", "Notes", 105, cfg::Name_Taken_By_File_Text},
-        NameCase{"LineBreak", "Plant\nA", 105, cfg::Name_Control_Character_Text},
-        NameCase{"Tab", "Plant\tA", 105, cfg::Name_Control_Character_Text},
-        NameCase{"Delete", "Plant\x7F", 105, cfg::Name_Control_Character_Text},
-        NameCase{"Nul", std::string("Plant\0A", 7), 105, cfg::Name_Control_Character_Text},
-        NameCase{"NotUtf8", "Plant \xB6", 105, cfg::Name_Not_Utf8_Text},
-        NameCase{"Overlong", "Plant \xC0\xAF", 105, cfg::Name_Not_Utf8_Text},
-        NameCase{"LeadingBlank", " Plant", 105, cfg::Name_Leading_Blank_Or_Dot_Text},
-        NameCase{"Hidden", ".hidden", 105, cfg::Name_Leading_Blank_Or_Dot_Text},
-        NameCase{"Current", ".", 105, cfg::Name_Leading_Blank_Or_Dot_Text},
-        NameCase{"Parent", "..", 105, cfg::Name_Leading_Blank_Or_Dot_Text},
-        NameCase{"OutsideProjects", "../Escaped", 105, cfg::Name_Leading_Blank_Or_Dot_Text},
-        NameCase{"TrailingBlank", "Plant ", 105, cfg::Name_Trailing_Dot_Or_Blank_Text},
-        NameCase{"TrailingDot", "Plant.", 105, cfg::Name_Trailing_Dot_Or_Blank_Text},
-        NameCase{"Separator", "Existing/Sub", 105, cfg::Name_Windows_Character_Text},
-        NameCase{"Backslash", "Up\\Escaped", 105, cfg::Name_Windows_Character_Text},
-        NameCase{"Absolute", "/tmp/Escaped", 105, cfg::Name_Windows_Character_Text},
-        NameCase{"Drive", "C:Plant", 105, cfg::Name_Windows_Character_Text},
-        NameCase{"Question", "Plant?", 105, cfg::Name_Windows_Character_Text},
-        NameCase{"Console", "CON", 105, cfg::Name_Windows_Device_Text},
-        NameCase{"NulInLowerCase", "nul", 105, cfg::Name_Windows_Device_Text},
-        NameCase{"DeviceWithExtension", "aux.txt", 105, cfg::Name_Windows_Device_Text},
-        NameCase{"Port", "COM1", 105, cfg::Name_Windows_Device_Text},
-        NameCase{"Printer", "Lpt9", 105, cfg::Name_Windows_Device_Text},
-        NameCase{"TooLong", std::string(256, 'x'), 105, cfg::Name_Too_Long_Text}),
+    testing::Values(NameCase{"Plain", "Plant A", 0},
+                    NameCase{"NonAscii", "Temp\xC3\xA9rature \xE8\x88\xB9", 0},
+                    NameCase{"InnerDot", "Plant.A", 0}, NameCase{"DeviceNameInside", "CONSOLE", 0},
+                    NameCase{"PortBeyondNine", "COM10", 0},
+                    NameCase{"LongestAllowed", std::string(255, 'x'), 0}, NameCase{"Empty", "", 107},
+                    NameCase{"FolderExists", "Existing", 106}, NameCase{"FolderExistsActive", "Active", 106},
+                    NameCase{"AFileHasTheName", "Notes", 105, cfg::Name_Taken_By_File_Text},
+                    NameCase{"LineBreak", "Plant\nA", 105, cfg::Name_Control_Character_Text},
+                    NameCase{"Tab", "Plant\tA", 105, cfg::Name_Control_Character_Text},
+                    NameCase{"Delete", "Plant\x7F", 105, cfg::Name_Control_Character_Text},
+                    NameCase{"Nul", std::string("Plant\0A", 7), 105, cfg::Name_Control_Character_Text},
+                    NameCase{"NotUtf8", "Plant \xB6", 105, cfg::Name_Not_Utf8_Text},
+                    NameCase{"Overlong", "Plant \xC0\xAF", 105, cfg::Name_Not_Utf8_Text},
+                    NameCase{"LeadingBlank", " Plant", 105, cfg::Name_Leading_Blank_Or_Dot_Text},
+                    NameCase{"Hidden", ".hidden", 105, cfg::Name_Leading_Blank_Or_Dot_Text},
+                    NameCase{"Current", ".", 105, cfg::Name_Leading_Blank_Or_Dot_Text},
+                    NameCase{"Parent", "..", 105, cfg::Name_Leading_Blank_Or_Dot_Text},
+                    NameCase{"OutsideProjects", "../Escaped", 105, cfg::Name_Leading_Blank_Or_Dot_Text},
+                    NameCase{"TrailingBlank", "Plant ", 105, cfg::Name_Trailing_Dot_Or_Blank_Text},
+                    NameCase{"TrailingDot", "Plant.", 105, cfg::Name_Trailing_Dot_Or_Blank_Text},
+                    NameCase{"Separator", "Existing/Sub", 105, cfg::Name_Windows_Character_Text},
+                    NameCase{"Backslash", "Up\\Escaped", 105, cfg::Name_Windows_Character_Text},
+                    NameCase{"Absolute", "/tmp/Escaped", 105, cfg::Name_Windows_Character_Text},
+                    NameCase{"Drive", "C:Plant", 105, cfg::Name_Windows_Character_Text},
+                    NameCase{"Question", "Plant?", 105, cfg::Name_Windows_Character_Text},
+                    NameCase{"Console", "CON", 105, cfg::Name_Windows_Device_Text},
+                    NameCase{"NulInLowerCase", "nul", 105, cfg::Name_Windows_Device_Text},
+                    NameCase{"DeviceWithExtension", "aux.txt", 105, cfg::Name_Windows_Device_Text},
+                    NameCase{"Port", "COM1", 105, cfg::Name_Windows_Device_Text},
+                    NameCase{"Printer", "Lpt9", 105, cfg::Name_Windows_Device_Text},
+                    NameCase{"TooLong", std::string(256, 'x'), 105, cfg::Name_Too_Long_Text}),
     [](const testing::TestParamInfo<NameCase>& info) { return std::string(info.param.name); });
 
 // A name too long says how long it is and how long it may be.
 TEST_F(ConfigurationFolders, ATooLongNameSaysHowLongItMayBe) {
     const std::optional<cfg::Name_Refusal> refused = cfg::Create_New_Project(app, std::string(300, 'x'));
     ASSERT_TRUE(refused);
-    EXPECT_EQ(refused->message, app.Lang_Strings[105] + "\nThe name is too long: it takes 300 bytes in UTF-8 and may "
-                                                        "take at most 255 (a character beyond A to Z takes two to four).");
+    EXPECT_EQ(refused->message, app.Lang_Strings[105] +
+                                    "\nThe name is too long: it takes 300 bytes in UTF-8 and may "
+                                    "take at most 255 (a character beyond A to Z takes two to four).");
 }
 
 // A folder that exists opens whatever its name: the rules are for new names only.
