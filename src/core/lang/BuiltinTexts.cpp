@@ -44,6 +44,7 @@ constexpr BuiltinText Texts[] = {
     {35, "Set the EtherCAT Slave Rules"},
     {36, "EtherCAT ESI File"},
     {37, "Create the ESI filefor the current configuration"},
+    {50, "Checking for a newer version..."},
     {100, "Create New Configuration"},
     {101, "Create New Configuration"},
     {102, "Name of the new Configuration"},
