@@ -14,7 +14,7 @@ namespace cfg::cli {
 namespace {
 
 int usage_failure(const Usage_Error& error, std::ostream& err) {
-    err << error.what() << "\n\n" << usage_text();
+    err << error.what() << "\n\n" << usage_text(command_definitions());
     return Exit_Usage;
 }
 
@@ -56,7 +56,7 @@ int run(const std::vector<std::string>& args, const std::filesystem::path& execu
         return usage_failure(error, err);
     }
     if (line.help) {
-        out << usage_text();
+        out << (line.command ? command_help(*line.command) : usage_text(command_definitions()));
         return Exit_Done;
     }
     if (line.version) {

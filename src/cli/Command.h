@@ -54,6 +54,9 @@ struct Command_Definition {
     std::vector<Option_Definition> options;
     Handler run;
     Data_Folders data_folders;
+    // For the help: the arguments after the name, and what the command does, lines apart by "\n".
+    std::string_view synopsis;
+    std::string_view description;
 };
 
 // Every command of the tool.

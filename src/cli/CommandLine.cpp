@@ -88,13 +88,14 @@ Command_Line parse_command_line(const std::vector<std::string>& args,
     bool options_ended = false;
     for (++i; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        if (!options_ended && is_help(arg)) {
+            line.help = true;
+            return line;
+        }
         if (options_ended || !arg.starts_with("--")) {
             line.invocation.operands.push_back(arg);
         } else if (arg == "--") {
             options_ended = true;
-        } else if (is_help(arg)) {
-            line.help = true;
-            return line;
         } else {
             const auto [name, inline_value] = split_option(arg);
             const Option_Definition& option = find_option(*line.command, name);

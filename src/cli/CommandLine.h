@@ -12,10 +12,12 @@ namespace cfg::cli {
 
 // A command line taken apart: "configurator-cli [--home DIR] COMMAND [ARGS]".
 struct Command_Line {
-    bool help = false;    // --help anywhere: print the usage and do nothing else
+    // --help or -h before "--": print the usage, or the command's help when it comes after the
+    // command, and do nothing else.
+    bool help = false;
     bool version = false; // --version before the command: print the version and do nothing else
     std::optional<std::filesystem::path> home;
-    const Command_Definition* command = nullptr; // set unless help
+    const Command_Definition* command = nullptr; // unset for a help before the command
     Invocation invocation;
 };
 

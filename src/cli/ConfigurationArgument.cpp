@@ -19,7 +19,8 @@ bool holds_path_separator(const std::string& argument) {
 } // namespace
 
 void open_configuration(Application& app, const std::string& argument) {
-    if (holds_path_separator(argument)) {
+    const bool is_path = holds_path_separator(argument);
+    if (is_path) {
         // The job file names the banks by absolute paths, so the folder is taken from here on.
         Open_Project_Folder(app, std::filesystem::absolute(path_from_utf8(argument)).lexically_normal());
     } else {
@@ -31,6 +32,11 @@ void open_configuration(Application& app, const std::string& argument) {
             app.has_active_configuration() ? app.Path_Project : path_from_utf8(argument);
         throw ConfigError(app.Lang_Strings[Project_Not_Valid_Text] + ": \"" + utf8_path(named) + "\"");
     }
+    if (is_path && !Is_Configuration_Folder(app))
+        throw ConfigError(
+            app.Lang_Strings[Project_Not_Valid_Text] + ": \"" + utf8_path(app.Path_Project) +
+            "\" is no configuration folder: it is not in PROJECTS and holds none of ParGen.xml, "
+            "NMEA_0183_Set_Access.xml, EtherCAT_Slave.xml and MQTT_Set_Topic.xml");
 }
 
 Configuration_Lock lock_configuration(const Application& app, std::ostream& err) {

@@ -1,9 +1,12 @@
 #include "cli/Usage.h"
 
-namespace cfg::cli {
+#include <algorithm>
+#include <cstddef>
 
-std::string_view usage_text() {
-    return R"(Usage: configurator-cli [--home DIR] COMMAND [ARGS]
+namespace cfg::cli {
+namespace {
+
+constexpr std::string_view Intro = R"(Usage: configurator-cli [--home DIR] COMMAND [ARGS]
        configurator-cli --version | --help
 
   --home DIR   the program folder whose PROJECTS, MASTER and LANGUAGE subfolders and Morvel.xml are
@@ -11,63 +14,16 @@ std::string_view usage_text() {
                configurator-cli when it can be written, else $XDG_DATA_HOME/configurator, by default
                ~/.local/share/configurator, or %APPDATA%\configurator on Windows)
   --version    the version, as the desktop program gives it
-  CONFIG       a configuration name under PROJECTS, or a path to a configuration folder
-               (an argument holding a path separator is a path)
+)";
 
-Commands:
-  list [--json]             the configurations, one name per line
-  new NAME                  create a configuration
-  check CONFIG [--strict] [--json]
-                            run the checks of the screens on the stored files; exit 1 when one fails
-                            (a file holding more rows than its table is named, with the rows left out;
-                            a warning when the last ESI file describes another process image);
-                            --strict also fails on listener fields that overlap or leave the data array
-  compile CONFIG            write bin/bank1.bin, bin/bank2.bin and bin/bank3.bin of the configuration
-  esi CONFIG FILE           write the ESI file to FILE
-  map CONFIG FILE           write the objects-map CSV to FILE
-  job CONFIG --ip ADDRESS [--option 0|1|2] [--read-back]
-                            write Ethernet_Update.xml into the data folder
-                            (0 firmware + configuration, 1 firmware, 2 configuration)
-  update CONFIG --address ADDRESS [--option 0|1|2] [--read-back] [--check-only]
-                            step 6: compile the banks, test the device at ADDRESS, write the job,
-                            start the maker's updater Ethernet_Update and wait for it (at most 150 s);
-                            it is looked for beside configurator-cli and in the data folder (put it
-                            into the data folder of an installed tool; Ethernet_Update.exe runs
-                            through Wine); --check-only starts configurator-check-update instead,
-                            which checks the job and its files and sends nothing to the device.
-                            Exit status: 0 the maker's updater ended well (the only success),
-                            4 device not found, 6 check only: the files were checked, nothing sent,
-                            1 check only: the check found faults, 7 the updater found is the check
-                            program (nothing sent), 5 updater missing, would not start, failed or
-                            still runs, 3 a file is missing or cannot be written
-  inspect FILE [--json]     decode a bank file (bank1, bank2 or bank3, told by its size)
-  layout CONFIG [--strict] [--svg FILE] [--json]
-                            the NMEA data array and the EtherCAT process image; --svg writes the byte
-                            map to FILE; --strict exits 1 when listener fields overlap or leave the array
-  texts [--language NAME | --english-file]
-                            the 1600 texts in language-file form, built in or with LANGUAGE/NAME.lng;
-                            --english-file the built-in texts as the shipped English.lng
-  preview CONFIG LOG [--json | [--array] [--ethercat]]
-                            run an NMEA 0183 log through a model of the converter: each listener
-                            row's last text, value and bytes; --array the data array as hexdump -C
-                            shows it, --ethercat the Slave To Master variables the master reads
-                            from it, --json all of it as one object
-  learn CONFIG LOG [--sentences CODE,...] [--apply]
-                            the listener rows for every field the log gave a value, after the last
-                            used row; --apply saves them after the listener screen's checks
-  table CONFIG TABLE --export FILE | --import FILE [--apply]
-                            a table (listener, ethercat, topics or legacy) as a CSV file for
-                            spreadsheets; --import replaces the table's rows with the file's and says
-                            what the screen's checks find; --apply then saves them when they pass
-  report CONFIG FILE        write the configuration's report to FILE as one self-contained HTML page
-                            (parameters, listener rows, variables, byte map, ESI identity, banks)
-  diff A B [--json]         what differs from configuration A to B: parameters, listener rows,
-                            variables and their offsets, topics, the ESI files' process images and,
-                            when both are compiled, the banks' fields; exit 1 when they differ.
-                            A or B may be a folder of bank files alone: then the banks are compared
-                            field by field
+constexpr std::string_view Config_Operand =
+    R"(  CONFIG       a configuration name under PROJECTS, or a path to a configuration folder: one in
+               PROJECTS or one holding at least one of its files (an argument holding a path
+               separator is a path)
+)";
 
-Read-only commands create nothing; new, job and update create the data folder with MASTER,
+constexpr std::string_view Closing =
+    R"(Read-only commands create nothing; new, job and update create the data folder with MASTER,
 PROJECTS and LANGUAGE when they are missing.
 
 --json writes one object, one member a line, every list one item a line (messages still go to
@@ -94,6 +50,61 @@ Exit status: 0 done, 1 a check failed, 2 a usage error, 3 a file could not be re
 6 update --check-only checked the files and sent nothing, 7 update found the check program in the
 maker's updater's place and sent nothing.
 )";
+
+// Descriptions start in this column; a longer synopsis puts its description on the next line.
+constexpr std::size_t Description_Column = 28;
+
+void append_indented(std::string& text, std::string_view lines, std::size_t indent,
+                     std::size_t first_indent) {
+    for (std::size_t at = 0, line = 0; at < lines.size(); ++line) {
+        const std::size_t end = std::min(lines.find('\n', at), lines.size());
+        text.append(line == 0 ? first_indent : indent, ' ');
+        text.append(lines.substr(at, end - at));
+        text += '\n';
+        at = end + 1;
+    }
+}
+
+std::string command_line(const Command_Definition& command) {
+    std::string line(command.name);
+    if (!command.synopsis.empty())
+        line += " " + std::string(command.synopsis);
+    return line;
+}
+
+bool takes_configuration(const Command_Definition& command) {
+    return std::find(command.operands.begin(), command.operands.end(), "CONFIG") != command.operands.end();
+}
+
+} // namespace
+
+std::string usage_text(std::span<const Command_Definition> commands) {
+    std::string text(Intro);
+    text += Config_Operand;
+    text += "\nCommands:\n";
+    for (const Command_Definition& command : commands) {
+        const std::string head = "  " + command_line(command);
+        text += head;
+        if (head.size() + 2 <= Description_Column) {
+            append_indented(text, command.description, Description_Column, Description_Column - head.size());
+        } else {
+            text += '\n';
+            append_indented(text, command.description, Description_Column, Description_Column);
+        }
+    }
+    text += '\n';
+    text += Closing;
+    return text;
+}
+
+std::string command_help(const Command_Definition& command) {
+    std::string text = "Usage: configurator-cli [--home DIR] " + command_line(command) + "\n\n";
+    append_indented(text, command.description, 2, 2);
+    if (takes_configuration(command)) {
+        text += '\n';
+        text += Config_Operand;
+    }
+    return text;
 }
 
 } // namespace cfg::cli

@@ -14,18 +14,48 @@ using cfg::test::Cli_Result;
 using cfg::test::Program_Folder;
 using cfg::test::tool_path;
 using testing::HasSubstr;
+using testing::Not;
 using testing::StartsWith;
 
 constexpr const char* Usage_Start = "Usage: configurator-cli [--home DIR] COMMAND [ARGS]";
 
 TEST_F(Program_Folder, HelpPrintsTheUsageAndDoesNothingElse) {
-    for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"}, {"new", "--help"}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"--help"}, {"-h", "new", "x"}}) {
         const Cli_Result result = cli(args);
         EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
         EXPECT_THAT(result.out, StartsWith(Usage_Start));
         EXPECT_EQ(result.err, "");
     }
-    EXPECT_FALSE(std::filesystem::exists(home / "PROJECTS" / "--help"));
+    EXPECT_FALSE(std::filesystem::exists(home / "PROJECTS" / "x"));
+}
+
+class CommandHelp : public Program_Folder, public testing::WithParamInterface<std::string> {};
+
+// COMMAND -h and COMMAND --help print that command's help, wherever they stand, and do nothing else;
+// after "--" the same text is a name.
+TEST_P(CommandHelp, PrintsTheCommandsHelpAndDoesNothingElse) {
+    const std::string& command = GetParam();
+    for (const std::vector<std::string>& args : {std::vector<std::string>{command, "-h"},
+                                                 {command, "--help"},
+                                                 {command, "Plant", "-h", "extra", "--unknown"}}) {
+        const Cli_Result result = cli(args);
+        EXPECT_EQ(result.code, 0) << testing::PrintToString(result);
+        EXPECT_THAT(result.out, StartsWith("Usage: configurator-cli [--home DIR] " + command));
+        EXPECT_THAT(result.out, Not(HasSubstr("Commands:")));
+        EXPECT_EQ(result.err, "");
+    }
+    EXPECT_FALSE(std::filesystem::exists(home / "PROJECTS"));
+    EXPECT_FALSE(std::filesystem::exists(home / "Ethernet_Update.xml"));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCommand, CommandHelp,
+                         testing::Values("list", "new", "check", "compile", "esi", "map", "job", "update",
+                                         "inspect", "layout", "texts", "preview", "learn"));
+
+TEST_F(Program_Folder, AfterTheEndOfOptionsDashHIsAName) {
+    const Cli_Result result = cli({"compile", "--", "-h"});
+    EXPECT_EQ(result.code, 3) << testing::PrintToString(result);
+    EXPECT_THAT(result.err, HasSubstr(tool_path(home / "PROJECTS" / "-h")));
 }
 
 // The same words as the desktop program's --version.

@@ -52,12 +52,43 @@ TEST_P(NewRefused, ShowsTheMessageOfTheDialogAndChangesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Names, NewRefused,
-    testing::Values(RefusalCase{"Empty", "", "Error! Name Project is not valid"},
-                    RefusalCase{"Exists", "Existing",
-                                "Error! Name project is not valid because directory already exists"},
-                    RefusalCase{"LeavesProjects", "../Outside", "Error! Name project is not valid"},
-                    RefusalCase{"IntoAnotherConfiguration", "Existing/bin",
-                                "Error! Name project is not valid"}));
+    testing::Values(
+        RefusalCase{"Empty", "", "Error! Name Project is not valid"},
+        RefusalCase{"Exists", "Existing",
+                    "Error! Name project is not valid because directory already exists"},
+        RefusalCase{"LeavesProjects", "../Outside",
+                    "Error! Name project is not valid\nThe name may not begin with a blank or a dot."},
+        RefusalCase{"IntoAnotherConfiguration", "Existing/bin",
+                    "Error! Name project is not valid\nThe name may not hold any of the characters "
+                    "< > : \" / \\ | ? *"},
+        RefusalCase{"LineBreak", "Plant\nA",
+                    "Error! Name project is not valid\nThe name may not hold a line break or another "
+                    "control character."},
+        RefusalCase{"Device", "Com3",
+                    "Error! Name project is not valid\nThe name is kept by Windows for a device (CON, "
+                    "PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9)."},
+        RefusalCase{"TrailingDot", "Plant.",
+                    "Error! Name project is not valid\nThe name may not end with a dot or a blank."},
+        RefusalCase{"NotUtf8", std::string(128, '\xC3') + std::string(1, '\xA9'),
+                    "Error! Name project is not valid\nThe name is not valid UTF-8 text."},
+        RefusalCase{"TooLong",
+                    std::string(200, 'x') + "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
+                                            "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
+                                            "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
+                                            "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
+                                            "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
+                                            "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
+                                            "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9",
+                    "Error! Name project is not valid\nThe name is too long: it takes 256 bytes in "
+                    "UTF-8 and may take at most 255 (a character beyond A to Z takes two to four)."}));
+
+// A folder with an odd name that exists (made by another program) is listed one name a line.
+TEST_F(Program_Folder, ListEscapesWhatWouldBreakItsLines) {
+    SKIP_FOR_WINDOWS_TOOL("Windows holds no such folder names");
+    for (const char* name : {"Line\nBreak", "Tab\there", "Byte \xB6", "Caf\xC3\xA9", "Bell\x07"})
+        std::filesystem::create_directories(home / "PROJECTS" / name);
+    EXPECT_EQ(cli({"list"}).out, "Bell\\x07\nByte \\xB6\nCaf\xC3\xA9\nLine\\nBreak\nTab\\there\n");
+}
 
 TEST_F(Program_Folder, ListGivesTheFoldersInTheOrderOfTheOpenDialog) {
     // A Windows file name holds no quote.
@@ -109,5 +140,43 @@ TEST_F(Program_Folder, AConfigurationIsFoundByPathOutsideProjects) {
     EXPECT_EQ(cli({"check", tool_path(folder) + "/"}).code, 0);
     EXPECT_EQ(cli({"check", "Plant"}).code, 3);
 }
+
+struct FolderCase {
+    const char* name;
+    const char* folder; // below the program folder
+    const char* file;   // written into it first, nothing when empty
+    int code;
+};
+
+void PrintTo(const FolderCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class ConfigurationPath : public Program_Folder, public testing::WithParamInterface<FolderCase> {};
+
+// A path must name a configuration folder: one in PROJECTS, or one holding a configuration file.
+// Any other folder gets no bin/ written into it.
+TEST_P(ConfigurationPath, NamesAConfigurationFolder) {
+    const FolderCase& c = GetParam();
+    const std::filesystem::path folder = home / c.folder;
+    std::filesystem::create_directories(folder);
+    if (*c.file)
+        std::filesystem::copy_file(cfg::test::fixture("cli/good") / c.file, folder / c.file);
+    const Cli_Result result = cli({"compile", tool_path(folder) + "/"});
+    EXPECT_EQ(result.code, c.code) << testing::PrintToString(result);
+    EXPECT_EQ(std::filesystem::exists(folder / "bin" / "bank1.bin"), c.code == 0);
+    if (c.code != 0) {
+        EXPECT_THAT(result.err, testing::HasSubstr("is no configuration folder"));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, ConfigurationPath,
+                         testing::Values(FolderCase{"EmptyInProjects", "PROJECTS/Plant", "", 0},
+                                         FolderCase{"HoldsParGen", "checkout/Plant", "ParGen.xml", 0},
+                                         FolderCase{"HoldsTheListenerTable", "checkout/Plant",
+                                                    "NMEA_0183_Set_Access.xml", 0},
+                                         FolderCase{"EmptyElsewhere", "checkout/Plant", "", 3},
+                                         FolderCase{"TheProgramFolder", ".", "", 3},
+                                         FolderCase{"BelowAConfiguration", "PROJECTS/Plant/bin", "", 3}));
 
 } // namespace

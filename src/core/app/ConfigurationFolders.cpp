@@ -19,23 +19,52 @@ void make_active(Application& app, const std::string& name) {
     Set_Files(app);
 }
 
+// Why the name was refused, for a line under text 105.
+std::string Name_Fault_Text(const Lang_Strings& texts, Name_Fault fault, std::string_view name) {
+    switch (fault) {
+    case Name_Fault::Control_Character:
+        return texts[Name_Control_Character_Text];
+    case Name_Fault::Not_Utf8:
+        return texts[Name_Not_Utf8_Text];
+    case Name_Fault::Leading_Blank_Or_Dot:
+        return texts[Name_Leading_Blank_Or_Dot_Text];
+    case Name_Fault::Trailing_Dot_Or_Blank:
+        return texts[Name_Trailing_Dot_Or_Blank_Text];
+    case Name_Fault::Windows_Character:
+        return texts[Name_Windows_Character_Text];
+    case Name_Fault::Windows_Device:
+        return texts[Name_Windows_Device_Text];
+    case Name_Fault::Too_Long:
+        return texts[Name_Too_Long_Text] + std::to_string(name.size()) + texts[Name_Too_Long_Limit_Text] +
+               std::to_string(Max_Name_Bytes) + texts[Name_Too_Long_End_Text];
+    case Name_Fault::None:
+        break;
+    }
+    return {};
+}
+
 } // namespace
 
-std::optional<int> Create_New_Project(Application& app, const std::string& name) {
+std::optional<Name_Refusal> Create_New_Project(Application& app, const std::string& name) {
+    const auto refused = [&](int text, const std::string& reason = {}) {
+        const std::string& message = app.Lang_Strings[text];
+        return Name_Refusal{text, reason.empty() ? message : message + "\n" + reason};
+    };
     if (name.empty())
-        return Name_Empty_Text;
-    if (!Is_Plain_Folder_Name(name))
-        return Name_Not_Creatable_Text;
+        return refused(Name_Empty_Text);
+    if (const Name_Fault fault = New_Name_Fault(name); fault != Name_Fault::None)
+        return refused(Name_Not_Creatable_Text, Name_Fault_Text(app.Lang_Strings, fault, name));
     const std::filesystem::path folder = app.Path_Projects / path_from_utf8(name);
     std::error_code error;
     if (std::filesystem::is_directory(folder, error))
-        return Name_Exists_Text;
+        return refused(Name_Exists_Text);
     if (!std::filesystem::create_directory(folder, error)) {
         // A name the file system refuses is the user's to change; anything else (no permission, a
         // full or read-only disk) is no fault of the name and is reported as it is.
-        if (error == std::errc::filename_too_long || error == std::errc::invalid_argument ||
-            error == std::errc::file_exists || !error)
-            return Name_Not_Creatable_Text;
+        if (error == std::errc::file_exists || !error)
+            return refused(Name_Not_Creatable_Text, app.Lang_Strings[Name_Taken_By_File_Text]);
+        if (error == std::errc::filename_too_long || error == std::errc::invalid_argument)
+            return refused(Name_Not_Creatable_Text, error.message());
         throw ConfigError("The configuration folder \"" + utf8_path(folder) +
                           "\" cannot be created: " + error.message());
     }
@@ -86,6 +115,19 @@ void Open_Conf_State::ListBox1Click(int index) {
 
 void Open_Project(Application& app, const std::string& Name_Conf) {
     make_active(app, Name_Conf);
+}
+
+bool Is_Configuration_Folder(const Application& app) {
+    std::error_code error;
+    if (!app.has_active_configuration() || !std::filesystem::is_directory(app.Path_Project, error))
+        return false;
+    if (std::filesystem::equivalent(app.Path_Project.parent_path(), app.Path_Projects, error))
+        return true;
+    for (const std::filesystem::path* file : {&app.File_ParGen, &app.File_NMEA_0183_Set_Access,
+                                              &app.File_MQTT_Set_Topic, &app.File_EtherCAT_Slave})
+        if (std::filesystem::is_regular_file(*file, error))
+            return true;
+    return false;
 }
 
 void Open_Project_Folder(Application& app, const std::filesystem::path& folder) {

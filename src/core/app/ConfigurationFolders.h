@@ -10,16 +10,34 @@
 
 namespace cfg {
 
-// Texts of the refusals of a new configuration.
+// Texts of the refusals of a new configuration, and of the reasons 105 gives.
 inline constexpr int Name_Not_Creatable_Text = 105;
 inline constexpr int Name_Exists_Text = 106;
 inline constexpr int Name_Empty_Text = 107;
+inline constexpr int Name_Control_Character_Text = 111;
+inline constexpr int Name_Not_Utf8_Text = 112;
+inline constexpr int Name_Leading_Blank_Or_Dot_Text = 113;
+inline constexpr int Name_Trailing_Dot_Or_Blank_Text = 114;
+inline constexpr int Name_Windows_Character_Text = 115;
+inline constexpr int Name_Windows_Device_Text = 116;
+// "The name is too long: it takes " N " bytes in UTF-8 and may take at most " M " (...)."
+inline constexpr int Name_Too_Long_Text = 117;
+inline constexpr int Name_Too_Long_Limit_Text = 118;
+inline constexpr int Name_Too_Long_End_Text = 119;
+inline constexpr int Name_Taken_By_File_Text = 120;
+
+// Why a new configuration was not made: the refusal's text (105, 106 or 107), and the message the
+// user reads, which for 105 says on a line of its own what is wrong with the name.
+struct Name_Refusal {
+    int text;
+    std::string message;
+};
 
 // Creates the configuration `name` (taken as typed, not trimmed) with its empty "bin" folder and
-// makes it active. Returns the text of the refusal instead, changing nothing: 107 for an empty
-// name, 106 when the folder exists, 105 when it cannot be created or the name is not a plain
-// folder name.
-std::optional<int> Create_New_Project(Application& app, const std::string& name);
+// makes it active. Returns the refusal instead, changing nothing: 107 for an empty name, 106 when
+// the folder exists, 105 when the name breaks a rule of New_Name_Fault or the folder cannot be made
+// under it.
+std::optional<Name_Refusal> Create_New_Project(Application& app, const std::string& name);
 
 // The configurations: the folders directly under PROJECTS, hidden ones left out, sorted.
 std::vector<std::string> Load_Existing_Configuration(const std::filesystem::path& Path_Projects);
@@ -43,6 +61,11 @@ struct Open_Conf_State {
 // Makes Name_Conf the active configuration; an empty name leaves none active. The folder is
 // opened by name, whether or not it still exists.
 void Open_Project(Application& app, const std::string& Name_Conf);
+
+// Whether the active configuration's folder is a configuration: a folder directly in PROJECTS, or
+// one that holds at least one of the configuration's files. Any other folder (the home folder, a
+// mistyped path) is none, and nothing may be written into it as if it were.
+bool Is_Configuration_Folder(const Application& app);
 
 // Makes a configuration folder anywhere, not only under PROJECTS, the active configuration, named
 // after its last component, so that its files can be checked and compiled where they lie.

@@ -12,6 +12,7 @@
 #include "ui/ethercat/TFEtherCATSlave.h"
 #include "ui/image/TFBoot.h"
 #include "ui/image/UpdateDevice.h"
+#include "ui/lang/BackgroundVersionCheck.h"
 #include "ui/lang/TFAbout.h"
 #include "ui/lang/TFSoftOptions.h"
 #include "ui/mqtt/TFMQTT_Set_Topic.h"
@@ -62,7 +63,8 @@ QLabel* bold_label(QWidget* parent, int left, int top) {
 
 } // namespace
 
-TFMorvelFirmWare::TFMorvelFirmWare(cfg::Application& app, cfg::HttpClient& http) : app_(app), http_(http) {
+TFMorvelFirmWare::TFMorvelFirmWare(cfg::Application& app, cfg::HttpClient& http)
+    : app_(app), http_(http), version_check_(new BackgroundVersionCheck(http, this)) {
     setObjectName("TFMorvelFirmWare");
     build_view();
     screens_.push_back(this);
@@ -83,6 +85,7 @@ TFMorvelFirmWare::TFMorvelFirmWare(cfg::Application& app, cfg::HttpClient& http)
                                      legacy_sentences_, profinet_file_name_, boot_, nmea_listener_,
                                      mqtt_set_topic_, mqtt_set_topic_->Form_Topic(), ethercat_slave_});
 
+    connect(version_check_, &BackgroundVersionCheck::answered, this, &TFMorvelFirmWare::Version_Checked);
     timer_update_.setInterval(cfg::First_Version_Check_Delay_Ms);
     connect(&timer_update_, &QTimer::timeout, this,
             [this] { run_reported(this, [this] { Timer_UpdateTimer(); }); });
@@ -350,11 +353,18 @@ void TFMorvelFirmWare::switch_timer() {
         timer_update_.start();
 }
 
+// The check runs in the background; the timer is armed again when it has answered.
 void TFMorvelFirmWare::Timer_UpdateTimer() {
     timer_update_.stop();
-    LL_Update->setVisible(cfg::Check_Version(http_, update_server_host()));
+    version_check_->start();
+}
+
+// The options may have been switched off while the check ran; then the timer stays off.
+void TFMorvelFirmWare::Version_Checked(bool newer_version_available) {
+    LL_Update->setVisible(newer_version_available);
     timer_update_.setInterval(cfg::Version_Check_Interval_Ms);
-    timer_update_.start();
+    if (cfg::Timer_Update_Enabled(app_.App_Settings))
+        timer_update_.start();
 }
 
 void TFMorvelFirmWare::paintEvent(QPaintEvent*) {

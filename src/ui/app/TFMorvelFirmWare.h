@@ -17,6 +17,7 @@ class HttpClient;
 
 namespace ui {
 
+class BackgroundVersionCheck;
 class TFAbout;
 class TFBoot;
 class TFNew_Project;
@@ -60,10 +61,12 @@ private:
     void show_name_labels();
     void switch_timer();
     void Timer_UpdateTimer();
+    void Version_Checked(bool newer_version_available);
 
     cfg::Application& app_;
     cfg::HttpClient& http_;
     QTimer timer_update_;
+    BackgroundVersionCheck* version_check_;
 
     QLabel* L_Begin = nullptr;
     QLabel* L_Name_Conf = nullptr;

@@ -61,7 +61,7 @@ void TFNew_Project::opened() {
 void TFNew_Project::Btn_OKClick() {
     run_reported(this, [this] {
         if (const auto refused = cfg::Create_New_Project(app_, E_New_Proj->text().toStdString())) {
-            MessageService::error(this, text_of(app_.Lang_Strings, *refused));
+            MessageService::error(this, qt_text(refused->message));
             return;
         }
         accept();

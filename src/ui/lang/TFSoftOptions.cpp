@@ -7,6 +7,7 @@
 #include "core/lang/MakerSite.h"
 #include "core/lang/SoftOptions.h"
 #include "core/lang/VersionCheck.h"
+#include "ui/lang/BackgroundVersionCheck.h"
 #include "ui/platform/MakerHosts.h"
 #include "ui/platform/WebAddress.h"
 #include "ui/widgets/ClickableLabel.h"
@@ -28,13 +29,14 @@ namespace ui {
 
 TFSoftOptions::TFSoftOptions(cfg::Application& app, cfg::HttpClient& http,
                              std::function<void()> change_language, QWidget* parent)
-    : ScreenDialog(parent), app_(app), http_(http), change_language_(std::move(change_language)),
-      title_(new TitlePanel(qt_text(cfg::SW_Code), this)), PC_Options(new QTabWidget(this)),
-      L_Sel_Lang(new QLabel(this)), Btn_Prev(new QPushButton(this)), Btn_Next(new QPushButton(this)),
-      L_Page_Lang(new QLabel(this)), CB_En_Con(new QCheckBox(this)), CB_Update(new QCheckBox(this)),
-      Btn_Check_Update(new QPushButton(this)), LL_Check_Update(new QLabel(this)),
-      CB_Soft_Set_Jump_Table(new QCheckBox(this)), CB_DoubleClick_Auto_Size(new QCheckBox(this)),
-      Btn_OK(new QPushButton(this)), Btn_Cancel(new QPushButton(this)) {
+    : ScreenDialog(parent), app_(app), version_check_(new BackgroundVersionCheck(http, this)),
+      change_language_(std::move(change_language)), title_(new TitlePanel(qt_text(cfg::SW_Code), this)),
+      PC_Options(new QTabWidget(this)), L_Sel_Lang(new QLabel(this)), Btn_Prev(new QPushButton(this)),
+      Btn_Next(new QPushButton(this)), L_Page_Lang(new QLabel(this)), CB_En_Con(new QCheckBox(this)),
+      CB_Update(new QCheckBox(this)), Btn_Check_Update(new QPushButton(this)),
+      LL_Check_Update(new QLabel(this)), CB_Soft_Set_Jump_Table(new QCheckBox(this)),
+      CB_DoubleClick_Auto_Size(new QCheckBox(this)), Btn_OK(new QPushButton(this)),
+      Btn_Cancel(new QPushButton(this)) {
     setObjectName("TFSoftOptions");
     setSmallestFixedSize(509, 373);
     const std::pair<QObject*, const char*> names[] = {{PC_Options, "PC_Options"},
@@ -127,6 +129,7 @@ QWidget* TFSoftOptions::build_connection_tab() {
     layout->setRowStretch(4, 1);
     for (QCheckBox* box : {CB_En_Con, CB_Update})
         connect(box, &QCheckBox::toggled, this, &TFSoftOptions::Update_CheckBox);
+    connect(version_check_, &BackgroundVersionCheck::answered, this, &TFSoftOptions::Version_Checked);
     connect(Btn_Check_Update, &QPushButton::clicked, this,
             [this] { run_reported(this, [this] { Btn_Check_UpdateClick(); }); });
     connect(LL_Check_Update, &QLabel::linkActivated, this,
@@ -171,7 +174,7 @@ void TFSoftOptions::opened() {
     Language_In_Use = app_.App_Settings.Language_Name;
     SL_Languages = cfg::Create_Lang_List(app_.language_folders());
     Update_Lang_Page(1);
-    LL_Check_Update->hide();
+    LL_Check_Update->setVisible(version_check_->running()); // still saying that it checks
     PC_Options->setCurrentIndex(0);
     CB_En_Con->setChecked(app_.App_Settings.enable_internet);
     CB_Update->setChecked(app_.App_Settings.enable_update);
@@ -222,12 +225,23 @@ void TFSoftOptions::Update_CheckBox() {
     const cfg::Connection_Controls controls =
         cfg::Update_CheckBox(CB_En_Con->isChecked(), CB_Update->isChecked());
     CB_Update->setEnabled(controls.CB_Update_enabled);
-    Btn_Check_Update->setEnabled(controls.Btn_Check_Update_enabled);
+    Btn_Check_Update->setEnabled(controls.Btn_Check_Update_enabled && !version_check_->running());
 }
 
+// The check runs in the background while the dialog says so; the button waits for its answer, so a
+// second click asks nothing twice.
 void TFSoftOptions::Btn_Check_UpdateClick() {
+    if (!version_check_->start())
+        return;
+    LL_Check_Update->setText(text_of(app_.Lang_Strings, cfg::Checking_Version_Text).toHtmlEscaped());
+    LL_Check_Update->show();
+    Update_CheckBox();
+}
+
+void TFSoftOptions::Version_Checked(bool newer_version_available) {
     const cfg::Lang_Strings& texts = app_.Lang_Strings;
-    if (cfg::Check_Version(http_, update_server_host())) {
+    Update_CheckBox();
+    if (newer_version_available) {
         const QString target = QString::fromStdString(cfg::Download_Page_Address(maker_web_host()));
         LL_Check_Update->setText(QString("<a href=\"%1\">%2</a>")
                                      .arg(target.toHtmlEscaped(), text_of(texts, 314).toHtmlEscaped()));

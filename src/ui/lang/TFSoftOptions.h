@@ -19,6 +19,8 @@ class HttpClient;
 
 namespace ui {
 
+class BackgroundVersionCheck;
+
 class ClickableLabel;
 class TitlePanel;
 
@@ -48,10 +50,11 @@ private:
     void LangClick(int slot);
     void Update_CheckBox();
     void Btn_Check_UpdateClick();
+    void Version_Checked(bool newer_version_available);
     void Btn_OKClick();
 
     cfg::Application& app_;
-    cfg::HttpClient& http_;
+    BackgroundVersionCheck* version_check_;
     std::function<void()> change_language_;
 
     std::vector<std::string> SL_Languages;

@@ -22,12 +22,12 @@ constexpr int Line_Count =
 ArrayBytesModel::ArrayBytesModel(const cfg::Lang_Strings& texts, QObject* parent)
     : QAbstractTableModel(parent), texts_(texts), writers_(Array_Size) {}
 
-void ArrayBytesModel::setSession(const cfg::preview::Preview_Session* session) {
+void ArrayBytesModel::setSession(std::shared_ptr<const cfg::preview::Preview_Session> session) {
     beginResetModel();
-    session_ = session;
+    session_ = std::move(session);
     writers_.assign(Array_Size, {});
-    if (session) {
-        for (const cfg::image::Listener_Image_Row& row : session->model().rows()) {
+    if (session_) {
+        for (const cfg::image::Listener_Image_Row& row : session_->model().rows()) {
             const cfg::nmea::TFieldSentence* field =
                 cfg::nmea::Find_Field(row.entry.Ind_Sent, row.entry.data_field);
             for (std::size_t at = row.entry.Position;

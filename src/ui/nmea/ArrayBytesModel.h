@@ -5,6 +5,8 @@
 
 #include <QAbstractTableModel>
 
+#include <memory>
+
 #include <vector>
 
 namespace ui {
@@ -19,7 +21,7 @@ public:
 
     ArrayBytesModel(const cfg::Lang_Strings& texts, QObject* parent);
 
-    void setSession(const cfg::preview::Preview_Session* session);
+    void setSession(std::shared_ptr<const cfg::preview::Preview_Session> session);
     void refresh();
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -31,7 +33,8 @@ private:
     QString hint(std::size_t position) const;
 
     const cfg::Lang_Strings& texts_;
-    const cfg::preview::Preview_Session* session_ = nullptr;
+    // Shared, so the order in which Qt deletes the window's parts never leaves it dangling.
+    std::shared_ptr<const cfg::preview::Preview_Session> session_;
     std::vector<std::vector<int>> writers_; // by byte: the listener rows whose field covers it
 };
 

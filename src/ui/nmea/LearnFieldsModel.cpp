@@ -34,9 +34,9 @@ int header_text(int column) {
 
 } // namespace
 
-LearnFieldsModel::LearnFieldsModel(const cfg::Lang_Strings& texts, const cfg::nmea::Listener_Table& table,
-                                   QObject* parent)
-    : QAbstractTableModel(parent), texts_(texts), table_(table) {}
+LearnFieldsModel::LearnFieldsModel(const cfg::Lang_Strings& texts,
+                                   std::shared_ptr<const cfg::nmea::Listener_Table> table, QObject* parent)
+    : QAbstractTableModel(parent), texts_(texts), table_(std::move(table)) {}
 
 LearnFieldsModel::Key LearnFieldsModel::key_of(const cfg::preview::Seen_Field& field) {
     return {field.Ind_Sent, field.field_index, field.Index};
@@ -74,7 +74,7 @@ void LearnFieldsModel::propose() {
     std::vector<cfg::preview::Seen_Field> ticked;
     std::copy_if(fields_.begin(), fields_.end(), std::back_inserter(ticked),
                  [this](const auto& field) { return ticked_.contains(key_of(field)); });
-    proposals_ = cfg::preview::Propose_Learned_Rows(table_, ticked);
+    proposals_ = cfg::preview::Propose_Learned_Rows(*table_, ticked);
 }
 
 const cfg::preview::Learned_Row* LearnFieldsModel::proposal_of(const cfg::preview::Seen_Field& field) const {

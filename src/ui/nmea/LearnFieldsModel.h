@@ -6,6 +6,7 @@
 
 #include <QAbstractTableModel>
 
+#include <memory>
 #include <set>
 #include <tuple>
 #include <vector>
@@ -19,7 +20,8 @@ class LearnFieldsModel : public QAbstractTableModel {
 public:
     enum Column { Sentence, Index, DataField, Sample, Number, Position, Column_Count };
 
-    LearnFieldsModel(const cfg::Lang_Strings& texts, const cfg::nmea::Listener_Table& table, QObject* parent);
+    LearnFieldsModel(const cfg::Lang_Strings& texts, std::shared_ptr<const cfg::nmea::Listener_Table> table,
+                     QObject* parent);
 
     // The fields as the capture now holds them; the ticks stay with their fields.
     void setFields(std::vector<cfg::preview::Seen_Field> fields);
@@ -44,7 +46,7 @@ private:
     const cfg::preview::Learned_Row* proposal_of(const cfg::preview::Seen_Field& field) const;
 
     const cfg::Lang_Strings& texts_;
-    const cfg::nmea::Listener_Table& table_;
+    std::shared_ptr<const cfg::nmea::Listener_Table> table_; // shared with the listener screen
     std::vector<cfg::preview::Seen_Field> fields_;
     std::set<Key> ticked_;
     std::vector<cfg::preview::Learned_Row> proposals_;

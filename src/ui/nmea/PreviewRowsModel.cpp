@@ -33,9 +33,9 @@ const cfg::Column_Description* PreviewRowsModel::listenerColumn(int column) {
 PreviewRowsModel::PreviewRowsModel(const cfg::Lang_Strings& texts, QObject* parent)
     : QAbstractTableModel(parent), texts_(texts) {}
 
-void PreviewRowsModel::setSession(const cfg::preview::Preview_Session* session) {
+void PreviewRowsModel::setSession(std::shared_ptr<const cfg::preview::Preview_Session> session) {
     beginResetModel();
-    session_ = session;
+    session_ = std::move(session);
     endResetModel();
 }
 

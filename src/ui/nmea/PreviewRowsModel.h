@@ -6,6 +6,8 @@
 
 #include <QAbstractTableModel>
 
+#include <memory>
+
 namespace ui {
 
 // The rows of a preview: what each listener row takes, and the text, value and bytes it last stored.
@@ -34,7 +36,7 @@ public:
     static const cfg::Column_Description* listenerColumn(int column);
 
     // A new session, or none.
-    void setSession(const cfg::preview::Preview_Session* session);
+    void setSession(std::shared_ptr<const cfg::preview::Preview_Session> session);
     // After the session took lines.
     void refresh();
     // After a change of language.
@@ -49,7 +51,8 @@ private:
     QString text(int column, std::size_t row) const;
 
     const cfg::Lang_Strings& texts_;
-    const cfg::preview::Preview_Session* session_ = nullptr;
+    // Shared, so the order in which Qt deletes the window's parts never leaves it dangling.
+    std::shared_ptr<const cfg::preview::Preview_Session> session_;
 };
 
 } // namespace ui

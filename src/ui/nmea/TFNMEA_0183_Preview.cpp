@@ -68,16 +68,17 @@ QTableView* table_view(const char* name, QAbstractItemModel* model, QWidget* par
 
 } // namespace
 
-TFNMEA_0183_Preview::TFNMEA_0183_Preview(cfg::Application& app, const cfg::nmea::Listener_Table& table,
+TFNMEA_0183_Preview::TFNMEA_0183_Preview(cfg::Application& app,
+                                         std::shared_ptr<const cfg::nmea::Listener_Table> table,
                                          Add_Rows add_rows, QWidget* parent)
-    : ScreenDialog(parent), app_(app), table_(table), add_rows_(std::move(add_rows)),
+    : ScreenDialog(parent), app_(app), table_(std::move(table)), add_rows_(std::move(add_rows)),
       player_(
           new LogPlayer([this](std::string_view line, bool cut) { session_->Take_Line(line, cut); }, this)),
       listener_(new SerialListener(
           [this](std::string_view line, bool cut) { session_->Take_Line(line, cut); }, this)),
       rows_model_(new PreviewRowsModel(app.Lang_Strings, this)),
       array_model_(new ArrayBytesModel(app.Lang_Strings, this)),
-      learn_model_(new LearnFieldsModel(app.Lang_Strings, table, this)),
+      learn_model_(new LearnFieldsModel(app.Lang_Strings, table_, this)),
       title_(new TitlePanel(qt_text(cfg::SW_Code), this)), L_Log(label("L_Log", this)),
       L_LogFile(label("L_LogFile", this)), Btn_OpenLog(dialog_button("Btn_OpenLog", this)),
       CB_Pace(new QComboBox(this)), Btn_Play(dialog_button("Btn_Play", this)),
@@ -175,7 +176,7 @@ TFNMEA_0183_Preview::TFNMEA_0183_Preview(cfg::Application& app, const cfg::nmea:
     connect(listener_, &SerialListener::failed, this,
             [this](const QString& reason) { fail(Activity::Port_Stopped, reason); });
 
-    session_ = std::make_unique<cfg::preview::Preview_Session>(std::vector<cfg::image::Listener_Image_Row>{});
+    session_ = std::make_shared<cfg::preview::Preview_Session>(std::vector<cfg::image::Listener_Image_Row>{});
     Set_Lang();
 }
 
@@ -250,14 +251,11 @@ void TFNMEA_0183_Preview::read_port_settings() {
 // A new run: the rows the device would be given by the table as it stands, and nothing received.
 // When the rows cannot be made (an unreadable ParGen.xml), the run before stays shown.
 void TFNMEA_0183_Preview::start_session() {
-    auto session = std::make_unique<cfg::preview::Preview_Session>(
-        cfg::preview::Table_Device_Rows(app_.File_ParGen, table_));
-    rows_model_->setSession(nullptr);
-    array_model_->setSession(nullptr);
+    session_ = std::make_shared<cfg::preview::Preview_Session>(
+        cfg::preview::Table_Device_Rows(app_.File_ParGen, *table_));
     learn_model_->clear();
-    session_ = std::move(session);
-    rows_model_->setSession(session_.get());
-    array_model_->setSession(session_.get());
+    rows_model_->setSession(session_);
+    array_model_->setSession(session_);
     ASG_Rows->resizeColumnToContents(PreviewRowsModel::DataField);
 }
 

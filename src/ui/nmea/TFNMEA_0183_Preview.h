@@ -38,8 +38,8 @@ public:
     // Adds learned rows to the listener screen's table; false when they do not fit.
     using Add_Rows = std::function<bool(const std::vector<cfg::preview::Learned_Row>& rows)>;
 
-    TFNMEA_0183_Preview(cfg::Application& app, const cfg::nmea::Listener_Table& table, Add_Rows add_rows,
-                        QWidget* parent);
+    TFNMEA_0183_Preview(cfg::Application& app, std::shared_ptr<const cfg::nmea::Listener_Table> table,
+                        Add_Rows add_rows, QWidget* parent);
     ~TFNMEA_0183_Preview() override;
 
     void Set_Lang() override;
@@ -79,9 +79,10 @@ private:
     QString text(int index) const;
 
     cfg::Application& app_;
-    const cfg::nmea::Listener_Table& table_;
+    // Shared with the models, which read them until Qt deletes them after this window's own members.
+    std::shared_ptr<const cfg::nmea::Listener_Table> table_;
     Add_Rows add_rows_;
-    std::unique_ptr<cfg::preview::Preview_Session> session_;
+    std::shared_ptr<cfg::preview::Preview_Session> session_;
     LogPlayer* player_;
     SerialListener* listener_;
     PreviewRowsModel* rows_model_;

@@ -68,7 +68,7 @@ void TFNMEA_0183_Set_Access2::set_table_texts() {
 void TFNMEA_0183_Set_Access2::Btn_PreviewClick() {
     if (!preview_)
         preview_ = new TFNMEA_0183_Preview(
-            app_, *table_, [this](const auto& rows) { return add_learned_rows(rows); }, this);
+            app_, table_, [this](const auto& rows) { return add_learned_rows(rows); }, this);
     preview_->open();
 }
 

@@ -51,31 +51,45 @@ TEST_F(ConfigurationFolders, CreatingMakesAnEmptyFolderWithAnEmptyBinAndActivate
 }
 
 TEST_F(ConfigurationFolders, TheNameIsTakenAsTyped) {
-    ASSERT_EQ(cfg::Create_New_Project(app, " Plant B "), std::nullopt);
-    EXPECT_TRUE(std::filesystem::is_directory(dir / "PROJECTS" / " Plant B " / "bin"));
-    EXPECT_EQ(app.Name_Project, " Plant B ");
+    ASSERT_EQ(cfg::Create_New_Project(app, "plant  B"), std::nullopt);
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "PROJECTS" / "plant  B" / "bin"));
+    EXPECT_EQ(app.Name_Project, "plant  B");
 }
 
-struct RefusedCase {
+struct NameCase {
     const char* name;
     std::string typed;
-    int text;
+    int text;       // the refusal's text, 0 for a name that is taken
+    int reason = 0; // the text of the line under 105 that says why, 0 for none
 };
 
-void PrintTo(const RefusedCase& c, std::ostream* out) {
+void PrintTo(const NameCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-class RefusedConfiguration : public ConfigurationFolders, public testing::WithParamInterface<RefusedCase> {};
+class NewConfigurationName : public ConfigurationFolders, public testing::WithParamInterface<NameCase> {};
 
-TEST_P(RefusedConfiguration, ChangesNothing) {
+// A refused name changes nothing and says why; a taken one makes its folder.
+TEST_P(NewConfigurationName, IsTakenOrRefusedWithItsReason) {
     make_configuration("Existing");
     write_bytes(app.Path_Projects / "Notes", "a file, not a folder");
     make_configuration("Active");
     cfg::Open_Project(app, "Active");
     const std::set<std::filesystem::path> before = tree(dir.path());
 
-    EXPECT_EQ(cfg::Create_New_Project(app, GetParam().typed), GetParam().text);
+    const NameCase& c = GetParam();
+    const std::optional<cfg::Name_Refusal> refused = cfg::Create_New_Project(app, c.typed);
+    if (c.text == 0) {
+        EXPECT_EQ(refused, std::nullopt) << refused->message;
+        EXPECT_TRUE(std::filesystem::is_directory(app.Path_Projects / c.typed / "bin"));
+        EXPECT_EQ(app.Name_Project, c.typed);
+        return;
+    }
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->text, c.text);
+    const std::string expected =
+        c.reason ? app.Lang_Strings[c.text] + "\n" + app.Lang_Strings[c.reason] : app.Lang_Strings[c.text];
+    EXPECT_THAT(refused->message, testing::StartsWith(expected));
     EXPECT_EQ(tree(dir.path()), before);
     EXPECT_EQ(app.Name_Project, "Active");
     EXPECT_EQ(app.Path_Project, app.Path_Projects / "Active");
@@ -83,16 +97,58 @@ TEST_P(RefusedConfiguration, ChangesNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Names, RefusedConfiguration,
-    testing::Values(
-        RefusedCase{"Empty", "", 107}, RefusedCase{"FolderExists", "Existing", 106},
-        RefusedCase{"FolderExistsActive", "Active", 106}, RefusedCase{"AFileHasTheName", "Notes", 105},
-        RefusedCase{"Parent", "..", 105}, RefusedCase{"Current", ".", 105},
-        RefusedCase{"Hidden", ".hidden", 105}, RefusedCase{"Separator", "Existing/Sub", 105},
-        RefusedCase{"OutsideProjects", "../Escaped", 105}, RefusedCase{"Backslash", "..\\Escaped", 105},
-        RefusedCase{"Absolute", "/tmp/Escaped", 105}, RefusedCase{"Nul", std::string("Plant\0A", 7), 105},
-        RefusedCase{"TooLong", std::string(300, 'x'), 105}),
-    [](const testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.name); });
+    Names, NewConfigurationName,
+    testing::Values(NameCase{"Plain", "Plant A", 0},
+                    NameCase{"NonAscii", "Temp\xC3\xA9rature \xE8\x88\xB9", 0},
+                    NameCase{"InnerDot", "Plant.A", 0}, NameCase{"DeviceNameInside", "CONSOLE", 0},
+                    NameCase{"PortBeyondNine", "COM10", 0},
+                    NameCase{"LongestAllowed", std::string(255, 'x'), 0}, NameCase{"Empty", "", 107},
+                    NameCase{"FolderExists", "Existing", 106}, NameCase{"FolderExistsActive", "Active", 106},
+                    NameCase{"AFileHasTheName", "Notes", 105, cfg::Name_Taken_By_File_Text},
+                    NameCase{"LineBreak", "Plant\nA", 105, cfg::Name_Control_Character_Text},
+                    NameCase{"Tab", "Plant\tA", 105, cfg::Name_Control_Character_Text},
+                    NameCase{"Delete", "Plant\x7F", 105, cfg::Name_Control_Character_Text},
+                    NameCase{"Nul", std::string("Plant\0A", 7), 105, cfg::Name_Control_Character_Text},
+                    NameCase{"NotUtf8", "Plant \xB6", 105, cfg::Name_Not_Utf8_Text},
+                    NameCase{"Overlong", "Plant \xC0\xAF", 105, cfg::Name_Not_Utf8_Text},
+                    NameCase{"LeadingBlank", " Plant", 105, cfg::Name_Leading_Blank_Or_Dot_Text},
+                    NameCase{"Hidden", ".hidden", 105, cfg::Name_Leading_Blank_Or_Dot_Text},
+                    NameCase{"Current", ".", 105, cfg::Name_Leading_Blank_Or_Dot_Text},
+                    NameCase{"Parent", "..", 105, cfg::Name_Leading_Blank_Or_Dot_Text},
+                    NameCase{"OutsideProjects", "../Escaped", 105, cfg::Name_Leading_Blank_Or_Dot_Text},
+                    NameCase{"TrailingBlank", "Plant ", 105, cfg::Name_Trailing_Dot_Or_Blank_Text},
+                    NameCase{"TrailingDot", "Plant.", 105, cfg::Name_Trailing_Dot_Or_Blank_Text},
+                    NameCase{"Separator", "Existing/Sub", 105, cfg::Name_Windows_Character_Text},
+                    NameCase{"Backslash", "Up\\Escaped", 105, cfg::Name_Windows_Character_Text},
+                    NameCase{"Absolute", "/tmp/Escaped", 105, cfg::Name_Windows_Character_Text},
+                    NameCase{"Drive", "C:Plant", 105, cfg::Name_Windows_Character_Text},
+                    NameCase{"Question", "Plant?", 105, cfg::Name_Windows_Character_Text},
+                    NameCase{"Console", "CON", 105, cfg::Name_Windows_Device_Text},
+                    NameCase{"NulInLowerCase", "nul", 105, cfg::Name_Windows_Device_Text},
+                    NameCase{"DeviceWithExtension", "aux.txt", 105, cfg::Name_Windows_Device_Text},
+                    NameCase{"Port", "COM1", 105, cfg::Name_Windows_Device_Text},
+                    NameCase{"Printer", "Lpt9", 105, cfg::Name_Windows_Device_Text},
+                    NameCase{"TooLong", std::string(256, 'x'), 105, cfg::Name_Too_Long_Text}),
+    [](const testing::TestParamInfo<NameCase>& info) { return std::string(info.param.name); });
+
+// A name too long says how long it is and how long it may be.
+TEST_F(ConfigurationFolders, ATooLongNameSaysHowLongItMayBe) {
+    const std::optional<cfg::Name_Refusal> refused = cfg::Create_New_Project(app, std::string(300, 'x'));
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->message, app.Lang_Strings[105] +
+                                    "\nThe name is too long: it takes 300 bytes in UTF-8 and may "
+                                    "take at most 255 (a character beyond A to Z takes two to four).");
+}
+
+// A folder that exists opens whatever its name: the rules are for new names only.
+TEST_F(ConfigurationFolders, AnExistingFolderWithAnOddNameStillOpens) {
+    for (const std::string name : {" Plant", "Plant.", "Line\nBreak", "CON"}) {
+        make_configuration(name);
+        cfg::Open_Project(app, name);
+        EXPECT_EQ(app.Path_Project, app.Path_Projects / name) << name;
+        EXPECT_THAT(cfg::Load_Existing_Configuration(app.Path_Projects), testing::Contains(name));
+    }
+}
 
 // A folder the system will not make is no fault of the name: the failure names the folder and the
 // system's reason instead of text 105.

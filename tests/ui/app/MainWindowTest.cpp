@@ -5,8 +5,10 @@
 #include "core/lang/VersionCheck.h"
 #include "support/TempDir.h"
 #include "ui/app/TFMorvelFirmWare.h"
+#include "ui/platform/HttpGet.h"
 #include "ui/platform/WebAddress.h"
 #include "ui/widgets/MessageService.h"
+#include "ui/widgets/Texts.h"
 #include "ui/widgets/TitlePanel.h"
 
 #include <QApplication>
@@ -20,9 +22,12 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
 
+#include <atomic>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -36,11 +41,46 @@ namespace {
 class FakeHttp : public cfg::HttpClient {
 public:
     std::optional<std::string> reply;
-    int requests = 0;
+    std::atomic<int> requests = 0; // counted on the check's worker thread
     std::optional<std::string> get(const std::string&, const std::string&) override {
         ++requests;
         return reply;
     }
+};
+
+// An update server on 127.0.0.1 in the test's own thread that answers each request a second late:
+// it can answer only while that thread is free, as it is when the check runs in the background.
+class SlowLoopbackServer : public QObject {
+public:
+    SlowLoopbackServer() {
+        server_.listen(QHostAddress::LocalHost);
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket* connection = server_.nextPendingConnection();
+            ++requests;
+            QTimer::singleShot(1000, connection, [connection] {
+                connection->write("HTTP/1.0 200 OK\r\n\r\nVER. 1.001");
+                connection->disconnectFromHost();
+            });
+        });
+    }
+    quint16 port() const { return server_.serverPort(); }
+    int requests = 0;
+
+private:
+    QTcpServer server_;
+};
+
+// The real request, sent to the loopback server whatever host it is given.
+class LoopbackHttp : public cfg::HttpClient {
+public:
+    explicit LoopbackHttp(quint16 port) : port_(port) {}
+    std::optional<std::string> get(const std::string&, const std::string& path_and_query) override {
+        const auto body = ui::http_get("127.0.0.1", port_, QByteArray::fromStdString(path_and_query), 10000);
+        return body ? std::optional(body->toStdString()) : std::nullopt;
+    }
+
+private:
+    quint16 port_;
 };
 
 // Runs `act` on the modal dialog that the next action opens, once it is on screen.
@@ -100,7 +140,8 @@ private slots:
         ui::MessageService::startTestMode();
         ui::start_recording_web_addresses();
         dir_ = std::make_unique<TempDir>();
-        http_ = FakeHttp{};
+        http_.reply.reset();
+        http_.requests = 0;
     }
 
     void cleanup() {
@@ -438,13 +479,60 @@ private slots:
                 QTest::mouseClick(child<QPushButton>(dialog, "Btn_Check_Update"), Qt::LeftButton);
                 auto* result = child<QLabel>(dialog, "LL_Check_Update");
                 QVERIFY(result->isVisible());
-                QVERIFY2(result->text().contains(c.shown), qPrintable(result->text()));
+                QTRY_VERIFY2(result->text().contains(c.shown), qPrintable(result->text()));
                 dialog->reject();
             });
             click("Btn_Opz");
             window_.reset();
         }
         QCOMPARE(http_.requests, 3);
+    }
+
+    // The window goes on working while the server is slow to answer: it says that it checks, its
+    // timers fire, a second click asks nothing twice, and the answer lands when it comes.
+    void theManualCheckRunsWhileTheWindowGoesOnWorking() {
+        SlowLoopbackServer server;
+        LoopbackHttp http(server.port());
+        app_ = std::make_unique<cfg::Application>(cfg::Start_Application(dir_->path()));
+        window_ = std::make_unique<ui::TFMorvelFirmWare>(*app_, http);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        when_dialog_opens([&](QDialog* dialog) {
+            child<QTabWidget>(dialog, "PC_Options")->setCurrentIndex(1);
+            child<QCheckBox>(dialog, "CB_En_Con")->setChecked(true);
+            child<QCheckBox>(dialog, "CB_Update")->setChecked(true);
+            int ticks = 0;
+            QTimer ticker(dialog);
+            QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+            ticker.start(20);
+            auto* check = child<QPushButton>(dialog, "Btn_Check_Update");
+            auto* result = child<QLabel>(dialog, "LL_Check_Update");
+            QTest::mouseClick(check, Qt::LeftButton);
+            QCOMPARE(result->text(), ui::text_of(app_->Lang_Strings, cfg::Checking_Version_Text));
+            QVERIFY(result->isVisible());
+            QVERIFY(!check->isEnabled());
+            QTest::mouseClick(check, Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(result->text().contains("New Version Available"), 5000);
+            QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
+            QVERIFY(check->isEnabled());
+            QCOMPARE(server.requests, 1);
+            dialog->reject();
+        });
+        click("Btn_Opz");
+        window_.reset();
+    }
+
+    // The timer's check answers only a window that still exists.
+    void anAnswerForAClosedWindowIsDropped() {
+        SlowLoopbackServer server;
+        LoopbackHttp http(server.port());
+        write_settings("", true, true);
+        app_ = std::make_unique<cfg::Application>(cfg::Start_Application(dir_->path()));
+        window_ = std::make_unique<ui::TFMorvelFirmWare>(*app_, http);
+        window_->Timer_Update().setInterval(1);
+        QTRY_COMPARE(server.requests, 1);
+        window_.reset();
+        QTest::qWait(1500); // the server answers the window that is gone
     }
 
     // An installed program keeps its data apart from itself: the About box says where, in the

@@ -310,6 +310,18 @@ private slots:
         QCOMPARE(read_bytes(app_->File_NMEA_0183_Set_Access), cfg::nmea::Listener_Table_Bytes(table));
     }
 
+    // Qt deletes the window's models and views after the window's own members; hiding the open window
+    // on its way out must not make them read a session that is already gone (the sanitizers see it).
+    void anOpenPreviewIsDeletedWithoutReadingWhatItFreed() {
+        open_preview();
+        play_fast(fixture("preview/ship.log"));
+        QTRY_VERIFY_WITH_TIMEOUT(status().startsWith(text(End_Of_Log)), 5000);
+        QVERIFY(control<QTableView>("ASG_Rows")->model()->rowCount() > 0);
+        delete preview_;
+        preview_ = nullptr;
+        QVERIFY(!listener_->findChild<ui::TFNMEA_0183_Preview*>());
+    }
+
     void thePreviewFollowsAChangeOfLanguage() {
         open_preview();
         app_->Lang_Strings.set(1207, "Abspielen");

@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <signal.h>
+
 #include <filesystem>
 
 namespace fs = std::filesystem;
@@ -75,13 +77,19 @@ private slots:
     // The updater may still be writing the device when the tool ends.
     void aProgramOutlivesItsRunner() {
         TempDir dir;
-        write_script(dir / "tool", "sleep 1\ntouch '" + (dir / "done").string() + "'\n");
+        write_script(dir / "tool", "echo $$ >'" + (dir / "pid").string() + "'\nsleep 1\ntouch '" +
+                                       (dir / "done").string() + "'\n");
         {
             ui::QtProgramRunner runner;
             QVERIFY(runner.start({dir / "tool", {}, {}, true}));
         }
         QVERIFY(!fs::exists(dir / "done"));
         QTRY_VERIFY_WITH_TIMEOUT(fs::exists(dir / "done"), 10000);
+        // Once the program has ended and been reaped, the process object it was let go with is
+        // deleted: nothing is left behind.
+        const pid_t pid = std::stoi(cfg::test::read_bytes(dir / "pid"));
+        QTRY_VERIFY_WITH_TIMEOUT(::kill(pid, 0) != 0, 10000);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 
