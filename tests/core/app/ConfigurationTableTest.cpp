@@ -32,6 +32,16 @@ cfg::Application application_with(const std::filesystem::path& file) {
     return app;
 }
 
+// Each table read from its own file of one configuration folder.
+cfg::Application application_in(const std::filesystem::path& folder) {
+    cfg::Application app;
+    app.File_NMEA_0183_Set_Access = folder / "NMEA_0183_Set_Access.xml";
+    app.File_EtherCAT_Slave = folder / "EtherCAT_Slave.xml";
+    app.File_MQTT_Set_Topic = folder / "MQTT_Set_Topic.xml";
+    app.Lang_Strings = cfg::default_texts();
+    return app;
+}
+
 cfg::Table_Import import(const cfg::Opened_Table& opened, const std::string& bytes) {
     const cfg::Lang_Strings english = cfg::default_texts();
     return cfg::Import_Table_Csv(opened.table, opened.rules, bytes, std::span(&english, 1), english);
@@ -86,8 +96,8 @@ std::string too_many_rows() {
 class Refusal : public testing::TestWithParam<Refusal_Case> {};
 
 TEST_P(Refusal, NothingIsImportedAndTheMessageSaysWhy) {
-    const cfg::Opened_Table opened = cfg::Open_Configuration_Table(
-        application_with(Fixtures / "cli/good/NMEA_0183_Set_Access.xml"), GetParam().table);
+    const cfg::Opened_Table opened =
+        cfg::Open_Configuration_Table(application_in(Fixtures / "cli/good"), GetParam().table);
     const cfg::Table_Import imported = import(opened, GetParam().csv);
     EXPECT_FALSE(imported.table);
     EXPECT_EQ(imported.refusal, GetParam().refusal + " Nothing was imported.");
