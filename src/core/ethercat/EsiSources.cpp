@@ -1,11 +1,11 @@
 #include "core/ethercat/EsiSources.h"
 
+#include "core/common/ParGenRoot.h"
 #include "core/common/TextToInt.h"
 #include "core/common/Xml.h"
 #include "core/ethercat/EtherCATSlaveFile.h"
 #include "core/ethercat/IdentityNumber.h"
 #include "core/ethercat/ProcessImagePacker.h"
-#include "core/params/ParGenFile.h"
 
 #include <pugixml.hpp>
 

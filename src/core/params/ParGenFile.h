@@ -1,15 +1,13 @@
 #pragma once
 
 #include "core/common/FileBytes.h"
+#include "core/common/ParGenRoot.h"
 #include "core/params/ParGenSet.h"
 
 #include <filesystem>
 #include <string>
 
 namespace cfg {
-
-// The root element of ParGen.xml.
-inline constexpr const char* ParGen_Root = "Par_Gen";
 
 // Reads ParGen.xml. A missing file gives the defaults, a missing key its default; the keys are
 // read under the root element. Serial-port choices come back as their listed texts. A file that
