@@ -125,8 +125,17 @@ Csv_Read Read_Csv(std::string_view bytes) {
     return Csv_Parser(text, Csv_Delimiter(text)).read();
 }
 
+Csv_Read Read_Csv(std::string_view bytes, char delimiter) {
+    const std::string text = utf8_text_of(bytes);
+    return Csv_Parser(text, delimiter).read();
+}
+
 std::string Csv_Bytes(const std::vector<Csv_Record>& records, char delimiter) {
-    std::string out(Utf8_Bom);
+    return std::string(Utf8_Bom) + Csv_Text(records, delimiter);
+}
+
+std::string Csv_Text(const std::vector<Csv_Record>& records, char delimiter) {
+    std::string out;
     for (const Csv_Record& record : records) {
         for (std::size_t i = 0; i < record.size(); ++i) {
             if (i > 0)

@@ -30,9 +30,13 @@ struct Csv_Read {
 // delimiter is found from the first record. A line break after the last record ends it and gives
 // no empty record. A quote inside a field that does not start with one is an ordinary character.
 Csv_Read Read_Csv(std::string_view bytes);
+// The same with the delimiter given: a tab for the cells spreadsheets put on the clipboard.
+Csv_Read Read_Csv(std::string_view bytes, char delimiter);
 
 // The bytes of a file: UTF-8 with a byte-order mark, records ending with CR LF, a field quoted
 // only when it holds the delimiter, a quote, a line break or blanks at either end.
 std::string Csv_Bytes(const std::vector<Csv_Record>& records, char delimiter = ',');
+// The same records as text without the byte-order mark, as the clipboard carries them.
+std::string Csv_Text(const std::vector<Csv_Record>& records, char delimiter = ',');
 
 } // namespace cfg

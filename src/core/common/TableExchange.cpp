@@ -17,12 +17,6 @@ const Column_Description& description(const Table_Rules& rules, int column) {
     return rules.columns[static_cast<std::size_t>(column)];
 }
 
-std::string cell_text(const Table& table, int row, int column) {
-    if (table.has_check_box(row, column))
-        return std::string(table.is_checked(row, column) ? Checked : Unchecked);
-    return table.text(row, column);
-}
-
 std::string refused(int text, const Table_Rules& rules, const Cell_Value& cell, const Lang_Strings& texts) {
     return Fill_Text(texts[text], {std::to_string(cell.row),
                                    trimmed(texts[description(rules, cell.column).header_text]), cell.value});
@@ -119,6 +113,12 @@ Described_Choices(std::span<const Column_Description> columns) {
     };
 }
 
+std::string Exchange_Text(const Table& table, int row, int column) {
+    if (table.has_check_box(row, column))
+        return std::string(table.is_checked(row, column) ? Checked : Unchecked);
+    return table.text(row, column);
+}
+
 std::vector<int> Exchanged_Columns(const Table& table, const Table_Rules& rules) {
     std::vector<int> shown;
     std::vector<int> hidden;
@@ -155,7 +155,7 @@ std::string Export_Table_Csv(const Table& table, const Table_Rules& rules) {
     for (int row = 1; row < table.row_count(); ++row) {
         rules.reset_row(empty, row);
         for (int column : columns)
-            if (cell_text(table, row, column) != cell_text(empty, row, column))
+            if (Exchange_Text(table, row, column) != Exchange_Text(empty, row, column))
                 last_row = row;
     }
     std::vector<Csv_Record> records(1);
@@ -164,7 +164,7 @@ std::string Export_Table_Csv(const Table& table, const Table_Rules& rules) {
     for (int row = 1; row <= last_row; ++row) {
         Csv_Record& record = records.emplace_back();
         for (int column : columns)
-            record.push_back(cell_text(table, row, column));
+            record.push_back(Exchange_Text(table, row, column));
     }
     return Csv_Bytes(records);
 }

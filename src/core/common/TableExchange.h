@@ -39,6 +39,10 @@ Described_Choices(std::span<const Column_Description> columns);
 // hidden ones the table keeps, so that a round trip loses nothing of the row. Never the row numbers.
 std::vector<int> Exchanged_Columns(const Table& table, const Table_Rules& rules);
 
+// A cell's value as a file or the clipboard carries it: a check box as "Y" or "N", any other cell
+// its text.
+std::string Exchange_Text(const Table& table, int row, int column);
+
 struct Cell_Value {
     int row;
     int column;

@@ -11,6 +11,7 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/PathText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RowOperations.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SafeFile.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SavedRows.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StdioFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Table.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Text.cpp

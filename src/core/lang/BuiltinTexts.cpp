@@ -452,6 +452,21 @@ constexpr BuiltinText Texts[] = {
     {907, "The file holds more rows than the table can take. Rows left out: "},
     {908, "The file has changed on disk since this screen read it. Do you want to replace it with what this "
           "screen shows and lose those changes? File: "},
+    {909, "Undo"},
+    {910, "Redo"},
+    {911, "Copy Cells"},
+    {912, "Paste Cells"},
+    {913, "Export CSV..."},
+    {914, "Import CSV..."},
+    {915, "CSV File (*.csv);;All Files (*)"},
+    {916, "The table has been written: "},
+    {917, "Rows read: %1. They replace the rows of the table; OK saves them. File: %2"},
+    {918, "The clipboard holds no cells to paste."},
+    {919, "The block (rows: %1, columns: %2) does not fit into the table from row %3, column \"%4\". "
+          "Nothing was pasted."},
+    {920, "Nothing was pasted."},
+    {921, "Export the Table as CSV"},
+    {922, "Import a Table from CSV"},
     {930, "This file is kept by the program for the configuration and cannot be overwritten with an "
           "export. Choose another name. The file: "},
     {1000, "Definition of NMEA 0183 Sentences"},

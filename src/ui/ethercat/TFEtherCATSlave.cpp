@@ -10,6 +10,7 @@
 #include "core/ethercat/VariableColumns.h"
 #include "core/ethercat/VariableRowOperations.h"
 #include "core/ethercat/VariableTable.h"
+#include "core/ethercat/VariableTableRules.h"
 #include "core/nmea/ArrayLayout.h"
 #include "ui/widgets/ByteMapPanel.h"
 #include "ui/widgets/Texts.h"
@@ -77,6 +78,7 @@ void TFEtherCATSlave::Init_Table(bool SlaveMaster) {
                                                  confirm);
     };
     setup.actions.delete_question_text = Delete_Row_Question;
+    setup.rules = cfg::ethercat::Variable_Table_Rules(SlaveMaster);
     add_grid(std::move(setup));
 }
 

@@ -6,6 +6,7 @@
 #include "core/mqtt/TopicColumnDescriptions.h"
 #include "core/mqtt/TopicColumns.h"
 #include "core/mqtt/TopicRowOperations.h"
+#include "core/mqtt/TopicTableRules.h"
 #include "ui/mqtt/TFTopicTemplate.h"
 #include "ui/mqtt/TemplateCellDelegate.h"
 #include "ui/widgets/ErrorReport.h"
@@ -69,6 +70,7 @@ void TFMQTT_Set_Topic::Init_Table(TopicTable which) {
         return cfg::mqtt::paste_topic_row(table, row, copied, app_.Row_Clipboard, confirm);
     };
     setup.actions.delete_question_text = Delete_Row_Question;
+    setup.rules = cfg::mqtt::Topic_Table_Rules(which);
     const Grid& added = add_grid(std::move(setup));
 
     added.view->setItemDelegateForColumn(template_column(which), new TemplateCellDelegate(added.view));

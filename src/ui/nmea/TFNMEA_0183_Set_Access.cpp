@@ -3,6 +3,7 @@
 #include "core/app/Application.h"
 #include "core/nmea/LegacyChecks.h"
 #include "core/nmea/LegacyFile.h"
+#include "core/nmea/NmeaTableRules.h"
 
 namespace ui {
 namespace {
@@ -36,6 +37,7 @@ TFNMEA_0183_Set_Access::TFNMEA_0183_Set_Access(cfg::Application& app, QWidget* p
         return cfg::Paste_Row(table_->grid(), row, copied, app_.Row_Clipboard, confirm);
     };
     setup.actions.delete_question_text = Delete_Row_Question;
+    setup.rules = cfg::nmea::Legacy_Table_Rules();
     add_grid(std::move(setup));
     Set_Lang();
 }

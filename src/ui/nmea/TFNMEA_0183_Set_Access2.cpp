@@ -6,6 +6,7 @@
 #include "core/nmea/ListenerChecks.h"
 #include "core/nmea/ListenerFile.h"
 #include "core/nmea/ListenerPositions.h"
+#include "core/nmea/NmeaTableRules.h"
 #include "core/preview/LearnedRows.h"
 #include "ui/nmea/TFNMEA_0183_Preview.h"
 #include "ui/widgets/ByteMapPanel.h"
@@ -49,6 +50,7 @@ TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(cfg::Application& app, QWidget*
         return cfg::Paste_Row_CB(table_->grid(), row, copied, app_.Row_Clipboard, confirm);
     };
     setup.actions.delete_question_text = Delete_Row_Question;
+    setup.rules = cfg::nmea::Listener_Table_Rules();
     setup.row_warning = [this](int row) { return qt_text(places_[static_cast<std::size_t>(row)].marks); };
     setup.computed = {{cfg::nmea::Listener_Bytes_Column(), static_cast<int>(Listener_Column::Position),
                        [this](int row) { return qt_text(places_[static_cast<std::size_t>(row)].bytes); }}};
@@ -78,6 +80,7 @@ bool TFNMEA_0183_Set_Access2::add_learned_rows(const std::vector<cfg::preview::L
         return false;
     grid(0).model->tableChanged();
     tables_changed();
+    record_change();
     grid(0).view->selectTableRow(rows.front().row);
     return true;
 }

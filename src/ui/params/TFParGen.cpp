@@ -11,6 +11,7 @@
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/MessageService.h"
+#include "ui/widgets/ScreenStep.h"
 #include "ui/widgets/Texts.h"
 #include "ui/widgets/TitlePanel.h"
 
@@ -31,6 +32,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace ui {
 namespace {
@@ -151,13 +153,35 @@ void TFParGen::bind_keys() {
             qFatal("TFParGen binds %s where ParGen.xml has %s", Key_Controls[k].key, key.name);
         Key_Binding& binding = bindings_[k];
         binding.key = &key;
-        if (key.kind == cfg::ParGen_Kind::Flag)
+        if (key.kind == cfg::ParGen_Kind::Flag) {
             binding.check = control<QCheckBox>(name);
-        else if (key.kind == cfg::ParGen_Kind::Text)
+            connect(binding.check, &QCheckBox::clicked, this, [this] { record_change(); });
+        } else if (key.kind == cfg::ParGen_Kind::Text) {
             binding.edit = control<QLineEdit>(name);
-        else
+            const int field = static_cast<int>(k);
+            connect(binding.edit, &QLineEdit::textEdited, this, [this, field] { record_change(field); });
+            connect(binding.edit, &QLineEdit::editingFinished, this, [this] { ++typing_session_; });
+        } else {
             binding.list = control<QComboBox>(name);
+            connect(binding.list, &QComboBox::activated, this, [this] { record_change(); });
+        }
     }
+}
+
+void TFParGen::record_change(int typing_field) {
+    const cfg::ParGen_Set now = values();
+    if (now == recorded_state_)
+        return;
+    const cfg::ParGen_Set before = std::exchange(recorded_state_, now);
+    const int typing_key =
+        typing_field < 0 ? -1 : typing_session_ * static_cast<int>(cfg::ParGen_Key_Count) + typing_field;
+    push_step([this, before] { show_recorded(before); }, [this, now] { show_recorded(now); }, typing_key);
+}
+
+void TFParGen::show_recorded(const cfg::ParGen_Set& set) {
+    show_values(set);
+    Move_GroupBoxs();
+    recorded_state_ = set;
 }
 
 void TFParGen::build_groups() {
@@ -384,6 +408,7 @@ void TFParGen::show_defaults() {
 // What the fields show, not what the file held: a stored text a list cannot show is no change.
 void TFParGen::remember_shown_state() {
     shown_state_ = values();
+    recorded_state_ = shown_state_;
 }
 
 bool TFParGen::changed_since_opened() const {
@@ -436,6 +461,11 @@ void TFParGen::Btn_OKClick() {
 bool TFParGen::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Wheel)
         return FormMouseWheel(static_cast<QWheelEvent*>(event));
+    // The screen's undo and redo take whole steps back in every field, not a field's own history.
+    if (event->type() == QEvent::ShortcutOverride && is_undo_or_redo_key(static_cast<QKeyEvent*>(event))) {
+        event->ignore();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->text() == ".") {
         auto* field = qobject_cast<QLineEdit*>(watched);
         if (field && std::find(octet_fields_.begin(), octet_fields_.end(), field) != octet_fields_.end())

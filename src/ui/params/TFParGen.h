@@ -87,6 +87,10 @@ private:
     // The values on the screen; the values this model hides come back as they were loaded.
     cfg::ParGen_Set values() const;
     bool octet_key(QLineEdit* field);
+    // After the user changed a value: one step to undo. Typing into one field until it loses the
+    // focus is one step.
+    void record_change(int typing_field = -1);
+    void show_recorded(const cfg::ParGen_Set& set);
     bool FormMouseWheel(QWheelEvent* event);
 
     Group& group(Group_Id id) { return groups_[static_cast<std::size_t>(id)]; }
@@ -105,7 +109,9 @@ private:
     std::vector<std::pair<QLineEdit*, QLineEdit*>> octet_chain_;
     std::vector<QLineEdit*> octet_fields_;
     cfg::ParGen_Set shown_state_;
-    int wheel_rest_ = 0; // wheel turn not yet scrolled, for wheels finer than one step
+    cfg::ParGen_Set recorded_state_; // as the last step left the values
+    int typing_session_ = 0;         // counts the fields left after typing
+    int wheel_rest_ = 0;             // wheel turn not yet scrolled, for wheels finer than one step
 };
 
 } // namespace ui

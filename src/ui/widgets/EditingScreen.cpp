@@ -3,13 +3,17 @@
 #include "core/app/Application.h"
 #include "core/common/SafeFile.h"
 #include "core/common/UnreadableFile.h"
+#include "ui/widgets/EditTexts.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/Looks.h"
 #include "ui/widgets/MessageService.h"
 #include "ui/widgets/Notice.h"
+#include "ui/widgets/ScreenStep.h"
 #include "ui/widgets/Texts.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QUndoStack>
 
 namespace ui {
 namespace {
@@ -23,10 +27,31 @@ constexpr int Replace_Changed_Question = 908;
 } // namespace
 
 EditingScreen::EditingScreen(cfg::Application& app, QWidget* parent)
-    : ScreenDialog(parent), app_(app), notice_(make_notice(this, "L_Notice")) {}
+    : ScreenDialog(parent), app_(app), notice_(make_notice(this, "L_Notice")),
+      undo_stack_(new QUndoStack(this)), Act_Undo(new QAction(this)), Act_Redo(new QAction(this)) {
+    Act_Undo->setObjectName("Act_Undo");
+    Act_Redo->setObjectName("Act_Redo");
+    Act_Undo->setShortcuts(undo_keys());
+    Act_Redo->setShortcuts(redo_keys());
+    Act_Undo->setEnabled(false);
+    Act_Redo->setEnabled(false);
+    addAction(Act_Undo);
+    addAction(Act_Redo);
+    connect(Act_Undo, &QAction::triggered, undo_stack_, &QUndoStack::undo);
+    connect(Act_Redo, &QAction::triggered, undo_stack_, &QUndoStack::redo);
+    connect(undo_stack_, &QUndoStack::canUndoChanged, Act_Undo, &QAction::setEnabled);
+    connect(undo_stack_, &QUndoStack::canRedoChanged, Act_Redo, &QAction::setEnabled);
+}
+
+void EditingScreen::push_step(std::function<void()> undo, std::function<void()> redo, int typing_key) {
+    undo_stack_->push(new Screen_Step(std::move(undo), std::move(redo), typing_key));
+}
 
 // Taken before the reading, so that a change during it counts as one.
 void EditingScreen::opened() {
+    undo_stack_->clear();
+    Act_Undo->setText(text_of(app_.Lang_Strings, edit_text::Undo));
+    Act_Redo->setText(text_of(app_.Lang_Strings, edit_text::Redo));
     notice_->hide();
     opened_stamp_ = stamp_of(file());
     int rows_left_out = 0;
@@ -76,6 +101,12 @@ bool EditingScreen::may_replace_changed_file() {
     return !now || now == opened_stamp_ ||
            MessageService::confirm_loss(this, text_of(app_.Lang_Strings, Replace_Changed_Question) +
                                                   qt_path(file()));
+}
+
+// The changes of one opening are not undone in the next.
+void EditingScreen::done(int result) {
+    ScreenDialog::done(result);
+    undo_stack_->clear();
 }
 
 void EditingScreen::reject() {

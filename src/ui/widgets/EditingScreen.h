@@ -5,9 +5,12 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 
+class QAction;
 class QLabel;
+class QUndoStack;
 
 namespace cfg {
 struct Application;
@@ -19,11 +22,13 @@ namespace ui {
 // A file that could not be read leaves the screen's defaults, with a notice in the screen saying
 // so, and is replaced only after the user agreed, its bytes kept beside it. A file that another
 // program changed after the opening is replaced only after the user agreed. Cancel, Escape and
-// the close box ask before changes are thrown away.
+// the close box ask before changes are thrown away. Every change the user makes is a step of the
+// screen's undo stack, which starts empty at each opening and is gone when the screen closes.
 class EditingScreen : public ScreenDialog {
     Q_OBJECT
 public:
     void reject() override;
+    void done(int result) override;
 
 protected:
     EditingScreen(cfg::Application& app, QWidget* parent);
@@ -49,6 +54,13 @@ protected:
     // Reads the file, or shows the defaults and says why.
     void opened() override;
 
+    // Records a change the user has just made: undo and redo put the state before and after it
+    // back. Changes with the same typing key (zero or more) in a row are one step.
+    void push_step(std::function<void()> undo, std::function<void()> redo, int typing_key = -1);
+    // The screen's undo and redo, with their keys, for its context menus.
+    QAction* undo_action() const { return Act_Undo; }
+    QAction* redo_action() const { return Act_Redo; }
+
     cfg::Application& app_;
 
 private:
@@ -65,6 +77,9 @@ private:
     bool may_replace_changed_file();
 
     QLabel* notice_;
+    QUndoStack* undo_stack_;
+    QAction* Act_Undo;
+    QAction* Act_Redo;
     bool read_failed_ = false;
     std::optional<File_Stamp> opened_stamp_;
 };

@@ -16,7 +16,8 @@ GridView::GridView(Option enter_jumps, Option double_click_auto_sizes, QWidget* 
       double_click_auto_sizes_(std::move(double_click_auto_sizes)) {
     setItemDelegate(new GridDelegate(this));
     setHorizontalHeader(new GridHeader(this));
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // A block of cells, for the clipboard.
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     verticalHeader()->hide();

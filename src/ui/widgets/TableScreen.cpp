@@ -4,7 +4,9 @@
 #include "core/app/ModelIdentity.h"
 #include "ui/widgets/ByteMapPanel.h"
 #include "ui/widgets/DialogFrame.h"
+#include "ui/widgets/EditTexts.h"
 #include "ui/widgets/ErrorReport.h"
+#include "ui/widgets/GridExchange.h"
 #include "ui/widgets/GridHeader.h"
 #include "ui/widgets/GridView.h"
 #include "ui/widgets/MessageService.h"
@@ -14,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTabWidget>
@@ -100,13 +103,23 @@ TableScreen::Grid& TableScreen::add_grid(Grid_Setup setup) {
     connect(model, &TableGridModel::cellEdited, this, [this, index](int row, int column) {
         cell_edited(index, row, column);
         tables_changed();
+        record_change();
     });
 
     auto* row_buttons = new RowButtons(view, app_.Lang_Strings, std::move(setup.actions), this);
     connect(row_buttons, &RowButtons::tableChanged, this, [this, model] {
         model->tableChanged();
         tables_changed();
+        record_change();
     });
+    auto* exchange = new GridExchange(app_, view, model, *table, std::move(setup.rules), this);
+    connect(exchange, &GridExchange::tableChanged, this, [this] {
+        tables_changed();
+        record_change();
+    });
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view, &QWidget::customContextMenuRequested, this,
+            [this, index](const QPoint& at) { show_grid_menu(index, at); });
     // A copy made in one table of the screen cannot be pasted into another.
     connect(row_buttons, &RowButtons::rowCopied, this, [this, index] {
         for (std::size_t other = 0; other < grids_.size(); ++other)
@@ -132,7 +145,7 @@ TableScreen::Grid& TableScreen::add_grid(Grid_Setup setup) {
         add_above_status(view);
     }
     grids_.push_back({columns, std::move(computed_columns), std::move(computed_places), table, view, model,
-                      row_buttons, page, setup.tab_text, setup.shown});
+                      row_buttons, exchange, page, setup.tab_text, setup.shown});
     return grids_.back();
 }
 
@@ -244,6 +257,54 @@ void TableScreen::remember_shown_state() {
     opened_state_.clear();
     for (const Grid& grid : grids_)
         opened_state_.push_back(grid.model->table());
+    recorded_state_ = opened_state_;
+}
+
+// Only the rows that changed are kept with the step: a table screen holds up to a thousand rows.
+void TableScreen::record_change() {
+    auto changes = std::make_shared<std::vector<Changed_Rows>>();
+    for (std::size_t index = 0; index < grids_.size(); ++index) {
+        const cfg::Table& now = *grids_[index].table;
+        cfg::Table& recorded = recorded_state_[index];
+        const std::vector<int> rows = cfg::Differing_Rows(recorded, now);
+        if (rows.empty())
+            continue;
+        changes->push_back({index, cfg::Save_Rows(recorded, rows), cfg::Save_Rows(now, rows)});
+        recorded = now;
+    }
+    if (changes->empty())
+        return;
+    push_step([this, changes] { put_back(*changes, false); }, [this, changes] { put_back(*changes, true); });
+}
+
+// The rows as they were before or after the step, and all that follows from them; the first of
+// them becomes the current row, so the user sees what changed.
+void TableScreen::put_back(const std::vector<Changed_Rows>& changes, bool after) {
+    for (const Changed_Rows& change : changes) {
+        Grid& grid = grids_[change.grid];
+        cfg::Restore_Rows(*grid.table, after ? change.after : change.before);
+        recorded_state_[change.grid] = *grid.table;
+        grid.model->tableChanged();
+    }
+    tables_changed();
+    select_row(changes.front().grid, changes.front().before.front().row);
+}
+
+void TableScreen::show_grid_menu(std::size_t index, const QPoint& at) {
+    const Grid& grid = grids_[index];
+    QMenu menu(this);
+    grid.exchange->setTexts();
+    menu.addAction(undo_action());
+    menu.addAction(redo_action());
+    menu.addSeparator();
+    menu.addAction(grid.exchange->copyAction());
+    menu.addAction(grid.exchange->pasteAction());
+    menu.addSeparator();
+    menu.addAction(text(edit_text::Export_Csv), grid.exchange, &GridExchange::exportCsv)
+        ->setObjectName("Act_ExportCsv");
+    menu.addAction(text(edit_text::Import_Csv), grid.exchange, &GridExchange::importCsv)
+        ->setObjectName("Act_ImportCsv");
+    menu.exec(grid.view->viewport()->mapToGlobal(at));
 }
 
 bool TableScreen::changed_since_opened() const {

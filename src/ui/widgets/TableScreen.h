@@ -2,7 +2,9 @@
 
 #include "core/bytemap/ByteMap.h"
 #include "core/common/ColumnDescription.h"
+#include "core/common/SavedRows.h"
 #include "core/common/Table.h"
+#include "core/common/TableExchange.h"
 #include "ui/widgets/EditingScreen.h"
 #include "ui/widgets/RowButtons.h"
 #include "ui/widgets/TableGridModel.h"
@@ -23,6 +25,7 @@ class QVBoxLayout;
 namespace ui {
 
 class ByteMapPanel;
+class GridExchange;
 class GridView;
 class TitlePanel;
 
@@ -32,7 +35,9 @@ class TitlePanel;
 // and their six hints. OK runs the screen's check, selects the failing row and shows why; then it
 // asks before rows would be dropped, and before an unreadable file would be replaced; then it
 // saves and closes. Under the tables a status line, and, for the screens that place data in the
-// device's arrays, the byte map, follow every change. A screen adds its tables, its rules and its file.
+// device's arrays, the byte map, follow every change, its undo and its redo. Each grid exchanges
+// cells with the clipboard and the whole table with a CSV file through its menu. A screen adds its
+// tables, its rules and its file.
 class TableScreen : public EditingScreen {
     Q_OBJECT
 public:
@@ -56,6 +61,7 @@ protected:
         // The items of list cells whose items depend on the row; other lists offer their choices.
         std::function<std::vector<std::string>(int row, int column)> row_choices;
         RowActions actions;
+        cfg::Table_Rules rules;     // what a pasted block or an imported file may put into the table
         int tab_text = -1;          // the tab's caption; -1 for the screen's only table
         const char* page_name = ""; // the tab page's object name
         bool shown = true;          // false: this model carries the table but never lets the user reach it
@@ -68,10 +74,11 @@ protected:
         std::span<const cfg::Column_Description> columns;
         std::vector<cfg::Column_Description> computed_columns;
         std::vector<std::pair<int, int>> computed_places; // model column, the column it follows
-        cfg::Table* table; // owned with the model
+        cfg::Table* table;                                // owned with the model
         GridView* view;
         TableGridModel* model;
         RowButtons* row_buttons;
+        GridExchange* exchange;
         QWidget* page;
         int tab_text;
         bool shown;
@@ -120,7 +127,20 @@ protected:
     // Texts of the catalogue, for the screens.
     QString text(int index) const;
 
+    // After a change of the user's that the screen made itself: one step to undo.
+    void record_change();
+
 private:
+    // The rows one step changed in one table, as they were and became.
+    struct Changed_Rows {
+        std::size_t grid;
+        std::vector<cfg::Saved_Row> before;
+        std::vector<cfg::Saved_Row> after;
+    };
+
+    void put_back(const std::vector<Changed_Rows>& changes, bool after);
+    void show_grid_menu(std::size_t grid, const QPoint& at);
+
     void attach_model(const Grid& grid);
     void show_defaults() override;
     void remember_shown_state() override;
@@ -144,6 +164,7 @@ private:
     QTabWidget* tabs_ = nullptr;
     std::vector<Grid> grids_;
     std::vector<cfg::Table> opened_state_;
+    std::vector<cfg::Table> recorded_state_; // as the last step left the tables
     QPushButton* Btn_OK;
     QPushButton* Btn_Cancel;
     QPushButton* Btn_DelRow;

@@ -7,6 +7,7 @@ target_sources(configurator_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/EditingScreen.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ErrorReport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileDialogService.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GridExchange.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GridDelegate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GridHeader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GridView.cpp
@@ -18,6 +19,7 @@ target_sources(configurator_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/Notice.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RowButtons.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SaveTarget.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ScreenStep.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ScreenDialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TableGridModel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TableScreen.cpp

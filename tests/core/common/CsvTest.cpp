@@ -70,11 +70,13 @@ void PrintTo(const WriteCase& c, std::ostream* out) {
 
 class CsvWrite : public testing::TestWithParam<WriteCase> {};
 
-// Written, then read back, a file gives the same records.
+// Written, then read back, a file gives the same records; the clipboard's text is the same
+// without the byte-order mark.
 TEST_P(CsvWrite, QuotesOnlyWhereNeededAndReadsBack) {
     const std::string bytes = cfg::Csv_Bytes(GetParam().records, GetParam().delimiter);
     EXPECT_EQ(bytes, "\xEF\xBB\xBF" + GetParam().bytes);
-    EXPECT_EQ(cfg::Read_Csv(bytes).records, GetParam().records);
+    EXPECT_EQ(cfg::Csv_Text(GetParam().records, GetParam().delimiter), GetParam().bytes);
+    EXPECT_EQ(cfg::Read_Csv(bytes, GetParam().delimiter).records, GetParam().records);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -86,7 +88,11 @@ INSTANTIATE_TEST_SUITE_P(
                   ',',
                   "Name,Mnemonic,X\r\n\"a,b\",\"say \"\"hi\"\"\",\"one\ntwo\"\r\n"},
         WriteCase{"blanks_at_the_ends_quoted", {{"Name"}, {" a "}}, ',', "Name\r\n\" a \"\r\n"},
-        WriteCase{"semicolon_delimiter", {{"A", "B"}, {"a,b", "c;d"}}, ';', "A;B\r\na,b;\"c;d\"\r\n"}),
+        WriteCase{"semicolon_delimiter", {{"A", "B"}, {"a,b", "c;d"}}, ';', "A;B\r\na,b;\"c;d\"\r\n"},
+        WriteCase{"tab_delimiter_of_the_clipboard",
+                  {{"a,b", "c\td"}, {"two\r\nlines", ""}},
+                  '\t',
+                  "a,b\t\"c\td\"\r\n\"two\r\nlines\"\t\r\n"}),
     [](const testing::TestParamInfo<WriteCase>& info) { return std::string(info.param.name); });
 
 } // namespace

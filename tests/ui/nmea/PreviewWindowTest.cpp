@@ -8,8 +8,10 @@
 #include "ui/nmea/TFNMEA_0183_Preview.h"
 #include "ui/nmea/TFNMEA_0183_Set_Access2.h"
 #include "ui/support/ScreenTest.h"
+#include "ui/widgets/TableGridModel.h"
 #include "ui/widgets/Texts.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -303,6 +305,16 @@ private slots:
         QVERIFY(ui::MessageService::shownTexts().front().startsWith(text(Rows_Added)));
         QVERIFY(!preview_->isVisible());
         QCOMPARE(read_bytes(app_->File_NMEA_0183_Set_Access), before);
+
+        // Adding them is one step to undo and redo.
+        auto* grid = listener_->findChild<ui::GridView*>("ASG")->gridModel();
+        const cfg::Table added = grid->table();
+        listener_->findChild<QAction*>("Act_Undo")->trigger();
+        cfg::nmea::Listener_Table loaded;
+        cfg::nmea::Load_Listener_Table(loaded, app_->File_NMEA_0183_Set_Access);
+        QVERIFY(grid->table() == loaded.grid());
+        listener_->findChild<QAction*>("Act_Redo")->trigger();
+        QVERIFY(grid->table() == added);
 
         QTest::mouseClick(listener_->findChild<QPushButton*>("Btn_OK"), Qt::LeftButton);
         QVERIFY(!listener_->isVisible());

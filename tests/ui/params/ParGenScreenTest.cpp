@@ -223,6 +223,65 @@ private slots:
         QVERIFY(field("E_Ethernet_GAT1")->isEnabled());
     }
 
+    // Every change of a value is one step back and forth, with what follows from it (DHCP locks the
+    // address); typing into a field is one step. The keys are pressed inside a field, whose own
+    // history would otherwise take them.
+    void everyChangeIsOneStepToUndoAndRedo_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("value");
+        QTest::addRow("typing") << "E_EtherCAT_Slave_Name"
+                                << "Bridge";
+        QTest::addRow("check box") << "CB_EthConn_Enable_DNS"
+                                   << "";
+        QTest::addRow("check box that locks fields") << "CB_EthConn_En_DHCP_Cable"
+                                                     << "";
+        QTest::addRow("list") << "CB_RS232_Baud"
+                              << "38400";
+    }
+    void everyChangeIsOneStepToUndoAndRedo() {
+        QFETCH(QString, control);
+        QFETCH(QString, value);
+        open(read_bytes(cfg::test::fixture("cli/good/ParGen.xml")));
+        const auto shown = [this] {
+            QStringList values;
+            for (const QLineEdit* edit : dialog_->findChildren<QLineEdit*>())
+                values << edit->objectName() + "=" + edit->text() + (edit->isEnabled() ? "" : " locked");
+            for (const QCheckBox* box : dialog_->findChildren<QCheckBox*>())
+                values << box->objectName() + (box->isChecked() ? "=on" : "=off");
+            for (const QComboBox* list : dialog_->findChildren<QComboBox*>())
+                values << list->objectName() + "=" + list->currentText();
+            return values;
+        };
+        const QStringList opened = shown();
+        if (auto* list = dialog_->findChild<QComboBox*>(control)) {
+            choose(control, value);
+            emit list->activated(list->currentIndex());
+        } else if (value.isEmpty()) {
+            click(control);
+        } else {
+            focus(field(control));
+            type(control, value);
+        }
+        const QStringList changed = shown();
+        QVERIFY(changed != opened);
+
+        QLineEdit* keys = field("E_EtherCAT_Slave_Name");
+        focus(keys);
+        QTest::keyClick(keys, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(shown(), opened);
+        QTest::keyClick(keys, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(shown(), changed);
+        QTest::keyClick(keys, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(keys, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(shown(), changed);
+
+        // Undone back to the opening, the screen holds no change: Cancel asks nothing.
+        QTest::keyClick(keys, Qt::Key_Z, Qt::ControlModifier);
+        QTest::mouseClick(child<QPushButton>("Btn_Cancel"), Qt::LeftButton);
+        QVERIFY(!dialog_->isVisible());
+        QVERIFY(ui::MessageService::shownTexts().isEmpty());
+    }
+
     void aFailingCheckShowsItsTextKeepsTheScreenAndWritesNothing() {
         open();
         type("E_Ethernet_IP4", "300");

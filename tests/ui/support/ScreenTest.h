@@ -8,7 +8,10 @@
 #include "ui/widgets/MessageService.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QTest>
+
+#include <functional>
 
 namespace ui::test {
 
@@ -32,6 +35,11 @@ public:
     cfg::test::TempDir dir;
     cfg::Application app;
 };
+
+// How a test makes a screen of the given class.
+template <typename Screen> std::function<QDialog*(cfg::Application&)> maker() {
+    return [](cfg::Application& app) -> QDialog* { return new Screen(app, nullptr); };
+}
 
 // A control of a window by its name; the test stops when there is none.
 template <typename T = QWidget> T* child(QWidget* parent, const char* name) {

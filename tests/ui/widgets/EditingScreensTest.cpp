@@ -5,6 +5,7 @@
 #include "ui/nmea/TFNMEA_0183_Set_Access2.h"
 #include "ui/params/TFParGen.h"
 #include "ui/support/ScreenTest.h"
+#include "ui/support/TableFiles.h"
 #include "ui/widgets/GridView.h"
 #include "ui/widgets/MessageService.h"
 #include "ui/widgets/TableGridModel.h"
@@ -24,6 +25,11 @@ using cfg::test::fixture;
 using cfg::test::read_bytes;
 using cfg::test::write_bytes;
 using ui::MessageAnswer;
+using ui::test::legacy_rows;
+using ui::test::listener_rows;
+using ui::test::maker;
+using ui::test::topic_rows;
+using ui::test::variable_rows;
 
 namespace {
 
@@ -40,44 +46,6 @@ struct Screen_Case {
     std::function<std::string(int rows)> rows_file; // empty for the parameter screen
     int capacity;
 };
-
-std::string listener_rows(int rows) {
-    std::string file = "<NMEA_0183><NMEA_Listener>";
-    for (int row = 0; row < rows; ++row)
-        file += R"(<row Enable="Y" Serial_Channel="RS232" Sentence="HDT" Index="" )"
-                R"(DataField="Heading, degrees True, Number [floating point]" PortOperation="None" )"
-                R"(SwapAll="N" Swap16="N" Position="1" Mnemonic="Gyro"/>)";
-    return file + "</NMEA_Listener></NMEA_0183>";
-}
-
-std::string legacy_rows(int rows) {
-    std::string file = "<NMEA_0183><NMEA_Listener>";
-    for (int row = 0; row < rows; ++row)
-        file += R"(<row Enable="Y" Sentence="GGA" Index="" Serial_Channel="RS232" Mnemonic="GPS"/>)";
-    return file + "</NMEA_Listener></NMEA_0183>";
-}
-
-std::string variable_rows(int rows) {
-    std::string file = "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>";
-    for (int row = 0; row < rows; ++row)
-        file +=
-            R"(<row Enable="Y" Type="UInt8" Length="1" Name="Run" InitValue="0" Position="" BitStart="" Mnemonic=""/>)";
-    return file +
-           "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave/></EtherCAT_Slave_Variables></EtherCAT_Slave>";
-}
-
-std::string topic_rows(int rows) {
-    std::string file = "<MQTT_Set_Topic><MQTT_Publish>";
-    for (int row = 0; row < rows; ++row)
-        file +=
-            R"(<row Topic="plant/level" Retained="N" QoS="0" DataType="Int" Dimension="2" Position="10" )"
-            R"(IPAddress="" InputTemplate="" Template="$VALUE$" OnChange="Y" OnTimer="N" Time="" Mnemonic="Level"/>)";
-    return file + "</MQTT_Publish><MQTT_Subscribe/></MQTT_Set_Topic>";
-}
-
-template <typename Screen> std::function<QDialog*(cfg::Application&)> maker() {
-    return [](cfg::Application& app) -> QDialog* { return new Screen(app, nullptr); };
-}
 
 const std::vector<Screen_Case>& screen_cases() {
     static const std::vector<Screen_Case> cases = {
