@@ -230,7 +230,7 @@ private slots:
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("value");
         QTest::addRow("typing") << "E_EtherCAT_Slave_Name"
-                                << "Bridge";
+                                << "Tug 7";
         QTest::addRow("check box") << "CB_EthConn_Enable_DNS"
                                    << "";
         QTest::addRow("check box that locks fields") << "CB_EthConn_En_DHCP_Cable"
