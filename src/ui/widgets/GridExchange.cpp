@@ -175,13 +175,20 @@ void GridExchange::paste_block(const std::vector<cfg::Csv_Record>& block) {
     });
 }
 
+// Asks for the file in the configuration's folder; what is done with it is reported as it ends.
+void GridExchange::with_chosen_file(bool to_write,
+                                    const std::function<void(const std::filesystem::path&)>& work) {
+    const QString caption = text(to_write ? edit_text::Export_Caption : edit_text::Import_Caption);
+    const QString folder = qt_path(app_.Path_Project);
+    const QString chosen =
+        to_write ? FileDialogService::getSaveFileName(dialog_, caption, folder, text(edit_text::Csv_Filter))
+                 : FileDialogService::getOpenFileName(dialog_, caption, folder, text(edit_text::Csv_Filter));
+    if (!chosen.isEmpty())
+        run_reported(dialog_, [&] { work(std_path(chosen)); });
+}
+
 void GridExchange::exportCsv() {
-    const QString chosen = FileDialogService::getSaveFileName(
-        dialog_, text(edit_text::Export_Caption), qt_path(app_.Path_Project), text(edit_text::Csv_Filter));
-    if (chosen.isEmpty())
-        return;
-    run_reported(dialog_, [&] {
-        const std::filesystem::path file = std_path(chosen);
+    with_chosen_file(true, [this](const std::filesystem::path& file) {
         if (!May_Write_Chosen_File(app_, dialog_, file))
             return;
         cfg::write_file_safely(file, cfg::Export_Table_Csv(table_, rules_));
@@ -192,12 +199,7 @@ void GridExchange::exportCsv() {
 
 // The file's rows replace the table's; the screen saves them only at its OK.
 void GridExchange::importCsv() {
-    const QString chosen = FileDialogService::getOpenFileName(
-        dialog_, text(edit_text::Import_Caption), qt_path(app_.Path_Project), text(edit_text::Csv_Filter));
-    if (chosen.isEmpty())
-        return;
-    run_reported(dialog_, [&] {
-        const std::filesystem::path file = std_path(chosen);
+    with_chosen_file(false, [this](const std::filesystem::path& file) {
         const cfg::Table_Import imported =
             cfg::Import_Table_Csv(table_, rules_, cfg::read_file_bytes(file, cfg::Text_File_Limit),
                                   cfg::Every_Language_Texts(app_.language_folders()), app_.Lang_Strings);

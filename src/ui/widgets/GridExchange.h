@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include <filesystem>
+#include <functional>
 #include <vector>
 
 class QAction;
@@ -47,6 +49,7 @@ private:
     // The grid's columns the user sees, from the given one on, in the order shown.
     std::vector<int> shown_columns_from(int column) const;
     void paste_block(const std::vector<cfg::Csv_Record>& block);
+    void with_chosen_file(bool to_write, const std::function<void(const std::filesystem::path&)>& work);
     QString text(int index) const;
 
     const cfg::Application& app_;

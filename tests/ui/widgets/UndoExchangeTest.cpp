@@ -357,6 +357,31 @@ private slots:
         }
     }
 
+    // The export writes the grid as it stands, unsaved edits included; a file the table refuses, or
+    // one that cannot be read, changes nothing and says why.
+    void exportWritesTheGridAndARefusedImportChangesNothing() {
+        take_case(2);
+        QVERIFY(model()->setData(cell(1, case_->text_column), case_->text, Qt::EditRole));
+        const fs::path exported = program_->dir.path() / "variables.csv";
+        ui::FileDialogService::queueFileNames({ui::qt_path(exported)});
+        pick_from_menu("Act_ExportCsv");
+        QCOMPARE(last_message(), "The table has been written: " + ui::qt_path(exported));
+        QCOMPARE(read_bytes(exported), cfg::Export_Table_Csv(table(), case_->rules()));
+
+        const Shown before = shown();
+        const fs::path refused = program_->dir.path() / "refused.csv";
+        write_bytes(refused, "Name;Type\r\nPump;Foo\r\n");
+        const std::vector<std::pair<fs::path, QString>> files = {
+            {refused, "\"Foo\" is not one of the column's choices. Nothing was imported."},
+            {program_->dir.path() / "missing.csv", "missing.csv"}};
+        for (const auto& [file, reason] : files) {
+            ui::FileDialogService::queueFileNames({ui::qt_path(file)});
+            pick_from_menu("Act_ImportCsv");
+            QVERIFY2(last_message().contains(reason), qPrintable(last_message()));
+            QVERIFY(shown() == before);
+        }
+    }
+
     // A value the column refuses keeps the whole block out and names the row, the column and the
     // value; a block past the table's rows or columns says so; the clipboard may hold nothing.
     void aRefusedBlockPastesNothing_data() {
