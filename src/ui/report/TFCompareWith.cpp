@@ -7,6 +7,7 @@
 #include "core/lang/TextFill.h"
 #include "core/report/BankFileInfo.h"
 #include "ui/report/ReportWindowTexts.h"
+#include "ui/widgets/ConfigurationList.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/FileDialogService.h"
@@ -60,11 +61,7 @@ void TFCompareWith::Set_Lang() {
 void TFCompareWith::opened() {
     cfg::Open_Conf_State list;
     list.FormShow(app_);
-    const QSignalBlocker quiet(ListBox1);
-    ListBox1->clear();
-    for (const std::string& name : list.SL)
-        ListBox1->addItem(QString::fromStdString(name));
-    ListBox1->setCurrentRow(list.selected);
+    show_configurations(ListBox1, list);
     Btn_OK->setEnabled(list.selected >= 0);
 }
 
