@@ -4,26 +4,15 @@
 #include "cli/Json.h"
 #include "cli/TextColumns.h"
 #include "core/common/PathText.h"
-#include "core/image/BankFiles.h"
 #include "core/report/ConfigurationDiff.h"
 #include "core/report/DiffText.h"
 
 namespace cfg::cli {
 namespace {
 
-// A configuration, or a folder of bank files alone.
-struct Compared {
-    std::filesystem::path folder;
-    bool banks_only = false;
-
-    std::filesystem::path bank_folder() const {
-        return banks_only ? folder : image::Bank_File_Paths(folder)[0].parent_path();
-    }
-};
-
 // A path is a folder of banks when it holds banks and no configuration files; everything else is a
 // CONFIG as the other commands take it.
-Compared compared(Application& app, const std::string& argument) {
+report::Compared_Folder compared(Application& app, const std::string& argument) {
     const std::filesystem::path path = path_from_utf8(argument);
     if (path.has_parent_path() && report::Is_Bank_Folder(path))
         return {std::filesystem::absolute(path).lexically_normal(), true};
@@ -54,7 +43,7 @@ std::string difference_json(const report::Difference& difference) {
                              {"values", values_json(difference.values)}});
 }
 
-void write_json(std::ostream& out, const Compared& a, const Compared& b,
+void write_json(std::ostream& out, const report::Compared_Folder& a, const report::Compared_Folder& b,
                 const std::vector<report::Difference>& differences) {
     Json_Document json(out);
     json.member("a", json_string(utf8_path(a.folder)));
@@ -68,16 +57,10 @@ void write_json(std::ostream& out, const Compared& a, const Compared& b,
 } // namespace
 
 int run_diff(Context& context) {
-    const Compared a = compared(context.app, context.invocation.operands[0]);
-    const Compared b = compared(context.app, context.invocation.operands[1]);
+    const report::Compared_Folder a = compared(context.app, context.invocation.operands[0]);
+    const report::Compared_Folder b = compared(context.app, context.invocation.operands[1]);
     const Lang_Strings& texts = context.app.Lang_Strings;
-    // A folder of banks has nothing else to compare with.
-    const std::vector<report::Difference> differences =
-        a.banks_only || b.banks_only
-            ? report::Compare_Bank_Files(report::Read_Bank_Files(a.bank_folder()),
-                                         report::Read_Bank_Files(b.bank_folder()), texts)
-            : report::Compare_Configurations(report::Read_Configuration_Content(a.folder),
-                                             report::Read_Configuration_Content(b.folder), texts);
+    const std::vector<report::Difference> differences = report::Compare_Folders(a, b, texts);
     if (context.invocation.has("--json"))
         write_json(context.out, a, b, differences);
     else

@@ -30,7 +30,7 @@ TEST_F(Texts, TheBuiltInCatalogueComesBackFromItsOwnListing) {
     EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), cfg::Lang_Strings::size());
     EXPECT_THAT(result.out, testing::StartsWith("STR0 = Begin\nSTR1 = Step 1\n"));
     EXPECT_THAT(result.out, HasSubstr("\nSTR9 = \xC2\xB6None Configuration Opened \xC2\xB6\n"));
-    EXPECT_THAT(result.out, HasSubstr("\nSTR49 = \xC2\xB6 \xC2\xB6\n"));
+    EXPECT_THAT(result.out, HasSubstr("\nSTR99 = \xC2\xB6 \xC2\xB6\n"));
     EXPECT_EQ(round_trip(result.out), result.out);
 }
 

@@ -293,4 +293,17 @@ std::vector<Difference> Compare_Configurations(const Configuration_Content& a, c
     return differences;
 }
 
+std::filesystem::path Compared_Folder::bank_folder() const {
+    return banks_only ? folder : image::Bank_File_Paths(folder)[0].parent_path();
+}
+
+std::vector<Difference> Compare_Folders(const Compared_Folder& a, const Compared_Folder& b,
+                                        const Lang_Strings& texts) {
+    // A folder of banks has nothing else to compare with.
+    if (a.banks_only || b.banks_only)
+        return Compare_Bank_Files(Read_Bank_Files(a.bank_folder()), Read_Bank_Files(b.bank_folder()), texts);
+    return Compare_Configurations(Read_Configuration_Content(a.folder), Read_Configuration_Content(b.folder),
+                                  texts);
+}
+
 } // namespace cfg::report

@@ -5,6 +5,7 @@
 #include "core/report/ConfigurationContent.h"
 #include "core/report/Difference.h"
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,21 @@ std::vector<Difference> Compare_Configurations(const Configuration_Content& a, c
 // removed whole, and one that cannot be decoded is compared by its bytes.
 std::vector<Difference> Compare_Bank_Files(const Bank_Files& a, const Bank_Files& b,
                                            const Lang_Strings& texts);
+
+// A configuration folder, or a folder of bank files alone (read back from a device or kept from an
+// earlier compile).
+struct Compared_Folder {
+    std::filesystem::path folder;
+    bool banks_only = false;
+
+    // Where its banks are: the folder itself, or the configuration's bin folder.
+    std::filesystem::path bank_folder() const;
+};
+
+// Two configurations as Compare_Configurations compares them; when either is a folder of banks
+// alone, only the banks, of the other one's bin folder. ConfigError when a file cannot be read.
+std::vector<Difference> Compare_Folders(const Compared_Folder& a, const Compared_Folder& b,
+                                        const Lang_Strings& texts);
 
 // The file name of the bank an area stands for ("bank2.bin"); empty for the other areas.
 std::string Bank_File_Name(Diff_Area area);

@@ -5,7 +5,6 @@
 #include "core/bytemap/ByteMapBuilder.h"
 #include "core/bytemap/ByteMapSvg.h"
 #include "core/common/PathText.h"
-#include "core/common/Text.h"
 #include "core/common/UtcTime.h"
 #include "core/ethercat/EsiSources.h"
 #include "core/ethercat/EsiStep.h"
@@ -17,58 +16,25 @@
 #include "core/nmea/ArrayMarks.h"
 #include "core/report/ConfigurationContent.h"
 #include "core/report/ParameterList.h"
+#include "core/report/ReportPage.h"
 #include "core/report/ReportTexts.h"
 
 #include <pugixml.hpp>
 
-#include <sstream>
 #include <vector>
 
 namespace cfg::report {
 namespace {
 
-// Only what a rich-text view of a print dialogue understands as well as a browser does.
-constexpr const char* Style_Sheet =
-    "body { font-family: sans-serif; font-size: 10pt; }\n"
-    "h1 { font-size: 16pt; }\n"
-    "h2 { font-size: 13pt; margin-top: 14pt; }\n"
-    "h3 { font-size: 11pt; }\n"
-    "table { border-collapse: collapse; margin-bottom: 6pt; }\n"
-    "th, td { border: 1px solid #a0a0a0; padding: 2px 4px; text-align: left; }\n"
-    "th { background-color: #e8e8e8; }\n"
-    "td.marked { background-color: #fff2b3; }\n";
-
-// A configuration value as XML text: what is not UTF-8 and the control characters XML cannot hold
-// become U+FFFD; pugixml escapes the rest.
-std::string xml_text(std::string_view value) {
-    std::string text;
-    text.reserve(value.size());
-    const auto keeps = [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return (byte >= 0x20 && byte < 0x80) || c == '\t' || c == '\n' || c == '\r';
-    };
-    append_changing(text, value, keeps, [](std::string& out, char32_t code) {
-        append_utf8(out, code < 0x20 ? U'\uFFFD' : code);
-    });
-    return text;
-}
-
-pugi::xml_node add(pugi::xml_node parent, const char* name, std::string_view content = {}) {
-    pugi::xml_node node = parent.append_child(name);
-    if (!content.empty())
-        node.append_child(pugi::node_pcdata).set_value(xml_text(content).c_str());
-    return node;
-}
-
 using Cells = std::vector<std::string>;
 
 // Label and value, a row each.
 void add_fields(pugi::xml_node parent, const std::vector<std::pair<std::string, std::string>>& fields) {
-    pugi::xml_node table = add(parent, "table");
+    pugi::xml_node table = add_element(parent, "table");
     for (const auto& [label, value] : fields) {
-        pugi::xml_node row = add(table, "tr");
-        add(row, "th", label);
-        add(row, "td", value);
+        pugi::xml_node row = add_element(table, "tr");
+        add_element(row, "th", label);
+        add_element(row, "td", value);
     }
 }
 
@@ -79,15 +45,15 @@ struct Grid_Row {
 
 // Its header repeats on every printed page.
 void add_grid(pugi::xml_node parent, const Cells& headers, const std::vector<Grid_Row>& rows) {
-    pugi::xml_node table = add(parent, "table");
-    pugi::xml_node header = add(add(table, "thead"), "tr");
+    pugi::xml_node table = add_element(parent, "table");
+    pugi::xml_node header = add_element(add_element(table, "thead"), "tr");
     for (const std::string& text : headers)
-        add(header, "th", text);
-    pugi::xml_node body = add(table, "tbody");
+        add_element(header, "th", text);
+    pugi::xml_node body = add_element(table, "tbody");
     for (const Grid_Row& row : rows) {
-        pugi::xml_node line = add(body, "tr");
+        pugi::xml_node line = add_element(body, "tr");
         for (const std::string& text : row.cells) {
-            pugi::xml_node cell = add(line, "td", text);
+            pugi::xml_node cell = add_element(line, "td", text);
             if (row.marked)
                 cell.append_attribute("class") = "marked";
         }
@@ -96,18 +62,12 @@ void add_grid(pugi::xml_node parent, const Cells& headers, const std::vector<Gri
 
 class Report_Writer {
 public:
-    Report_Writer(const Application& app, const Configuration_Content& content)
-        : app_(app), texts_(app.Lang_Strings), content_(content) {}
-
-    void head(pugi::xml_node html) const {
-        pugi::xml_node head = add(html, "head");
-        add(head, "meta").append_attribute("charset") = "utf-8";
-        add(head, "title", texts_[text::Report_Title] + texts_[text::Separator] + app_.Name_Project);
-        add(head, "style", Style_Sheet);
-    }
+    Report_Writer(const Application& app, const Configuration_Content& content,
+                  const Byte_Map_Pictures& pictures)
+        : app_(app), texts_(app.Lang_Strings), content_(content), pictures_(pictures) {}
 
     void identity(pugi::xml_node body, std::chrono::system_clock::time_point now) const {
-        add(body, "h1", texts_[text::Report_Title]);
+        add_element(body, "h1", texts_[text::Report_Title]);
         add_fields(body, {{texts_[text::Configuration], app_.Name_Project},
                           {texts_[text::Date_And_Time], Utc_Time_Text(now)},
                           {texts_[text::Program_Version],
@@ -115,12 +75,12 @@ public:
     }
 
     void parameters(pugi::xml_node body) const {
-        add(body, "h2", texts_[text::Parameters_Heading]);
+        add_element(body, "h2", texts_[text::Parameters_Heading]);
         for (const Parameter_Group& group : Parameter_Groups(content_.parameters, texts_)) {
             // The values the screen does not show are not the user's to check.
             if (group.caption.empty())
                 continue;
-            add(body, "h3", group.caption);
+            add_element(body, "h3", group.caption);
             std::vector<std::pair<std::string, std::string>> fields;
             for (const Parameter_Entry& entry : group.entries)
                 fields.emplace_back(entry.label, entry.value);
@@ -130,11 +90,11 @@ public:
 
     void listeners(pugi::xml_node body) const {
         using C = nmea::Listener_Column;
-        add(body, "h2", texts_[text::Listener_Heading]);
+        add_element(body, "h2", texts_[text::Listener_Heading]);
         const nmea::Listener_Table& table = content_.listeners;
         const int shown = Listener_Rows_Shown(table);
         if (shown == 0) {
-            add(body, "p", texts_[text::None]);
+            add_element(body, "p", texts_[text::None]);
             return;
         }
         const std::vector<nmea::Array_Field> fields = nmea::Array_Layout(table);
@@ -161,11 +121,11 @@ public:
             rows.push_back({std::move(cells), !place.marks.empty()});
         }
         add_grid(body, headers, rows);
-        add(body, "p", nmea::Array_Status(fields, texts_));
+        add_element(body, "p", nmea::Array_Status(fields, texts_));
     }
 
     void variables(pugi::xml_node body) const {
-        add(body, "h2", texts_[text::EtherCAT_Heading]);
+        add_element(body, "h2", texts_[text::EtherCAT_Heading]);
         variable_table(body, content_.variables.slave_to_master, true);
         // This model sends nothing from the master, but a file may still hold such rows for the ESI file.
         if (ethercat::used_row_count(content_.variables.master_to_slave) > 0)
@@ -173,20 +133,31 @@ public:
     }
 
     void byte_map(pugi::xml_node body) const {
-        add(body, "h2", texts_[text::Byte_Map]);
-        const std::string svg = bytemap::Byte_Map_Svg(
+        add_element(body, "h2", texts_[text::Byte_Map]);
+        const bytemap::Byte_Map map =
             bytemap::Build_Byte_Map({nmea::Array_Layout(content_.listeners),
                                      ethercat::Process_Image_Layout(content_.variables.slave_to_master)},
-                                    texts_));
+                                    texts_);
+        pugi::xml_node frame = add_element(body, "div");
+        frame.append_attribute("class") = "byte-map";
+        if (pictures_) {
+            for (const Report_Picture& picture : pictures_(map)) {
+                pugi::xml_node image = add_element(frame, "img");
+                image.append_attribute("src") = picture.source.c_str();
+                image.append_attribute("width") = picture.width;
+                image.append_attribute("height") = picture.height;
+                image.append_attribute("alt") = texts_[text::Byte_Map].c_str();
+            }
+            return;
+        }
+        const std::string svg = bytemap::Byte_Map_Svg(map);
         pugi::xml_document picture;
         picture.load_buffer(svg.data(), svg.size());
-        pugi::xml_node frame = add(body, "div");
-        frame.append_attribute("class") = "byte-map";
         frame.append_copy(picture.document_element());
     }
 
     void esi(pugi::xml_node body) const {
-        add(body, "h2", texts_[text::ESI_Heading]);
+        add_element(body, "h2", texts_[text::ESI_Heading]);
         const ethercat::ESI_Sources sources =
             ethercat::Load_ESI_Sources(app_.File_ParGen, app_.File_EtherCAT_Slave);
         const std::optional<std::string> warning = ethercat::ESI_Step_Warning(app_);
@@ -200,7 +171,7 @@ public:
     }
 
     void banks(pugi::xml_node body) const {
-        add(body, "h2", texts_[text::Compiled_Banks]);
+        add_element(body, "h2", texts_[text::Compiled_Banks]);
         std::vector<Grid_Row> rows;
         for (const Bank_File_Info& bank : content_.banks) {
             const std::string name = utf8_path(bank.path.filename());
@@ -226,10 +197,11 @@ private:
     void variable_table(pugi::xml_node body, const Table& table, bool SlaveMaster) const {
         const auto& headers = SlaveMaster ? std::span<const int>(ethercat::Slave_To_Master_Headers)
                                           : std::span<const int>(ethercat::Master_To_Slave_Headers);
-        add(body, "h3", texts_[SlaveMaster ? text::Slave_To_Master : text::Master_To_Slave]);
-        add(body, "p",
-            texts_[text::Process_Image_Size] + std::to_string(ethercat::Process_Image_Layout(table).size) +
-                texts_[text::Bytes_Unit]);
+        add_element(body, "h3", texts_[SlaveMaster ? text::Slave_To_Master : text::Master_To_Slave]);
+        add_element(body, "p",
+                    texts_[text::Process_Image_Size] +
+                        std::to_string(ethercat::Process_Image_Layout(table).size) +
+                        texts_[text::Bytes_Unit]);
         const int used = ethercat::used_row_count(table);
         if (used == 0)
             return;
@@ -257,19 +229,18 @@ private:
     const Application& app_;
     const Lang_Strings& texts_;
     const Configuration_Content& content_;
+    const Byte_Map_Pictures& pictures_;
 };
 
 } // namespace
 
-std::string Configuration_Report_Html(const Application& app, std::chrono::system_clock::time_point now) {
+std::string Configuration_Report_Html(const Application& app, std::chrono::system_clock::time_point now,
+                                      const Byte_Map_Pictures& pictures) {
     const Configuration_Content content = Read_Configuration_Content(app.Path_Project);
-    const Report_Writer writer(app, content);
-    pugi::xml_document doc;
-    doc.append_child(pugi::node_doctype).set_value("html");
-    pugi::xml_node html = doc.append_child("html");
-    html.append_attribute("xmlns") = "http://www.w3.org/1999/xhtml";
-    writer.head(html);
-    pugi::xml_node body = add(html, "body");
+    const Report_Writer writer(app, content, pictures);
+    const Lang_Strings& texts = app.Lang_Strings;
+    const Report_Page page(texts[text::Report_Title] + texts[text::Separator] + app.Name_Project);
+    const pugi::xml_node body = page.body();
     writer.identity(body, now);
     writer.parameters(body);
     writer.listeners(body);
@@ -277,11 +248,7 @@ std::string Configuration_Report_Html(const Application& app, std::chrono::syste
     writer.byte_map(body);
     writer.esi(body);
     writer.banks(body);
-    std::ostringstream out;
-    doc.save(out, "  ",
-             pugi::format_indent | pugi::format_no_declaration | pugi::format_no_empty_element_tags,
-             pugi::encoding_utf8);
-    return out.str();
+    return page.text();
 }
 
 } // namespace cfg::report

@@ -26,6 +26,10 @@ enum : int {
     File_Sha256,
     Not_Compiled,
     Cannot_Be_Decoded,
+    Comparison_Title,
+    Compared_From,
+    Compared_To,
+    Differ,
 };
 
 enum : int {

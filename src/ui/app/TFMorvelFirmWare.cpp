@@ -25,6 +25,9 @@
 #include "ui/platform/WebAddress.h"
 #include "ui/profinet/SavePROFINETXML.h"
 #include "ui/profinet/TFProfinetFileName.h"
+#include "ui/report/CompareAction.h"
+#include "ui/report/ReportAction.h"
+#include "ui/report/ReportWindowTexts.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
@@ -195,6 +198,9 @@ void TFMorvelFirmWare::build_view() {
     Btn_MQTT_Set_Topic = step_button("Btn_MQTT_Set_Topic", 258, 244);
     for (QPushButton* hidden : {Btn_PROFINET_XML, Btn_PROFINET_Map, Btn_MQTT_Set_Topic})
         hidden->hide();
+    // What the last steps make, for the record and for review, beside them.
+    Btn_Report = step_button("Btn_Report", 258, 288);
+    Btn_Compare = step_button("Btn_Compare", 258, create_bin_top);
 
     auto* shape1 = new QFrame(this);
     shape1->setFrameShape(QFrame::HLine);
@@ -231,7 +237,9 @@ void TFMorvelFirmWare::Set_Lang() {
                              {Btn_CreateBin, 17, 26},
                              {Btn_PROFINET_XML, 27, 28},
                              {Btn_PROFINET_Map, 29, 30},
-                             {Btn_MQTT_Set_Topic, 32, 33}});
+                             {Btn_MQTT_Set_Topic, 32, 33},
+                             {Btn_Report, report_text::Report_Caption, report_text::Report_Hint},
+                             {Btn_Compare, report_text::Compare_Caption, report_text::Compare_Hint}});
     LL_Update->setText(
         QString("<a href=\"%1\">%2</a>")
             .arg(QString::fromStdString(cfg::Download_Page_Address(maker_web_host())).toHtmlEscaped(),
@@ -247,8 +255,8 @@ void TFMorvelFirmWare::place_step_buttons() {
     const std::initializer_list<QPushButton*> first_column = {
         Btn_New,      Btn_Prm_Gen, Btn_NMEA0183_Access, Btn_EtherCAT_Set_Access, Btn_EtherCAT_ESI_File,
         Btn_CreateBin};
-    const std::initializer_list<QPushButton*> second_column = {Btn_Open, Btn_PROFINET_XML, Btn_PROFINET_Map,
-                                                               Btn_MQTT_Set_Topic};
+    const std::initializer_list<QPushButton*> second_column = {
+        Btn_Open, Btn_PROFINET_XML, Btn_PROFINET_Map, Btn_MQTT_Set_Topic, Btn_Report, Btn_Compare};
     int width = step_button_width;
     for (const auto& column : {first_column, second_column})
         for (const QPushButton* button : column)
@@ -320,8 +328,16 @@ void TFMorvelFirmWare::Btn_Click(QObject* sender) {
         Save_ESI_File(app_, this);
         return;
     }
-    if (sender == Btn_CreateBin)
+    if (sender == Btn_CreateBin) {
         Update_Device(app_, *boot_, this);
+        return;
+    }
+    if (sender == Btn_Report) {
+        Save_Report(app_, this);
+        return;
+    }
+    if (sender == Btn_Compare)
+        Compare_With(app_, this);
 }
 
 void TFMorvelFirmWare::Create_New_Project() {

@@ -86,6 +86,8 @@ private:
     QPushButton* Btn_PROFINET_XML = nullptr;
     QPushButton* Btn_PROFINET_Map = nullptr;
     QPushButton* Btn_MQTT_Set_Topic = nullptr;
+    QPushButton* Btn_Report = nullptr;
+    QPushButton* Btn_Compare = nullptr;
 
     // The dialogs, created once each after the main window, in this order.
     TFNew_Project* new_project_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "core/app/Application.h"
 #include "core/app/ModelIdentity.h"
+#include "ui/widgets/ConfigurationList.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/Texts.h"
 #include "ui/widgets/TitlePanel.h"
@@ -53,11 +54,7 @@ void TFOpenConf::Set_Lang() {
 
 void TFOpenConf::opened() {
     state_.FormShow(app_);
-    const QSignalBlocker quiet(ListBox1);
-    ListBox1->clear();
-    for (const std::string& name : state_.SL)
-        ListBox1->addItem(QString::fromStdString(name));
-    ListBox1->setCurrentRow(state_.selected);
+    show_configurations(ListBox1, state_);
 }
 
 } // namespace ui

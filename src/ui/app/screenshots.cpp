@@ -6,13 +6,17 @@
 #include "ui/app/TFMorvelFirmWare.h"
 #include "ui/platform/QtHttpClient.h"
 #include "ui/platform/QtPath.h"
+#include "ui/report/ReportDocument.h"
 #include "ui/widgets/ByteMapView.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QPageSize>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <chrono>
 #include <filesystem>
 #include <iostream>
 
@@ -50,6 +54,18 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents();
         save(window->grab().toImage(), window->objectName());
         window->hide();
+    }
+    // The first page of the configuration's report, as its PDF file shows it, at 60 dots per inch. A
+    // fixed moment, so that the picture is the same on every run.
+    {
+        const ui::Report_Document report(app, std::chrono::sys_days{std::chrono::year{2025} / 1 / 15} +
+                                                  std::chrono::hours{9});
+        const QSizeF page = QPageSize(QPageSize::A4).size(QPageSize::Inch).transposed() * 60;
+        QImage first_page(page.toSize(), QImage::Format_RGB32);
+        QPainter painter(&first_page);
+        report.paint_page(painter, 0, first_page.rect());
+        painter.end();
+        save(first_page, "Report");
     }
     // The About box in every shipped language, each naming the data folder in use.
     const std::filesystem::path languages = app.Path_Language;

@@ -45,6 +45,13 @@ QString FileDialogService::getOpenFileName(QWidget* parent, const QString& capti
     return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
+QString FileDialogService::getExistingDirectory(QWidget* parent, const QString& caption,
+                                                const QString& folder) {
+    if (const std::optional<QString> answer = test_answer(caption, folder, QString()))
+        return *answer;
+    return QFileDialog::getExistingDirectory(parent, caption, folder);
+}
+
 void FileDialogService::startTestMode() {
     hooks().active = true;
 }

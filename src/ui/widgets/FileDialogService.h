@@ -18,8 +18,12 @@ public:
     static QString getOpenFileName(QWidget* parent, const QString& caption, const QString& folder,
                                    const QString& filter);
 
+    // The folder chosen, or an empty text when the user cancelled.
+    static QString getExistingDirectory(QWidget* parent, const QString& caption, const QString& folder);
+
     // Test hooks: in test mode the dialog is not opened; the next queued file name (or an empty
-    // text, as on Cancel) is returned by either dialog and the call is recorded as "caption|folder|filter".
+    // text, as on Cancel) is returned by any of the dialogs and the call is recorded as
+    // "caption|folder|filter" (a folder dialog has no filter).
     static void startTestMode();
     static void queueFileNames(const QStringList& names);
     static QStringList requests();

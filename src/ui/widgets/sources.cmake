@@ -3,6 +3,7 @@ target_sources(configurator_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ByteMapPanel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ByteMapView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ClickableLabel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ConfigurationList.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DialogFrame.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EditingScreen.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ErrorReport.cpp

@@ -96,6 +96,25 @@ TEST_F(Html_Report, SaysWhatIsNotThere) {
     EXPECT_TRUE(doc.select_node("//tr[td[1]='bank3.bin' and td[2]='not compiled']"));
 }
 
+// A view without SVG gets the pictures it draws itself, one under the other, in place of the map.
+TEST_F(Html_Report, PutsTheGivenPicturesInPlaceOfTheMap) {
+    int map_height = 0;
+    html = cfg::report::Configuration_Report_Html(
+        app, sys_days{2025y / 3 / 4}, [&](const cfg::bytemap::Byte_Map& map) {
+            map_height = map.height;
+            return std::vector<cfg::report::Report_Picture>{{"map-1", 300, 200}, {"map-2", 300, 100}};
+        });
+    pugi::xml_document doc;
+    ASSERT_TRUE(doc.load_string(html.c_str()));
+    EXPECT_GT(map_height, 0);
+    EXPECT_FALSE(doc.select_node("//*[local-name()='svg']"));
+    const pugi::xpath_node_set pictures = doc.select_nodes("//div[@class='byte-map']/img");
+    ASSERT_EQ(pictures.size(), 2u);
+    EXPECT_STREQ(pictures[0].node().attribute("src").value(), "map-1");
+    EXPECT_EQ(pictures[0].node().attribute("width").as_int(), 300);
+    EXPECT_EQ(pictures[1].node().attribute("height").as_int(), 100);
+}
+
 TEST_F(Html_Report, SpeaksTheLanguageInUse) {
     app.Lang_Strings.set(cfg::report::text::Report_Title, "Rapporto");
     app.Lang_Strings.set(1122, "Nome <host>");
