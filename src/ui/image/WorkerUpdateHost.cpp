@@ -14,11 +14,11 @@ using cfg::image::Update_Outcome;
 // How often a pause looks whether the update was given up.
 constexpr auto Pause_Slice = std::chrono::milliseconds(cfg::image::Device_Test_Pause_Ms);
 
-// Once the dialog has gone, the clock runs a day ahead: every bound of the update has then passed.
-constexpr std::int64_t Abandoned_Clock_Ms = 24 * 60 * 60 * 1000;
-
-// Thrown through the update from device_answered, so that it ends before the job is written.
-struct Given_Up_After_Answer {};
+// Thrown through the update to end it where it is: the host cannot end the updater's wait, nor the
+// update once the device has answered, by answering a pause.
+struct Let_Go {
+    int ping_res;
+};
 
 } // namespace
 
@@ -30,8 +30,8 @@ cfg::image::Update_Result WorkerUpdateHost::run(const cfg::image::Update_Request
                                                 const cfg::image::Update_Services& services) {
     try {
         return cfg::image::Run_Update(request, folders, services, *this);
-    } catch (const Given_Up_After_Answer&) {
-        return {Update_Outcome::Given_Up, cfg::image::Ping_Answered};
+    } catch (const Let_Go& let_go) {
+        return {Update_Outcome::Given_Up, let_go.ping_res};
     }
 }
 
@@ -49,11 +49,6 @@ bool WorkerUpdateHost::stopped() const {
     return state == State::Given_Up || state == State::Abandoned;
 }
 
-std::int64_t WorkerUpdateHost::now_ms() {
-    const std::int64_t now = SleepingHost::now_ms();
-    return state_ == State::Abandoned ? now + Abandoned_Clock_Ms : now;
-}
-
 bool WorkerUpdateHost::pause(int ms) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     while (!stopped()) {
@@ -65,7 +60,11 @@ bool WorkerUpdateHost::pause(int ms) {
     return false;
 }
 
+// Every wait of the update shows its progress before each pause, the updater's too: once the
+// dialog has gone, the wait ends there.
 void WorkerUpdateHost::progress(const cfg::image::Update_Progress& progress) {
+    if (state_ == State::Abandoned)
+        throw Let_Go{cfg::image::Ping_None};
     progressed_(progress);
 }
 
@@ -73,7 +72,7 @@ void WorkerUpdateHost::progress(const cfg::image::Update_Progress& progress) {
 void WorkerUpdateHost::device_answered(const cfg::image::Update_Request& request) {
     State testing = State::Testing;
     if (!state_.compare_exchange_strong(testing, State::Committed))
-        throw Given_Up_After_Answer{};
+        throw Let_Go{cfg::image::Ping_Answered};
     answered_(request);
 }
 

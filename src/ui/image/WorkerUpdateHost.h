@@ -28,11 +28,11 @@ public:
     // device has answered.
     bool give_up();
 
-    // From any thread, when the dialog goes: every wait ends at once. The device test is given up;
-    // an updater already started is left to run on its own, as after the wait's bound.
+    // From any thread, when the dialog goes: the update ends with Given_Up within a pause's slice,
+    // wherever it is. An updater already started is left to run on its own, as after the wait's
+    // bound: it may be writing the device.
     void abandon();
 
-    std::int64_t now_ms() override;
     bool pause(int ms) override;
     void progress(const cfg::image::Update_Progress& progress) override;
     void device_answered(const cfg::image::Update_Request& request) override;
