@@ -91,12 +91,12 @@ private slots:
         };
         if (moment == Moment::Updater_Started) {
             updater.on_start = [&](const cfg::image::Program_Launch&) { let_go(); };
-            // Without end, unless it is left to run.
+            // One that would run for ever: only the dialog's going ends the wait.
             if (abandon)
                 updater.ends_with.reset();
         } else {
             const std::size_t at = moment == Moment::First_Echo ? 1 : 2;
-            echo.on_send = [&] {
+            echo.on_send = [&echo, &let_go, at] {
                 if (echo.targets.size() == at)
                     let_go();
             };
