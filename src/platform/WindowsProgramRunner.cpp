@@ -72,9 +72,11 @@ bool WindowsProgramRunner::start(const cfg::image::Program_Launch& launch) {
     startup.hStdError = launch.quiet ? null.output() : GetStdHandle(STD_ERROR_HANDLE);
     const std::wstring folder = launch.working_folder.wstring();
     PROCESS_INFORMATION started{};
+    // A quiet console program started from the desktop program opens no console window of its own.
+    const DWORD flags = CREATE_UNICODE_ENVIRONMENT | (launch.quiet ? CREATE_NO_WINDOW : 0);
     // A bare program name is looked up on the search path, as posix_spawnp does.
-    if (!CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, TRUE, CREATE_UNICODE_ENVIRONMENT,
-                        nullptr, folder.empty() ? nullptr : folder.c_str(), &startup, &started))
+    if (!CreateProcessW(nullptr, command_line.data(), nullptr, nullptr, TRUE, flags, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &started))
         return false;
     CloseHandle(started.hThread);
     release();

@@ -41,7 +41,7 @@ private:
 };
 
 // A program that starts (unless starts is false) and ends as ends_with after running for polls
-// looks at its status; without ends_with it runs until it is stopped or finish() is called.
+// looks at its status; without ends_with it runs until it is stopped.
 class FakeRunner : public image::Program_Runner {
 public:
     bool starts = true;
@@ -78,8 +78,6 @@ public:
         stopped = true;
         status_ = {image::Program_State::Crashed, 0};
     }
-
-    void finish(image::Program_Status status) { status_ = status; }
 
 private:
     image::Program_Status status_;

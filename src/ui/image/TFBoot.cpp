@@ -8,15 +8,14 @@
 #include "core/image/CompileConfiguration.h"
 #include "core/image/UpdateTexts.h"
 #include "platform/IcmpEcho.h"
+#include "platform/ProgramRunner.h"
 #include "platform/WineLauncher.h"
 #include "ui/image/BootTexts.h"
-#include "ui/image/DialogUpdateHost.h"
+#include "ui/image/UpdateRun.h"
 #include "ui/image/UpdateStatus.h"
-#include "ui/platform/QtProgramRunner.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/GridView.h"
-#include "ui/widgets/InputLock.h"
 #include "ui/widgets/MessageService.h"
 #include "ui/widgets/Notice.h"
 #include "ui/widgets/TableGridModel.h"
@@ -33,7 +32,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -44,8 +42,6 @@ namespace {
 using cfg::image::Update_Outcome;
 
 constexpr int Client_Width = 449;
-// A late updater is looked at twice a second until it ends.
-constexpr int Late_Updater_Watch_Ms = 500;
 
 // Titles and serial-panel texts of each mode, by Form_Type.
 struct Mode_Texts {
@@ -103,8 +99,8 @@ MessageIcon icon_of(Update_Outcome outcome) {
 
 struct TFBoot::Owned_Services {
     platform::IcmpEcho echo;
-    QtProgramRunner ping;
-    QtProgramRunner updater;
+    platform::ProgramRunner ping;
+    platform::ProgramRunner updater;
 };
 
 TFBoot::TFBoot(cfg::Application& app, QWidget* parent)
@@ -119,13 +115,15 @@ TFBoot::TFBoot(cfg::Application& app, std::unique_ptr<Owned_Services> owned, QWi
 }
 
 TFBoot::TFBoot(cfg::Application& app, const Boot_Services& services, QWidget* parent)
-    : ScreenDialog(parent), app_(app), services_(services), devices_(std::make_shared<cfg::Table>(1, 3)),
-      updater_watch_(new QTimer(this)) {
+    : ScreenDialog(parent), app_(app), services_(services),
+      run_(std::make_unique<UpdateRun>(
+          cfg::image::Update_Services{services.echo, services.ping, services.updater,
+                                      services.updater_wait_limit_ms, services.windows_launcher})),
+      devices_(std::make_shared<cfg::Table>(1, 3)) {
     setObjectName("TFBoot");
     build_view();
     Set_Lang();
-    updater_watch_->setInterval(Late_Updater_Watch_Ms);
-    connect(updater_watch_, &QTimer::timeout, this, &TFBoot::watch_late_updater);
+    connect_run();
 }
 
 // Out of line: Owned_Services is complete only here.
@@ -384,33 +382,24 @@ void TFBoot::show_esi_notice() {
 }
 
 bool TFBoot::updater_running() const {
-    return services_.updater.status().state == cfg::image::Program_State::Running;
+    return run_->updater_running();
+}
+
+void TFBoot::connect_run() {
+    connect(run_.get(), &UpdateRun::progressed, this, [this](const cfg::image::Update_Progress& progress) {
+        status_->show_progress(app_.Lang_Strings, progress);
+    });
+    connect(run_.get(), &UpdateRun::deviceAnswered, this, [this](const cfg::image::Update_Request& tested) {
+        ping_res = cfg::image::Ping_Answered;
+        app_.App_Settings.Last_IP_Address = tested.address;
+        remember(tested);
+    });
+    connect(run_.get(), &UpdateRun::finished, this, &TFBoot::show_outcome);
+    connect(run_.get(), &UpdateRun::failed, this, &TFBoot::show_failure);
+    connect(run_.get(), &UpdateRun::lateUpdaterEnded, this, &TFBoot::show_late_outcome);
 }
 
 void TFBoot::Btn_UpdateClick() {
-    // The update lets the window paint while it waits, so a second press could come in meanwhile:
-    // it must not start a second update beside the first.
-    if (updating_)
-        return;
-    updating_ = true;
-    if (!run_reported(this, [this] { run_update(); }))
-        status_->clear();
-    updating_ = false;
-    Btn_Update->setEnabled(!updater_running());
-}
-
-void TFBoot::reject() {
-    if (updating_ && updater_running())
-        return;
-    ScreenDialog::reject();
-}
-
-void TFBoot::remember(const cfg::image::Update_Request& request) {
-    Update_Option_Index = request.option;
-    Update_Read_Back = request.read_back;
-}
-
-void TFBoot::run_update() {
     // Read once: what is tested is what the job names and what is remembered.
     const cfg::image::Update_Request request{typed_address(), CB_Update_Options->currentIndex(),
                                              CB_Update_Option_Read_Back->isChecked(),
@@ -420,47 +409,53 @@ void TFBoot::run_update() {
         remember(request);
         return;
     }
-    const InputLock lock(this, {P_IP_Address, P_Serial, P_Options, Btn_Update, Btn_Cancel});
-    DialogUpdateHost host(*this, *status_, app_.Lang_Strings,
-                          [this](const cfg::image::Update_Request& tested) {
-                              ping_res = cfg::image::Ping_Answered;
-                              app_.App_Settings.Last_IP_Address = tested.address;
-                              remember(tested);
-                          });
-    const cfg::image::Update_Result result =
-        cfg::image::Run_Update(request, cfg::image::Job_Folders(app_),
-                               {services_.echo, services_.ping, services_.updater,
-                                services_.updater_wait_limit_ms, services_.windows_launcher},
-                               host);
-    ping_res = result.ping_res;
-    show_outcome(result);
+    if (run_->start(request, cfg::image::Job_Folders(app_)))
+        lock_controls(true);
+}
+
+void TFBoot::reject() {
+    if (run_->give_up())
+        ScreenDialog::reject();
+}
+
+// While the update runs the window paints and shows what it does, and takes no input but the close
+// box; the update button stays off while a late updater runs.
+void TFBoot::lock_controls(bool locked) {
+    for (QWidget* control : {P_IP_Address, P_Serial, P_Options, static_cast<QWidget*>(Btn_Cancel)})
+        control->setEnabled(!locked);
+    Btn_Update->setEnabled(!locked && !updater_running());
+}
+
+void TFBoot::remember(const cfg::image::Update_Request& request) {
+    Update_Option_Index = request.option;
+    Update_Read_Back = request.read_back;
 }
 
 void TFBoot::show_outcome(const cfg::image::Update_Result& result) {
+    ping_res = result.ping_res;
     // Closed during the test: the user gave the update up.
     if (result.outcome == Update_Outcome::Given_Up) {
         status_->clear();
-        return;
+    } else {
+        const QString message = qt_text(cfg::image::Update_Message(app_.Lang_Strings, result));
+        status_->show_message(message);
+        MessageService::show(this, icon_of(result.outcome), message);
     }
-    const QString message = qt_text(cfg::image::Update_Message(app_.Lang_Strings, result));
-    status_->show_message(message);
-    MessageService::show(this, icon_of(result.outcome), message);
-    if (result.outcome == Update_Outcome::Updater_Still_Running) {
-        late_run_ = result;
-        updater_watch_->start();
-    }
+    lock_controls(false);
 }
 
-// An updater that outlived the wait is still writing the device: no new update starts until it
-// has ended, and then the dialog says how it ended.
-void TFBoot::watch_late_updater() {
-    if (updater_running())
-        return;
-    updater_watch_->stop();
+// A failure the update raised goes to the general error report.
+void TFBoot::show_failure(const std::exception_ptr& error) {
+    lock_controls(false);
+    run_reported(this, [&error] { std::rethrow_exception(error); });
+    status_->clear();
+}
+
+// An updater that outlived the wait has ended: the dialog says how, even when it is closed.
+void TFBoot::show_late_outcome(const cfg::image::Update_Result& result) {
     late_outcome_unread_ = !isVisible();
-    status_->show_message(qt_text(cfg::image::Update_Message(
-        app_.Lang_Strings, cfg::image::Updater_Ended(services_.updater.status(), late_run_))));
-    Btn_Update->setEnabled(true);
+    status_->show_message(qt_text(cfg::image::Update_Message(app_.Lang_Strings, result)));
+    Btn_Update->setEnabled(!run_->running());
 }
 
 } // namespace ui

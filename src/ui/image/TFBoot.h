@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <exception>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -16,7 +17,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTimer;
 class QWidget;
 
 namespace cfg {
@@ -28,6 +28,7 @@ namespace ui {
 class GridView;
 class TableGridModel;
 class TitlePanel;
+class UpdateRun;
 class UpdateStatus;
 
 // What the update dialog reaches outside the program through: the device test's echo, the
@@ -44,8 +45,8 @@ struct Boot_Services {
 
 // Step 6, the update dialog: the device's address, what to write and whether to read it back;
 // "Execute Update Firmware" runs the update (the device test, the updater's job, the updater, or for
-// a check only the check program in its place) while the dialog shows what it is doing and takes no
-// input, then says how it ended.
+// a check only the check program in its place) on a worker while the dialog shows what it is doing
+// with its controls locked, then says how it ended.
 class TFBoot : public ScreenDialog {
     Q_OBJECT
 public:
@@ -67,9 +68,10 @@ public:
 
     void Set_Lang() override;
     void FormShow();
+    // Does nothing while an update runs: one at a time, and nothing is kept for later.
     void Btn_UpdateClick();
-    // Refused while the updater is being waited for: it writes the device and the dialog is where
-    // its end will be told.
+    // Gives the device test up. Refused once the device has answered: the updater writes the device
+    // and the dialog is where its end will be told.
     void reject() override;
 
 protected:
@@ -88,23 +90,23 @@ private:
     bool KeyPress(QLineEdit* Sender, const QString& Key);
     void Btn_COM_ListClick();
     std::string typed_address() const;
-    void run_update();
+    void connect_run();
+    void lock_controls(bool locked);
     void remember(const cfg::image::Update_Request& request);
     void show_outcome(const cfg::image::Update_Result& result);
+    void show_failure(const std::exception_ptr& error);
+    void show_late_outcome(const cfg::image::Update_Result& result);
     void show_esi_notice();
-    void watch_late_updater();
     bool updater_running() const;
     void fit_height();
 
     cfg::Application& app_;
     std::unique_ptr<Owned_Services> owned_;
     Boot_Services services_;
-    bool updating_ = false;
+    // After the services it uses, so that its worker has ended before they go.
+    std::unique_ptr<UpdateRun> run_;
     bool late_outcome_unread_ = false;
-    cfg::image::Update_Result late_run_; // the run whose updater outlived the wait
     std::shared_ptr<cfg::Table> devices_;
-
-    QTimer* updater_watch_ = nullptr;
 
     TitlePanel* title_ = nullptr;
     QLabel* L_ESI_Notice = nullptr;

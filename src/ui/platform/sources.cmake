@@ -1,6 +1,5 @@
 target_sources(configurator_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/HttpGet.cpp
     ${CMAKE_CURRENT_LIST_DIR}/QtHttpClient.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/QtProgramRunner.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WebAddress.cpp
 )

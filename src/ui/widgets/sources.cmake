@@ -13,7 +13,6 @@ target_sources(configurator_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/GridHeader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GridView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Icons.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/InputLock.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Looks.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MapExport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MessageService.cpp

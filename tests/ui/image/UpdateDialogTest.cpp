@@ -1,10 +1,10 @@
 #include "core/ethercat/EsiStep.h"
 #include "core/image/DeviceTest.h"
+#include "platform/ProgramRunner.h"
 #include "support/TempDir.h"
 #include "support/UpdateFakes.h"
 #include "ui/image/TFBoot.h"
 #include "ui/image/UpdateDevice.h"
-#include "ui/platform/QtProgramRunner.h"
 #include "ui/platform/TestScripts.h"
 #include "ui/support/ScreenTest.h"
 #include "ui/widgets/MessageService.h"
@@ -51,7 +51,7 @@ class UpdateDialogTest : public QObject {
     cfg::test::FakeRunner ping_;
     cfg::test::FakeRunner updater_;
     std::vector<std::string> jobs_; // the job as the updater found it, at each start
-    std::unique_ptr<ui::QtProgramRunner> real_updater_;
+    std::unique_ptr<platform::ProgramRunner> real_updater_;
     std::unique_ptr<ui::TFBoot> dialog_;
 
     fs::path job_file() const { return app_->Path_Exe / "Ethernet_Update.xml"; }
@@ -66,7 +66,7 @@ class UpdateDialogTest : public QObject {
     // The real program start, with an updater script beside the program.
     void create_with_updater_script(const std::string& body, std::int64_t wait_limit_ms = 150000) {
         write_script(updater_file(), body);
-        real_updater_ = std::make_unique<ui::QtProgramRunner>();
+        real_updater_ = std::make_unique<platform::ProgramRunner>();
         create(real_updater_.get(), wait_limit_ms);
     }
 
@@ -96,14 +96,19 @@ class UpdateDialogTest : public QObject {
         return shown("P_Status") ? child<QLabel>(dialog_.get(), "L_Status")->text() : QString();
     }
     QProgressBar* progress() const { return child<QProgressBar>(dialog_.get(), "PB_Progress"); }
-    void press_update() { QTest::mouseClick(update_button(), Qt::LeftButton); }
+    // The update runs on a worker; the dialog takes input again when it has told how it ended.
+    void wait_until_the_update_ends() { QTRY_VERIFY_WITH_TIMEOUT(options()->isEnabled(), 20000); }
+    void press_update() {
+        QTest::mouseClick(update_button(), Qt::LeftButton);
+        wait_until_the_update_ends();
+    }
 
     // Presses "Execute Update Firmware" and runs act every 20 ms from the updater's start until the
     // dialog takes input again.
     void press_update_acting_while_the_updater_runs(const std::function<void()>& act) {
         QTimer timer;
         connect(&timer, &QTimer::timeout, [&] {
-            if (!updater_.launches.empty() && !update_button()->isEnabled())
+            if (status().startsWith(QString("Updater running \u2026")) && !update_button()->isEnabled())
                 act();
         });
         timer.start(20);
@@ -112,15 +117,19 @@ class UpdateDialogTest : public QObject {
     bool shown(const char* panel) const { return child(dialog_.get(), panel)->isVisible(); }
 
     // A click as the window system delivers it: queued, to be handled whenever events are processed.
-    static void post_click(QWidget* widget) {
+    // The returned poster may run on any thread: it touches no widget but to post to it.
+    static std::function<void()> click_on(QWidget* widget) {
         const QPointF at = QRectF(widget->rect()).center();
         const QPointF global = widget->mapToGlobal(at);
-        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-            QCoreApplication::postEvent(
-                widget, new QMouseEvent(type, at, global, Qt::LeftButton,
-                                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                                        Qt::NoModifier));
+        return [widget, at, global] {
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(
+                    widget, new QMouseEvent(type, at, global, Qt::LeftButton,
+                                            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                            Qt::NoModifier));
+        };
     }
+    static void post_click(QWidget* widget) { click_on(widget)(); }
 
 private slots:
     void init() {
@@ -357,11 +366,11 @@ private slots:
         QFETCH(QString, message);
         if (script.isEmpty()) {
             fs::remove(updater_file());
-            real_updater_ = std::make_unique<ui::QtProgramRunner>();
+            real_updater_ = std::make_unique<platform::ProgramRunner>();
             create(real_updater_.get());
         } else if (script == "not executable") {
             write_bytes(updater_file(), "#!/bin/sh\n");
-            real_updater_ = std::make_unique<ui::QtProgramRunner>();
+            real_updater_ = std::make_unique<platform::ProgramRunner>();
             create(real_updater_.get());
         } else {
             create_with_updater_script(script.toStdString());
@@ -432,6 +441,7 @@ private slots:
         QVERIFY(field(1)->isEnabled());
         fs::remove(job_file());
         dialog_->Btn_UpdateClick();
+        wait_until_the_update_ends();
         QCOMPARE(
             ui::MessageService::shownTexts().last(),
             QString(
@@ -449,8 +459,9 @@ private slots:
     // start, whatever the user does meanwhile, up to the moment the updater ends.
     void clicksWhileTheUpdaterRunsStartNothingMore() {
         updater_.polls = 10;
-        updater_.on_end = [this] { post_click(update_button()); };
         open();
+        // Seen on the worker, before the dialog hears of the end.
+        updater_.on_end = click_on(update_button());
         bool waited_visibly = false;
         press_update_acting_while_the_updater_runs([&] {
             waited_visibly = waited_visibly || (status().startsWith(QString("Updater running \u2026")) &&
@@ -487,32 +498,58 @@ private slots:
         QCOMPARE(app_->App_Settings.Last_IP_Address, std::string("127.0.0.1"));
     }
 
+    // Closing during a pause of the device test ends the update there and then: the close waits
+    // for it, nothing more is sent or written, and nothing is told but that it was given up.
     void closingTheDialogDuringTheDeviceTestGivesUpTheUpdate() {
+        echo_.replies = {Echo_Reply::Waiting};
         open();
-        QTimer::singleShot(0, dialog_.get(), [this] { dialog_->close(); });
-        press_update();
+        QTest::mouseClick(update_button(), Qt::LeftButton);
+        QTRY_VERIFY(status().startsWith(QString("Testing 192.168.2.205 \u2026")));
+        dialog_->close();
+        QVERIFY(!dialog_->isVisible());
+        // The run has ended within the close; only its end waits to be delivered.
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(options()->isEnabled() && update_button()->isEnabled());
         QCOMPARE(echo_.targets.size(), std::size_t{1});
         QVERIFY(ui::MessageService::shownTexts().isEmpty());
+        QVERIFY(!shown("P_Status"));
         QVERIFY(!fs::exists(job_file()));
         QVERIFY(updater_.launches.empty());
         QCOMPARE(app_->App_Settings.Last_IP_Address, std::string("192.168.2.205"));
+        QCOMPARE(dialog_->ping_res, cfg::image::Ping_None);
     }
 
     // The updater writes the device, and the dialog is where its end is told.
     void theDialogStaysOpenWhileTheUpdaterIsWaitedFor() {
-        updater_.ends_with.reset();
+        const fs::path go_on = app_->Path_Exe / "go on";
+        create_with_updater_script("while [ ! -e '" + go_on.string() + "' ]; do sleep 0.05; done\n");
         open();
-        bool stayed_open = false;
+        bool stayed_open = true;
         press_update_acting_while_the_updater_runs([&] {
-            if (updater_.status().state != Program_State::Running)
-                return;
             dialog_->close();
             dialog_->reject();
-            stayed_open = dialog_->isVisible();
-            updater_.finish({Program_State::Exited, 0});
+            stayed_open = stayed_open && dialog_->isVisible();
+            write_bytes(go_on, "");
         });
+        QVERIFY(fs::exists(go_on));
         QVERIFY(stayed_open);
         QCOMPARE(ui::MessageService::shownTexts(), QStringList{Updated});
+    }
+
+    // One update at a time: one asked for while another runs is neither started nor kept for later.
+    void noSecondUpdateStartsWhileOneRuns() {
+        echo_.replies = {Echo_Reply::Waiting, Echo_Reply::Reply};
+        open();
+        QTest::mouseClick(update_button(), Qt::LeftButton);
+        QTRY_VERIFY(status().startsWith(QString("Testing 192.168.2.205 \u2026")));
+        type_address({"127", "0", "0", "2"});
+        dialog_->Btn_UpdateClick();
+        wait_until_the_update_ends();
+        QCoreApplication::processEvents();
+        QCOMPARE(echo_.targets, (std::vector<std::string>(3, "192.168.2.205")));
+        QCOMPARE(updater_.launches.size(), std::size_t{1});
+        QCOMPARE(ui::MessageService::shownTexts(), QStringList{Updated});
+        QCOMPARE(app_->App_Settings.Last_IP_Address, std::string("192.168.2.205"));
     }
 
     void theSerialAndUsbModesListThePortsAndOnlyRememberTheChoices() {

@@ -5,7 +5,6 @@
 #include "ui/widgets/GridDelegate.h"
 #include "ui/widgets/GridHeader.h"
 #include "ui/widgets/GridView.h"
-#include "ui/widgets/InputLock.h"
 #include "ui/widgets/Looks.h"
 #include "ui/widgets/MessageService.h"
 #include "ui/widgets/TableGridModel.h"
@@ -17,7 +16,6 @@
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -348,53 +346,6 @@ private slots:
         QVERIFY(ui::run_reported(nullptr, [&] { ran_on = true; }));
         QVERIFY(ran_on);
         QCOMPARE(ui::MessageService::shownTexts(), QStringList{"Cannot write \"x\": denied"});
-    }
-
-    // A click as the window system delivers it: queued, handled whenever events are processed.
-    static void post_click(QWidget* widget) {
-        const QPointF at = QRectF(widget->rect()).center();
-        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-            QCoreApplication::postEvent(
-                widget, new QMouseEvent(type, at, widget->mapToGlobal(at), Qt::LeftButton,
-                                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                                        Qt::NoModifier));
-    }
-
-    // Clicks that come while a window is locked never reach its controls, also those still queued
-    // when the lock ends, and those a timer posts while the lock works through the queue.
-    void inputQueuedWhileLockedNeverReachesTheControls_data() {
-        QTest::addColumn<bool>("posted_before_unlock");
-        QTest::addColumn<bool>("posted_while_unlocking");
-        QTest::newRow("queued before the lock ends") << true << false;
-        QTest::newRow("posted as the lock drains the queue") << false << true;
-        QTest::newRow("both") << true << true;
-    }
-
-    void inputQueuedWhileLockedNeverReachesTheControls() {
-        QFETCH(bool, posted_before_unlock);
-        QFETCH(bool, posted_while_unlocking);
-        QWidget window;
-        auto* button = new QPushButton("Update", &window);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QSignalSpy clicks(button, &QPushButton::clicked);
-        QTimer timer;
-        timer.setSingleShot(true);
-        connect(&timer, &QTimer::timeout, [button] { post_click(button); });
-        {
-            const ui::InputLock lock(&window, {button});
-            QVERIFY(!button->isEnabled());
-            if (posted_before_unlock)
-                post_click(button);
-            if (posted_while_unlocking)
-                timer.start(0);
-        }
-        QVERIFY(button->isEnabled());
-        QCoreApplication::processEvents();
-        QCOMPARE(clicks.count(), 0);
-        post_click(button);
-        QCoreApplication::processEvents();
-        QCOMPARE(clicks.count(), 1);
     }
 
     void queuedAnswersAreGivenInOrder() {
