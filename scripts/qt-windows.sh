@@ -40,3 +40,11 @@ qt_windows_version=${qt_windows_base_version%%+*}
 # Where Qt for Windows is installed; the file "complete" in it says the build ended.
 qt_windows_prefix=$qt_windows_cache/qt-$qt_windows_version-windows-$qt_windows_key
 qt_windows_complete=$qt_windows_prefix/complete
+
+# The MinGW runtime's DLLs that Qt and the programs linking it load, one path a line.
+qt_windows_runtime_dlls() {
+    local dll
+    for dll in libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll; do
+        realpath "$(x86_64-w64-mingw32-g++-posix -print-file-name="$dll")"
+    done
+}
