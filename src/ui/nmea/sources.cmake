@@ -11,5 +11,7 @@ target_sources(configurator_ui PRIVATE
 if(CONFIGURATOR_SERIAL_PORTS)
     target_sources(configurator_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/SerialListener.cpp)
 else()
-    target_sources(configurator_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/SerialListenerWithoutPorts.cpp)
+    # Named so that moc finds the listener's header, which has no .cpp of its own name here.
+    target_sources(configurator_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR}/SerialListener.h
+        ${CMAKE_CURRENT_LIST_DIR}/SerialListenerWithoutPorts.cpp)
 endif()
