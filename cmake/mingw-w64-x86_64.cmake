@@ -1,22 +1,14 @@
-# Cross build for 64-bit Windows with Debian's mingw-w64 (posix threads, for std::thread and
-# std::mutex): cmake -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake. Qt is not available for
-# this toolchain, so only the core and the command-line tool build; pugixml comes from third_party/.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
+# Cross build for 64-bit Windows with Debian's mingw-w64: cmake -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake.
+# pugixml comes from third_party/. The desktop program builds when Qt for Windows is given with
+# -DCONFIGURATOR_WINDOWS_QT=<its folder> and -DCONFIGURATOR_BUILD_GUI=ON (scripts/cross-windows does,
+# once scripts/build-qt-windows has made it); otherwise only the core and the command-line tool.
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-x86_64-compilers.cmake)
 
-set(mingw_triplet x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${mingw_triplet}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${mingw_triplet}-g++-posix)
-set(CMAKE_RC_COMPILER ${mingw_triplet}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${mingw_triplet})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# The runtime (libstdc++, libgcc, winpthread) goes into each program, so a copied .exe runs alone.
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+# Qt for Windows is kept outside the toolchain's folder, so the package search must reach it too.
+set(CMAKE_TRY_COMPILE_PLATFORM_VARIABLES CONFIGURATOR_WINDOWS_QT)
+if(CONFIGURATOR_WINDOWS_QT)
+    list(APPEND CMAKE_FIND_ROOT_PATH ${CONFIGURATOR_WINDOWS_QT})
+endif()
 
 set(CONFIGURATOR_BUNDLED_PUGIXML ON CACHE BOOL "Build the pugixml of third_party/")
 set(CONFIGURATOR_BUILD_GUI OFF CACHE BOOL "Build the Qt program")

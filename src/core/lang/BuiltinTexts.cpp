@@ -710,6 +710,7 @@ constexpr BuiltinText Texts[] = {
     {1273, "Tick the Fields to Add as Listener Rows"},
     {1274, "   Without Checksum: "},
     {1275, "; sentences of further codes, only counted: "},
+    {1276, "this program was built without serial port support"},
     {1300, "Set MQTT Topics"},
     {1301, "Set MQTT Topics"},
     {1302, "OK"},

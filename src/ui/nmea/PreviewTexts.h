@@ -80,6 +80,7 @@ enum : int {
     Learn_Hint,
     Without_Checksum = 1274,
     Further_Codes,
+    No_Serial_Ports, // the reason a port cannot open in a build without serial ports
 };
 
 } // namespace ui::preview_text

@@ -3,7 +3,9 @@
 #include "core/nmea/NmeaSentence.h"
 
 #include <QObject>
-#include <QSerialPort>
+#include <QStringList>
+
+class QSerialPort;
 
 namespace ui {
 
@@ -17,17 +19,23 @@ struct Serial_Settings {
 };
 
 // Listens on a serial port and hands on its lines to a sink as they come; the port's signals drive
-// it, so the window never waits for data.
+// it, so the window never waits for data. A build without Qt SerialPort (SerialListenerWithoutPorts)
+// lists no port and opens none.
 class SerialListener : public QObject {
     Q_OBJECT
 public:
     explicit SerialListener(cfg::nmea::Log_Lines::Visit sink, QObject* parent = nullptr);
 
+    // False in a build without serial ports.
+    static bool can_open_ports();
+    // The names of the ports the system lists.
+    static QStringList port_names();
+
     // False, with the system's reason, when the port cannot be opened or set.
     bool open(const Serial_Settings& settings, QString& reason);
     // A line cut off by closing is dropped.
     void close();
-    bool isOpen() const { return port_.isOpen(); }
+    bool isOpen() const;
 
 signals:
     void advanced();                    // lines were handed on
@@ -37,7 +45,7 @@ private:
     void read();
 
     cfg::nmea::Log_Lines::Visit sink_;
-    QSerialPort port_;
+    QSerialPort* port_ = nullptr; // a child of the listener
     cfg::nmea::Log_Lines lines_;
 };
 

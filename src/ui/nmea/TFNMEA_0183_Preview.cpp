@@ -28,7 +28,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSerialPortInfo>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -229,8 +228,7 @@ void TFNMEA_0183_Preview::opened() {
     stop_sources();
     const QString typed_port = CB_Port->currentText();
     CB_Port->clear();
-    for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts())
-        CB_Port->addItem(port.portName());
+    CB_Port->addItems(SerialListener::port_names());
     if (!typed_port.isEmpty())
         CB_Port->setEditText(typed_port);
     activity_ = Activity::Idle;
@@ -318,6 +316,10 @@ void TFNMEA_0183_Preview::Btn_OpenPortClick() {
     stop_sources();
     start_session();
     port_name_ = CB_Port->currentText().trimmed();
+    if (!SerialListener::can_open_ports()) {
+        fail(Activity::Port_Unopened, text(T::No_Serial_Ports));
+        return;
+    }
     QString reason;
     if (!listener_->open(
             {port_name_, CB_Baud->currentIndex(), CB_Parity->currentIndex(), CB_StopBits->currentIndex()},

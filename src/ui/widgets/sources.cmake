@@ -12,6 +12,7 @@ target_sources(configurator_ui PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/GridDelegate.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GridHeader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GridView.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/IconFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Icons.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Looks.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MapExport.cpp
