@@ -82,20 +82,13 @@ bool read_address(std::string_view address, Received_Sentence& sentence) {
     return true;
 }
 
-// The fields after the address, commas of them, each assigned over the one the sentence held
-// before, so that a sentence read after another allocates nothing new.
-void assign_fields(std::string_view text, std::size_t commas, std::vector<std::string>& fields) {
-    fields.resize(commas);
-    if (fields.empty())
-        return;
-    const char* at = text.data() + text.find(',');
-    const char* const end = text.data() + text.size();
-    for (std::string& field : fields) {
-        const char* const start = ++at;
-        while (at != end && *at != ',')
-            ++at;
-        field.assign(start, static_cast<std::size_t>(at - start));
-    }
+// Field i of a sentence, assigned over the one the sentence held before, so that a sentence read
+// after another allocates nothing new.
+void assign_field(std::vector<std::string>& fields, std::size_t i, std::string_view text) {
+    if (i < fields.size())
+        fields[i].assign(text);
+    else
+        fields.emplace_back(text);
 }
 
 // Reads a line into sentence, whose storage it reuses; checksum tells whether one proved it whole.
@@ -109,19 +102,32 @@ Line_Kind read_line(std::string_view line, Received_Sentence& sentence, bool& ch
     const std::size_t dollar = line.find('$');
     if (dollar == std::string_view::npos)
         return Line_Kind::Malformed;
-    std::string_view body = line.substr(dollar + 1);
+    const std::string_view body = line.substr(dollar + 1);
 
-    // One pass over the sentence up to its checksum: every byte printable, their XOR, the commas.
+    // One pass over the sentence up to its checksum: every byte printable, their XOR, and the fields
+    // between its commas.
     unsigned char computed = 0;
-    std::size_t commas = 0;
+    std::size_t address_end = std::string_view::npos;
+    std::size_t field_start = 0;
+    std::size_t fields = 0;
+    const auto end_field = [&](std::size_t end) {
+        if (address_end == std::string_view::npos)
+            address_end = end;
+        else
+            assign_field(sentence.fields, fields++, body.substr(field_start, end - field_start));
+        field_start = end + 1;
+    };
     std::size_t star = 0;
     for (; star < body.size() && body[star] != '*'; ++star) {
         const char c = body[star];
         if (!is_printable(c) && c != '\t')
             return Line_Kind::Malformed;
         computed ^= static_cast<unsigned char>(c);
-        commas += c == ',' ? 1 : 0;
+        if (c == ',')
+            end_field(star);
     }
+    end_field(star);
+    sentence.fields.resize(fields);
     checksum = star < body.size();
     if (checksum) {
         const std::optional<unsigned char> sum = checksum_value(body.substr(star + 1));
@@ -129,12 +135,10 @@ Line_Kind read_line(std::string_view line, Received_Sentence& sentence, bool& ch
             return Line_Kind::Malformed;
         if (*sum != computed)
             return Line_Kind::Bad_Checksum;
-        body = body.substr(0, star);
     }
 
-    if (!read_address(body.substr(0, body.find(',')), sentence))
+    if (!read_address(body.substr(0, address_end), sentence))
         return Line_Kind::Malformed;
-    assign_fields(body, commas, sentence.fields);
     return Line_Kind::Sentence;
 }
 

@@ -25,18 +25,21 @@ Value_State state_without_value(std::string_view text, Field_Kind kind) {
 
 Converter_Model::Converter_Model(std::vector<image::Listener_Image_Row> rows)
     : rows_(std::move(rows)), states_(rows_.size()), taken_(rows_.size()) {
-    for (const image::Listener_Image_Row& row : rows_) {
-        const nmea::TFieldSentence* field = nmea::Find_Field(row.entry.Ind_Sent, row.entry.data_field);
+    for (std::size_t row = 0; row < rows_.size(); ++row) {
+        const image::Listener_Entry& entry = rows_[row].entry;
+        const nmea::TFieldSentence* field = nmea::Find_Field(entry.Ind_Sent, entry.data_field);
         kinds_.push_back(field ? Kind_Of(field->Field) : Field_Kind::Characters);
+        if (field)
+            rows_of_sentence_[entry.Ind_Sent].push_back(row);
     }
 }
 
 void Converter_Model::Feed(const nmea::Received_Sentence& sentence) {
     const int Ind_Sent = nmea::Find_Sentence(sentence.code);
-    for (std::size_t row = 0; row < rows_.size(); ++row) {
-        if (rows_[row].entry.Ind_Sent == Ind_Sent)
-            take(row, sentence);
-    }
+    if (Ind_Sent < 1)
+        return;
+    for (const std::size_t row : rows_of_sentence_[static_cast<std::size_t>(Ind_Sent)])
+        take(row, sentence);
 }
 
 const std::vector<Row_State>& Converter_Model::states() const {
@@ -53,7 +56,7 @@ void Converter_Model::take(std::size_t row, const nmea::Received_Sentence& sente
     const image::Listener_Entry& entry = rows_[row].entry;
     const std::optional<Taken_View> text =
         Take_Field_View(sentence, entry.Ind_Sent, entry.data_field, entry.Index);
-    if (!text || !nmea::Find_Field(entry.Ind_Sent, entry.data_field))
+    if (!text)
         return;
     Taken& taken = taken_[row];
     taken.any = true;

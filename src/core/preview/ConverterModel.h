@@ -3,6 +3,7 @@
 #include "core/image/ListenerImage.h"
 #include "core/nmea/ListenerPositions.h"
 #include "core/nmea/NmeaSentence.h"
+#include "core/nmea/SentenceCatalogue.h"
 #include "core/preview/FieldValue.h"
 
 #include <array>
@@ -62,6 +63,8 @@ private:
 
     std::vector<image::Listener_Image_Row> rows_;
     std::vector<Field_Kind> kinds_;
+    // The rows of each sentence of the catalogue, by its number, in row order.
+    std::array<std::vector<std::size_t>, nmea::Sentence_Count + 1> rows_of_sentence_;
     mutable std::vector<Row_State> states_;
     mutable std::vector<Taken> taken_;
     mutable bool settled_ = true;
