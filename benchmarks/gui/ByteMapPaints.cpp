@@ -1,11 +1,10 @@
 #include "ByteMapPaints.h"
 
-#include "core/app/Application.h"
+#include "DataFolderApplication.h"
 #include "core/bytemap/ByteMapBuilder.h"
 #include "core/bytemap/MapPalette.h"
 #include "core/ethercat/ProcessImage.h"
 #include "core/nmea/ListenerFile.h"
-#include "ui/platform/QtPath.h"
 #include "ui/widgets/ByteMapPainter.h"
 #include "ui/widgets/Looks.h"
 #include "ui/widgets/Texts.h"
@@ -49,9 +48,7 @@ int run_byte_map_paints(int argc, char* argv[]) {
         return 2;
     const int runs = std::atoi(argv[1]);
     QApplication qt(argc, argv);
-    const cfg::Application app = cfg::Start_Application(
-        cfg::Program_Folders_With_Data(ui::std_path(QCoreApplication::applicationDirPath()),
-                                       ui::std_path(QCoreApplication::arguments().at(2))));
+    const cfg::Application app = application_with_data(QCoreApplication::arguments().at(2));
     cfg::nmea::Listener_Table listeners;
     cfg::nmea::Load_Listener_Table(listeners, app.File_NMEA_0183_Set_Access);
     const bytemap::Byte_Map map = bytemap::Build_Byte_Map(

@@ -1,12 +1,11 @@
 #include "LivePreview.h"
 
-#include "core/app/Application.h"
+#include "DataFolderApplication.h"
 #include "core/app/ConfigurationFolders.h"
 #include "support/NmeaLog.h"
 #include "ui/nmea/PreviewRowsModel.h"
 #include "ui/nmea/TFNMEA_0183_Preview.h"
 #include "ui/nmea/TFNMEA_0183_Set_Access2.h"
-#include "ui/platform/QtPath.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -143,11 +142,12 @@ std::vector<double> delays(const std::vector<Paced_Writer::Written>& written,
     return result;
 }
 
-template <typename T> T* child(QObject* parent, const char* name = "") {
-    T* found = parent->findChild<T*>(name);
+// The child of that class and name; of that class alone without a name.
+template <typename T> T* child(QObject* parent, const char* name = nullptr) {
+    T* found = parent->findChild<T*>(name ? QString(name) : QString());
     if (!found)
-        throw std::runtime_error(std::string("no control ") + name + " in " +
-                                 parent->objectName().toStdString());
+        throw std::runtime_error(std::string("no ") + (name ? name : T::staticMetaObject.className()) +
+                                 " in " + parent->objectName().toStdString());
     return found;
 }
 
@@ -158,9 +158,7 @@ int run_live_preview(int argc, char* argv[]) {
         return 2;
     const double seconds = std::atof(argv[1]);
     QApplication qt(argc, argv);
-    cfg::Application app = cfg::Start_Application(
-        cfg::Program_Folders_With_Data(ui::std_path(QCoreApplication::applicationDirPath()),
-                                       ui::std_path(QCoreApplication::arguments().at(2))));
+    cfg::Application app = application_with_data(QCoreApplication::arguments().at(2));
     cfg::Open_Project(app, cfg::bench::Log_Name);
 
     const int master = posix_openpt(O_RDWR | O_NOCTTY);

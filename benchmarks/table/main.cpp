@@ -63,6 +63,22 @@ void progress(const std::string& text) {
     std::cerr << text << "..." << std::endl;
 }
 
+// The path of a program found on PATH; empty when there is none.
+std::string program_on_path(const std::string& name) {
+    const char* path = std::getenv("PATH");
+    std::istringstream folders(path ? path : "");
+    for (std::string folder; std::getline(folders, folder, ':');) {
+        const std::filesystem::path candidate = std::filesystem::path(folder) / name;
+        if (!folder.empty() && access(candidate.c_str(), X_OK) == 0)
+            return candidate.string();
+    }
+    return {};
+}
+
+std::string mebibytes(std::size_t bytes) {
+    return std::to_string(bytes >> 20) + " MiB";
+}
+
 class Bench_Table {
 public:
     Bench_Table(int runs, std::filesystem::path home) : runs_(runs), home_(std::move(home)) {}
@@ -231,22 +247,6 @@ private:
     std::filesystem::path home_;
     std::vector<Row> rows_;
 };
-
-// The path of a program found on PATH; empty when there is none.
-std::string program_on_path(const std::string& name) {
-    const char* path = std::getenv("PATH");
-    std::istringstream folders(path ? path : "");
-    for (std::string folder; std::getline(folders, folder, ':');) {
-        const std::filesystem::path candidate = std::filesystem::path(folder) / name;
-        if (!folder.empty() && access(candidate.c_str(), X_OK) == 0)
-            return candidate.string();
-    }
-    return {};
-}
-
-std::string mebibytes(std::size_t bytes) {
-    return std::to_string(bytes >> 20) + " MiB";
-}
 
 std::filesystem::path make_home() {
     std::string pattern = (std::filesystem::temp_directory_path() / "configurator-bench-XXXXXX").string();

@@ -60,12 +60,14 @@ void Converter_Model::take(std::size_t row, const nmea::Received_Sentence& sente
         return;
     Taken& taken = taken_[row];
     taken.any = true;
-    taken.received.assign(text->text.value_or(text->received));
     taken.kind = text->text ? state_without_value(*text->text, kinds_[row]) : Value_State::Not_A_Number;
     if (taken.kind == Value_State::Stored) {
+        // The text is also what the row shows as received: kept once.
         taken.stores = true;
         taken.value_text.assign(*text->text);
         taken.order = ++takes_;
+    } else {
+        taken.received.assign(text->text.value_or(text->received));
     }
     settled_ = false;
 }
@@ -85,7 +87,7 @@ void Converter_Model::settle() const {
         Taken& taken = taken_[row];
         if (!taken.any)
             continue;
-        states_[row].received = std::move(taken.received);
+        states_[row].received = taken.kind == Value_State::Stored ? taken.value_text : taken.received;
         if (taken.kind != Value_State::Stored)
             states_[row].state = taken.kind;
         taken.any = false;

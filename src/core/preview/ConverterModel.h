@@ -49,8 +49,8 @@ private:
     // What a row took since its state was last worked out.
     struct Taken {
         bool any = false;                        // a text came
-        std::string received;                    // the last one, as the row's state shows it
-        Value_State kind = Value_State::Waiting; // Empty or Not_A_Number when the last stores nothing
+        std::string received;                    // the last one, when it stores no value
+        Value_State kind = Value_State::Waiting; // of the last: Stored, Empty or Not_A_Number
         bool stores = false;                     // a text that stores a value came
         std::string value_text;                  // the last such text
         std::uint64_t order = 0;                 // when it came, among all rows
