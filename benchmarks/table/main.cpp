@@ -76,7 +76,8 @@ std::string program_on_path(const std::string& name) {
 }
 
 std::string mebibytes(std::size_t bytes) {
-    return std::to_string(bytes >> 20) + " MiB";
+    return bytes < (std::size_t{1} << 20) ? std::to_string(bytes >> 10) + " KiB"
+                                          : std::to_string(bytes >> 20) + " MiB";
 }
 
 class Bench_Table {
