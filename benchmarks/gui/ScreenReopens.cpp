@@ -1,7 +1,7 @@
 #include "ScreenReopens.h"
 
+#include "DataFolderApplication.h"
 #include "FirstPaint.h"
-#include "core/app/Application.h"
 #include "ui/app/TFMorvelFirmWare.h"
 #include "ui/platform/QtHttpClient.h"
 #include "ui/widgets/GridView.h"
@@ -104,9 +104,7 @@ int run_screen_reopens(int argc, char* argv[]) {
         return 2;
     const int runs = std::atoi(argv[2]);
     QApplication qt(argc, argv);
-    cfg::Application app = cfg::Start_Application(
-        cfg::Program_Folders_With_Data(ui::std_path(QCoreApplication::applicationDirPath()),
-                                       ui::std_path(QCoreApplication::arguments().at(3))));
+    cfg::Application app = application_with_data(QCoreApplication::arguments().at(3));
     ui::QtHttpClient http;
     ui::TFMorvelFirmWare main_window(app, http);
     main_window.Timer_Update().stop();

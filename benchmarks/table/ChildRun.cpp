@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <fcntl.h>
 #include <spawn.h>
 #include <stdexcept>
 #include <sys/resource.h>
@@ -43,7 +44,8 @@ double milliseconds(const timeval& time) {
 
 } // namespace
 
-Child_Cost run_child(const std::vector<std::string>& arguments, const std::vector<std::string>& settings) {
+Child_Cost run_child(const std::vector<std::string>& arguments, const std::vector<std::string>& settings,
+                     const Child_Streams& streams) {
     std::vector<std::string> argument_texts = arguments;
     std::vector<std::string> environment = environment_with(settings);
     std::vector<char*> argv = pointers(argument_texts);
@@ -54,7 +56,12 @@ Child_Cost run_child(const std::vector<std::string>& arguments, const std::vecto
         throw std::runtime_error(std::string("pipe: ") + std::strerror(errno));
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], STDOUT_FILENO);
+    if (streams.drop_output)
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    else
+        posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], STDOUT_FILENO);
+    if (!streams.input_file.empty())
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, streams.input_file.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addclose(&actions, pipe_ends[0]);
     posix_spawn_file_actions_addclose(&actions, pipe_ends[1]);
 

@@ -69,13 +69,26 @@ public:
     void Finish(const Visit& visit);
 
 private:
+    void keep(std::string_view part);
+
     std::string line_;
     bool too_long_ = false;
 };
 
-// Reads a line as Log_Lines hands it on and counts it into the summary; the sentence when the line
-// holds one to use.
-std::optional<Received_Sentence> Count_Log_Line(Log_Summary& summary, std::string_view line, bool cut);
+// Reads the lines of one log as Log_Lines hands them on and counts them into its summary. The
+// sentence it hands on keeps its storage from line to line, so a log of any length is read without
+// allocating for each line.
+class Log_Reader {
+public:
+    // The sentence of the line when it holds one to use, valid until the next line; null otherwise.
+    const Received_Sentence* Take(std::string_view line, bool cut);
+
+    const Log_Summary& summary() const { return summary_; }
+
+private:
+    Log_Summary summary_;
+    Received_Sentence sentence_;
+};
 
 // Streams a log line by line (CR LF or LF), never holding more than one line, and hands every
 // good sentence to visit in order. Malformed lines are counted, never fatal.

@@ -380,8 +380,10 @@ const Sentence_Map_Array& Sentence_Maps() {
 }
 
 int Find_Sentence(std::string_view Sentence) {
+    // Every sentence of a log is looked up: the first letter rules out most names without a compare.
     for (int n = 1; n <= Sentence_Count; ++n) {
-        if (NMEA_Sentences[n].Name == Sentence)
+        const std::string_view name = NMEA_Sentences[n].Name;
+        if (name.size() == Sentence.size() && name.front() == Sentence.front() && name == Sentence)
             return n;
     }
     return -1;

@@ -3,6 +3,7 @@
 #include "core/image/ListenerImage.h"
 #include "core/nmea/ListenerPositions.h"
 #include "core/nmea/NmeaSentence.h"
+#include "core/nmea/SentenceCatalogue.h"
 #include "core/preview/FieldValue.h"
 
 #include <array>
@@ -30,6 +31,10 @@ struct Row_State {
 // it to their field's kind and size, apply the post operation and the swaps, and write it from their
 // Position on (bytes past the array's end are dropped). A field that is empty or no number leaves the
 // array as it is. The array and every row's state may be read between any two sentences.
+//
+// A row only notes the texts it takes; they are converted when the states or the array are read.
+// Every write of a row covers the same bytes, so its last value and the order of the rows' last
+// writes give the same array as converting every text as it comes, for a fraction of the work.
 class Converter_Model {
 public:
     explicit Converter_Model(std::vector<image::Listener_Image_Row> rows);
@@ -37,15 +42,34 @@ public:
     void Feed(const nmea::Received_Sentence& sentence);
 
     const std::vector<image::Listener_Image_Row>& rows() const { return rows_; }
-    const std::vector<Row_State>& states() const { return states_; }
-    const Data_Array& array() const { return array_; }
+    const std::vector<Row_State>& states() const;
+    const Data_Array& array() const;
 
 private:
+    // What a row took since its state was last worked out.
+    struct Taken {
+        bool any = false;                        // a text came
+        std::string received;                    // the last one, when it stores no value
+        Value_State kind = Value_State::Waiting; // of the last: Stored, Empty or Not_A_Number
+        bool stores = false;                     // a text that stores a value came
+        std::string value_text;                  // the last such text
+        std::uint64_t order = 0;                 // when it came, among all rows
+    };
+
     void take(std::size_t row, const nmea::Received_Sentence& sentence);
+    // Converts what the rows took, storing their values in the order they came.
+    void settle() const;
+    void store(std::size_t row) const;
 
     std::vector<image::Listener_Image_Row> rows_;
-    std::vector<Row_State> states_;
-    Data_Array array_{};
+    std::vector<Field_Kind> kinds_;
+    // The rows of each sentence of the catalogue, by its number, in row order.
+    std::array<std::vector<std::size_t>, nmea::Sentence_Count + 1> rows_of_sentence_;
+    mutable std::vector<Row_State> states_;
+    mutable std::vector<Taken> taken_;
+    mutable bool settled_ = true;
+    mutable Data_Array array_{};
+    std::uint64_t takes_ = 0;
 };
 
 // The listener rows of those whose sentence code the log never held, in order.

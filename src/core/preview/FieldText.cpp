@@ -88,43 +88,43 @@ std::size_t two_digit_offset(Field_Part part) {
     return 0;
 }
 
-std::optional<std::string> part_of(std::string_view text, Field_Part part) {
+std::optional<std::string_view> part_of(std::string_view text, Field_Part part) {
     if (part == Field_Part::Whole || text.empty())
-        return std::string(text);
+        return text;
     switch (part) {
     case Field_Part::Hours:
     case Field_Part::Minutes:
     case Field_Part::Seconds:
         if (!is_time(text))
             return std::nullopt;
-        return std::string(text.substr(two_digit_offset(part), 2));
+        return text.substr(two_digit_offset(part), 2);
     case Field_Part::Fraction:
         if (!is_time(text))
             return std::nullopt;
-        return std::string(text.size() > 7 ? text.substr(7) : std::string_view());
+        return text.size() > 7 ? text.substr(7) : std::string_view();
     case Field_Part::Day:
     case Field_Part::Month:
     case Field_Part::Year:
         if (text.size() != 6 || !all_decimal_digits(text))
             return std::nullopt;
-        return std::string(text.substr(two_digit_offset(part), 2));
+        return text.substr(two_digit_offset(part), 2);
     case Field_Part::Degrees:
     case Field_Part::Angle_Minutes: {
         if (!is_angle(text))
             return std::nullopt;
         const std::size_t minutes = std::min(text.find('.'), text.size()) - 2;
-        return std::string(part == Field_Part::Degrees ? text.substr(0, minutes) : text.substr(minutes));
+        return part == Field_Part::Degrees ? text.substr(0, minutes) : text.substr(minutes);
     }
     case Field_Part::Whole:
         break;
     }
-    return std::string(text);
+    return text;
 }
 
 } // namespace
 
-std::optional<Taken_Text> Take_Field(const nmea::Received_Sentence& sentence, int Ind_Sent, int field_index,
-                                     int Index) {
+std::optional<Taken_View> Take_Field_View(const nmea::Received_Sentence& sentence, int Ind_Sent,
+                                          int field_index, int Index) {
     const std::span<const Field_Source> sources = Field_Sources(Ind_Sent);
     if (field_index < 0 || static_cast<std::size_t>(field_index) >= sources.size())
         return std::nullopt;
@@ -133,16 +133,25 @@ std::optional<Taken_Text> Take_Field(const nmea::Received_Sentence& sentence, in
     if (!place)
         return std::nullopt;
     const std::string& received = sentence.fields[*place];
-    return Taken_Text{received, part_of(received, source.part)};
+    return Taken_View{received, part_of(received, source.part)};
+}
+
+std::optional<Taken_Text> Take_Field(const nmea::Received_Sentence& sentence, int Ind_Sent, int field_index,
+                                     int Index) {
+    const std::optional<Taken_View> taken = Take_Field_View(sentence, Ind_Sent, field_index, Index);
+    if (!taken)
+        return std::nullopt;
+    return Taken_Text{std::string(taken->received),
+                      taken->text ? std::optional<std::string>(*taken->text) : std::nullopt};
 }
 
 std::vector<int> Occurrences(const nmea::Received_Sentence& sentence, int Ind_Sent, int field_index) {
     const std::optional<nmea::Index_Range> range = nmea::Index_Range_Of(Ind_Sent, field_index);
     if (!range)
-        return Take_Field(sentence, Ind_Sent, field_index, 0) ? std::vector<int>{0} : std::vector<int>{};
+        return Take_Field_View(sentence, Ind_Sent, field_index, 0) ? std::vector<int>{0} : std::vector<int>{};
     std::vector<int> indexes;
     for (int Index = range->first; Index <= range->last; ++Index) {
-        if (Take_Field(sentence, Ind_Sent, field_index, Index))
+        if (Take_Field_View(sentence, Ind_Sent, field_index, Index))
             indexes.push_back(Index);
     }
     return indexes;

@@ -3,7 +3,7 @@
 namespace cfg::preview {
 
 void Preview_Session::Take_Line(std::string_view line, bool cut) {
-    if (const std::optional<nmea::Received_Sentence> sentence = nmea::Count_Log_Line(summary_, line, cut)) {
+    if (const nmea::Received_Sentence* sentence = reader_.Take(line, cut)) {
         model_.Feed(*sentence);
         survey_.Feed(*sentence);
     }

@@ -19,12 +19,12 @@ public:
 
     const Converter_Model& model() const { return model_; }
     const Capture_Survey& survey() const { return survey_; }
-    const nmea::Log_Summary& summary() const { return summary_; }
+    const nmea::Log_Summary& summary() const { return reader_.summary(); }
 
 private:
     Converter_Model model_;
     Capture_Survey survey_;
-    nmea::Log_Summary summary_;
+    nmea::Log_Reader reader_;
 };
 
 } // namespace cfg::preview

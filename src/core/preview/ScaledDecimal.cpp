@@ -13,19 +13,41 @@ std::string without_leading_zeros(std::string digits) {
     return digits;
 }
 
-} // namespace
+struct Decimal_Parts {
+    bool negative = false;
+    std::string_view whole;
+    std::string_view decimals;
+};
 
-std::optional<Scaled_Decimal> Read_Decimal(std::string_view text, int exponent) {
-    Scaled_Decimal number;
+std::optional<Decimal_Parts> decimal_parts(std::string_view text) {
+    Decimal_Parts parts;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        number.negative = text.front() == '-';
+        parts.negative = text.front() == '-';
         text.remove_prefix(1);
     }
     const std::size_t point = std::min(text.find('.'), text.size());
-    std::string whole(text.substr(0, point));
-    std::string decimals(point < text.size() ? text.substr(point + 1) : std::string_view());
-    if (whole.size() + decimals.size() == 0 || !all_decimal_digits(whole) || !all_decimal_digits(decimals))
+    parts.whole = text.substr(0, point);
+    parts.decimals = point < text.size() ? text.substr(point + 1) : std::string_view();
+    if (parts.whole.size() + parts.decimals.size() == 0 || !all_decimal_digits(parts.whole) ||
+        !all_decimal_digits(parts.decimals))
         return std::nullopt;
+    return parts;
+}
+
+} // namespace
+
+bool Is_Decimal(std::string_view text) {
+    return decimal_parts(text).has_value();
+}
+
+std::optional<Scaled_Decimal> Read_Decimal(std::string_view text, int exponent) {
+    const std::optional<Decimal_Parts> parts = decimal_parts(text);
+    if (!parts)
+        return std::nullopt;
+    Scaled_Decimal number;
+    number.negative = parts->negative;
+    std::string whole(parts->whole);
+    std::string decimals(parts->decimals);
     if (exponent > 0) {
         decimals.resize(std::max(decimals.size(), static_cast<std::size_t>(exponent)), '0');
         whole += decimals.substr(0, static_cast<std::size_t>(exponent));

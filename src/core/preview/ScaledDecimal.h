@@ -19,6 +19,9 @@ struct Scaled_Decimal {
 // Anything else (blanks, an exponent, a second point) is not a number.
 std::optional<Scaled_Decimal> Read_Decimal(std::string_view text, int exponent);
 
+// Whether Read_Decimal reads the text as a number.
+bool Is_Decimal(std::string_view text);
+
 // The nearest whole number, halves away from zero; nothing when it is beyond 64 bits.
 std::optional<std::int64_t> Rounded(const Scaled_Decimal& number);
 

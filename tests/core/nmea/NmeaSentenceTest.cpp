@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -152,3 +153,67 @@ TEST(NmeaSentence, TheCodesOfALogAreKeptWithinABound) {
 }
 
 } // namespace
+
+struct Cutting_Case {
+    const char* label;
+    std::string bytes;
+    std::vector<std::pair<std::string, bool>> lines; // each line handed on, and whether it was cut
+};
+
+// However the bytes come in blocks (a file read in blocks, a port in bursts), the lines are the same:
+// one that spans blocks is whole, and one too long is cut at the limit wherever its blocks end.
+TEST(NmeaSentence, LinesAreTheSameHoweverTheBytesAreSplit) {
+    const std::string longest(cfg::nmea::Longest_Log_Line, 'x');
+    const Cutting_Case cases[] = {
+        {"LF and CR LF",
+         "$GPHDT,1,T\n$GPHDT,2,T\r\n\n",
+         {{"$GPHDT,1,T", false}, {"$GPHDT,2,T\r", false}, {"", false}}},
+        {"CR alone ends no line", "a\rb\n", {{"a\rb", false}}},
+        {"the last line has no end", "a\nb", {{"a", false}, {"b", true}}},
+        {"the last line ends with a checksum", "a\n$GPHDT,1,T*00", {{"a", false}, {"$GPHDT,1,T*00", false}}},
+        {"a line of the longest length", longest + "\nb\n", {{longest, false}, {"b", false}}},
+        {"a line one byte too long", longest + "y\nb\n", {{longest, true}, {"b", false}}},
+        {"a line far too long", longest + longest + longest + "\n\n", {{longest, true}, {"", false}}},
+    };
+    for (const Cutting_Case& c : cases) {
+        for (std::size_t block = 1; block <= c.bytes.size(); ++block) {
+            cfg::nmea::Log_Lines lines;
+            std::vector<std::pair<std::string, bool>> seen;
+            const cfg::nmea::Log_Lines::Visit visit = [&](std::string_view line, bool cut) {
+                seen.emplace_back(std::string(line), cut);
+            };
+            for (std::size_t start = 0; start < c.bytes.size(); start += block)
+                lines.Feed(std::string_view(c.bytes).substr(start, block), visit);
+            lines.Finish(visit);
+            EXPECT_EQ(seen, c.lines) << c.label << ", blocks of " << block;
+        }
+    }
+}
+
+// A log's sentences are read one after another into the same storage: what a longer sentence, a
+// proprietary one or a faulty line left there never shows in the next sentence.
+TEST(NmeaSentence, EachSentenceOfALogIsReadAsIfItWereAlone) {
+    const std::vector<std::string> lines = {
+        "$GPGSV,3,1,11,04,77,048,42,05,35,272,39,09,22,310,,12,60,135,45*73",
+        "$HEHDT,272.5,T*2D",
+        "$PJELA,0,1,0,A*22",
+        "$GPGGA,201530.25,5330.1234,N,00915.5678,E,2,09,0.9,12.5,M,46.9,M,3.2,0120*7C",
+        "$GPGGA,201530.25,5330.1234,N,00915.5678,E,2,09,0.9,99.9,M,46.9,M,3.2,0120*00",
+        "$GPZDA",
+        "$IIHDT,274.07,\x1bT",
+        "$GNVTG,,,,,,,,,",
+        "$GPRMC,201531.00,A,5330.1250,N,00915.5690,E,5.2,084.4,101226,2.1,W,D,V*52",
+    };
+    std::string log;
+    std::vector<Received_Sentence> alone;
+    for (const std::string& line : lines) {
+        log += line + "\r\n";
+        if (const cfg::nmea::Read_Line read = Read_Nmea_Line(line); read.kind == Line_Kind::Sentence)
+            alone.push_back(read.sentence);
+    }
+    std::istringstream in(log);
+    std::vector<Received_Sentence> together;
+    cfg::nmea::Read_Nmea_Log(in, [&](const Received_Sentence& s) { together.push_back(s); });
+    EXPECT_EQ(together, alone);
+    EXPECT_EQ(together.size(), 7u); // the wrong checksum and the control byte are left out
+}

@@ -161,4 +161,40 @@ TEST(ConverterModel, GsvRowsTakeTheirSatelliteFromItsSentence) {
     EXPECT_EQ(array_bytes(model, 0, 2), (Bytes{14, 7}));
 }
 
+struct Order_Case {
+    const char* label;
+    std::vector<Listener_Image_Row> rows;
+    std::vector<std::string> lines;
+};
+
+// Whenever the model is read, it shows what it would show had it been read after every sentence:
+// overlapping rows of different sentences keep the order of their last writes, and a row whose last
+// field was empty or no number keeps the value before.
+TEST(ConverterModel, ReadingLateShowsWhatReadingAfterEverySentenceShows) {
+    const std::string gga_empty = "$GNGGA,2015,5330.1234,N,00915.5678,E,2,09,0.9,12.5,M,46.9,M,3.2,";
+    const Order_Case cases[] = {
+        {"overlapping rows of two sentences, written in turn",
+         {row_for(1, GGA, 13, 0), row_for(2, DPT, 0, 2), row_for(3, ZDA, 6, 1)},
+         {Gga, Dpt, Zda, Gga, Dpt, Gga}},
+        {"the earlier sentence last", {row_for(1, DPT, 0, 0), row_for(2, GGA, 13, 2)}, {Gga, Dpt, Gga, Dpt}},
+        {"an empty and a bad field after a value",
+         {row_for(1, GGA, 18, 0), row_for(2, GGA, 0, 1), row_for(3, DPT, 0, 0)},
+         {Gga, Dpt, gga_empty, Dpt, gga_empty}},
+        {"texts cut and padded in one place",
+         {row_for(1, XDR, 0, 0, 0, 0, 2), row_for(2, DTM, 0, 1)},
+         {Xdr, Dtm, Xdr}},
+    };
+    for (const Order_Case& c : cases) {
+        Converter_Model late(c.rows);
+        Converter_Model each(c.rows);
+        for (const std::string& line : c.lines) {
+            feed(late, line);
+            feed(each, line);
+            (void)each.array();
+        }
+        EXPECT_EQ(late.array(), each.array()) << c.label;
+        EXPECT_EQ(late.states(), each.states()) << c.label;
+    }
+}
+
 } // namespace
