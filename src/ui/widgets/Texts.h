@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/lang/LangStrings.h"
+// Temporary: the program runner still takes qt_path from here; remove this include with it.
 #include "ui/platform/QtPath.h"
 
 #include <QString>

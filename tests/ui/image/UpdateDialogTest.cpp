@@ -1,4 +1,4 @@
-#include "core/ethercat/EsiStep.h"
+#include "core/app/EsiStep.h"
 #include "core/image/DeviceTest.h"
 #include "support/TempDir.h"
 #include "support/UpdateFakes.h"

@@ -7,6 +7,7 @@
 #include "support/TempDir.h"
 #include "ui/nmea/TFNMEA_0183_Preview.h"
 #include "ui/nmea/TFNMEA_0183_Set_Access2.h"
+#include "ui/platform/QtPath.h"
 #include "ui/support/ScreenTest.h"
 #include "ui/widgets/Texts.h"
 
