@@ -53,12 +53,6 @@ void Table::set_check_box(int row, int column, bool checked) {
     c.checked = checked;
 }
 
-void Table::remove_check_box(int row, int column) {
-    Cell& c = cell(row, column);
-    c.has_check_box = false;
-    c.checked = false;
-}
-
 bool Table::is_column_visible(int column) const {
     check_column(column);
     return column_visible_[static_cast<std::size_t>(column)];

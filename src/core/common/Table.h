@@ -26,7 +26,6 @@ public:
     bool is_checked(int row, int column) const;
     // Gives the cell a check box (if it has none) in the given state.
     void set_check_box(int row, int column, bool checked);
-    void remove_check_box(int row, int column);
 
     bool is_column_visible(int column) const;
     void set_column_visible(int column, bool visible);
