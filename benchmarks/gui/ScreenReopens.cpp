@@ -4,6 +4,7 @@
 #include "FirstPaint.h"
 #include "ui/app/TFMorvelFirmWare.h"
 #include "ui/platform/QtHttpClient.h"
+#include "ui/platform/QtPath.h"
 #include "ui/widgets/GridView.h"
 #include "ui/widgets/Texts.h"
 

@@ -5,8 +5,8 @@
 #include "cli/Json.h"
 #include "cli/TextColumns.h"
 #include "core/app/ConfigurationCheck.h"
+#include "core/app/EsiStep.h"
 #include "core/common/PathText.h"
-#include "core/ethercat/EsiStep.h"
 #include "core/nmea/ArrayLayout.h"
 
 namespace cfg::cli {

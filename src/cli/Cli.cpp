@@ -5,9 +5,9 @@
 #include "cli/ExitCode.h"
 #include "cli/Usage.h"
 #include "cli/UsageError.h"
-#include "core/app/ModelIdentity.h"
 #include "core/app/ProgramFolders.h"
 #include "core/common/ConfigError.h"
+#include "core/common/ModelIdentity.h"
 #include "core/common/PathText.h"
 
 namespace cfg::cli {

@@ -1,7 +1,7 @@
 #include "cli/Command.h"
 #include "cli/ConfigurationArgument.h"
 #include "cli/ExitCode.h"
-#include "core/image/CompileConfiguration.h"
+#include "core/app/CompileConfiguration.h"
 
 namespace cfg::cli {
 

@@ -1,7 +1,7 @@
 #include "cli/Command.h"
 #include "cli/ConfigurationArgument.h"
 #include "cli/ExitCode.h"
-#include "core/ethercat/EsiStep.h"
+#include "core/app/EsiStep.h"
 
 namespace cfg::cli {
 

@@ -2,7 +2,7 @@
 #include "cli/ConfigurationArgument.h"
 #include "cli/ExitCode.h"
 #include "cli/UpdateArguments.h"
-#include "core/image/CompileConfiguration.h"
+#include "core/app/CompileConfiguration.h"
 #include "core/image/UpdateJob.h"
 
 namespace cfg::cli {

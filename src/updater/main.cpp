@@ -1,7 +1,7 @@
 // The check program, our stand-in for the device maker's updater: started in the folder of the job
 // file the program wrote (or given that folder), it checks what the maker's updater would write, so
 // the whole update can be tried without a device.
-#include "core/app/ModelIdentity.h"
+#include "core/common/ModelIdentity.h"
 #include "core/common/PathText.h"
 #include "core/image/UpdaterProgram.h"
 #include "platform/ConsoleProgram.h"

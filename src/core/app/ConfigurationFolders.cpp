@@ -1,8 +1,8 @@
 #include "core/app/ConfigurationFolders.h"
 
 #include "core/app/ConfigurationName.h"
-#include "core/app/FolderListing.h"
 #include "core/common/ConfigError.h"
+#include "core/common/FolderListing.h"
 #include "core/common/PathText.h"
 #include "core/common/Text.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/app/Application.h"
-#include "core/common/TableExchange.h"
+#include "core/exchange/TableExchange.h"
 
 #include <filesystem>
 #include <functional>

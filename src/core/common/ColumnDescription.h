@@ -1,13 +1,9 @@
 #pragma once
 
-#include <span>
 #include <string>
 #include <vector>
 
 namespace cfg {
-
-class Lang_Strings;
-class Table;
 
 // Which editor a column's cells get in a screen's grid.
 enum class Cell_Editor {
@@ -29,8 +25,5 @@ struct Column_Description {
     bool visible;
     std::vector<std::string> choices = {};
 };
-
-// Writes the header texts into row 0 of the table.
-void Set_Column_Headers(Table& table, std::span<const Column_Description> columns, const Lang_Strings& texts);
 
 } // namespace cfg

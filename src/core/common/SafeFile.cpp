@@ -3,6 +3,7 @@
 #include "core/common/ConfigError.h"
 #include "core/common/FileLock.h"
 #include "core/common/PathText.h"
+#include "core/common/StagedFile.h"
 
 #include <algorithm>
 #include <atomic>

@@ -26,6 +26,7 @@ public:
     bool is_checked(int row, int column) const;
     // Gives the cell a check box (if it has none) in the given state.
     void set_check_box(int row, int column, bool checked);
+    // Takes the check box away, as when a row is put back to a state without one.
     void remove_check_box(int row, int column);
 
     bool is_column_visible(int column) const;

@@ -148,11 +148,6 @@ std::size_t utf16_length(std::string_view utf8) {
     return units;
 }
 
-std::string utf16_left(std::string_view utf8, std::size_t units) {
-    const std::u16string utf16 = utf8_to_utf16(utf8);
-    return utf16_to_utf8(std::u16string_view(utf16).substr(0, units));
-}
-
 std::string utf16_low_bytes(std::string_view utf8) {
     std::string bytes;
     for (char16_t unit : utf8_to_utf16(utf8))

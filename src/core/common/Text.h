@@ -50,7 +50,6 @@ void append_changing(std::string& out, std::string_view utf8, Keeps keeps, Chang
 
 // Where a limit counts "characters" it counts UTF-16 code units, as the device and the screens do.
 std::size_t utf16_length(std::string_view utf8);
-std::string utf16_left(std::string_view utf8, std::size_t units);
 
 // One byte per UTF-16 code unit: its low 8 bits (the device stores names this way).
 std::string utf16_low_bytes(std::string_view utf8);

@@ -1,9 +1,8 @@
 target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ByteRange.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ColumnDescription.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ComPorts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Csv.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TableExchange.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FolderListing.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileBytes.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileLock.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GridHandlers.cpp

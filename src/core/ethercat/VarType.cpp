@@ -7,12 +7,10 @@
 namespace cfg::ethercat {
 
 int fixed_type_size(std::string_view type) {
-    if (type == "Bool" || type == "Int8" || type == "UInt8")
-        return 1;
-    if (type == "Int16" || type == "UInt16")
-        return 2;
-    if (type == "Int32" || type == "UInt32" || type == "Float32")
-        return 4;
+    for (const Variable_Type& named : Variable_Types) {
+        if (named.name == type)
+            return named.size;
+    }
     return 0;
 }
 

@@ -1,15 +1,21 @@
 #pragma once
 
 #include "core/common/Table.h"
+#include "core/ethercat/VariableTypes.h"
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace cfg::ethercat {
 
 // The type names the Type column offers, in the order of its list.
-constexpr std::array<std::string_view, 9> VarType{"Bool",   "Int8",   "Int16",   "Int32", "UInt8",
-                                                  "UInt16", "UInt32", "Float32", "String"};
+inline constexpr std::array<std::string_view, Variable_Types.size()> VarType = [] {
+    std::array<std::string_view, Variable_Types.size()> names{};
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = Variable_Types[i].name;
+    return names;
+}();
 
 // The byte size a type fixes, 0 for the string types and any text outside the list.
 // Names compare exactly: "bool" is not "Bool".

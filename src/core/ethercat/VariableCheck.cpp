@@ -1,25 +1,25 @@
 #include "core/ethercat/VariableCheck.h"
 
+#include "core/ethercat/InitValue.h"
 #include "core/ethercat/LengthText.h"
 #include "core/ethercat/VarType.h"
 #include "core/ethercat/VariableColumns.h"
 #include "core/ethercat/VariableTable.h"
-#include "core/image/InitValue.h"
-#include "core/image/VariableTypeCode.h"
+#include "core/ethercat/VariableTypeCode.h"
 
 #include <optional>
 
 namespace cfg::ethercat {
 namespace {
 
-// The text of the rule an enabled used row breaks, if any. The image decides what a row's values
-// mean, so these rules ask it rather than repeat it.
+// The text of the rule an enabled used row breaks, if any. The rules ask the type table and the
+// initial-value reader the image compiler uses, so that they accept exactly what it stores.
 std::optional<int> broken_rule(const Table& table, int row, int init_value_column) {
     const std::string& type = table.text(row, VariableColumn::Type);
     if (is_string_type(type) && !is_byte_length(table.text(row, VariableColumn::Length)))
         return Text_String_Length;
-    if (init_value_column >= 0 && image::Type_Code_Of(type).code == image::type_code::Float32 &&
-        !image::Is_Float32_Init_Value(table.text(row, init_value_column)))
+    if (init_value_column >= 0 && Type_Code_Of(type).code == type_code::Float32 &&
+        !Is_Float32_Init_Value(table.text(row, init_value_column)))
         return Text_Float32_Init_Value;
     return std::nullopt;
 }

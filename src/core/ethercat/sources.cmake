@@ -5,16 +5,17 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/EsiIcon.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EsiRecord.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EsiSources.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/EsiStep.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EsiText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EtherCATSlaveFile.cpp
     ${CMAKE_CURRENT_LIST_DIR}/IdentityNumber.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ImageTexts.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/InitValue.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LengthText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PositionBit.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProcessImage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProcessImageDigest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProcessImagePacker.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/VariableTypeCode.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VarType.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VariableCheck.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VariableColumnDescriptions.cpp

@@ -3,11 +3,11 @@
 #include "core/common/ConfigError.h"
 #include "core/common/PathText.h"
 #include "core/ethercat/EsiText.h"
+#include "core/ethercat/VariableTypeCode.h"
 #include "core/image/BankReader.h"
 #include "core/image/ImageLayout.h"
 #include "core/image/LittleEndian.h"
 #include "core/image/ParameterBlock.h"
-#include "core/image/VariableTypeCode.h"
 #include "core/nmea/PostOperations.h"
 #include "core/nmea/SentenceCatalogue.h"
 #include "core/params/SerialChoices.h"
@@ -254,18 +254,18 @@ std::string init_value_text(const TEtherCAT_pd& record) {
     }();
     const std::string bytes = byte_list(record.init_value);
     switch (record.Data_Type) {
-    case type_code::Bool:
-    case type_code::UInt8:
-    case type_code::UInt16:
-    case type_code::UInt32:
+    case ethercat::type_code::Bool:
+    case ethercat::type_code::UInt8:
+    case ethercat::type_code::UInt16:
+    case ethercat::type_code::UInt32:
         return bytes + " (" + std::to_string(bits) + ")";
-    case type_code::Int8:
+    case ethercat::type_code::Int8:
         return bytes + " (" + decimal(static_cast<std::int8_t>(bits)) + ")";
-    case type_code::Int16:
+    case ethercat::type_code::Int16:
         return bytes + " (" + decimal(static_cast<std::int16_t>(bits)) + ")";
-    case type_code::Int32:
+    case ethercat::type_code::Int32:
         return bytes + " (" + decimal(static_cast<std::int32_t>(bits)) + ")";
-    case type_code::Float32: {
+    case ethercat::type_code::Float32: {
         char buffer[32];
         const float value = std::bit_cast<float>(static_cast<std::uint32_t>(bits));
         const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
@@ -299,7 +299,7 @@ void decode_record(Decoder& decoder, std::size_t k, const Bank3_Record& read) {
     const TEtherCAT_pd& record = read.record;
     const std::size_t base = EtherCAT_Header_Size + k * EtherCAT_Record_Size;
     const std::string prefix = "Variable " + decimal(static_cast<std::int64_t>(k)) + ": ";
-    decoder.field(prefix + "type", base, named(record.Data_Type, Type_Name_Of(record.Data_Type)));
+    decoder.field(prefix + "type", base, named(record.Data_Type, ethercat::Type_Name_Of(record.Data_Type)));
     decoder.field(prefix + "length", base + 1, decimal(record.length));
     decoder.field(prefix + "access", base + 2, decimal(record.access));
     decoder.field(prefix + "bit address", base + 3, decimal(record.bit_address));

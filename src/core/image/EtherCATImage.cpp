@@ -4,10 +4,10 @@
 #include "core/common/TextToInt.h"
 #include "core/common/Xml.h"
 #include "core/ethercat/EtherCATSlaveFile.h"
+#include "core/ethercat/InitValue.h"
 #include "core/ethercat/VariableColumns.h"
+#include "core/ethercat/VariableTypeCode.h"
 #include "core/image/ImageLayout.h"
-#include "core/image/InitValue.h"
-#include "core/image/VariableTypeCode.h"
 
 #include <string>
 
@@ -22,7 +22,7 @@ static_assert(ethercat::Variable_Rows <= EtherCAT_Record_Count,
 }
 
 TEtherCAT_pd record_of(const pugi::xml_node& row, std::uint32_t subindex, std::uint32_t ethercat_offset) {
-    const Variable_Type_Code type = Type_Code_Of(xml::attribute_text(row, "Type", ""));
+    const ethercat::Variable_Type_Code type = ethercat::Type_Code_Of(xml::attribute_text(row, "Type", ""));
     TEtherCAT_pd record;
     record.Data_Type = type.code;
     record.length = type.size > 0
@@ -31,7 +31,7 @@ TEtherCAT_pd record_of(const pugi::xml_node& row, std::uint32_t subindex, std::u
     record.access = 1;
     record.subindex = subindex;
     record.ethercat_offset = ethercat_offset;
-    record.init_value = Init_Value_Bytes(type.code, xml::attribute_text(row, "InitValue", ""));
+    record.init_value = ethercat::Init_Value_Bytes(type.code, xml::attribute_text(row, "InitValue", ""));
     record.name = xml::attribute_text(row, "Name", "");
     record.name_length = static_cast<std::uint32_t>(record.name.size());
     return record;

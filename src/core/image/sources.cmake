@@ -3,14 +3,12 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/BankFiles.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BankLayout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BankReader.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/CompileConfiguration.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DeviceTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EepromConfig.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EtherCATHeader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EtherCATImage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EtherCATRecord.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ImageCompiler.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/InitValue.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ListenerEntry.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ListenerImage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LittleEndian.cpp
@@ -23,5 +21,4 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/UpdateTexts.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UpdaterProgram.cpp
     ${CMAKE_CURRENT_LIST_DIR}/UpdaterRun.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/VariableTypeCode.cpp
 )

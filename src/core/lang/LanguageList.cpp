@@ -1,6 +1,6 @@
 #include "core/lang/LanguageList.h"
 
-#include "core/app/FolderListing.h"
+#include "core/common/FolderListing.h"
 #include "core/common/PathText.h"
 #include "core/lang/Language.h"
 

@@ -1,6 +1,6 @@
 #include "core/lang/MakerSite.h"
 
-#include "core/app/ModelIdentity.h"
+#include "core/common/ModelIdentity.h"
 
 namespace cfg {
 

@@ -1,6 +1,6 @@
 #include "core/lang/VersionCheck.h"
 
-#include "core/app/ModelIdentity.h"
+#include "core/common/ModelIdentity.h"
 #include "core/common/Text.h"
 
 #include <exception>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/common/TableExchange.h"
+#include "core/exchange/TableExchange.h"
 
 namespace cfg::nmea {
 

@@ -1,11 +1,12 @@
 #include "ui/app/ProgramStart.h"
 
 #include "core/app/Application.h"
-#include "core/app/ModelIdentity.h"
+#include "core/common/ModelIdentity.h"
 #include "core/lang/TextFill.h"
 #include "ui/app/StartTexts.h"
 #include "ui/app/TFMorvelFirmWare.h"
 #include "ui/platform/QtHttpClient.h"
+#include "ui/platform/QtPath.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/Icons.h"
 #include "ui/widgets/MessageService.h"

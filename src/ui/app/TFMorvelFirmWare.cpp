@@ -2,8 +2,8 @@
 
 #include "core/app/AppSettings.h"
 #include "core/app/Application.h"
-#include "core/app/ModelIdentity.h"
 #include "core/app/NameLabels.h"
+#include "core/common/ModelIdentity.h"
 #include "core/lang/MakerSite.h"
 #include "core/lang/VersionCheck.h"
 #include "ui/app/TFNew_Project.h"

@@ -2,7 +2,7 @@
 
 #include "core/app/Application.h"
 #include "core/app/ConfigurationFolders.h"
-#include "core/app/ModelIdentity.h"
+#include "core/common/ModelIdentity.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/MessageService.h"

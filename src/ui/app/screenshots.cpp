@@ -2,7 +2,7 @@
 // picture current and to review the look: configurator-screenshots OUTPUT_FOLDER
 #include "core/app/Application.h"
 #include "core/app/ConfigurationFolders.h"
-#include "core/lang/SoftOptions.h"
+#include "core/app/SoftOptions.h"
 #include "ui/app/TFMorvelFirmWare.h"
 #include "ui/platform/QtHttpClient.h"
 #include "ui/platform/QtPath.h"

@@ -1,8 +1,9 @@
 #include "ui/ethercat/SaveESIFile.h"
 
 #include "core/app/Application.h"
+#include "core/app/EsiStep.h"
 #include "core/ethercat/EsiFileName.h"
-#include "core/ethercat/EsiStep.h"
+#include "ui/platform/QtPath.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/FileDialogService.h"
 #include "ui/widgets/MessageService.h"

@@ -1,6 +1,6 @@
 #include "ui/image/UpdateDevice.h"
 
-#include "core/image/CompileConfiguration.h"
+#include "core/app/CompileConfiguration.h"
 #include "ui/image/TFBoot.h"
 #include "ui/widgets/ErrorReport.h"
 

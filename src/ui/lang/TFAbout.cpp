@@ -1,9 +1,10 @@
 #include "ui/lang/TFAbout.h"
 
 #include "core/app/Application.h"
-#include "core/app/ModelIdentity.h"
+#include "core/common/ModelIdentity.h"
 #include "core/lang/MakerSite.h"
 #include "ui/platform/MakerHosts.h"
+#include "ui/platform/QtPath.h"
 #include "ui/platform/WebAddress.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/Icons.h"

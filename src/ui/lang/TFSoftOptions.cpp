@@ -1,14 +1,15 @@
 #include "ui/lang/TFSoftOptions.h"
 
 #include "core/app/Application.h"
-#include "core/app/ModelIdentity.h"
+#include "core/app/SoftOptions.h"
+#include "core/common/ModelIdentity.h"
 #include "core/lang/LanguageList.h"
 #include "core/lang/LanguagePages.h"
 #include "core/lang/MakerSite.h"
-#include "core/lang/SoftOptions.h"
 #include "core/lang/VersionCheck.h"
 #include "ui/lang/BackgroundVersionCheck.h"
 #include "ui/platform/MakerHosts.h"
+#include "ui/platform/QtPath.h"
 #include "ui/platform/WebAddress.h"
 #include "ui/widgets/ClickableLabel.h"
 #include "ui/widgets/DialogFrame.h"
@@ -171,15 +172,16 @@ void TFSoftOptions::Set_Lang() {
 }
 
 void TFSoftOptions::opened() {
-    Language_In_Use = app_.App_Settings.Language_Name;
+    const cfg::Soft_Options_Choices choices = cfg::Soft_Options_From_Settings(app_.App_Settings);
+    Language_In_Use = choices.Language_In_Use;
     SL_Languages = cfg::Create_Lang_List(app_.language_folders());
     Update_Lang_Page(1);
     LL_Check_Update->setVisible(version_check_->running()); // still saying that it checks
     PC_Options->setCurrentIndex(0);
-    CB_En_Con->setChecked(app_.App_Settings.enable_internet);
-    CB_Update->setChecked(app_.App_Settings.enable_update);
-    CB_Soft_Set_Jump_Table->setChecked(app_.App_Settings.enable_jump_field_tables);
-    CB_DoubleClick_Auto_Size->setChecked(app_.App_Settings.Double_Click_Auto_Size);
+    CB_En_Con->setChecked(choices.CB_En_Con);
+    CB_Update->setChecked(choices.CB_Update);
+    CB_Soft_Set_Jump_Table->setChecked(choices.CB_Soft_Set_Jump_Table);
+    CB_DoubleClick_Auto_Size->setChecked(choices.CB_DoubleClick_Auto_Size);
     Update_CheckBox();
 }
 

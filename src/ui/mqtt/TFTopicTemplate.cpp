@@ -1,7 +1,7 @@
 #include "ui/mqtt/TFTopicTemplate.h"
 
 #include "core/app/Application.h"
-#include "core/app/ModelIdentity.h"
+#include "core/common/ModelIdentity.h"
 #include "core/mqtt/TopicTemplate.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/GridView.h"

@@ -2,6 +2,7 @@
 
 #include "core/app/Application.h"
 #include "core/nmea/ObjectsMap.h"
+#include "ui/platform/QtPath.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/FileDialogService.h"
 #include "ui/widgets/SaveTarget.h"

@@ -1,7 +1,7 @@
 #include "ui/nmea/TFNMEA_0183_Preview.h"
 
 #include "core/app/Application.h"
-#include "core/app/ModelIdentity.h"
+#include "core/common/ModelIdentity.h"
 #include "core/nmea/SentenceCatalogue.h"
 #include "core/params/ParGenFile.h"
 #include "core/params/SerialChoices.h"
@@ -12,6 +12,7 @@
 #include "ui/nmea/PreviewRowsModel.h"
 #include "ui/nmea/PreviewTexts.h"
 #include "ui/nmea/SerialListener.h"
+#include "ui/platform/QtPath.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/FileDialogService.h"

@@ -1,7 +1,7 @@
 #include "ui/params/TFParGen.h"
 
 #include "core/app/Application.h"
-#include "core/app/ModelIdentity.h"
+#include "core/common/ModelIdentity.h"
 #include "core/params/ParGenChecks.h"
 #include "core/params/ParGenFile.h"
 #include "core/params/SerialChoices.h"

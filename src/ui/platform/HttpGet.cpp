@@ -1,6 +1,6 @@
 #include "ui/platform/HttpGet.h"
 
-#include "core/app/ModelIdentity.h"
+#include "core/common/ModelIdentity.h"
 #include "core/lang/VersionCheck.h"
 
 #include <QDeadlineTimer>

@@ -2,6 +2,7 @@
 
 #include "core/app/Application.h"
 #include "core/profinet/GsdmlFileName.h"
+#include "ui/platform/QtPath.h"
 #include "ui/profinet/TFProfinetFileName.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/FileDialogService.h"

@@ -1,7 +1,7 @@
 #include "ui/profinet/TFProfinetFileName.h"
 
 #include "core/app/Application.h"
-#include "core/app/ModelIdentity.h"
+#include "core/common/ModelIdentity.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/Texts.h"
 #include "ui/widgets/TitlePanel.h"

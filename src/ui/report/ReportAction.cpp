@@ -4,6 +4,7 @@
 #include "core/common/PathText.h"
 #include "core/common/SafeFile.h"
 #include "core/lang/TextFill.h"
+#include "ui/platform/QtPath.h"
 #include "ui/report/ReportDocument.h"
 #include "ui/report/ReportPdf.h"
 #include "ui/report/ReportPrint.h"

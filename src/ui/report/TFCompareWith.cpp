@@ -2,10 +2,11 @@
 
 #include "core/app/Application.h"
 #include "core/app/ConfigurationFolders.h"
-#include "core/app/ModelIdentity.h"
+#include "core/common/ModelIdentity.h"
 #include "core/common/PathText.h"
 #include "core/lang/TextFill.h"
 #include "core/report/BankFileInfo.h"
+#include "ui/platform/QtPath.h"
 #include "ui/report/ReportWindowTexts.h"
 #include "ui/widgets/ConfigurationList.h"
 #include "ui/widgets/DialogFrame.h"

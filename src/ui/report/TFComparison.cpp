@@ -1,6 +1,6 @@
 #include "ui/report/TFComparison.h"
 
-#include "core/app/ModelIdentity.h"
+#include "core/common/ModelIdentity.h"
 #include "core/report/ReportTexts.h"
 #include "ui/report/ReportWindowTexts.h"
 #include "ui/widgets/DialogFrame.h"

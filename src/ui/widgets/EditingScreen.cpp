@@ -3,6 +3,7 @@
 #include "core/app/Application.h"
 #include "core/common/SafeFile.h"
 #include "core/common/UnreadableFile.h"
+#include "ui/platform/QtPath.h"
 #include "ui/widgets/EditTexts.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/Looks.h"

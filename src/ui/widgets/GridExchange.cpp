@@ -5,6 +5,7 @@
 #include "core/common/SafeFile.h"
 #include "core/lang/LanguageTexts.h"
 #include "core/lang/TextFill.h"
+#include "ui/platform/QtPath.h"
 #include "ui/widgets/EditTexts.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/FileDialogService.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/common/Csv.h"
-#include "core/common/TableExchange.h"
+#include "core/exchange/TableExchange.h"
 
 #include <QObject>
 

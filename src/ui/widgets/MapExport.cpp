@@ -5,6 +5,7 @@
 #include "core/bytemap/MapPictureFile.h"
 #include "core/common/ConfigError.h"
 #include "core/common/SafeFile.h"
+#include "ui/platform/QtPath.h"
 #include "ui/widgets/ByteMapView.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/FileDialogService.h"

@@ -1,6 +1,7 @@
 #include "ui/widgets/SaveTarget.h"
 
 #include "core/app/OwnFiles.h"
+#include "ui/platform/QtPath.h"
 #include "ui/widgets/Texts.h"
 
 namespace ui {

@@ -1,7 +1,8 @@
 #include "ui/widgets/TableScreen.h"
 
 #include "core/app/Application.h"
-#include "core/app/ModelIdentity.h"
+#include "core/common/ModelIdentity.h"
+#include "core/lang/ColumnHeaders.h"
 #include "ui/widgets/ByteMapPanel.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/EditTexts.h"

@@ -4,13 +4,14 @@
 #include "core/common/ColumnDescription.h"
 #include "core/common/SavedRows.h"
 #include "core/common/Table.h"
-#include "core/common/TableExchange.h"
+#include "core/exchange/TableExchange.h"
 #include "ui/widgets/EditingScreen.h"
 #include "ui/widgets/RowButtons.h"
 #include "ui/widgets/TableGridModel.h"
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>

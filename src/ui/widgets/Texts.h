@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/lang/LangStrings.h"
-#include "ui/platform/QtPath.h"
 
 #include <QString>
 

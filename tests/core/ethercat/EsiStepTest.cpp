@@ -2,8 +2,8 @@
 
 #include "core/app/Application.h"
 #include "core/app/ConfigurationFolders.h"
+#include "core/app/EsiStep.h"
 #include "core/ethercat/EsiRecord.h"
-#include "core/ethercat/EsiStep.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

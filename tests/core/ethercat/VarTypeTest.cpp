@@ -4,6 +4,7 @@
 #include "core/ethercat/VariableColumnDescriptions.h"
 #include "core/ethercat/VariableColumns.h"
 #include "core/ethercat/VariableTable.h"
+#include "core/lang/ColumnHeaders.h"
 #include "core/lang/LangStrings.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
 #include "core/mqtt/TopicTables.h"
-#include "core/mqtt/TopicColumnDescriptions.h"
 #include "core/common/RowOperations.h"
+#include "core/lang/ColumnHeaders.h"
 #include "core/lang/LangStrings.h"
+#include "core/mqtt/TopicColumnDescriptions.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +60,8 @@ TEST(TopicTables, Hold1024NumberedEmptyRows) {
 
 TEST(TopicTables, HeadersComeFromTheCatalogue) {
     MqttTopicTables tables;
-    cfg::Set_Column_Headers(tables.publish, topic_column_descriptions(TopicTable::Publish), cfg::default_texts());
+    cfg::Set_Column_Headers(tables.publish, topic_column_descriptions(TopicTable::Publish),
+                            cfg::default_texts());
     cfg::Set_Column_Headers(tables.subscribe, topic_column_descriptions(TopicTable::Subscribe),
                             cfg::default_texts());
     EXPECT_EQ(tables.publish.text(0, publish::Time), "Time(ms)");

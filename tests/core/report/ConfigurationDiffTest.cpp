@@ -1,9 +1,9 @@
 #include "core/report/ConfigurationDiff.h"
 #include "core/app/Application.h"
+#include "core/app/CompileConfiguration.h"
 #include "core/app/ConfigurationFolders.h"
 #include "core/ethercat/EsiRecord.h"
 #include "core/image/BankFiles.h"
-#include "core/image/CompileConfiguration.h"
 #include "core/report/DiffText.h"
 #include "support/TempDir.h"
 

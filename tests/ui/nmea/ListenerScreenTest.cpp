@@ -1,5 +1,6 @@
 #include "support/TempDir.h"
 #include "ui/nmea/TFNMEA_0183_Set_Access2.h"
+#include "ui/platform/QtPath.h"
 #include "ui/support/ScreenTest.h"
 #include "ui/widgets/ByteMapView.h"
 #include "ui/widgets/GridView.h"

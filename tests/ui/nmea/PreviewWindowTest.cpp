@@ -8,6 +8,7 @@
 #include "ui/nmea/SerialListener.h"
 #include "ui/nmea/TFNMEA_0183_Preview.h"
 #include "ui/nmea/TFNMEA_0183_Set_Access2.h"
+#include "ui/platform/QtPath.h"
 #include "ui/support/ScreenTest.h"
 #include "ui/widgets/TableGridModel.h"
 #include "ui/widgets/Texts.h"

@@ -4,6 +4,7 @@
 #include "ui/nmea/TFNMEA_0183_Set_Access.h"
 #include "ui/nmea/TFNMEA_0183_Set_Access2.h"
 #include "ui/params/TFParGen.h"
+#include "ui/platform/QtPath.h"
 #include "ui/support/ScreenTest.h"
 #include "ui/support/TableFiles.h"
 #include "ui/widgets/GridView.h"

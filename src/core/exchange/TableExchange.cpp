@@ -1,7 +1,7 @@
-#include "core/common/TableExchange.h"
+#include "core/exchange/TableExchange.h"
 
-#include "core/common/TableExchangeTexts.h"
 #include "core/common/Text.h"
+#include "core/exchange/TableExchangeTexts.h"
 #include "core/lang/LangStrings.h"
 #include "core/lang/TextFill.h"
 

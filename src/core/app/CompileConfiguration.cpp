@@ -1,4 +1,4 @@
-#include "core/image/CompileConfiguration.h"
+#include "core/app/CompileConfiguration.h"
 
 #include "core/app/Application.h"
 #include "core/image/BankFiles.h"

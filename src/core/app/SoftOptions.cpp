@@ -1,4 +1,4 @@
-#include "core/lang/SoftOptions.h"
+#include "core/app/SoftOptions.h"
 
 #include "core/lang/Language.h"
 

@@ -1,4 +1,4 @@
-#include "core/ethercat/EsiStep.h"
+#include "core/app/EsiStep.h"
 
 #include "core/app/Application.h"
 #include "core/common/ConfigError.h"

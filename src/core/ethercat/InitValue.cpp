@@ -1,13 +1,13 @@
-#include "core/image/InitValue.h"
+#include "core/ethercat/InitValue.h"
 
 #include "core/common/TextToInt.h"
-#include "core/image/VariableTypeCode.h"
+#include "core/ethercat/VariableTypeCode.h"
 
 #include <bit>
 #include <charconv>
 #include <string>
 
-namespace cfg::image {
+namespace cfg::ethercat {
 namespace {
 
 bool is_digit(char c) {
@@ -109,4 +109,4 @@ std::array<std::uint8_t, 8> Init_Value_Bytes(std::uint8_t Data_Type, std::string
     return bytes;
 }
 
-} // namespace cfg::image
+} // namespace cfg::ethercat

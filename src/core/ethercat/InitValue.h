@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-namespace cfg::image {
+namespace cfg::ethercat {
 
 // The 8 initial-value bytes of a variable of the given type code. Integer types read the text as
 // a 64-bit integer and keep the bits their size holds ("Bool" only bit 0), in two's complement;
@@ -22,4 +22,4 @@ std::optional<float> Decimal_Text_To_Single(std::string_view text);
 // silently become 0 in the image.
 bool Is_Float32_Init_Value(std::string_view InitValue);
 
-} // namespace cfg::image
+} // namespace cfg::ethercat

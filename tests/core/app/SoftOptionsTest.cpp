@@ -1,4 +1,4 @@
-#include "core/lang/SoftOptions.h"
+#include "core/app/SoftOptions.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "core/app/FolderListing.h"
+#include "core/common/FolderListing.h"
 
 #include "core/common/PathText.h"
 #include "core/common/Text.h"

@@ -1,4 +1,4 @@
-#include "core/common/ColumnDescription.h"
+#include "core/lang/ColumnHeaders.h"
 
 #include "core/common/Table.h"
 #include "core/lang/LangStrings.h"

@@ -1,0 +1,2 @@
+#include "core/image/BankFiles.h"
+  #  include "core/report/Report.h"

@@ -1,0 +1,1 @@
+#include "ui/widgets/Texts.h"

@@ -1,0 +1,2 @@
+#include "ui/platform/QtPath.h"
+// #include "ui/app/Later.h"
