@@ -3,8 +3,6 @@
 #include "core/app/Application.h"
 #include "core/ethercat/EsiFileName.h"
 #include "core/ethercat/EsiStep.h"
-#include "ui/widgets/ErrorReport.h"
-#include "ui/widgets/FileDialogService.h"
 #include "ui/widgets/MessageService.h"
 #include "ui/widgets/SaveTarget.h"
 #include "ui/widgets/Texts.h"
@@ -21,14 +19,8 @@ constexpr const char* ESI_Filter = "EtherCAT ESI File (*.xml)";
 } // namespace
 
 void Save_ESI_File(cfg::Application& app, QWidget* parent) {
-    const QString chosen =
-        FileDialogService::getSaveFileName(parent, QString(), qt_path(app.Path_Project), ESI_Filter);
-    if (chosen.isEmpty())
-        return;
-    run_reported(parent, [&app, parent, &chosen] {
-        const std::filesystem::path file = cfg::ethercat::ESI_File_Name(std_path(chosen));
-        if (!May_Write_Chosen_File(app, parent, file))
-            return;
+    const Save_As save_as{qt_path(app.Path_Project), ESI_Filter, cfg::ethercat::ESI_File_Name};
+    Save_Chosen_File(app, parent, save_as, [&app, parent](const std::filesystem::path& file) {
         const std::size_t variables =
             cfg::ethercat::Write_Configuration_ESI(app, file, std::chrono::system_clock::now());
         MessageService::show(parent, MessageIcon::Information,
