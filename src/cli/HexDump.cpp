@@ -1,5 +1,6 @@
 #include "cli/HexDump.h"
 
+#include "core/common/HexDigits.h"
 #include "core/preview/ByteText.h"
 
 #include <algorithm>
@@ -8,17 +9,9 @@ namespace cfg::cli {
 namespace {
 
 constexpr std::size_t Line_Bytes = 16;
-constexpr char Digits[] = "0123456789abcdef";
-
-std::string offset_text(std::size_t offset) {
-    std::string text(8, '0');
-    for (std::size_t i = text.size(); i-- > 0; offset >>= 4)
-        text[i] = Digits[offset & 0x0F];
-    return text;
-}
 
 std::string line_text(std::size_t offset, std::span<const std::uint8_t> bytes) {
-    std::string text = offset_text(offset);
+    std::string text = hex_text(offset, 8);
     std::string printable;
     for (std::size_t i = 0; i < Line_Bytes; ++i) {
         text += i % 8 == 0 ? "  " : " ";
@@ -53,7 +46,7 @@ std::vector<std::string> hexdump_lines(std::span<const std::uint8_t> bytes) {
         skipping = false;
         lines.push_back(line_text(offset, line));
     }
-    lines.push_back(offset_text(bytes.size()));
+    lines.push_back(hex_text(bytes.size(), 8));
     return lines;
 }
 

@@ -1,5 +1,6 @@
 #include "cli/Json.h"
 
+#include "core/common/HexDigits.h"
 #include "core/common/Text.h"
 
 namespace cfg::cli {
@@ -12,7 +13,6 @@ constexpr auto plain_in_json = [](char c) {
 };
 
 void append_json_string(std::string& json, std::string_view text) {
-    static constexpr char hex_digits[] = "0123456789abcdef";
     json += '"';
     append_changing(json, text, plain_in_json, [](std::string& out, char32_t code) {
         if (code == U'"' || code == U'\\') {
@@ -20,8 +20,7 @@ void append_json_string(std::string& json, std::string_view text) {
             out += static_cast<char>(code);
         } else if (code < 0x20) {
             out += "\\u00";
-            out += hex_digits[code >> 4];
-            out += hex_digits[code & 0x0F];
+            append_hex(out, code, 2);
         } else {
             append_utf8(out, code);
         }

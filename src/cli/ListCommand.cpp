@@ -3,6 +3,7 @@
 #include "cli/Json.h"
 #include "cli/TextColumns.h"
 #include "core/app/ConfigurationFolders.h"
+#include "core/common/HexDigits.h"
 #include "core/common/PathText.h"
 #include "core/common/Text.h"
 
@@ -15,7 +16,6 @@ namespace {
 // escape (\n, \r, \t, \xHH), so a name stays one line and says what it holds. A listed name holds no
 // backslash, so an escape reads as one.
 std::string shown_name(std::string_view name) {
-    static constexpr char hex_digits[] = "0123456789ABCDEF";
     std::string shown;
     for (std::size_t pos = 0; pos < name.size();) {
         const std::size_t start = pos;
@@ -31,7 +31,7 @@ std::string shown_name(std::string_view name) {
             if (c == '\n' || c == '\r' || c == '\t')
                 shown += c == '\n' ? "\\n" : c == '\r' ? "\\r" : "\\t";
             else
-                shown += {'\\', 'x', hex_digits[byte >> 4], hex_digits[byte & 0x0F]};
+                shown += "\\x" + hex_text(byte, 2, Hex_Letters::Upper);
         }
     }
     return shown;

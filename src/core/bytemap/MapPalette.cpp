@@ -1,14 +1,13 @@
 #include "core/bytemap/MapPalette.h"
 
+#include "core/common/HexDigits.h"
+
 namespace cfg::bytemap {
 
 std::string Hex(Rgb colour) {
-    constexpr char digits[] = "0123456789abcdef";
     std::string text = "#";
-    for (const std::uint8_t part : {colour.r, colour.g, colour.b}) {
-        text += digits[part >> 4];
-        text += digits[part & 0x0f];
-    }
+    for (const std::uint8_t part : {colour.r, colour.g, colour.b})
+        append_hex(text, part, 2);
     return text;
 }
 

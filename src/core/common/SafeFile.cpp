@@ -2,6 +2,7 @@
 
 #include "core/common/ConfigError.h"
 #include "core/common/FileLock.h"
+#include "core/common/HexDigits.h"
 #include "core/common/PathText.h"
 #include "core/common/StagedFile.h"
 
@@ -40,16 +41,9 @@ std::uint64_t name_hash(const std::string& name) {
     return hash;
 }
 
-std::string hex_digits(std::uint64_t value, int digits) {
-    std::string text(static_cast<std::size_t>(digits), '0');
-    for (int i = digits - 1; i >= 0 && value != 0; --i, value >>= 4)
-        text[static_cast<std::size_t>(i)] = "0123456789abcdef"[value & 0xF];
-    return text;
-}
-
 // ".<hash of the target's name>.": what every temporary file of the target starts with.
 std::string temporary_prefix(const std::filesystem::path& target) {
-    return "." + hex_digits(name_hash(utf8_path(target.filename())), 16) + ".";
+    return "." + hex_text(name_hash(utf8_path(target.filename())), 16) + ".";
 }
 
 // The second part tells apart the files staged for one target at the same time, in this program
@@ -57,7 +51,7 @@ std::string temporary_prefix(const std::filesystem::path& target) {
 std::filesystem::path temporary_name_for(const std::filesystem::path& target) {
     static std::atomic<std::uint32_t> counter{std::random_device{}()};
     return target.parent_path() /
-           (temporary_prefix(target) + hex_digits(counter++, 8) + std::string(Temporary_Suffix));
+           (temporary_prefix(target) + hex_text(counter++, 8) + std::string(Temporary_Suffix));
 }
 
 bool is_temporary_of(const std::string& prefix, const std::string& name) {
@@ -66,7 +60,7 @@ bool is_temporary_of(const std::string& prefix, const std::string& name) {
         !name.ends_with(Temporary_Suffix))
         return false;
     const std::string_view unique = std::string_view(name).substr(prefix.size(), unique_digits);
-    return unique.find_first_not_of("0123456789abcdef") == std::string_view::npos;
+    return unique.find_first_not_of(Lower_Hex_Digits) == std::string_view::npos;
 }
 
 std::filesystem::path folder_of(const std::filesystem::path& file) {

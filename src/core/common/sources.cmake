@@ -6,6 +6,7 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/FileBytes.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileLock.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GridHandlers.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HexDigits.cpp
     ${CMAKE_CURRENT_LIST_DIR}/IpAddress.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PathText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/RowOperations.cpp

@@ -1,5 +1,7 @@
 #include "core/ethercat/EsiIcon.h"
 
+#include "core/common/HexDigits.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -90,13 +92,9 @@ std::string esi_icon_bmp() {
 }
 
 std::string esi_icon_hex() {
-    constexpr std::string_view digits = "0123456789abcdef";
     std::string hex;
-    for (const char byte : esi_icon_bmp()) {
-        const auto value = static_cast<unsigned char>(byte);
-        hex += digits[value >> 4];
-        hex += digits[value & 0x0F];
-    }
+    for (const char byte : esi_icon_bmp())
+        append_hex(hex, static_cast<unsigned char>(byte), 2);
     return hex;
 }
 

@@ -1,5 +1,6 @@
 #include "core/ethercat/EsiText.h"
 
+#include "core/common/HexDigits.h"
 #include "core/common/Text.h"
 
 #include <algorithm>
@@ -23,12 +24,8 @@ constexpr auto plain_in_xml = [](char c) {
 } // namespace
 
 std::string hex_upper(std::uint32_t value, int min_digits) {
-    static constexpr char hex_digits[] = "0123456789ABCDEF";
     const int width = std::max({1, min_digits, static_cast<int>(std::bit_width(value) + 3) / 4});
-    std::string digits(static_cast<std::size_t>(width), '0');
-    for (auto digit = digits.rbegin(); value != 0; ++digit, value >>= 4)
-        *digit = hex_digits[value & 0xF];
-    return digits;
+    return hex_text(value, width, Hex_Letters::Upper);
 }
 
 std::string esi_escaped(std::string_view text) {

@@ -15,5 +15,6 @@ target_sources(configurator_core PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/ObjectsMap.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PostOperations.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SentenceCatalogue.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SentenceFields.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SerialChannels.cpp
 )

@@ -1,25 +1,17 @@
 #include "core/preview/ByteText.h"
 
+#include "core/common/HexDigits.h"
+
 #include <charconv>
 
 namespace cfg::preview {
-namespace {
-
-constexpr char Hex_Digits[] = "0123456789abcdef";
-
-void append_hex(std::string& text, std::uint8_t byte) {
-    text += Hex_Digits[byte >> 4];
-    text += Hex_Digits[byte & 0x0F];
-}
-
-} // namespace
 
 std::string Hex_Bytes(std::span<const std::uint8_t> bytes, std::string_view separator) {
     std::string text;
     for (const std::uint8_t byte : bytes) {
         if (!text.empty())
             text += separator;
-        append_hex(text, byte);
+        append_hex(text, byte, 2);
     }
     return text;
 }
@@ -33,7 +25,7 @@ std::string Printable_Text(std::span<const std::uint8_t> bytes) {
             text += static_cast<char>(byte);
         } else {
             text += "\\x";
-            append_hex(text, byte);
+            append_hex(text, byte, 2);
         }
     }
     return text;

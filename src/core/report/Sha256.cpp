@@ -1,5 +1,7 @@
 #include "core/report/Sha256.h"
 
+#include "core/common/HexDigits.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -65,12 +67,10 @@ std::string Sha256_Hex(std::string_view bytes) {
         tail[tail_size - 1 - i] = static_cast<unsigned char>(bits >> (8 * i));
     for (std::size_t offset = 0; offset < tail_size; offset += 64)
         compress(state, tail.data() + offset);
-    static constexpr char digits[] = "0123456789abcdef";
     std::string hex;
     hex.reserve(64);
     for (std::uint32_t word : state)
-        for (int shift = 28; shift >= 0; shift -= 4)
-            hex += digits[(word >> shift) & 0xF];
+        append_hex(hex, word, 8);
     return hex;
 }
 

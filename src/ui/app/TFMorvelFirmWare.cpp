@@ -70,23 +70,21 @@ TFMorvelFirmWare::TFMorvelFirmWare(cfg::Application& app, cfg::HttpClient& http)
     : app_(app), http_(http), version_check_(new BackgroundVersionCheck(http, this)) {
     setObjectName("TFMorvelFirmWare");
     build_view();
-    screens_.push_back(this);
+    keep(this);
 
-    new_project_ = new TFNew_Project(app_, this);
-    open_conf_ = new TFOpenConf(app_, this);
-    soft_options_ = new TFSoftOptions(
-        app_, http_, [this] { Change_Language(); }, this);
-    about_ = new TFAbout(app_, this);
-    par_gen_ = new TFParGen(app_, this);
-    legacy_sentences_ = new TFNMEA_0183_Set_Access(app_, this);
-    profinet_file_name_ = new TFProfinetFileName(app_, this);
-    boot_ = new TFBoot(app_, this);
-    nmea_listener_ = new TFNMEA_0183_Set_Access2(app_, this);
-    mqtt_set_topic_ = new TFMQTT_Set_Topic(app_, this);
-    ethercat_slave_ = new TFEtherCATSlave(app_, this);
-    screens_.insert(screens_.end(), {new_project_, open_conf_, soft_options_, about_, par_gen_,
-                                     legacy_sentences_, profinet_file_name_, boot_, nmea_listener_,
-                                     mqtt_set_topic_, mqtt_set_topic_->Form_Topic(), ethercat_slave_});
+    new_project_ = keep(new TFNew_Project(app_, this));
+    open_conf_ = keep(new TFOpenConf(app_, this));
+    soft_options_ = keep(new TFSoftOptions(
+        app_, http_, [this] { Change_Language(); }, this));
+    about_ = keep(new TFAbout(app_, this));
+    par_gen_ = keep(new TFParGen(app_, this));
+    legacy_sentences_ = keep(new TFNMEA_0183_Set_Access(app_, this));
+    profinet_file_name_ = keep(new TFProfinetFileName(app_, this));
+    boot_ = keep(new TFBoot(app_, this));
+    nmea_listener_ = keep(new TFNMEA_0183_Set_Access2(app_, this));
+    mqtt_set_topic_ = keep(new TFMQTT_Set_Topic(app_, this));
+    keep(mqtt_set_topic_->Form_Topic());
+    ethercat_slave_ = keep(new TFEtherCATSlave(app_, this));
 
     connect(version_check_, &BackgroundVersionCheck::answered, this, &TFMorvelFirmWare::Version_Checked);
     timer_update_.setInterval(cfg::First_Version_Check_Delay_Ms);
@@ -99,28 +97,24 @@ TFMorvelFirmWare::TFMorvelFirmWare(cfg::Application& app, cfg::HttpClient& http)
 
 TFMorvelFirmWare::~TFMorvelFirmWare() = default;
 
-std::vector<QWidget*> TFMorvelFirmWare::windows() const {
-    return {const_cast<TFMorvelFirmWare*>(this),
-            new_project_,
-            open_conf_,
-            soft_options_,
-            about_,
-            par_gen_,
-            legacy_sentences_,
-            profinet_file_name_,
-            boot_,
-            nmea_listener_,
-            mqtt_set_topic_,
-            mqtt_set_topic_->Form_Topic(),
-            ethercat_slave_};
+template <typename Dialog> Dialog* TFMorvelFirmWare::keep(Dialog* window) {
+    windows_.push_back({window, window});
+    return window;
 }
 
-QPushButton* TFMorvelFirmWare::step_button(const char* name, int left, int top) {
+std::vector<QWidget*> TFMorvelFirmWare::windows() const {
+    std::vector<QWidget*> widgets;
+    for (const Window& window : windows_)
+        widgets.push_back(window.widget);
+    return widgets;
+}
+
+QPushButton* TFMorvelFirmWare::step_button(const char* name, int left, int top, Button_Action action) {
     auto* button = new QPushButton(this);
     button->setObjectName(name);
     button->setGeometry(left, top, step_button_width, step_button_height);
     connect(button, &QPushButton::clicked, this,
-            [this, button] { run_reported(this, [&] { Btn_Click(button); }); });
+            [this, action = std::move(action)] { run_reported(this, [&] { Btn_Click(action); }); });
     return button;
 }
 
@@ -164,17 +158,18 @@ void TFMorvelFirmWare::build_view() {
     LL_Update->hide();
     connect(LL_Update, &QLabel::linkActivated, this, [](const QString& link) { open_web_address(link); });
 
-    const auto icon_button = [this](const char* name, const QIcon& icon, int left) {
-        QPushButton* button = step_button(name, left, 8);
+    const auto icon_button = [this](const char* name, const QIcon& icon, int left,
+                                    std::function<void()> run) {
+        QPushButton* button = step_button(name, left, 8, {std::move(run), false});
         button->setFixedSize(50, 50);
         button->setIcon(icon);
         button->setIconSize(QSize(40, 40));
         button->setFlat(true);
         return button;
     };
-    Btn_Info = icon_button("Btn_Info", information_icon(), 516);
-    Btn_Opz = icon_button("Btn_Opz", options_icon(), 574);
-    Btn_Close = icon_button("Btn_Close", close_icon(), 632);
+    Btn_Info = icon_button("Btn_Info", information_icon(), 516, [this] { about_->exec(); });
+    Btn_Opz = icon_button("Btn_Opz", options_icon(), 574, [this] { Show_Options(); });
+    Btn_Close = icon_button("Btn_Close", close_icon(), 632, [this] { close(); });
 
     for (int n = 1; n <= 8; ++n) {
         const int top = n <= 6 ? 128 + 44 * (n - 1) : (n == 7 ? 392 : 436);
@@ -185,22 +180,26 @@ void TFMorvelFirmWare::build_view() {
         L_Step.push_back(label);
     }
 
-    Btn_New = step_button("Btn_New", 80, 112);
-    Btn_Open = step_button("Btn_Open", 258, 112);
-    Btn_Prm_Gen = step_button("Btn_Prm_Gen", 80, 156);
-    Btn_NMEA0183_Access = step_button("Btn_NMEA0183_Access", 80, 200);
-    Btn_EtherCAT_Set_Access = step_button("Btn_EtherCAT_Set_Access", 80, 244);
-    Btn_EtherCAT_ESI_File = step_button("Btn_EtherCAT_ESI_File", 80, 288);
-    Btn_CreateBin = step_button("Btn_CreateBin", 80, create_bin_top);
-    // The sibling models' steps keep their texts and dispatch entries, hidden in this model.
-    Btn_PROFINET_XML = step_button("Btn_PROFINET_XML", 258, 156);
-    Btn_PROFINET_Map = step_button("Btn_PROFINET_Map", 258, 200);
-    Btn_MQTT_Set_Topic = step_button("Btn_MQTT_Set_Topic", 258, 244);
+    Btn_New = step_button("Btn_New", 80, 112, {[this] { Create_New_Project(); }, false});
+    Btn_Open = step_button("Btn_Open", 258, 112, {[this] { Open_Project(); }, false});
+    Btn_Prm_Gen = step_button("Btn_Prm_Gen", 80, 156, {[this] { par_gen_->exec(); }});
+    Btn_NMEA0183_Access = step_button("Btn_NMEA0183_Access", 80, 200, {[this] { nmea_listener_->exec(); }});
+    Btn_EtherCAT_Set_Access =
+        step_button("Btn_EtherCAT_Set_Access", 80, 244, {[this] { ethercat_slave_->exec(); }});
+    Btn_EtherCAT_ESI_File =
+        step_button("Btn_EtherCAT_ESI_File", 80, 288, {[this] { Save_ESI_File(app_, this); }});
+    Btn_CreateBin =
+        step_button("Btn_CreateBin", 80, create_bin_top, {[this] { Update_Device(app_, *boot_, this); }});
+    // The sibling models' steps keep their texts and actions, hidden in this model.
+    Btn_PROFINET_XML = step_button("Btn_PROFINET_XML", 258, 156,
+                                   {[this] { PROFINET_XML(app_, *profinet_file_name_, this); }});
+    Btn_PROFINET_Map = step_button("Btn_PROFINET_Map", 258, 200, {[this] { PROFINET_Map(app_, this); }});
+    Btn_MQTT_Set_Topic = step_button("Btn_MQTT_Set_Topic", 258, 244, {[this] { mqtt_set_topic_->exec(); }});
     for (QPushButton* hidden : {Btn_PROFINET_XML, Btn_PROFINET_Map, Btn_MQTT_Set_Topic})
         hidden->hide();
     // What the last steps make, for the record and for review, beside them.
-    Btn_Report = step_button("Btn_Report", 258, 288);
-    Btn_Compare = step_button("Btn_Compare", 258, create_bin_top);
+    Btn_Report = step_button("Btn_Report", 258, 288, {[this] { Save_Report(app_, this); }});
+    Btn_Compare = step_button("Btn_Compare", 258, create_bin_top, {[this] { Compare_With(app_, this); }});
 
     auto* shape1 = new QFrame(this);
     shape1->setFrameShape(QFrame::HLine);
@@ -277,67 +276,17 @@ void TFMorvelFirmWare::show_name_labels() {
 }
 
 void TFMorvelFirmWare::Change_Language() {
-    for (Screen* screen : screens_)
-        screen->Set_Lang();
+    for (const Window& window : windows_)
+        window.screen->Set_Lang();
 }
 
-void TFMorvelFirmWare::Btn_Click(QObject* sender) {
-    if (sender == Btn_New)
-        return Create_New_Project();
-    if (sender == Btn_Open)
-        return Open_Project();
-    if (sender == Btn_Close) {
-        close();
-        return;
-    }
-    if (sender == Btn_Info) {
-        about_->exec();
-        return;
-    }
-    if (sender == Btn_Opz)
-        return Show_Options();
-    if (!app_.has_active_configuration()) {
+// The steps that work on a configuration say so while none is open.
+void TFMorvelFirmWare::Btn_Click(const Button_Action& action) {
+    if (action.needs_configuration && !app_.has_active_configuration()) {
         MessageService::error(this, text_of(app_.Lang_Strings, cfg::Project_Not_Valid_Text));
         return;
     }
-    if (sender == Btn_Prm_Gen) {
-        par_gen_->exec();
-        return;
-    }
-    if (sender == Btn_NMEA0183_Access) {
-        nmea_listener_->exec();
-        return;
-    }
-    if (sender == Btn_PROFINET_XML) {
-        PROFINET_XML(app_, *profinet_file_name_, this);
-        return;
-    }
-    if (sender == Btn_PROFINET_Map) {
-        PROFINET_Map(app_, this);
-        return;
-    }
-    if (sender == Btn_MQTT_Set_Topic) {
-        mqtt_set_topic_->exec();
-        return;
-    }
-    if (sender == Btn_EtherCAT_Set_Access) {
-        ethercat_slave_->exec();
-        return;
-    }
-    if (sender == Btn_EtherCAT_ESI_File) {
-        Save_ESI_File(app_, this);
-        return;
-    }
-    if (sender == Btn_CreateBin) {
-        Update_Device(app_, *boot_, this);
-        return;
-    }
-    if (sender == Btn_Report) {
-        Save_Report(app_, this);
-        return;
-    }
-    if (sender == Btn_Compare)
-        Compare_With(app_, this);
+    action.run();
 }
 
 void TFMorvelFirmWare::Create_New_Project() {

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 class QLabel;
@@ -51,10 +52,18 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // What a button of the window does, and whether it needs an active configuration for it.
+    struct Button_Action {
+        std::function<void()> run;
+        bool needs_configuration = true;
+    };
+    // A dialog kept with the main window's windows, in the order they were created.
+    template <typename Dialog> Dialog* keep(Dialog* window);
+
     void build_view();
-    QPushButton* step_button(const char* name, int left, int top);
+    QPushButton* step_button(const char* name, int left, int top, Button_Action action);
     void place_step_buttons();
-    void Btn_Click(QObject* sender);
+    void Btn_Click(const Button_Action& action);
     void Create_New_Project();
     void Open_Project();
     void Show_Options();
@@ -101,8 +110,13 @@ private:
     TFNMEA_0183_Set_Access2* nmea_listener_ = nullptr;
     TFMQTT_Set_Topic* mqtt_set_topic_ = nullptr;
     TFEtherCATSlave* ethercat_slave_ = nullptr;
-    // Every window with texts from the catalogue, in the order Change_Language serves them.
-    std::vector<Screen*> screens_;
+    // The main window and every dialog, each with its texts from the catalogue, in the order they
+    // were created, which is the order Change_Language serves them.
+    struct Window {
+        QWidget* widget;
+        Screen* screen;
+    };
+    std::vector<Window> windows_;
 };
 
 } // namespace ui

@@ -4,8 +4,6 @@
 #include "core/app/EsiStep.h"
 #include "core/ethercat/EsiFileName.h"
 #include "ui/platform/QtPath.h"
-#include "ui/widgets/ErrorReport.h"
-#include "ui/widgets/FileDialogService.h"
 #include "ui/widgets/MessageService.h"
 #include "ui/widgets/SaveTarget.h"
 #include "ui/widgets/Texts.h"
@@ -22,14 +20,8 @@ constexpr const char* ESI_Filter = "EtherCAT ESI File (*.xml)";
 } // namespace
 
 void Save_ESI_File(cfg::Application& app, QWidget* parent) {
-    const QString chosen =
-        FileDialogService::getSaveFileName(parent, QString(), qt_path(app.Path_Project), ESI_Filter);
-    if (chosen.isEmpty())
-        return;
-    run_reported(parent, [&app, parent, &chosen] {
-        const std::filesystem::path file = cfg::ethercat::ESI_File_Name(std_path(chosen));
-        if (!May_Write_Chosen_File(app, parent, file))
-            return;
+    const Save_As save_as{qt_path(app.Path_Project), ESI_Filter, cfg::ethercat::ESI_File_Name};
+    Save_Chosen_File(app, parent, save_as, [&app, parent](const std::filesystem::path& file) {
         const std::size_t variables =
             cfg::ethercat::Write_Configuration_ESI(app, file, std::chrono::system_clock::now());
         MessageService::show(parent, MessageIcon::Information,

@@ -20,12 +20,10 @@ namespace {
 
 using cfg::ethercat::VariableColumn;
 
-constexpr int Text_Block = 1500;
-constexpr int Delete_Row_Question = 1533;
-constexpr int Rows_Would_Be_Dropped_Question = 1553;
+constexpr TableScreen::Screen_Texts Texts{
+    .block = 1500, .delete_row_question = 1533, .dropped_rows_question = 1553, .byte_map = 1576};
 constexpr int Slave_To_Master_Tab = 1534;
 constexpr int Master_To_Slave_Tab = 1535;
-constexpr int Map_Texts = 1576;
 
 // The grids in the order they are added.
 constexpr std::size_t Slave_To_Master_Grid = 0;
@@ -37,14 +35,14 @@ bool SlaveMaster_of(std::size_t grid) {
 } // namespace
 
 TFEtherCATSlave::TFEtherCATSlave(cfg::Application& app, QWidget* parent)
-    : TableScreen(app, Text_Block, Rows_Would_Be_Dropped_Question, parent),
+    : TableScreen(app, Texts, parent),
       tables_(std::make_shared<cfg::ethercat::EtherCAT_Tables>(cfg::ethercat::EtherCAT_Tables{
           cfg::ethercat::make_variable_table(true), cfg::ethercat::make_variable_table(false)})) {
     setObjectName("TFEtherCATSlave");
     resize(1200, 640);
     Init_Table(true);
     Init_Table(false);
-    add_byte_map(cfg::bytemap::Map_Lane::Variables, Map_Texts);
+    add_byte_map(cfg::bytemap::Map_Lane::Variables);
     Set_Lang();
 }
 
@@ -77,7 +75,6 @@ void TFEtherCATSlave::Init_Table(bool SlaveMaster) {
         return cfg::ethercat::paste_variable_row(table, SlaveMaster, row, copied, app_.Row_Clipboard,
                                                  confirm);
     };
-    setup.actions.delete_question_text = Delete_Row_Question;
     setup.rules = cfg::ethercat::Variable_Table_Rules(SlaveMaster);
     add_grid(std::move(setup));
 }
@@ -123,7 +120,7 @@ void TFEtherCATSlave::cell_edited(std::size_t grid_index, int row, int column) {
         cfg::ethercat::Calc_Position_Bit(table, SlaveMaster);
     else
         return;
-    grid(grid_index).model->tableChanged();
+    refresh_table(grid_index);
 }
 
 void TFEtherCATSlave::tables_changed() {

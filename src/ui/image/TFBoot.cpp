@@ -13,6 +13,7 @@
 #include "ui/image/BootTexts.h"
 #include "ui/image/UpdateRun.h"
 #include "ui/image/UpdateStatus.h"
+#include "ui/widgets/AddressDotJump.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/GridView.h"
@@ -27,7 +28,6 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -195,9 +195,9 @@ QWidget* TFBoot::build_address_panel() {
         E_IP[i]->setText("0");
         E_IP[i]->setFixedWidth(48);
         E_IP[i]->setAlignment(Qt::AlignCenter);
-        E_IP[i]->installEventFilter(this);
         fields->addWidget(E_IP[i]);
     }
+    (new AddressDotJump(this))->chain({E_IP.begin(), E_IP.end()});
     fields->addStretch();
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(L_IP_Address);
@@ -332,26 +332,6 @@ void TFBoot::Btn_COM_ListClick() {
     for (const std::string& number : cfg::List_COM_Ports(services_.serial_devices))
         CB_COM_Port->addItem(QString::fromStdString("COM" + number));
     CB_COM_Port->setCurrentIndex(CB_COM_Port->count() > 0 ? 0 : -1);
-}
-
-bool TFBoot::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress)
-        for (QLineEdit* field : E_IP)
-            if (watched == field)
-                return KeyPress(field, static_cast<QKeyEvent*>(event)->text());
-    return QDialog::eventFilter(watched, event);
-}
-
-// A "." moves on to the next address field and is never entered itself.
-bool TFBoot::KeyPress(QLineEdit* Sender, const QString& Key) {
-    if (Key != ".")
-        return false;
-    for (std::size_t i = 0; i + 1 < E_IP.size(); ++i) {
-        QLineEdit* next = E_IP[i + 1];
-        if (Sender == E_IP[i] && next->isEnabled() && next->isVisible())
-            next->setFocus(Qt::TabFocusReason);
-    }
-    return true;
 }
 
 std::string TFBoot::typed_address() const {

@@ -76,7 +76,6 @@ public:
 
 protected:
     void opened() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Owned_Services;
@@ -87,7 +86,6 @@ private:
     QWidget* build_address_panel();
     QWidget* build_serial_panel();
     QWidget* build_options_panel();
-    bool KeyPress(QLineEdit* Sender, const QString& Key);
     void Btn_COM_ListClick();
     std::string typed_address() const;
     void connect_run();

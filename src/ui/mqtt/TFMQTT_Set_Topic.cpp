@@ -17,9 +17,8 @@ namespace {
 
 using cfg::mqtt::TopicTable;
 
-constexpr int Text_Block = 1300;
-constexpr int Delete_Row_Question = 1323;
-constexpr int Rows_Would_Be_Dropped_Question = 1399;
+constexpr TableScreen::Screen_Texts Texts{
+    .block = 1300, .delete_row_question = 1323, .dropped_rows_question = 1399};
 constexpr int Publish_Tab = 1333;
 constexpr int Subscribe_Tab = 1334;
 
@@ -41,8 +40,7 @@ int template_column(TopicTable which) {
 } // namespace
 
 TFMQTT_Set_Topic::TFMQTT_Set_Topic(cfg::Application& app, QWidget* parent)
-    : TableScreen(app, Text_Block, Rows_Would_Be_Dropped_Question, parent),
-      tables_(std::make_shared<cfg::mqtt::MqttTopicTables>(Header_Only)),
+    : TableScreen(app, Texts, parent), tables_(std::make_shared<cfg::mqtt::MqttTopicTables>(Header_Only)),
       form_topic_(new TFTopicTemplate(app, this)) {
     setObjectName("TFMQTT_Set_Topic");
     resize(1100, 337);
@@ -69,25 +67,21 @@ void TFMQTT_Set_Topic::Init_Table(TopicTable which) {
     setup.actions.paste_row = [this, &table](int row, bool copied, const cfg::ConfirmOverwrite& confirm) {
         return cfg::mqtt::paste_topic_row(table, row, copied, app_.Row_Clipboard, confirm);
     };
-    setup.actions.delete_question_text = Delete_Row_Question;
     setup.rules = cfg::mqtt::Topic_Table_Rules(which);
-    const Grid& added = add_grid(std::move(setup));
+    add_grid(std::move(setup));
 
-    added.view->setItemDelegateForColumn(template_column(which), new TemplateCellDelegate(added.view));
-    connect(added.view, &GridView::doubleClicked, this, [this, which](const QModelIndex& index) {
+    GridView* view = grid_view(grid_of(which));
+    view->setItemDelegateForColumn(template_column(which), new TemplateCellDelegate(view));
+    connect(view, &GridView::doubleClicked, this, [this, view, which](const QModelIndex& index) {
         if (index.column() == template_column(which))
-            run_reported(this, [&] {
-                Show_Form_Topic(grid_of(which), TableGridModel::tableRow(index), index.column());
-            });
+            run_reported(this, [&] { Show_Form_Topic(*view->model(), index); });
     });
 }
 
-void TFMQTT_Set_Topic::Show_Form_Topic(std::size_t grid_index, int row, int column) {
-    TableGridModel* model = grid(grid_index).model;
-    const QModelIndex cell = model->index(row - 1, column);
+void TFMQTT_Set_Topic::Show_Form_Topic(QAbstractItemModel& model, const QModelIndex& cell) {
     if (const std::optional<QString> edited =
             form_topic_->Edit_Text(cell.data(Qt::EditRole).toString(), true))
-        model->setData(cell, *edited, Qt::EditRole);
+        model.setData(cell, *edited, Qt::EditRole);
 }
 
 std::filesystem::path TFMQTT_Set_Topic::file() const {

@@ -7,6 +7,9 @@ namespace cfg {
 struct Application;
 }
 
+class QAbstractItemModel;
+class QModelIndex;
+
 namespace ui {
 
 class TFTopicTemplate;
@@ -25,7 +28,7 @@ public:
 
 private:
     void Init_Table(cfg::mqtt::TopicTable which);
-    void Show_Form_Topic(std::size_t grid, int row, int column);
+    void Show_Form_Topic(QAbstractItemModel& model, const QModelIndex& cell);
 
     std::filesystem::path file() const override;
     int read_tables() override;

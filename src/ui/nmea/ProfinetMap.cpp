@@ -3,8 +3,6 @@
 #include "core/app/Application.h"
 #include "core/nmea/ObjectsMap.h"
 #include "ui/platform/QtPath.h"
-#include "ui/widgets/ErrorReport.h"
-#include "ui/widgets/FileDialogService.h"
 #include "ui/widgets/SaveTarget.h"
 #include "ui/widgets/Texts.h"
 
@@ -19,15 +17,13 @@ constexpr const char* CSV_Filter = "CSV (MS-DOS) (*.csv)";
 } // namespace
 
 void PROFINET_Map(cfg::Application& app, QWidget* parent) {
-    const QString chosen =
-        FileDialogService::getSaveFileName(parent, QString(), qt_path(app.Path_Project), CSV_Filter);
-    if (chosen.isEmpty())
-        return;
-    run_reported(parent, [&app, parent, &chosen] {
-        const std::filesystem::path file =
-            std_path(qt_text(cfg::nmea::Objects_Map_File_Name(chosen.toStdString())));
-        if (!May_Write_Chosen_File(app, parent, file, Overwrite_Question, MessageButtons::YesNoCancel))
-            return;
+    const Save_As save_as{qt_path(app.Path_Project), CSV_Filter,
+                          [](const std::filesystem::path& chosen) {
+                              return std_path(
+                                  qt_text(cfg::nmea::Objects_Map_File_Name(qt_path(chosen).toStdString())));
+                          },
+                          Overwrite_Question, MessageButtons::YesNoCancel};
+    Save_Chosen_File(app, parent, save_as, [&app](const std::filesystem::path& file) {
         cfg::nmea::Export_Objects_Map(app.File_NMEA_0183_Set_Access, file);
     });
 }

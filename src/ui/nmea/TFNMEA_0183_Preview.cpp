@@ -24,7 +24,6 @@
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -95,6 +94,14 @@ TFNMEA_0183_Preview::TFNMEA_0183_Preview(cfg::Application& app,
       Btn_AddRows(dialog_button("Btn_AddRows", this)), Btn_Close(dialog_button("Btn_Close", this)) {
     setObjectName("TFNMEA_0183_Preview");
     resize(1100, 700);
+    set_up_controls();
+    lay_out();
+    connect_actions();
+    session_ = std::make_shared<cfg::preview::Preview_Session>(std::vector<cfg::image::Listener_Image_Row>{});
+    Set_Lang();
+}
+
+void TFNMEA_0183_Preview::set_up_controls() {
     CB_Pace->setObjectName("CB_Pace");
     CB_Pace->addItems({QString(), QString()});
     // Its items come in the language of the day: the list keeps room for the longest.
@@ -119,17 +126,9 @@ TFNMEA_0183_Preview::TFNMEA_0183_Preview(cfg::Application& app,
     ASG_Array->horizontalHeader()->setDefaultSectionSize(ASG_Array->fontMetrics().horizontalAdvance("0000"));
     ASG_Learn->setColumnWidth(LearnFieldsModel::DataField, 320);
     ASG_Learn->horizontalHeader()->setStretchLastSection(true);
+}
 
-    auto* log_row = new QHBoxLayout;
-    for (QWidget* widget : std::initializer_list<QWidget*>{L_Log, Btn_OpenLog, L_LogFile, CB_Pace, Btn_Play,
-                                                           Btn_Pause, Btn_Stop})
-        log_row->addWidget(widget, widget == L_LogFile ? 1 : 0);
-    auto* port_row = new QHBoxLayout;
-    for (QWidget* widget : std::initializer_list<QWidget*>{L_Port, CB_Port, L_Baud, CB_Baud, L_Parity,
-                                                           CB_Parity, L_StopBits, CB_StopBits, Btn_OpenPort})
-        port_row->addWidget(widget);
-    port_row->addStretch();
-
+QWidget* TFNMEA_0183_Preview::build_learn_page() {
     auto* learn_page = new QWidget;
     learn_page->setObjectName("TS_Learn");
     auto* learn_buttons = new QHBoxLayout;
@@ -140,6 +139,21 @@ TFNMEA_0183_Preview::TFNMEA_0183_Preview(cfg::Application& app,
     learn_layout->addWidget(L_Seen);
     learn_layout->addWidget(ASG_Learn, 1);
     learn_layout->addLayout(learn_buttons);
+    return learn_page;
+}
+
+void TFNMEA_0183_Preview::lay_out() {
+    auto* log_row = new QHBoxLayout;
+    for (QWidget* widget : std::initializer_list<QWidget*>{L_Log, Btn_OpenLog, L_LogFile, CB_Pace, Btn_Play,
+                                                           Btn_Pause, Btn_Stop})
+        log_row->addWidget(widget, widget == L_LogFile ? 1 : 0);
+    auto* port_row = new QHBoxLayout;
+    for (QWidget* widget : std::initializer_list<QWidget*>{L_Port, CB_Port, L_Baud, CB_Baud, L_Parity,
+                                                           CB_Parity, L_StopBits, CB_StopBits, Btn_OpenPort})
+        port_row->addWidget(widget);
+    port_row->addStretch();
+
+    QWidget* learn_page = build_learn_page();
     TS_Views->addTab(ASG_Rows, QString());
     TS_Views->addTab(ASG_Array, QString());
     TS_Views->addTab(learn_page, QString());
@@ -152,7 +166,9 @@ TFNMEA_0183_Preview::TFNMEA_0183_Preview(cfg::Application& app,
     body->addWidget(L_Status);
     body->addWidget(TS_Views, 1);
     lay_out_dialog(this, title_, body, {}, {Btn_Close});
+}
 
+void TFNMEA_0183_Preview::connect_actions() {
     // Every action runs through the general error report.
     const auto on_click = [this](QPushButton* button, void (TFNMEA_0183_Preview::*action)()) {
         connect(button, &QPushButton::clicked, this,
@@ -175,9 +191,6 @@ TFNMEA_0183_Preview::TFNMEA_0183_Preview(cfg::Application& app,
     connect(listener_, &SerialListener::advanced, this, &TFNMEA_0183_Preview::show_progress);
     connect(listener_, &SerialListener::failed, this,
             [this](const QString& reason) { fail(Activity::Port_Stopped, reason); });
-
-    session_ = std::make_shared<cfg::preview::Preview_Session>(std::vector<cfg::image::Listener_Image_Row>{});
-    Set_Lang();
 }
 
 TFNMEA_0183_Preview::~TFNMEA_0183_Preview() = default;
@@ -382,32 +395,8 @@ void TFNMEA_0183_Preview::show_state() {
 }
 
 QString TFNMEA_0183_Preview::status_text() const {
-    const QString log = QFileInfo(log_file_).fileName();
-    const QString sentences =
-        text(T::Dash) + QString::number(session_->summary().sentences) + text(T::Sentences_Word);
-    switch (activity_) {
-    case Activity::Idle:
-        return text(T::Idle);
-    case Activity::Playing:
-        return text(T::Playing) + log + sentences;
-    case Activity::Paused:
-        return text(T::Paused) + log + sentences;
-    case Activity::End_Of_Log:
-        return text(T::End_Of_Log) + log + sentences;
-    case Activity::Stopped:
-        return text(T::Stopped) + log + sentences;
-    case Activity::Log_Unread:
-        return text(T::Log_Unread) + QDir::toNativeSeparators(log_file_) + text(T::Colon) + reason_;
-    case Activity::Listening:
-        return text(T::Listening) + port_name_ + sentences;
-    case Activity::Port_Unopened:
-        return text(T::Port_Unopened) + port_name_ + text(T::Colon) + reason_;
-    case Activity::Port_Stopped:
-        return text(T::Port_Stopped) + port_name_ + text(T::Colon) + reason_;
-    case Activity::Port_Closed:
-        return text(T::Port_Closed) + port_name_ + sentences;
-    }
-    return {};
+    return Activity_Text(app_.Lang_Strings, activity_,
+                         {log_file_, port_name_, reason_, session_->summary().sentences});
 }
 
 QString TFNMEA_0183_Preview::counts_text() const {

@@ -3,6 +3,7 @@
 #include "core/nmea/ListenerTable.h"
 #include "core/preview/LearnedRows.h"
 #include "core/preview/PreviewSession.h"
+#include "ui/nmea/PreviewActivity.h"
 #include "ui/widgets/ScreenDialog.h"
 
 #include <functional>
@@ -53,19 +54,12 @@ public:
     void Btn_AddRowsClick();
 
 private:
-    enum class Activity {
-        Idle,
-        Playing,
-        Paused,
-        End_Of_Log,
-        Stopped,
-        Log_Unread,
-        Listening,
-        Port_Unopened,
-        Port_Stopped,
-        Port_Closed
-    };
+    using Activity = Preview_Activity;
 
+    void set_up_controls();
+    QWidget* build_learn_page();
+    void lay_out();
+    void connect_actions();
     void opened() override;
     void read_port_settings();
     void start_session();

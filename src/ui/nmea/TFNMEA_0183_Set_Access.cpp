@@ -10,15 +10,13 @@ namespace {
 
 using cfg::nmea::legacy::Legacy_Column;
 
-constexpr int Text_Block = 600;
-constexpr int Delete_Row_Question = 627;
-constexpr int Rows_Would_Be_Dropped_Question = 631;
+constexpr TableScreen::Screen_Texts Texts{
+    .block = 600, .delete_row_question = 627, .dropped_rows_question = 631};
 
 } // namespace
 
 TFNMEA_0183_Set_Access::TFNMEA_0183_Set_Access(cfg::Application& app, QWidget* parent)
-    : TableScreen(app, Text_Block, Rows_Would_Be_Dropped_Question, parent),
-      table_(std::make_shared<cfg::nmea::legacy::Legacy_Table>()) {
+    : TableScreen(app, Texts, parent), table_(std::make_shared<cfg::nmea::legacy::Legacy_Table>()) {
     setObjectName("TFNMEA_0183_Set_Access");
     resize(750, 337);
 
@@ -36,7 +34,6 @@ TFNMEA_0183_Set_Access::TFNMEA_0183_Set_Access(cfg::Application& app, QWidget* p
     setup.actions.paste_row = [this](int row, bool copied, const cfg::ConfirmOverwrite& confirm) {
         return cfg::Paste_Row(table_->grid(), row, copied, app_.Row_Clipboard, confirm);
     };
-    setup.actions.delete_question_text = Delete_Row_Question;
     setup.rules = cfg::nmea::Legacy_Table_Rules();
     add_grid(std::move(setup));
     Set_Lang();
@@ -72,7 +69,7 @@ void TFNMEA_0183_Set_Access::save_tables() {
 // sgaComboChange: a new sentence opens or closes its row's Index cell.
 void TFNMEA_0183_Set_Access::cell_edited(std::size_t, int row, int column) {
     if (column == static_cast<int>(Legacy_Column::Sentence))
-        grid(0).model->rowChanged(row);
+        refresh_row(0, row);
 }
 
 } // namespace ui

@@ -11,7 +11,6 @@
 #include "ui/nmea/TFNMEA_0183_Preview.h"
 #include "ui/widgets/ByteMapPanel.h"
 #include "ui/widgets/DialogFrame.h"
-#include "ui/widgets/GridView.h"
 #include "ui/widgets/Texts.h"
 
 #include <QPushButton>
@@ -21,19 +20,16 @@ namespace {
 
 using cfg::nmea::Listener_Column;
 
-constexpr int Text_Block = 1000;
-constexpr int Delete_Row_Question = 1039;
-constexpr int Rows_Would_Be_Dropped_Question = 1046;
-constexpr int Map_Texts = 1064;
+constexpr TableScreen::Screen_Texts Texts{
+    .block = 1000, .delete_row_question = 1039, .dropped_rows_question = 1046, .byte_map = 1064};
 constexpr int Preview_Caption = 1070;
 constexpr int Preview_Hint = 1071;
 
 } // namespace
 
 TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(cfg::Application& app, QWidget* parent)
-    : TableScreen(app, Text_Block, Rows_Would_Be_Dropped_Question, parent),
-      table_(std::make_shared<cfg::nmea::Listener_Table>()), places_(cfg::nmea::Listener_Row_Count + 1),
-      Btn_Preview(dialog_button("Btn_Preview", this)) {
+    : TableScreen(app, Texts, parent), table_(std::make_shared<cfg::nmea::Listener_Table>()),
+      places_(cfg::nmea::Listener_Row_Count + 1), Btn_Preview(dialog_button("Btn_Preview", this)) {
     setObjectName("TFNMEA_0183_Set_Access2");
     resize(1200, 640);
 
@@ -49,13 +45,12 @@ TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(cfg::Application& app, QWidget*
     setup.actions.paste_row = [this](int row, bool copied, const cfg::ConfirmOverwrite& confirm) {
         return cfg::Paste_Row_CB(table_->grid(), row, copied, app_.Row_Clipboard, confirm);
     };
-    setup.actions.delete_question_text = Delete_Row_Question;
     setup.rules = cfg::nmea::Listener_Table_Rules();
     setup.row_warning = [this](int row) { return qt_text(places_[static_cast<std::size_t>(row)].marks); };
     setup.computed = {{cfg::nmea::Listener_Bytes_Column(), static_cast<int>(Listener_Column::Position),
                        [this](int row) { return qt_text(places_[static_cast<std::size_t>(row)].bytes); }}};
     add_grid(std::move(setup));
-    add_byte_map(cfg::bytemap::Map_Lane::Listener, Map_Texts);
+    add_byte_map(cfg::bytemap::Map_Lane::Listener);
     add_left_button(Btn_Preview);
     connect(Btn_Preview, &QPushButton::clicked, this, &TFNMEA_0183_Set_Access2::Btn_PreviewClick);
     Set_Lang();
@@ -78,10 +73,10 @@ void TFNMEA_0183_Set_Access2::Btn_PreviewClick() {
 bool TFNMEA_0183_Set_Access2::add_learned_rows(const std::vector<cfg::preview::Learned_Row>& rows) {
     if (!cfg::preview::Add_Learned_Rows(*table_, rows))
         return false;
-    grid(0).model->tableChanged();
+    refresh_table(0);
     tables_changed();
     record_change();
-    grid(0).view->selectTableRow(rows.front().row);
+    select_table_row(0, rows.front().row);
     return true;
 }
 
@@ -120,7 +115,7 @@ void TFNMEA_0183_Set_Access2::cell_edited(std::size_t, int row, int column) {
         cfg::nmea::Choose_DataField(*table_, row, table_->text(row, Listener_Column::DataField));
     else
         return;
-    grid(0).model->rowChanged(row);
+    refresh_row(0, row);
 }
 
 // A change in one row can start or end a collision with any other, so every row is shown again.
@@ -129,7 +124,7 @@ void TFNMEA_0183_Set_Access2::tables_changed() {
     places_ = cfg::nmea::Row_Places(fields, app_.Lang_Strings);
     set_status(qt_text(cfg::nmea::Array_Status(fields, app_.Lang_Strings)));
     byte_map()->setFields(std::move(fields));
-    grid(0).model->tableChanged();
+    refresh_table(0);
 }
 
 void TFNMEA_0183_Set_Access2::read_map_other_lane() {

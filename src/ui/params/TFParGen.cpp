@@ -8,6 +8,7 @@
 #include "core/params/TypedLimit.h"
 #include "ui/params/CollapsibleGroup.h"
 #include "ui/params/TypedLimitValidator.h"
+#include "ui/widgets/AddressDotJump.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/MessageService.h"
@@ -29,7 +30,6 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -209,16 +209,17 @@ void TFParGen::build_groups() {
     new TypedLimitValidator(control<QLineEdit>("E_EthConn_Device_Name"), cfg::Device_Name_Typed_Limit);
     new TypedLimitValidator(control<QLineEdit>("E_EtherCAT_Slave_Name"), cfg::Slave_Name_Typed_Limit);
 
+    auto* dot_jump = new AddressDotJump(this);
     for (const Group& group : groups_) {
         for (const Group_Row& row : group.rows) {
             for (QLineEdit* field : row.octets) {
                 if (field)
-                    octet_fields_.push_back(field);
+                    dot_jump->watch(field);
             }
         }
     }
-    chain_octets(Group_Id::Ethernet_Connection, {"E_EthConn_Pri_DNS_IP", "E_EthConn_Sec_DNS_IP"});
-    chain_octets(Group_Id::Ethernet, {"E_Ethernet_IP", "E_Ethernet_SM", "CB_Ethernet_En_GAT"});
+    chain_octets(*dot_jump, Group_Id::Ethernet_Connection, {"E_EthConn_Pri_DNS_IP", "E_EthConn_Sec_DNS_IP"});
+    chain_octets(*dot_jump, Group_Id::Ethernet, {"E_Ethernet_IP", "E_Ethernet_SM", "CB_Ethernet_En_GAT"});
 
     for (const char* name : Layout_Check_Boxes)
         connect(control<QCheckBox>(name), &QCheckBox::toggled, this, [this] { Move_GroupBoxs(); });
@@ -231,15 +232,13 @@ void TFParGen::build_groups() {
 
 // "." leads from each field of these rows to the next, the last field of a row to the first of the
 // following row.
-void TFParGen::chain_octets(Group_Id id, std::initializer_list<const char*> rows) {
-    QLineEdit* previous = nullptr;
+void TFParGen::chain_octets(AddressDotJump& dot_jump, Group_Id id, std::initializer_list<const char*> rows) {
+    std::vector<QLineEdit*> chain;
     for (const char* name : rows) {
-        for (QLineEdit* field : row(id, name).octets) {
-            if (previous)
-                octet_chain_.emplace_back(previous, field);
-            previous = field;
-        }
+        for (QLineEdit* field : row(id, name).octets)
+            chain.push_back(field);
     }
+    dot_jump.chain(chain);
 }
 
 template <typename T> T* TFParGen::control(const char* name) const {
@@ -466,21 +465,7 @@ bool TFParGen::eventFilter(QObject* watched, QEvent* event) {
         event->ignore();
         return true;
     }
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->text() == ".") {
-        auto* field = qobject_cast<QLineEdit*>(watched);
-        if (field && std::find(octet_fields_.begin(), octet_fields_.end(), field) != octet_fields_.end())
-            return octet_key(field);
-    }
     return QDialog::eventFilter(watched, event);
-}
-
-// "." is never typed into an octet field: it moves on to the next field of its address chain.
-bool TFParGen::octet_key(QLineEdit* field) {
-    for (const auto& [from, to] : octet_chain_) {
-        if (from == field && to->isEnabled() && to->isVisible())
-            to->setFocus(Qt::TabFocusReason);
-    }
-    return true;
 }
 
 bool TFParGen::FormMouseWheel(QWheelEvent* event) {

@@ -23,6 +23,7 @@ struct Application;
 
 namespace ui {
 
+class AddressDotJump;
 class CollapsibleGroup;
 class TitlePanel;
 
@@ -74,7 +75,7 @@ private:
     void Order_TAB_Panels_52C40();
     void stack_groups(const std::vector<Group_Id>& order);
     void caption_group(Group& group);
-    void chain_octets(Group_Id id, std::initializer_list<const char*> rows);
+    void chain_octets(AddressDotJump& dot_jump, Group_Id id, std::initializer_list<const char*> rows);
     void Move_GroupBoxs();
     void RePosition_Objects_52C40();
     void RePosition_Object_Ethernet_Connection();
@@ -86,7 +87,6 @@ private:
     void show_values(const cfg::ParGen_Set& set);
     // The values on the screen; the values this model hides come back as they were loaded.
     cfg::ParGen_Set values() const;
-    bool octet_key(QLineEdit* field);
     // After the user changed a value: one step to undo. Typing into one field until it loses the
     // focus is one step.
     void record_change(int typing_field = -1);
@@ -105,9 +105,6 @@ private:
     std::array<Group, Group_Count> groups_;
     Row_Widths row_widths_;
     std::array<Key_Binding, cfg::ParGen_Key_Count> bindings_;
-    // Each octet field with the field "." leads to; the last field of a chain has none.
-    std::vector<std::pair<QLineEdit*, QLineEdit*>> octet_chain_;
-    std::vector<QLineEdit*> octet_fields_;
     cfg::ParGen_Set shown_state_;
     cfg::ParGen_Set recorded_state_; // as the last step left the values
     int typing_session_ = 0;         // counts the fields left after typing

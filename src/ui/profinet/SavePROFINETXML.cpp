@@ -4,8 +4,6 @@
 #include "core/profinet/GsdmlFileName.h"
 #include "ui/platform/QtPath.h"
 #include "ui/profinet/TFProfinetFileName.h"
-#include "ui/widgets/ErrorReport.h"
-#include "ui/widgets/FileDialogService.h"
 #include "ui/widgets/SaveTarget.h"
 #include "ui/widgets/Texts.h"
 
@@ -21,17 +19,12 @@ QString single_name_filter(const QString& name) {
 
 GsdmlTarget Save_PROFINET_XML(cfg::Application& app, const std::string& name_file_xml, QWidget* parent) {
     const QString name = qt_text(name_file_xml);
-    const QString chosen = FileDialogService::getSaveFileName(
-        parent, QString(), qt_path(app.Path_Project / std_path(name)), single_name_filter(name));
-    if (chosen.isEmpty())
-        return std::nullopt;
+    const Save_As save_as{qt_path(app.Path_Project / std_path(name)), single_name_filter(name),
+                          [&name_file_xml](const std::filesystem::path& chosen) {
+                              return cfg::profinet::gsdml_target(chosen, name_file_xml);
+                          }};
     GsdmlTarget target;
-    run_reported(parent, [&] {
-        const std::filesystem::path file = cfg::profinet::gsdml_target(std_path(chosen), name_file_xml);
-        if (!May_Write_Chosen_File(app, parent, file))
-            return;
-        target = file;
-    });
+    Save_Chosen_File(app, parent, save_as, [&target](const std::filesystem::path& file) { target = file; });
     return target;
 }
 

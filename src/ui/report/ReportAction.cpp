@@ -10,8 +10,6 @@
 #include "ui/report/ReportPrint.h"
 #include "ui/report/ReportWindowTexts.h"
 #include "ui/widgets/BusyPointer.h"
-#include "ui/widgets/ErrorReport.h"
-#include "ui/widgets/FileDialogService.h"
 #include "ui/widgets/MessageService.h"
 #include "ui/widgets/SaveTarget.h"
 #include "ui/widgets/Texts.h"
@@ -23,18 +21,14 @@ namespace ui {
 
 void Save_Report(const cfg::Application& app, QWidget* parent) {
     const cfg::Lang_Strings& texts = app.Lang_Strings;
-    const QString chosen = FileDialogService::getSaveFileName(
-        parent, QString(), qt_path(app.Path_Project / cfg::path_from_utf8(app.Name_Project + ".pdf")),
-        text_of(texts, report_text::Pdf_Filter));
-    if (chosen.isEmpty())
-        return;
-    run_reported(parent, [&] {
-        std::filesystem::path file = std_path(chosen);
-        // Viewers open a PDF file by its extension.
-        if (!file.has_extension())
-            file += ".pdf";
-        if (!May_Write_Chosen_File(app, parent, file))
-            return;
+    const Save_As save_as{qt_path(app.Path_Project / cfg::path_from_utf8(app.Name_Project + ".pdf")),
+                          text_of(texts, report_text::Pdf_Filter), [](std::filesystem::path file) {
+                              // Viewers open a PDF file by its extension.
+                              if (!file.has_extension())
+                                  file += ".pdf";
+                              return file;
+                          }};
+    Save_Chosen_File(app, parent, save_as, [&](const std::filesystem::path& file) {
         std::optional<Report_Document> report;
         {
             const Busy_Pointer busy;

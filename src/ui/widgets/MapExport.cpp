@@ -7,8 +7,6 @@
 #include "core/common/SafeFile.h"
 #include "ui/platform/QtPath.h"
 #include "ui/widgets/ByteMapView.h"
-#include "ui/widgets/ErrorReport.h"
-#include "ui/widgets/FileDialogService.h"
 #include "ui/widgets/MapTexts.h"
 #include "ui/widgets/MessageService.h"
 #include "ui/widgets/SaveTarget.h"
@@ -33,20 +31,16 @@ void Export_Byte_Map(const cfg::Application& app, const ByteMapView& view, int f
     const auto text = [&app, first_text](int offset) {
         return text_of(app.Lang_Strings, first_text + offset);
     };
-    const QString chosen =
-        FileDialogService::getSaveFileName(parent, QString(), qt_path(app.Path_Project), text(Export_Filter));
-    if (chosen.isEmpty())
-        return;
-    run_reported(parent, [&] {
-        const cfg::bytemap::Picture_File file = cfg::bytemap::Map_Picture_File(std_path(chosen));
-        if (!May_Write_Chosen_File(app, parent, file.path))
-            return;
+    const Save_As save_as{
+        qt_path(app.Path_Project), text(Export_Filter),
+        [](const std::filesystem::path& chosen) { return cfg::bytemap::Map_Picture_File(chosen).path; }};
+    Save_Chosen_File(app, parent, save_as, [&](const std::filesystem::path& file) {
+        // The file's name, made above, tells its kind again.
         cfg::write_file_safely(
-            file.path,
-            file.kind == cfg::bytemap::Picture_Kind::Svg
-                ? cfg::bytemap::Byte_Map_Svg(view.map())
-                : png_bytes(view.picture(), (text(Picture_Failed) + qt_path(file.path)).toStdString()));
-        MessageService::show(parent, MessageIcon::Information, text(Export_Written) + qt_path(file.path));
+            file, cfg::bytemap::Map_Picture_File(file).kind == cfg::bytemap::Picture_Kind::Svg
+                      ? cfg::bytemap::Byte_Map_Svg(view.map())
+                      : png_bytes(view.picture(), (text(Picture_Failed) + qt_path(file)).toStdString()));
+        MessageService::show(parent, MessageIcon::Information, text(Export_Written) + qt_path(file));
     });
 }
 

@@ -31,10 +31,9 @@ enum Screen_Text : int { Title, Description, Ok, Cancel, Delete, Insert, Copy, P
 
 } // namespace
 
-TableScreen::TableScreen(cfg::Application& app, int text_block, int dropped_rows_question, QWidget* parent)
-    : EditingScreen(app, parent), text_block_(text_block), dropped_rows_question_(dropped_rows_question),
-      title_(new TitlePanel(qt_text(cfg::SW_Code), this)), body_(new QVBoxLayout),
-      splitter_(new QSplitter(Qt::Vertical, this)), tables_layout_(new QVBoxLayout),
+TableScreen::TableScreen(cfg::Application& app, const Screen_Texts& texts, QWidget* parent)
+    : EditingScreen(app, parent), texts_(texts), title_(new TitlePanel(qt_text(cfg::SW_Code), this)),
+      body_(new QVBoxLayout), splitter_(new QSplitter(Qt::Vertical, this)), tables_layout_(new QVBoxLayout),
       status_(new QLabel(this)), Btn_OK(dialog_button("Btn_OK", this)),
       Btn_Cancel(dialog_button("Btn_Cancel", this)), Btn_DelRow(dialog_button("Btn_DelRow", this)),
       Btn_InsRow(dialog_button("Btn_InsRow", this)), Btn_CopyRow(dialog_button("Btn_CopyRow", this)),
@@ -69,11 +68,32 @@ void TableScreen::add_left_button(QPushButton* button) {
     bottom_row_->insertWidget(left_buttons_++, button);
 }
 
-TableScreen::Grid& TableScreen::add_grid(Grid_Setup setup) {
+void TableScreen::add_grid(Grid_Setup setup) {
     const std::size_t index = grids_.size();
     auto* view = new GridView(app_.App_Settings, this);
     view->setObjectName(setup.name);
     cfg::Table* table = setup.table.get();
+    TableGridModel* model = make_model(setup);
+    setup.actions.delete_question_text = texts_.delete_row_question;
+    auto* row_buttons = new RowButtons(view, app_.Lang_Strings, std::move(setup.actions), this);
+    auto* exchange = new GridExchange(app_, view, model, *table, std::move(setup.rules), this);
+    Grid& grid = grids_.emplace_back(Grid{setup.columns,
+                                          {},
+                                          {},
+                                          table,
+                                          view,
+                                          model,
+                                          row_buttons,
+                                          exchange,
+                                          place_view(view, setup),
+                                          setup.tab_text,
+                                          setup.shown});
+    add_computed_columns(grid, std::move(setup.computed));
+    follow_changes(index, grid);
+}
+
+// The model over the table, with the screen's rules for its cells.
+TableGridModel* TableScreen::make_model(Grid_Setup& setup) {
     auto* model = new TableGridModel(std::move(setup.table), this);
     const std::span<const cfg::Column_Description> columns = setup.columns;
     model->setEditableCell(std::move(setup.editable));
@@ -94,60 +114,78 @@ TableScreen::Grid& TableScreen::add_grid(Grid_Setup setup) {
     });
     model->setCellShowsText(std::move(setup.shows_text));
     model->setRowWarning(std::move(setup.row_warning));
-    std::vector<cfg::Column_Description> computed_columns;
-    std::vector<std::pair<int, int>> computed_places;
-    for (Computed_Column& computed : setup.computed) {
-        computed_places.emplace_back(model->addComputedColumn(std::move(computed.text)),
-                                     computed.shown_after);
-        computed_columns.push_back(std::move(computed.description));
+    return model;
+}
+
+void TableScreen::add_computed_columns(Grid& grid, std::vector<Computed_Column> computed) {
+    for (Computed_Column& column : computed) {
+        grid.computed_places.emplace_back(grid.model->addComputedColumn(std::move(column.text)),
+                                          column.shown_after);
+        grid.computed_columns.push_back(std::move(column.description));
     }
-    connect(model, &TableGridModel::cellEdited, this, [this, index](int row, int column) {
+}
+
+// Every change of the grid, whoever made it, is shown, followed through and made a step to undo.
+void TableScreen::follow_changes(std::size_t index, const Grid& grid) {
+    connect(grid.model, &TableGridModel::cellEdited, this, [this, index](int row, int column) {
         cell_edited(index, row, column);
         tables_changed();
         record_change();
     });
-
-    auto* row_buttons = new RowButtons(view, app_.Lang_Strings, std::move(setup.actions), this);
-    connect(row_buttons, &RowButtons::tableChanged, this, [this, model] {
+    connect(grid.row_buttons, &RowButtons::tableChanged, this, [this, model = grid.model] {
         model->tableChanged();
         tables_changed();
         record_change();
     });
-    auto* exchange = new GridExchange(app_, view, model, *table, std::move(setup.rules), this);
-    connect(exchange, &GridExchange::tableChanged, this, [this] {
+    connect(grid.exchange, &GridExchange::tableChanged, this, [this] {
         tables_changed();
         record_change();
     });
-    view->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(view, &QWidget::customContextMenuRequested, this,
+    grid.view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid.view, &QWidget::customContextMenuRequested, this,
             [this, index](const QPoint& at) { show_grid_menu(index, at); });
     // A copy made in one table of the screen cannot be pasted into another.
-    connect(row_buttons, &RowButtons::rowCopied, this, [this, index] {
+    connect(grid.row_buttons, &RowButtons::rowCopied, this, [this, index] {
         for (std::size_t other = 0; other < grids_.size(); ++other)
             if (other != index)
                 grids_[other].row_buttons->forgetCopy();
     });
+}
 
-    QWidget* page = view;
+// The view goes above the status line, on a tab of its own when the screen has several tables;
+// returns the page that holds it.
+QWidget* TableScreen::place_view(GridView* view, const Grid_Setup& setup) {
     if (!setup.shown) {
         view->hide();
-    } else if (setup.tab_text >= 0) {
-        if (!tabs_) {
-            tabs_ = new QTabWidget(this);
-            add_above_status(tabs_);
-        }
-        page = new QWidget;
-        page->setObjectName(setup.page_name);
-        auto* page_layout = new QVBoxLayout(page);
-        page_layout->setContentsMargins(0, 0, 0, 0);
-        page_layout->addWidget(view);
-        tabs_->addTab(page, QString());
-    } else {
-        add_above_status(view);
+        return view;
     }
-    grids_.push_back({columns, std::move(computed_columns), std::move(computed_places), table, view, model,
-                      row_buttons, exchange, page, setup.tab_text, setup.shown});
-    return grids_.back();
+    if (setup.tab_text < 0) {
+        add_above_status(view);
+        return view;
+    }
+    if (!tabs_) {
+        tabs_ = new QTabWidget(this);
+        add_above_status(tabs_);
+    }
+    auto* page = new QWidget;
+    page->setObjectName(setup.page_name);
+    auto* page_layout = new QVBoxLayout(page);
+    page_layout->setContentsMargins(0, 0, 0, 0);
+    page_layout->addWidget(view);
+    tabs_->addTab(page, QString());
+    return page;
+}
+
+void TableScreen::refresh_table(std::size_t grid) {
+    grids_[grid].model->tableChanged();
+}
+
+void TableScreen::refresh_row(std::size_t grid, int row) {
+    grids_[grid].model->rowChanged(row);
+}
+
+GridView* TableScreen::grid_view(std::size_t grid) const {
+    return grids_[grid].view;
 }
 
 // A view gets its model, and with it its columns, when its screen first opens: attaching a model
@@ -170,12 +208,12 @@ void TableScreen::add_above_status(QWidget* widget) {
     tables_layout_->insertWidget(tables_layout_->indexOf(status_), widget, 1);
 }
 
-void TableScreen::add_byte_map(cfg::bytemap::Map_Lane own_lane, int first_text) {
-    map_ = new ByteMapPanel(app_, own_lane, first_text, this);
+void TableScreen::add_byte_map(cfg::bytemap::Map_Lane own_lane) {
+    map_ = new ByteMapPanel(app_, own_lane, texts_.byte_map, this);
     splitter_->addWidget(map_);
     splitter_->setStretchFactor(0, 1);
     splitter_->setStretchFactor(1, 1);
-    connect(map_, &ByteMapPanel::rowClicked, this, [this](int row) { select_row(0, row); });
+    connect(map_, &ByteMapPanel::rowClicked, this, [this](int row) { select_table_row(0, row); });
 }
 
 void TableScreen::set_status(const QString& text) {
@@ -188,15 +226,16 @@ QString TableScreen::text(int index) const {
 }
 
 void TableScreen::Set_Lang() {
-    setWindowTitle(text(text_block_ + Title));
-    title_->descriptionLabel()->setText(text(text_block_ + Description));
-    const int hints = text_block_ + Hints;
-    set_button_texts(app_.Lang_Strings, {{Btn_OK, text_block_ + Ok, hints},
-                                         {Btn_Cancel, text_block_ + Cancel, hints + 1},
-                                         {Btn_DelRow, text_block_ + Delete, hints + 2},
-                                         {Btn_InsRow, text_block_ + Insert, hints + 3},
-                                         {Btn_CopyRow, text_block_ + Copy, hints + 4},
-                                         {Btn_PasteRow, text_block_ + Paste, hints + 5}});
+    const int block = texts_.block;
+    setWindowTitle(text(block + Title));
+    title_->descriptionLabel()->setText(text(block + Description));
+    const int hints = block + Hints;
+    set_button_texts(app_.Lang_Strings, {{Btn_OK, block + Ok, hints},
+                                         {Btn_Cancel, block + Cancel, hints + 1},
+                                         {Btn_DelRow, block + Delete, hints + 2},
+                                         {Btn_InsRow, block + Insert, hints + 3},
+                                         {Btn_CopyRow, block + Copy, hints + 4},
+                                         {Btn_PasteRow, block + Paste, hints + 5}});
     for (const Grid& grid : grids_)
         if (tabs_ && grid.shown && grid.tab_text >= 0)
             tabs_->setTabText(tabs_->indexOf(grid.page), text(grid.tab_text));
@@ -288,7 +327,7 @@ void TableScreen::put_back(const std::vector<Changed_Rows>& changes, bool after)
         grid.model->tableChanged();
     }
     tables_changed();
-    select_row(changes.front().grid, changes.front().before.front().row);
+    select_table_row(changes.front().grid, changes.front().before.front().row);
 }
 
 void TableScreen::show_grid_menu(std::size_t index, const QPoint& at) {
@@ -317,7 +356,7 @@ bool TableScreen::changed_since_opened() const {
 
 void TableScreen::cell_edited(std::size_t, int, int) {}
 
-void TableScreen::select_row(std::size_t grid, int row) {
+void TableScreen::select_table_row(std::size_t grid, int row) {
     const Grid& shown = grids_[grid];
     if (tabs_ && shown.shown)
         tabs_->setCurrentWidget(shown.page);
@@ -334,14 +373,14 @@ TableScreen::Grid& TableScreen::grid_in_front() {
 void TableScreen::Btn_OKClick() {
     run_reported(this, [this] {
         if (const std::optional<Check_Failure> failure = check_tables()) {
-            select_row(failure->grid, failure->row);
+            select_table_row(failure->grid, failure->row);
             MessageService::error(this, qt_text(failure->message));
             return;
         }
         // Rows below the first empty row are not saved: the user decides whether to lose them.
         if (const int dropped = first_row_save_would_drop();
-            dropped > 0 &&
-            !MessageService::confirm_loss(this, text(dropped_rows_question_) + QString::number(dropped)))
+            dropped > 0 && !MessageService::confirm_loss(this, text(texts_.dropped_rows_question) +
+                                                                   QString::number(dropped)))
             return;
         if (!may_replace_file())
             return;

@@ -31,17 +31,23 @@ class GridView;
 class TitlePanel;
 
 // The pattern every table screen shares: the title, the grids (as tabs when there are several),
-// the row buttons working on the grid in front, and OK and Cancel. Texts come from the screen's
-// block of the catalogue: the title at its start, the description next, then the six captions
-// and their six hints. OK runs the screen's check, selects the failing row and shows why; then it
-// asks before rows would be dropped, and before an unreadable file would be replaced; then it
-// saves and closes. Under the tables a status line, and, for the screens that place data in the
-// device's arrays, the byte map, follow every change, its undo and its redo. Each grid exchanges
-// cells with the clipboard and the whole table with a CSV file through its menu. A screen adds its
-// tables, its rules and its file.
+// the row buttons working on the grid in front, and OK and Cancel. OK runs the screen's check, selects the
+// failing row and shows why; then it asks before rows would be dropped, and before an unreadable file would
+// be replaced; then it saves and closes. Under the tables a status line, and, for the screens that place data
+// in the device's arrays, the byte map, follow every change, its undo and its redo. Each grid exchanges cells
+// with the clipboard and the whole table with a CSV file through its menu. A screen adds its tables, its
+// rules and its file.
 class TableScreen : public EditingScreen {
     Q_OBJECT
 public:
+    // Where the screen's texts lie in the catalogue.
+    struct Screen_Texts {
+        int block; // the title at its start, the description next, then the six captions and their six hints
+        int delete_row_question;   // the row number takes the place of "%d", or follows the text
+        int dropped_rows_question; // the first row a save would leave out follows the text
+        int byte_map = -1;         // the first of the byte map's texts, for a screen with the map
+    };
+
     void Set_Lang() override;
     void Btn_OKClick();
 
@@ -61,7 +67,7 @@ protected:
         TableGridModel::EditableCell editable;
         // The items of list cells whose items depend on the row; other lists offer their choices.
         std::function<std::vector<std::string>(int row, int column)> row_choices;
-        RowActions actions;
+        RowActions actions;         // the screen's delete question is filled in
         cfg::Table_Rules rules;     // what a pasted block or an imported file may put into the table
         int tab_text = -1;          // the tab's caption; -1 for the screen's only table
         const char* page_name = ""; // the tab page's object name
@@ -71,20 +77,6 @@ protected:
         std::vector<Computed_Column> computed = {};
     };
 
-    struct Grid {
-        std::span<const cfg::Column_Description> columns;
-        std::vector<cfg::Column_Description> computed_columns;
-        std::vector<std::pair<int, int>> computed_places; // model column, the column it follows
-        cfg::Table* table;                                // owned with the model
-        GridView* view;
-        TableGridModel* model;
-        RowButtons* row_buttons;
-        GridExchange* exchange;
-        QWidget* page;
-        int tab_text;
-        bool shown;
-    };
-
     // The first failing rule: in which grid and row, and the message the error box shows.
     struct Check_Failure {
         std::size_t grid;
@@ -92,15 +84,22 @@ protected:
         std::string message;
     };
 
-    TableScreen(cfg::Application& app, int text_block, int dropped_rows_question, QWidget* parent);
+    TableScreen(cfg::Application& app, const Screen_Texts& texts, QWidget* parent);
 
-    // Adds a grid; the first one added is in front when the screen opens.
-    Grid& add_grid(Grid_Setup setup);
-    Grid& grid(std::size_t index) { return grids_[index]; }
+    // Adds a grid; the first one added is in front when the screen opens. Grids are named by the
+    // order they were added in, from 0.
+    void add_grid(Grid_Setup setup);
+    // The grid shows again what its table holds: all of it, or one row (table coordinates).
+    void refresh_table(std::size_t grid);
+    void refresh_row(std::size_t grid, int row);
+    // Brings the grid to the front and makes the row current, selected whole (table coordinates).
+    void select_table_row(std::size_t grid, int row);
+    // For what a screen adds to a grid's view: its delegates, its clicks.
+    GridView* grid_view(std::size_t grid) const;
 
     // Puts the byte map under the tables; a click on a block of own_lane selects its row in the
-    // first grid. The screen's texts for the map start at first_text.
-    void add_byte_map(cfg::bytemap::Map_Lane own_lane, int first_text);
+    // first grid.
+    void add_byte_map(cfg::bytemap::Map_Lane own_lane);
     ByteMapPanel* byte_map() const { return map_; }
     // A button of the screen's own in the bottom row, after the row buttons.
     void add_left_button(QPushButton* button);
@@ -132,6 +131,20 @@ protected:
     void record_change();
 
 private:
+    struct Grid {
+        std::span<const cfg::Column_Description> columns;
+        std::vector<cfg::Column_Description> computed_columns;
+        std::vector<std::pair<int, int>> computed_places; // model column, the column it follows
+        cfg::Table* table;                                // owned with the model
+        GridView* view;
+        TableGridModel* model;
+        RowButtons* row_buttons;
+        GridExchange* exchange;
+        QWidget* page;
+        int tab_text;
+        bool shown;
+    };
+
     // The rows one step changed in one table, as they were and became.
     struct Changed_Rows {
         std::size_t grid;
@@ -142,6 +155,10 @@ private:
     void put_back(const std::vector<Changed_Rows>& changes, bool after);
     void show_grid_menu(std::size_t grid, const QPoint& at);
 
+    TableGridModel* make_model(Grid_Setup& setup);
+    void add_computed_columns(Grid& grid, std::vector<Computed_Column> computed);
+    void follow_changes(std::size_t index, const Grid& grid);
+    QWidget* place_view(GridView* view, const Grid_Setup& setup);
     void attach_model(const Grid& grid);
     void show_defaults() override;
     void remember_shown_state() override;
@@ -151,11 +168,9 @@ private:
     void show_headers();
     void show_tables_from_start();
     void add_above_status(QWidget* widget);
-    void select_row(std::size_t grid, int row);
     Grid& grid_in_front();
 
-    int text_block_;
-    int dropped_rows_question_;
+    Screen_Texts texts_;
     TitlePanel* title_;
     QVBoxLayout* body_;
     QSplitter* splitter_;

@@ -1,4 +1,5 @@
 target_sources(configurator_ui PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/AddressDotJump.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ByteMapPainter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ByteMapPanel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ByteMapView.cpp

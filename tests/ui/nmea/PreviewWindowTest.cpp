@@ -1,3 +1,4 @@
+#include "core/lang/LangStrings.h"
 #include "core/nmea/ListenerFile.h"
 #include "core/params/ParGenFile.h"
 #include "core/preview/ByteText.h"
@@ -5,6 +6,7 @@
 #include "core/preview/LearnedRows.h"
 #include "core/preview/PreviewSession.h"
 #include "support/TempDir.h"
+#include "ui/nmea/PreviewActivity.h"
 #include "ui/nmea/SerialListener.h"
 #include "ui/nmea/TFNMEA_0183_Preview.h"
 #include "ui/nmea/TFNMEA_0183_Set_Access2.h"
@@ -162,6 +164,33 @@ private slots:
     void cleanup() {
         listener_.reset();
         program_.reset();
+    }
+
+    // A log names its file while it plays and its whole path when it fails; a port names itself;
+    // a failure gives its reason, anything else the sentences received.
+    void theStatusLineTellsWhatTheSourceDoes_data() {
+        using enum ui::Preview_Activity;
+        QTest::addColumn<int>("activity");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("idle") << int(Idle) << "Choose a log or a serial port";
+        QTest::newRow("playing") << int(Playing) << "Playing ship.log – 12 sentences";
+        QTest::newRow("paused") << int(Paused) << "Paused: ship.log – 12 sentences";
+        QTest::newRow("end of log") << int(End_Of_Log) << "End of log: ship.log – 12 sentences";
+        QTest::newRow("stopped") << int(Stopped) << "Stopped: ship.log – 12 sentences";
+        QTest::newRow("log unread") << int(Log_Unread) << "The log could not be read: /logs/ship.log: busy";
+        QTest::newRow("listening") << int(Listening) << "Listening on /dev/ttyS9 – 12 sentences";
+        QTest::newRow("port unopened")
+            << int(Port_Unopened) << "The port could not be opened: /dev/ttyS9: busy";
+        QTest::newRow("port stopped") << int(Port_Stopped) << "The port stopped: /dev/ttyS9: busy";
+        QTest::newRow("port closed") << int(Port_Closed) << "Port closed: /dev/ttyS9 – 12 sentences";
+    }
+
+    void theStatusLineTellsWhatTheSourceDoes() {
+        QFETCH(int, activity);
+        QFETCH(QString, expected);
+        const ui::Preview_Source source{"/logs/ship.log", "/dev/ttyS9", "busy", 12};
+        QCOMPARE(ui::Activity_Text(cfg::default_texts(), static_cast<ui::Preview_Activity>(activity), source),
+                 expected);
     }
 
     void aLogPlayedAsFastAsPossibleShowsWhatTheCoreModelGives() {

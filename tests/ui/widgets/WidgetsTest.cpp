@@ -1,4 +1,5 @@
 #include "core/common/Table.h"
+#include "ui/widgets/AddressDotJump.h"
 #include "ui/widgets/ByteMapPainter.h"
 #include "ui/widgets/ByteMapView.h"
 #include "ui/widgets/ErrorReport.h"
@@ -21,6 +22,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <QVBoxLayout>
 
 #include <memory>
 #include <stdexcept>
@@ -323,6 +325,47 @@ private slots:
         QTRY_VERIFY(!view.findChild<QComboBox*>());
         QTest::qWait(20);
         QCOMPARE(view.currentIndex(), model.index(1, 1));
+    }
+
+    // Fields 0 to 2 are a chain, field 3 is watched alone, field 4 is not watched.
+    void aDotMovesAlongItsChainAndIsNeverTyped_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("disabled");
+        QTest::addColumn<int>("focused");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("to the next field") << 0 << -1 << 1 << "";
+        QTest::newRow("next field disabled") << 1 << 2 << 1 << "";
+        QTest::newRow("end of the chain") << 2 << -1 << 2 << "";
+        QTest::newRow("a field of no chain") << 3 << -1 << 3 << "";
+        QTest::newRow("a field not watched") << 4 << -1 << 4 << ".";
+    }
+
+    void aDotMovesAlongItsChainAndIsNeverTyped() {
+        QFETCH(int, from);
+        QFETCH(int, disabled);
+        QFETCH(int, focused);
+        QFETCH(QString, typed);
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        std::vector<QLineEdit*> fields;
+        for (int i = 0; i < 5; ++i)
+            layout->addWidget(fields.emplace_back(new QLineEdit(&window)));
+        auto* dot_jump = new ui::AddressDotJump(&window);
+        dot_jump->chain({fields[0], fields[1], fields[2]});
+        dot_jump->watch(fields[3]);
+        if (disabled >= 0)
+            fields[static_cast<std::size_t>(disabled)]->setEnabled(false);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QLineEdit* field = fields[static_cast<std::size_t>(from)];
+        field->setFocus();
+        QTRY_VERIFY(field->hasFocus());
+
+        QTest::keyClick(field, '.');
+        QTRY_VERIFY(fields[static_cast<std::size_t>(focused)]->hasFocus());
+        QCOMPARE(field->text(), typed);
+        QTest::keyClick(fields[static_cast<std::size_t>(focused)], '7');
+        QCOMPARE(fields[static_cast<std::size_t>(focused)]->text(), typed + "7");
     }
 
     void headerDoubleClickSizesOnlyWithTheOptionOn() {
