@@ -1,6 +1,7 @@
 #include "ui/nmea/ProfinetMap.h"
 
 #include "core/app/Application.h"
+#include "core/lang/MainWindowTexts.h"
 #include "core/nmea/ObjectsMap.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/FileDialogService.h"
@@ -12,7 +13,6 @@
 namespace ui {
 namespace {
 
-constexpr int Overwrite_Question = 31;
 constexpr const char* CSV_Filter = "CSV (MS-DOS) (*.csv)";
 
 } // namespace
@@ -25,7 +25,8 @@ void PROFINET_Map(cfg::Application& app, QWidget* parent) {
     run_reported(parent, [&app, parent, &chosen] {
         const std::filesystem::path file =
             std_path(qt_text(cfg::nmea::Objects_Map_File_Name(chosen.toStdString())));
-        if (!May_Write_Chosen_File(app, parent, file, Overwrite_Question, MessageButtons::YesNoCancel))
+        if (!May_Write_Chosen_File(app, parent, file, cfg::main_window_text::Overwrite_Question,
+                                   MessageButtons::YesNoCancel))
             return;
         cfg::nmea::Export_Objects_Map(app.File_NMEA_0183_Set_Access, file);
     });
