@@ -11,6 +11,7 @@
 #include "core/ethercat/VariableRowOperations.h"
 #include "core/ethercat/VariableTable.h"
 #include "core/ethercat/VariableTableRules.h"
+#include "core/lang/EtherCATTexts.h"
 #include "core/nmea/ArrayLayout.h"
 #include "ui/widgets/ByteMapPanel.h"
 #include "ui/widgets/Texts.h"
@@ -20,12 +21,7 @@ namespace {
 
 using cfg::ethercat::VariableColumn;
 
-constexpr int Text_Block = 1500;
-constexpr int Delete_Row_Question = 1533;
-constexpr int Rows_Would_Be_Dropped_Question = 1553;
-constexpr int Slave_To_Master_Tab = 1534;
-constexpr int Master_To_Slave_Tab = 1535;
-constexpr int Map_Texts = 1576;
+namespace text = cfg::ethercat_text;
 
 // The grids in the order they are added.
 constexpr std::size_t Slave_To_Master_Grid = 0;
@@ -37,14 +33,14 @@ bool SlaveMaster_of(std::size_t grid) {
 } // namespace
 
 TFEtherCATSlave::TFEtherCATSlave(cfg::Application& app, QWidget* parent)
-    : TableScreen(app, Text_Block, Rows_Would_Be_Dropped_Question, parent),
+    : TableScreen(app, text::Title, text::Rows_Would_Be_Dropped_Question, parent),
       tables_(std::make_shared<cfg::ethercat::EtherCAT_Tables>(cfg::ethercat::EtherCAT_Tables{
           cfg::ethercat::make_variable_table(true), cfg::ethercat::make_variable_table(false)})) {
     setObjectName("TFEtherCATSlave");
     resize(1200, 640);
     Init_Table(true);
     Init_Table(false);
-    add_byte_map(cfg::bytemap::Map_Lane::Variables, Map_Texts);
+    add_byte_map(cfg::bytemap::Map_Lane::Variables, text::Map_Texts);
     Set_Lang();
 }
 
@@ -58,7 +54,7 @@ void TFEtherCATSlave::Init_Table(bool SlaveMaster) {
     setup.name = SlaveMaster ? "ASG_SlaveMaster" : "ASG_MasterSlave";
     setup.table = std::shared_ptr<cfg::Table>(tables_, &table);
     setup.columns = cfg::ethercat::Variable_Column_Descriptions(SlaveMaster);
-    setup.tab_text = SlaveMaster ? Slave_To_Master_Tab : Master_To_Slave_Tab;
+    setup.tab_text = SlaveMaster ? text::Slave_To_Master : text::Master_To_Slave;
     setup.page_name = SlaveMaster ? "TS_SlaveToMaster" : "TS_MasterToSlave";
     setup.shown = SlaveMaster;
     setup.editable = [&table, SlaveMaster](int row, int column) {
@@ -77,7 +73,7 @@ void TFEtherCATSlave::Init_Table(bool SlaveMaster) {
         return cfg::ethercat::paste_variable_row(table, SlaveMaster, row, copied, app_.Row_Clipboard,
                                                  confirm);
     };
-    setup.actions.delete_question_text = Delete_Row_Question;
+    setup.actions.delete_question_text = text::Delete_Row_Question;
     setup.rules = cfg::ethercat::Variable_Table_Rules(SlaveMaster);
     add_grid(std::move(setup));
 }

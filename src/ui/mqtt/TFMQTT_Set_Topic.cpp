@@ -1,6 +1,7 @@
 #include "ui/mqtt/TFMQTT_Set_Topic.h"
 
 #include "core/app/Application.h"
+#include "core/lang/TopicTexts.h"
 #include "core/mqtt/MqttSetTopicFile.h"
 #include "core/mqtt/TopicCheck.h"
 #include "core/mqtt/TopicColumnDescriptions.h"
@@ -17,11 +18,7 @@ namespace {
 
 using cfg::mqtt::TopicTable;
 
-constexpr int Text_Block = 1300;
-constexpr int Delete_Row_Question = 1323;
-constexpr int Rows_Would_Be_Dropped_Question = 1399;
-constexpr int Publish_Tab = 1333;
-constexpr int Subscribe_Tab = 1334;
+namespace text = cfg::topic_text;
 
 // This model never offers the screen: its tables keep their header rows only, and take their
 // thousand topic rows when the screen first opens instead of at every start.
@@ -41,7 +38,7 @@ int template_column(TopicTable which) {
 } // namespace
 
 TFMQTT_Set_Topic::TFMQTT_Set_Topic(cfg::Application& app, QWidget* parent)
-    : TableScreen(app, Text_Block, Rows_Would_Be_Dropped_Question, parent),
+    : TableScreen(app, text::Title, text::Rows_Would_Be_Dropped_Question, parent),
       tables_(std::make_shared<cfg::mqtt::MqttTopicTables>(Header_Only)),
       form_topic_(new TFTopicTemplate(app, this)) {
     setObjectName("TFMQTT_Set_Topic");
@@ -58,7 +55,7 @@ void TFMQTT_Set_Topic::Init_Table(TopicTable which) {
     setup.name = publish ? "ACG_Pub" : "ACG_Sub";
     setup.table = std::shared_ptr<cfg::Table>(tables_, &table);
     setup.columns = cfg::mqtt::topic_column_descriptions(which);
-    setup.tab_text = publish ? Publish_Tab : Subscribe_Tab;
+    setup.tab_text = publish ? text::Publish_Tab : text::Subscribe_Tab;
     setup.page_name = publish ? "TS_MQTT_Publish" : "TS_MQTT_Subscribe";
     setup.shown = publish;
     setup.actions.delete_row = [&table](int row) { cfg::Delete_Row(row, table); };
@@ -69,7 +66,7 @@ void TFMQTT_Set_Topic::Init_Table(TopicTable which) {
     setup.actions.paste_row = [this, &table](int row, bool copied, const cfg::ConfirmOverwrite& confirm) {
         return cfg::mqtt::paste_topic_row(table, row, copied, app_.Row_Clipboard, confirm);
     };
-    setup.actions.delete_question_text = Delete_Row_Question;
+    setup.actions.delete_question_text = text::Delete_Row_Question;
     setup.rules = cfg::mqtt::Topic_Table_Rules(which);
     const Grid& added = add_grid(std::move(setup));
 

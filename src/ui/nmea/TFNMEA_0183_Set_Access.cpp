@@ -1,6 +1,7 @@
 #include "ui/nmea/TFNMEA_0183_Set_Access.h"
 
 #include "core/app/Application.h"
+#include "core/lang/LegacyListenerTexts.h"
 #include "core/nmea/LegacyChecks.h"
 #include "core/nmea/LegacyFile.h"
 #include "core/nmea/NmeaTableRules.h"
@@ -10,14 +11,12 @@ namespace {
 
 using cfg::nmea::legacy::Legacy_Column;
 
-constexpr int Text_Block = 600;
-constexpr int Delete_Row_Question = 627;
-constexpr int Rows_Would_Be_Dropped_Question = 631;
+namespace text = cfg::legacy_listener_text;
 
 } // namespace
 
 TFNMEA_0183_Set_Access::TFNMEA_0183_Set_Access(cfg::Application& app, QWidget* parent)
-    : TableScreen(app, Text_Block, Rows_Would_Be_Dropped_Question, parent),
+    : TableScreen(app, text::Title, text::Rows_Would_Be_Dropped_Question, parent),
       table_(std::make_shared<cfg::nmea::legacy::Legacy_Table>()) {
     setObjectName("TFNMEA_0183_Set_Access");
     resize(750, 337);
@@ -36,7 +35,7 @@ TFNMEA_0183_Set_Access::TFNMEA_0183_Set_Access(cfg::Application& app, QWidget* p
     setup.actions.paste_row = [this](int row, bool copied, const cfg::ConfirmOverwrite& confirm) {
         return cfg::Paste_Row(table_->grid(), row, copied, app_.Row_Clipboard, confirm);
     };
-    setup.actions.delete_question_text = Delete_Row_Question;
+    setup.actions.delete_question_text = text::Delete_Row_Question;
     setup.rules = cfg::nmea::Legacy_Table_Rules();
     add_grid(std::move(setup));
     Set_Lang();

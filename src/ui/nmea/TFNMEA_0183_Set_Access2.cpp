@@ -2,6 +2,7 @@
 
 #include "core/app/Application.h"
 #include "core/ethercat/ProcessImage.h"
+#include "core/lang/ListenerTexts.h"
 #include "core/nmea/ArrayLayout.h"
 #include "core/nmea/ListenerChecks.h"
 #include "core/nmea/ListenerFile.h"
@@ -21,17 +22,12 @@ namespace {
 
 using cfg::nmea::Listener_Column;
 
-constexpr int Text_Block = 1000;
-constexpr int Delete_Row_Question = 1039;
-constexpr int Rows_Would_Be_Dropped_Question = 1046;
-constexpr int Map_Texts = 1064;
-constexpr int Preview_Caption = 1070;
-constexpr int Preview_Hint = 1071;
+namespace text = cfg::listener_text;
 
 } // namespace
 
 TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(cfg::Application& app, QWidget* parent)
-    : TableScreen(app, Text_Block, Rows_Would_Be_Dropped_Question, parent),
+    : TableScreen(app, text::Title, text::Rows_Would_Be_Dropped_Question, parent),
       table_(std::make_shared<cfg::nmea::Listener_Table>()), places_(cfg::nmea::Listener_Row_Count + 1),
       Btn_Preview(dialog_button("Btn_Preview", this)) {
     setObjectName("TFNMEA_0183_Set_Access2");
@@ -49,20 +45,20 @@ TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(cfg::Application& app, QWidget*
     setup.actions.paste_row = [this](int row, bool copied, const cfg::ConfirmOverwrite& confirm) {
         return cfg::Paste_Row_CB(table_->grid(), row, copied, app_.Row_Clipboard, confirm);
     };
-    setup.actions.delete_question_text = Delete_Row_Question;
+    setup.actions.delete_question_text = text::Delete_Row_Question;
     setup.rules = cfg::nmea::Listener_Table_Rules();
     setup.row_warning = [this](int row) { return qt_text(places_[static_cast<std::size_t>(row)].marks); };
     setup.computed = {{cfg::nmea::Listener_Bytes_Column(), static_cast<int>(Listener_Column::Position),
                        [this](int row) { return qt_text(places_[static_cast<std::size_t>(row)].bytes); }}};
     add_grid(std::move(setup));
-    add_byte_map(cfg::bytemap::Map_Lane::Listener, Map_Texts);
+    add_byte_map(cfg::bytemap::Map_Lane::Listener, text::Map_Texts);
     add_left_button(Btn_Preview);
     connect(Btn_Preview, &QPushButton::clicked, this, &TFNMEA_0183_Set_Access2::Btn_PreviewClick);
     Set_Lang();
 }
 
 void TFNMEA_0183_Set_Access2::set_table_texts() {
-    set_button_texts(app_.Lang_Strings, {{Btn_Preview, Preview_Caption, Preview_Hint}});
+    set_button_texts(app_.Lang_Strings, {{Btn_Preview, text::Preview_Caption, text::Preview_Hint}});
     if (preview_)
         preview_->Set_Lang();
 }

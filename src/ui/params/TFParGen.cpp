@@ -394,7 +394,7 @@ std::filesystem::path TFParGen::file() const {
     return app_.File_ParGen;
 }
 
-int TFParGen::read_file() {
+int TFParGen::show_file_and_count_left_out() {
     show_values(cfg::Load_ParGen(file()));
     Move_GroupBoxs();
     return 0;

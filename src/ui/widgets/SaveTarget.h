@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/widgets/CommonTexts.h"
+#include "core/lang/CommonTexts.h"
 #include "ui/widgets/MessageService.h"
 
 #include <filesystem>
@@ -18,7 +18,7 @@ namespace ui {
 // file is replaced only after the question (overwrite_question, on these buttons), which opens
 // with No as its default. True when the file may be written.
 bool May_Write_Chosen_File(const cfg::Application& app, QWidget* parent, const std::filesystem::path& file,
-                           int overwrite_question = common_text::File_Exists_Question,
+                           int overwrite_question = cfg::common_text::File_Exists_Question,
                            MessageButtons buttons = MessageButtons::YesNo);
 
 } // namespace ui
