@@ -13,9 +13,15 @@ enum : int {
     Delete_Row_Question = 1533,
     Slave_To_Master,
     Master_To_Slave,
-    Rows_Would_Be_Dropped_Question = 1553,
-    ESI_Written = 1555,
+    Error_Row = 1551,
+    String_Length_Invalid,
+    Rows_Would_Be_Dropped_Question,
+    Float32_Init_Value_Invalid,
+    ESI_Written,
     ESI_Variables,
+    ESI_Other_Process_Image, // %1: when, %2: where
+    ESI_Never_Written,
+    ESI_Not_Comparable, // %1: the reason
 };
 
 enum : int {

@@ -19,6 +19,10 @@ enum : int {
     Post_Operation_Missing,
     Position_Out_Of_Range,
     Delete_Row_Question,
+    Index_Out_Of_1_To_10 = 1042,
+    Index_Out_Of_1_To_50,
+    Index_Out_Of_1_To_36,
+    Index_Out_Of_1_To_9,
 };
 
 enum : int {

@@ -29,6 +29,9 @@ enum : int {
     IP_Address = 518,
     Subnet_Mask = 523,
     Gateway = 528,
+    IP_Address_Octet_Invalid = 544, // the first of four, one for each octet
+    Subnet_Mask_Octet_Invalid = 548,
+    Gateway_Octet_Invalid = 552,
     Serial = 589,
 };
 
@@ -44,6 +47,11 @@ enum : int {
     Revision_Number = 1141,
     Slave_Name = 1143,
     Node_Address = 1145,
+    Primary_DNS_Octet_Invalid = 1147, // the first of four, one for each octet
+    Secondary_DNS_Octet_Invalid = 1151,
+    Revision_Number_Invalid = 1155,
+    Slave_Name_Empty,
+    Node_Address_Invalid,
 };
 
 } // namespace cfg::parameter_text

@@ -15,13 +15,13 @@ namespace {
 int index_rule_text(const Index_Range& range) {
     switch (range.last) {
     case 10:
-        return 1042;
+        return listener_text::Index_Out_Of_1_To_10;
     case 50:
-        return 1043;
+        return listener_text::Index_Out_Of_1_To_50;
     case 36:
-        return 1044;
+        return listener_text::Index_Out_Of_1_To_36;
     default:
-        return 1045; // 1 to 9
+        return listener_text::Index_Out_Of_1_To_9;
     }
 }
 
