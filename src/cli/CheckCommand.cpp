@@ -7,12 +7,11 @@
 #include "core/app/ConfigurationCheck.h"
 #include "core/app/EsiStep.h"
 #include "core/common/PathText.h"
+#include "core/lang/CommonTexts.h"
 #include "core/nmea/ArrayLayout.h"
 
 namespace cfg::cli {
 namespace {
-
-constexpr int Rows_Left_Out_Text = 907;
 
 void write_json(std::ostream& out, const Application& app, const std::vector<Screen_Check>& checks,
                 const std::vector<std::string>& findings, const std::optional<std::string>& warning,
@@ -41,7 +40,8 @@ int run_check(Context& context) {
     for (const Screen_Check& check : checks) {
         // A warning only: the check passes or fails on the rows the screen shows.
         if (check.rows_left_out > 0)
-            lines.push_back(utf8_path(check.file) + ": " + app.Lang_Strings[Rows_Left_Out_Text] +
+            lines.push_back(utf8_path(check.file) + ": " +
+                            app.Lang_Strings[common_text::Rows_Left_Out_Notice] +
                             std::to_string(check.rows_left_out));
         if (check.failure) {
             lines.push_back(*check.failure);

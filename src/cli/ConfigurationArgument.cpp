@@ -3,6 +3,7 @@
 #include "core/app/ConfigurationFolders.h"
 #include "core/common/ConfigError.h"
 #include "core/common/PathText.h"
+#include "core/lang/MainWindowTexts.h"
 
 namespace cfg::cli {
 namespace {
@@ -30,11 +31,12 @@ void open_configuration(Application& app, const std::string& argument) {
     if (!app.has_active_configuration() || !std::filesystem::is_directory(app.Path_Project, error)) {
         const std::filesystem::path named =
             app.has_active_configuration() ? app.Path_Project : path_from_utf8(argument);
-        throw ConfigError(app.Lang_Strings[Project_Not_Valid_Text] + ": \"" + utf8_path(named) + "\"");
+        throw ConfigError(app.Lang_Strings[main_window_text::Project_Not_Valid] + ": \"" + utf8_path(named) +
+                          "\"");
     }
     if (is_path && !Is_Configuration_Folder(app))
         throw ConfigError(
-            app.Lang_Strings[Project_Not_Valid_Text] + ": \"" + utf8_path(app.Path_Project) +
+            app.Lang_Strings[main_window_text::Project_Not_Valid] + ": \"" + utf8_path(app.Path_Project) +
             "\" is no configuration folder: it is not in PROJECTS and holds none of ParGen.xml, "
             "NMEA_0183_Set_Access.xml, EtherCAT_Slave.xml and MQTT_Set_Topic.xml");
 }

@@ -14,6 +14,8 @@
 #include "core/ethercat/ProcessImage.h"
 #include "core/ethercat/VariableColumns.h"
 #include "core/ethercat/VariableTable.h"
+#include "core/lang/EtherCATTexts.h"
+#include "core/lang/ListenerTexts.h"
 #include "core/nmea/ArrayMarks.h"
 #include "core/nmea/ListenerPositions.h"
 
@@ -21,11 +23,6 @@ namespace cfg::cli {
 namespace {
 
 // Column headers come from the catalogue where the screens have one.
-constexpr int Text_Listener_Number = 1014;
-constexpr int Text_Listener_Sentence = 1017;
-constexpr int Text_Listener_DataField = 1018;
-constexpr int Text_Slave_To_Master = 1534;
-constexpr int Text_Master_To_Slave = 1535;
 
 std::vector<std::string> nmea_lines(const std::vector<nmea::Array_Field>& fields, const Lang_Strings& texts) {
     std::vector<std::string> lines = {"NMEA data array, bytes 0 to " +
@@ -33,9 +30,9 @@ std::vector<std::string> nmea_lines(const std::vector<nmea::Array_Field>& fields
                                       std::to_string(fields.size()) + " fields"};
     if (fields.empty())
         return lines;
-    std::vector<std::vector<std::string>> rows = {{texts[Text_Listener_Number], texts[nmea::Text_Bytes],
-                                                   texts[Text_Listener_Sentence],
-                                                   texts[Text_Listener_DataField], "Marks"}};
+    std::vector<std::vector<std::string>> rows = {
+        {texts[listener_text::Number_Header], texts[listener_text::Bytes_Header],
+         texts[listener_text::Sentence_Header], texts[listener_text::Data_Field_Header], "Marks"}};
     for (const nmea::Array_Field& field : fields)
         rows.push_back({std::to_string(field.row), Byte_Range_Text(field.first_byte, field.last_byte(), "-"),
                         field.Sentence, field.DataField, nmea::Field_Marks(field, texts)});
@@ -55,7 +52,8 @@ std::vector<std::string> ethercat_lines(const Application& app, Table table, boo
                                       : std::span<const int>(ethercat::Master_To_Slave_Headers);
     const int used = ethercat::used_row_count(table);
     std::vector<std::string> lines = {
-        "EtherCAT process image, " + texts[SlaveMaster ? Text_Slave_To_Master : Text_Master_To_Slave] + ": " +
+        "EtherCAT process image, " +
+        texts[SlaveMaster ? ethercat_text::Slave_To_Master : ethercat_text::Master_To_Slave] + ": " +
         std::to_string(size) + " bytes, " + std::to_string(used) + " variables"};
     if (used == 0)
         return lines;

@@ -6,6 +6,7 @@
 #include "cli/TextColumns.h"
 #include "cli/UsageError.h"
 #include "core/common/PathText.h"
+#include "core/lang/CommonTexts.h"
 #include "core/nmea/ListenerFile.h"
 #include "core/nmea/SentenceCatalogue.h"
 #include "core/preview/CaptureSurvey.h"
@@ -17,8 +18,6 @@
 
 namespace cfg::cli {
 namespace {
-
-constexpr int Text_Rows_Left_Out = 907;
 
 // The codes --sentences names, each one of the listener's list; every offered code without it.
 std::set<std::string> chosen_codes(const Invocation& invocation) {
@@ -83,7 +82,7 @@ std::vector<std::string> refusals(const Application& app, const preview::Learn_P
     std::vector<std::string> reasons;
     const std::string file = utf8_path(app.File_NMEA_0183_Set_Access);
     if (plan.rows_left_out > 0)
-        reasons.push_back(file + ": " + app.Lang_Strings[Text_Rows_Left_Out] +
+        reasons.push_back(file + ": " + app.Lang_Strings[common_text::Rows_Left_Out_Notice] +
                           std::to_string(plan.rows_left_out));
     if (!plan.rows_save_would_drop.empty())
         reasons.push_back(file + ": rows after an empty Sentence would not be saved, the first of them row " +

@@ -7,14 +7,13 @@
 #include "core/common/FileBytes.h"
 #include "core/common/PathText.h"
 #include "core/common/SafeFile.h"
+#include "core/lang/CommonTexts.h"
 #include "core/lang/LanguageTexts.h"
 
 #include <optional>
 
 namespace cfg::cli {
 namespace {
-
-constexpr int Text_Rows_Left_Out = 907;
 
 Configuration_Table table_argument(const std::string& name) {
     if (const std::optional<Configuration_Table> table = Configuration_Table_Named(name))
@@ -46,7 +45,7 @@ std::vector<std::string> refusals(const Application& app, const Opened_Table& op
     std::vector<std::string> reasons;
     const std::string file = utf8_path(opened.file);
     if (opened.rows_left_out > 0)
-        reasons.push_back(file + ": " + app.Lang_Strings[Text_Rows_Left_Out] +
+        reasons.push_back(file + ": " + app.Lang_Strings[common_text::Rows_Left_Out_Notice] +
                           std::to_string(opened.rows_left_out));
     if (const int dropped = opened.first_row_save_would_drop(imported); dropped > 0)
         reasons.push_back(file + ": rows after an empty row would not be saved, the first of them row " +

@@ -4,14 +4,9 @@
 #include "core/common/IpAddress.h"
 #include "core/image/DeviceTest.h"
 #include "core/image/UpdateJob.h"
+#include "core/lang/UpdateDialogTexts.h"
 
 namespace cfg::cli {
-namespace {
-
-// The update dialog's message for an address it cannot use.
-constexpr int Text_Check_Ip_Address = 837;
-
-} // namespace
 
 int update_option(const Invocation& invocation) {
     const std::string option = invocation.value("--option").value_or("0");
@@ -30,7 +25,7 @@ std::string device_address(const Context& context, std::string_view address_opti
         throw Usage_Error("The device address is missing: give " + std::string(address_option) + " ADDRESS");
     const IpAddressCheck address = Check_IP_Address(*typed);
     if (!address.valid)
-        throw Usage_Error(context.app.Lang_Strings[Text_Check_Ip_Address] + " (" + *typed + ")");
+        throw Usage_Error(context.app.Lang_Strings[update_text::Check_Address] + " (" + *typed + ")");
     return image::Device_Address(address.parts);
 }
 

@@ -41,9 +41,6 @@ struct Application {
     Language_Folders language_folders() const { return {Path_Language, Path_Shipped_Language}; }
 };
 
-// Text shown by steps 2 to 6 while no configuration is active.
-inline constexpr int Project_Not_Valid_Text = 18;
-
 // The start sequence of the desktop program: the data folder with MASTER, PROJECTS and LANGUAGE (a
 // failure to create one is not reported here; what then cannot be written is reported where it is
 // written), then Open_Application.

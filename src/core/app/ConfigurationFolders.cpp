@@ -23,20 +23,21 @@ void make_active(Application& app, const std::string& name) {
 std::string Name_Fault_Text(const Lang_Strings& texts, Name_Fault fault, std::string_view name) {
     switch (fault) {
     case Name_Fault::Control_Character:
-        return texts[Name_Control_Character_Text];
+        return texts[new_configuration_text::Name_Control_Character];
     case Name_Fault::Not_Utf8:
-        return texts[Name_Not_Utf8_Text];
+        return texts[new_configuration_text::Name_Not_Utf8];
     case Name_Fault::Leading_Blank_Or_Dot:
-        return texts[Name_Leading_Blank_Or_Dot_Text];
+        return texts[new_configuration_text::Name_Leading_Blank_Or_Dot];
     case Name_Fault::Trailing_Dot_Or_Blank:
-        return texts[Name_Trailing_Dot_Or_Blank_Text];
+        return texts[new_configuration_text::Name_Trailing_Dot_Or_Blank];
     case Name_Fault::Windows_Character:
-        return texts[Name_Windows_Character_Text];
+        return texts[new_configuration_text::Name_Windows_Character];
     case Name_Fault::Windows_Device:
-        return texts[Name_Windows_Device_Text];
+        return texts[new_configuration_text::Name_Windows_Device];
     case Name_Fault::Too_Long:
-        return texts[Name_Too_Long_Text] + std::to_string(name.size()) + texts[Name_Too_Long_Limit_Text] +
-               std::to_string(Max_Name_Bytes) + texts[Name_Too_Long_End_Text];
+        return texts[new_configuration_text::Name_Too_Long] + std::to_string(name.size()) +
+               texts[new_configuration_text::Name_Too_Long_Limit] + std::to_string(Max_Name_Bytes) +
+               texts[new_configuration_text::Name_Too_Long_End];
     case Name_Fault::None:
         break;
     }
@@ -51,20 +52,22 @@ std::optional<Name_Refusal> Create_New_Project(Application& app, const std::stri
         return Name_Refusal{text, reason.empty() ? message : message + "\n" + reason};
     };
     if (name.empty())
-        return refused(Name_Empty_Text);
+        return refused(new_configuration_text::Name_Empty);
     if (const Name_Fault fault = New_Name_Fault(name); fault != Name_Fault::None)
-        return refused(Name_Not_Creatable_Text, Name_Fault_Text(app.Lang_Strings, fault, name));
+        return refused(new_configuration_text::Name_Not_Creatable,
+                       Name_Fault_Text(app.Lang_Strings, fault, name));
     const std::filesystem::path folder = app.Path_Projects / path_from_utf8(name);
     std::error_code error;
     if (std::filesystem::is_directory(folder, error))
-        return refused(Name_Exists_Text);
+        return refused(new_configuration_text::Name_Exists);
     if (!std::filesystem::create_directory(folder, error)) {
         // A name the file system refuses is the user's to change; anything else (no permission, a
         // full or read-only disk) is no fault of the name and is reported as it is.
         if (error == std::errc::file_exists || !error)
-            return refused(Name_Not_Creatable_Text, app.Lang_Strings[Name_Taken_By_File_Text]);
+            return refused(new_configuration_text::Name_Not_Creatable,
+                           app.Lang_Strings[new_configuration_text::Name_Taken_By_File]);
         if (error == std::errc::filename_too_long || error == std::errc::invalid_argument)
-            return refused(Name_Not_Creatable_Text, error.message());
+            return refused(new_configuration_text::Name_Not_Creatable, error.message());
         throw ConfigError("The configuration folder \"" + utf8_path(folder) +
                           "\" cannot be created: " + error.message());
     }

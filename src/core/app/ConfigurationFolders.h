@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/Application.h"
+#include "core/lang/NewConfigurationTexts.h"
 
 #include <filesystem>
 #include <optional>
@@ -9,22 +10,6 @@
 #include <vector>
 
 namespace cfg {
-
-// Texts of the refusals of a new configuration, and of the reasons 105 gives.
-inline constexpr int Name_Not_Creatable_Text = 105;
-inline constexpr int Name_Exists_Text = 106;
-inline constexpr int Name_Empty_Text = 107;
-inline constexpr int Name_Control_Character_Text = 111;
-inline constexpr int Name_Not_Utf8_Text = 112;
-inline constexpr int Name_Leading_Blank_Or_Dot_Text = 113;
-inline constexpr int Name_Trailing_Dot_Or_Blank_Text = 114;
-inline constexpr int Name_Windows_Character_Text = 115;
-inline constexpr int Name_Windows_Device_Text = 116;
-// "The name is too long: it takes " N " bytes in UTF-8 and may take at most " M " (...)."
-inline constexpr int Name_Too_Long_Text = 117;
-inline constexpr int Name_Too_Long_Limit_Text = 118;
-inline constexpr int Name_Too_Long_End_Text = 119;
-inline constexpr int Name_Taken_By_File_Text = 120;
 
 // Why a new configuration was not made: the refusal's text (105, 106 or 107), and the message the
 // user reads, which for 105 says on a line of its own what is wrong with the name.

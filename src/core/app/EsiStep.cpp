@@ -7,16 +7,10 @@
 #include "core/ethercat/EsiFile.h"
 #include "core/ethercat/EsiRecord.h"
 #include "core/ethercat/ProcessImageDigest.h"
+#include "core/lang/EtherCATTexts.h"
 #include "core/lang/TextFill.h"
 
 namespace cfg::ethercat {
-namespace {
-
-constexpr int Other_Process_Image_Text = 1557;
-constexpr int Never_Written_Text = 1558;
-constexpr int Not_Comparable_Text = 1559;
-
-} // namespace
 
 std::size_t Write_Configuration_ESI(const Application& app, const std::filesystem::path& file,
                                     std::chrono::system_clock::time_point now) {
@@ -33,13 +27,13 @@ std::optional<std::string> ESI_Step_Warning(const Application& app) {
         now = Process_Image_Digest(Load_ESI_Sources(app.File_ParGen, app.File_EtherCAT_Slave));
         record = Read_ESI_Record(app.Path_Project);
     } catch (const ConfigError& error) {
-        return Fill_Text(app.Lang_Strings[Not_Comparable_Text], {error.what()});
+        return Fill_Text(app.Lang_Strings[ethercat_text::ESI_Not_Comparable], {error.what()});
     }
     if (!record)
-        return app.Lang_Strings[Never_Written_Text];
+        return app.Lang_Strings[ethercat_text::ESI_Never_Written];
     if (record->process_image == now)
         return std::nullopt;
-    return Fill_Text(app.Lang_Strings[Other_Process_Image_Text],
+    return Fill_Text(app.Lang_Strings[ethercat_text::ESI_Other_Process_Image],
                      {record->written_at, utf8_path(record->file)});
 }
 

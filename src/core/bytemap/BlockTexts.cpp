@@ -3,6 +3,8 @@
 #include "core/common/ByteRange.h"
 #include "core/common/Text.h"
 #include "core/ethercat/ImageTexts.h"
+#include "core/lang/EtherCATTexts.h"
+#include "core/lang/ListenerTexts.h"
 #include "core/nmea/ArrayMarks.h"
 
 #include <initializer_list>
@@ -10,12 +12,6 @@
 
 namespace cfg::bytemap {
 namespace {
-
-constexpr int Text_Sentence = 1017;
-constexpr int Text_DataField = 1018;
-constexpr int Text_Type = 1516;
-constexpr int Text_Name = 1519;
-constexpr int Text_Start_Bit = 1522;
 
 std::string label(int row, const std::string& preferred, const std::string& fallback) {
     return std::to_string(row) + " " + (trimmed(preferred).empty() ? fallback : preferred);
@@ -37,12 +33,12 @@ std::string Field_Label(const nmea::Array_Field& field) {
 }
 
 std::string Field_Hover(const nmea::Array_Field& field, const Lang_Strings& texts) {
-    const std::string& separator = texts[nmea::Text_Label_Separator];
+    const std::string& separator = texts[listener_text::Label_Separator];
     std::string text =
-        hover(texts[nmea::Text_Row] + std::to_string(field.row), separator,
-              {{texts[Text_Sentence], field.Sentence},
-               {texts[Text_DataField], field.DataField},
-               {texts[nmea::Text_Bytes], Byte_Range_Text(field.first_byte, field.last_byte())}});
+        hover(texts[listener_text::Row] + std::to_string(field.row), separator,
+              {{texts[listener_text::Sentence_Header], field.Sentence},
+               {texts[listener_text::Data_Field_Header], field.DataField},
+               {texts[listener_text::Bytes_Header], Byte_Range_Text(field.first_byte, field.last_byte())}});
     if (const std::string marks = nmea::Field_Marks(field, texts); !marks.empty())
         text += "\n" + marks;
     return text;
@@ -53,20 +49,20 @@ std::string Variable_Label(const ethercat::Variable_Place& place) {
 }
 
 std::string Variable_Hover(const ethercat::Variable_Place& place, const Lang_Strings& texts) {
-    const std::string row = texts[ethercat::Text_Row] + std::to_string(place.row);
-    const std::string& separator = texts[ethercat::Text_Label_Separator];
-    const std::string& name = texts[Text_Name];
-    const std::string& type = texts[Text_Type];
-    const std::string& bytes = texts[ethercat::Text_Bytes];
+    const std::string row = texts[ethercat_text::Row] + std::to_string(place.row);
+    const std::string& separator = texts[ethercat_text::Label_Separator];
+    const std::string& name = texts[ethercat_text::Name_Header];
+    const std::string& type = texts[ethercat_text::Type_Header];
+    const std::string& bytes = texts[ethercat_text::Bytes_Header];
     if (place.is_bit)
         return hover(row, separator,
                      {{name, place.Name},
                       {type, place.Type},
                       {bytes, std::to_string(place.position)},
-                      {texts[Text_Start_Bit], std::to_string(place.bit)}});
+                      {texts[ethercat_text::Start_Bit_Header], std::to_string(place.bit)}});
     const std::string taken = place.size > 0
                                   ? Byte_Range_Text(place.position, place.position + place.size - 1)
-                                  : texts[ethercat::Text_No_Bytes];
+                                  : texts[ethercat_text::No_Bytes];
     return hover(row, separator, {{name, place.Name}, {type, place.Type}, {bytes, taken}});
 }
 

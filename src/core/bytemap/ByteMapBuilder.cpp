@@ -2,6 +2,8 @@
 
 #include "core/bytemap/BlockTexts.h"
 #include "core/ethercat/ImageTexts.h"
+#include "core/lang/EtherCATTexts.h"
+#include "core/lang/ListenerTexts.h"
 #include "core/nmea/ArrayMarks.h"
 #include "core/nmea/ListenerPositions.h"
 
@@ -98,9 +100,9 @@ private:
     }
 
     void add_legend() {
-        add_legend_entry(Left, palette::Array_Lane, nmea::Text_Array_Caption);
+        add_legend_entry(Left, palette::Array_Lane, listener_text::Array_Caption);
         add_legend_entry(Left + Bytes_Per_Line / 2 * Cell_Width, palette::Image_Lane,
-                         ethercat::Text_Image_Caption);
+                         ethercat_text::Image_Caption);
         for (int column = 0; column < Bytes_Per_Line; column += 8)
             add_text(std::to_string(column), byte_x(column) + 2, Top - 4,
                      {byte_x(column), Legend_Height, 8 * Cell_Width, Top - Legend_Height}, Text_Anchor::Start,

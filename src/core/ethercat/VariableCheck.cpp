@@ -6,6 +6,7 @@
 #include "core/ethercat/VariableColumns.h"
 #include "core/ethercat/VariableTable.h"
 #include "core/ethercat/VariableTypeCode.h"
+#include "core/lang/EtherCATTexts.h"
 
 #include <optional>
 
@@ -17,10 +18,10 @@ namespace {
 std::optional<int> broken_rule(const Table& table, int row, int init_value_column) {
     const std::string& type = table.text(row, VariableColumn::Type);
     if (is_string_type(type) && !is_byte_length(table.text(row, VariableColumn::Length)))
-        return Text_String_Length;
+        return ethercat_text::String_Length_Invalid;
     if (init_value_column >= 0 && Type_Code_Of(type).code == type_code::Float32 &&
         !Is_Float32_Init_Value(table.text(row, init_value_column)))
-        return Text_Float32_Init_Value;
+        return ethercat_text::Float32_Init_Value_Invalid;
     return std::nullopt;
 }
 
@@ -34,7 +35,7 @@ Variable_Check_Result Controllo_dati(const Table& table, const Lang_Strings& tex
         if (!table.is_checked(row, VariableColumn::Enable))
             continue;
         if (const std::optional<int> text = broken_rule(table, row, init_value_column))
-            return {row, *text, texts[Text_Error_Row] + std::to_string(row) + texts[*text]};
+            return {row, *text, texts[ethercat_text::Error_Row] + std::to_string(row) + texts[*text]};
     }
     return {};
 }

@@ -17,10 +17,6 @@ struct Variable_Check_Result {
     bool ok() const { return row == 0; }
 };
 
-constexpr int Text_Error_Row = 1551;
-constexpr int Text_String_Length = 1552;
-constexpr int Text_Float32_Init_Value = 1554;
-
 // The screen's check before saving, row by row over the enabled used rows. The image keeps a
 // string's length in one byte, so a "String" or "ByteString" row needs a Length of plain decimal
 // digits from 0 to 255. In the Slave To Master order a "Float32" row needs an Init Value the image

@@ -2,35 +2,10 @@
 
 #include "core/common/PathText.h"
 #include "core/lang/TextFill.h"
+#include "core/lang/UpdateDialogTexts.h"
 
 namespace cfg::image {
 namespace {
-
-constexpr int Device_Not_Found_Text = 836;
-constexpr int Check_Address_Text = 837;
-constexpr int File_Missing_Text = 838;
-constexpr int Testing_Text = 839;
-constexpr int Testing_With_Ping_Text = 840;
-constexpr int Updater_Running_Text = 841;
-constexpr int Seconds_Text = 842;
-constexpr int Updated_Text = 843;
-constexpr int Updater_Busy_Text = 844;
-constexpr int Icmp_Not_Permitted_Text = 845;
-constexpr int Updater_Missing_Text = 846;
-constexpr int Updater_Not_Started_Text = 847;
-constexpr int Updater_Failed_Text = 848;
-constexpr int Updater_Crashed_Text = 849;
-constexpr int Updater_Still_Running_Text = 850;
-constexpr int Check_Running_Text = 853;
-constexpr int Checked_Text = 854;
-constexpr int Check_Faults_Text = 855;
-constexpr int Stand_In_As_Updater_Text = 856;
-constexpr int Check_Program_Missing_Text = 857;
-constexpr int Updater_Needs_Wine_Text = 858;
-constexpr int Check_Not_Started_Text = 859;
-constexpr int Check_Failed_Text = 860;
-constexpr int Check_Crashed_Text = 861;
-constexpr int Check_Still_Running_Text = 862;
 
 // The texts of the outcomes that differ when the check program ran in the updater's place.
 struct Run_Texts {
@@ -40,10 +15,12 @@ struct Run_Texts {
     int crashed;
     int still_running;
 };
-constexpr Run_Texts Updater_Texts{Updater_Missing_Text, Updater_Not_Started_Text, Updater_Failed_Text,
-                                  Updater_Crashed_Text, Updater_Still_Running_Text};
-constexpr Run_Texts Check_Texts{Check_Program_Missing_Text, Check_Not_Started_Text, Check_Failed_Text,
-                                Check_Crashed_Text, Check_Still_Running_Text};
+constexpr Run_Texts Updater_Texts{update_text::Updater_Missing, update_text::Updater_Not_Started,
+                                  update_text::Updater_Failed, update_text::Updater_Crashed,
+                                  update_text::Updater_Still_Running};
+constexpr Run_Texts Check_Texts{update_text::Check_Program_Missing, update_text::Check_Not_Started,
+                                update_text::Check_Failed, update_text::Check_Crashed,
+                                update_text::Check_Still_Running};
 
 std::string seconds(std::int64_t ms) {
     return std::to_string(ms / 1000);
@@ -54,19 +31,19 @@ std::string seconds(std::int64_t ms) {
 std::string Progress_Status(const Lang_Strings& texts, const Update_Progress& progress) {
     switch (progress.phase) {
     case Update_Phase::Testing:
-        return Fill_Text(texts[Testing_Text], {progress.address});
+        return Fill_Text(texts[update_text::Testing], {progress.address});
     case Update_Phase::Testing_With_Ping:
-        return Fill_Text(texts[Testing_With_Ping_Text], {progress.address});
+        return Fill_Text(texts[update_text::Testing_With_Ping], {progress.address});
     case Update_Phase::Check_Running:
-        return texts[Check_Running_Text];
+        return texts[update_text::Check_Running];
     case Update_Phase::Updater_Running:
         break;
     }
-    return texts[Updater_Running_Text];
+    return texts[update_text::Updater_Running];
 }
 
 std::string Progress_Seconds(const Lang_Strings& texts, const Update_Progress& progress) {
-    return Fill_Text(texts[Seconds_Text], {seconds(progress.elapsed_ms), seconds(progress.bound_ms)});
+    return Fill_Text(texts[update_text::Seconds], {seconds(progress.elapsed_ms), seconds(progress.bound_ms)});
 }
 
 std::string Update_Message(const Lang_Strings& texts, const Update_Result& result) {
@@ -74,25 +51,25 @@ std::string Update_Message(const Lang_Strings& texts, const Update_Result& resul
     const Run_Texts& run = result.check_only ? Check_Texts : Updater_Texts;
     switch (result.outcome) {
     case Update_Outcome::Updated:
-        return texts[Updated_Text];
+        return texts[update_text::Updated];
     case Update_Outcome::Checked:
-        return texts[Checked_Text];
+        return texts[update_text::Checked];
     case Update_Outcome::Check_Faults:
-        return Fill_Text(texts[Check_Faults_Text], {utf8_path(result.log)});
+        return Fill_Text(texts[update_text::Check_Faults], {utf8_path(result.log)});
     case Update_Outcome::Stand_In_As_Updater:
-        return Fill_Text(texts[Stand_In_As_Updater_Text], {file});
+        return Fill_Text(texts[update_text::Stand_In_As_Updater], {file});
     case Update_Outcome::Updater_Needs_Wine:
-        return Fill_Text(texts[Updater_Needs_Wine_Text], {file});
+        return Fill_Text(texts[update_text::Updater_Needs_Wine], {file});
     case Update_Outcome::Updater_Busy:
-        return texts[Updater_Busy_Text];
+        return texts[update_text::Updater_Busy];
     case Update_Outcome::Address_Unusable:
-        return texts[Check_Address_Text];
+        return texts[update_text::Check_Address];
     case Update_Outcome::Files_Missing:
-        return texts[File_Missing_Text] + file;
+        return texts[update_text::File_Missing] + file;
     case Update_Outcome::Device_Silent:
-        return texts[Device_Not_Found_Text];
+        return texts[update_text::Device_Not_Found];
     case Update_Outcome::Icmp_Not_Permitted:
-        return texts[Icmp_Not_Permitted_Text];
+        return texts[update_text::Icmp_Not_Permitted];
     case Update_Outcome::Given_Up:
         return {};
     case Update_Outcome::Updater_Missing:

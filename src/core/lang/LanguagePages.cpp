@@ -1,12 +1,14 @@
 #include "core/lang/LanguagePages.h"
 
 #include "core/lang/LanguageList.h"
+#include "core/lang/OptionsTexts.h"
 
 namespace cfg {
 namespace {
 
 std::string page_text(const Lang_Strings& texts, int page, int page_count) {
-    return texts[305] + std::to_string(page) + texts[306] + std::to_string(page_count);
+    return texts[options_text::Page] + std::to_string(page) + texts[options_text::Page_Of] +
+           std::to_string(page_count);
 }
 
 bool file_exists(const std::filesystem::path& file) {
@@ -63,7 +65,7 @@ std::optional<std::filesystem::path> Flag_Picture(const Language_Folders& folder
 }
 
 std::string Selected_Language_Text(const Lang_Strings& texts, std::string_view Language_In_Use) {
-    return texts[304] + std::string(Language_In_Use);
+    return texts[options_text::Language_In_Use] + std::string(Language_In_Use);
 }
 
 std::string Initial_Page_Text(const Lang_Strings& texts) {
@@ -71,7 +73,9 @@ std::string Initial_Page_Text(const Lang_Strings& texts) {
 }
 
 std::string Change_Language_Question(const Lang_Strings& texts, std::string_view from, std::string_view to) {
-    return texts[316] + std::string(from) + texts[317] + std::string(to) + texts[318];
+    return texts[options_text::Change_Language_From] + std::string(from) +
+           texts[options_text::Change_Language_To] + std::string(to) +
+           texts[options_text::Change_Language_End];
 }
 
 } // namespace cfg

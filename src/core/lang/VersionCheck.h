@@ -20,9 +20,6 @@ public:
     virtual std::optional<std::string> get(const std::string& host, const std::string& path_and_query) = 0;
 };
 
-// What a window shows while a check it was asked for runs.
-inline constexpr int Checking_Version_Text = 50;
-
 inline constexpr std::string_view Version_Request_Accept =
     "text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8";
 

@@ -4,6 +4,7 @@
 #include "core/common/Text.h"
 #include "core/common/TextToInt.h"
 #include "core/lang/LangStrings.h"
+#include "core/lang/TopicTexts.h"
 #include "core/mqtt/TopicTemplate.h"
 
 #include <string>
@@ -75,8 +76,6 @@ constexpr SharedRules subscribe_rules = {
     .text_template = 1380,
 };
 
-constexpr int Text_Error_Row = 1351;
-constexpr int Text_Time = 1389;
 constexpr int Time_Limit = 1000000000;
 
 // The rule's text, and what follows it (the highest position, for the position rule).
@@ -151,7 +150,7 @@ std::optional<RuleFailure> check_publish_row(const RowRules& row) {
     if (row.upper_cell(publish::OnTimer) == "Y") {
         const int time = row.number(publish::Time);
         if (time < 1 || time >= Time_Limit)
-            return RuleFailure{Text_Time, ""};
+            return RuleFailure{topic_text::Time_Out_Of_Range, ""};
     }
     return std::nullopt;
 }
@@ -166,8 +165,9 @@ std::optional<TopicCheckFailure> check_table(const Table& table, TopicTable whic
     const int used = used_topic_rows(table);
     for (int r = 1; r <= used; ++r) {
         if (const std::optional<RuleFailure> failure = check_row(RowRules(table, r)))
-            return TopicCheckFailure{
-                which, r, texts[Text_Error_Row] + std::to_string(r) + texts[failure->text] + failure->tail};
+            return TopicCheckFailure{which, r,
+                                     texts[topic_text::Error_Row] + std::to_string(r) + texts[failure->text] +
+                                         failure->tail};
     }
     return std::nullopt;
 }

@@ -1,25 +1,13 @@
 #include "core/nmea/ArrayMarks.h"
 
 #include "core/common/ByteRange.h"
+#include "core/lang/ListenerTexts.h"
 #include "core/nmea/ListenerPositions.h"
 
 #include <algorithm>
 
 namespace cfg::nmea {
 namespace {
-
-constexpr int Text_Overlaps_Row = 1049;
-constexpr int Text_Overlaps_Rows = 1050;
-constexpr int Text_List_Separator = 1051;
-constexpr int Text_Before_Array = 1052;
-constexpr int Text_Past_Byte = 1053;
-constexpr int Text_Mark_Separator = 1054;
-constexpr int Text_Bytes_Used = 1055;
-constexpr int Text_None = 1056;
-constexpr int Text_Of = 1057;
-constexpr int Text_Overlap = 1058;
-constexpr int Text_Overlaps = 1059;
-constexpr int Text_Outside = 1060;
 
 std::string joined(const std::vector<std::string>& parts, const std::string& separator) {
     std::string text;
@@ -32,8 +20,8 @@ std::string overlap_mark(const std::vector<int>& rows, const Lang_Strings& texts
     std::vector<std::string> numbers;
     for (int row : rows)
         numbers.push_back(std::to_string(row));
-    return texts[rows.size() == 1 ? Text_Overlaps_Row : Text_Overlaps_Rows] +
-           joined(numbers, texts[Text_List_Separator]);
+    return texts[rows.size() == 1 ? listener_text::Overlaps_Row : listener_text::Overlaps_Rows] +
+           joined(numbers, texts[listener_text::List_Separator]);
 }
 
 // How many pairs of fields share at least one byte.
@@ -56,14 +44,14 @@ std::string Field_Marks(const Array_Field& field, const Lang_Strings& texts) {
     if (!field.overlapping_rows.empty())
         marks.push_back(overlap_mark(field.overlapping_rows, texts));
     if (field.first_byte < 0)
-        marks.push_back(texts[Text_Before_Array]);
+        marks.push_back(texts[listener_text::Before_Array]);
     if (field.last_byte() >= NMEA_Array_Size)
-        marks.push_back(texts[Text_Past_Byte] + std::to_string(NMEA_Array_Size - 1));
-    return joined(marks, texts[Text_Mark_Separator]);
+        marks.push_back(texts[listener_text::Past_Byte] + std::to_string(NMEA_Array_Size - 1));
+    return joined(marks, texts[listener_text::Mark_Separator]);
 }
 
 std::string Array_Status(const std::vector<Array_Field>& fields, const Lang_Strings& texts) {
-    std::string used = texts[Text_None];
+    std::string used = texts[listener_text::None];
     if (!fields.empty()) {
         const auto first =
             std::min_element(fields.begin(), fields.end(), [](const Array_Field& a, const Array_Field& b) {
@@ -75,15 +63,16 @@ std::string Array_Status(const std::vector<Array_Field>& fields, const Lang_Stri
             });
         used = Byte_Range_Text(first->first_byte, last->last_byte());
     }
-    std::vector<std::string> parts = {texts[Text_Bytes_Used] + used + texts[Text_Of] +
+    std::vector<std::string> parts = {texts[listener_text::Bytes_Used] + used + texts[listener_text::Of] +
                                       Byte_Range_Text(0, NMEA_Array_Size - 1)};
     if (const int overlaps = overlap_count(fields); overlaps > 0)
-        parts.push_back(std::to_string(overlaps) + texts[overlaps == 1 ? Text_Overlap : Text_Overlaps]);
+        parts.push_back(std::to_string(overlaps) +
+                        texts[overlaps == 1 ? listener_text::Overlap : listener_text::Overlaps]);
     if (const auto outside = std::count_if(fields.begin(), fields.end(),
                                            [](const Array_Field& field) { return field.outside_array; });
         outside > 0)
-        parts.push_back(std::to_string(outside) + texts[Text_Outside]);
-    return joined(parts, texts[Text_Mark_Separator]);
+        parts.push_back(std::to_string(outside) + texts[listener_text::Outside]);
+    return joined(parts, texts[listener_text::Mark_Separator]);
 }
 
 std::vector<Row_Place> Row_Places(const std::vector<Array_Field>& fields, const Lang_Strings& texts) {

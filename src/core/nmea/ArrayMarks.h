@@ -10,11 +10,6 @@
 // These are warnings: the checks of OK let overlapping fields and fields leaving the array through.
 namespace cfg::nmea {
 
-constexpr int Text_Bytes = 1047;
-constexpr int Text_Array_Caption = 1061;
-constexpr int Text_Row = 1062;
-constexpr int Text_Label_Separator = 1063;
-
 // Whether the field shares a byte with another or does not lie wholly in the array.
 bool Is_Marked(const Array_Field& field);
 

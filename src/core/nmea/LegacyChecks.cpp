@@ -2,6 +2,7 @@
 
 #include "core/common/Text.h"
 #include "core/common/TextToInt.h"
+#include "core/lang/LegacyListenerTexts.h"
 #include "core/nmea/SentenceCatalogue.h"
 #include "core/nmea/SerialChannels.h"
 
@@ -9,12 +10,6 @@
 
 namespace cfg::nmea::legacy {
 namespace {
-
-constexpr int Text_Error_Row = 623;
-constexpr int Text_Sentence = 624;
-constexpr int Text_Serial_Channel = 625;
-constexpr int Text_Duplicate = 626;
-constexpr int Text_Index = 630;
 
 std::string key_text(const Legacy_Table& table, int row, Legacy_Column column) {
     return upper_ascii(trimmed(table.text(row, column)));
@@ -24,14 +19,14 @@ std::string key_text(const Legacy_Table& table, int row, Legacy_Column column) {
 int first_broken_rule(const Legacy_Table& table, int row) {
     const int n = Find_Sentence(key_text(table, row, Legacy_Column::Sentence));
     if (n == -1)
-        return Text_Sentence;
+        return legacy_listener_text::Sentence_Invalid;
     if (n == Sentence_XDR || n == Sentence_PJELA) {
         const int index = Text_To_Int(table.text(row, Legacy_Column::Index), 0);
         if (index < 1 || index > 10)
-            return Text_Index;
+            return legacy_listener_text::Index_Out_Of_Range;
     }
     if (!Check_Serial(key_text(table, row, Legacy_Column::Serial_Channel), Legacy_Enable_Serial))
-        return Text_Serial_Channel;
+        return legacy_listener_text::Serial_Channel_Invalid;
     return 0;
 }
 
@@ -52,7 +47,8 @@ std::optional<Row_Error> Controllo_dati(const Legacy_Table& table, const Lang_St
         if (trimmed(table.text(row, Legacy_Column::Enable)) != "Y")
             continue;
         if (const int rule = first_broken_rule(table, row))
-            return Row_Error{row, rule, texts[Text_Error_Row] + std::to_string(row) + texts[rule]};
+            return Row_Error{row, rule,
+                             texts[legacy_listener_text::Error_Row] + std::to_string(row) + texts[rule]};
         enabled_rows.push_back(row);
     }
     for (std::size_t i = 0; i < enabled_rows.size(); ++i) {
@@ -60,9 +56,9 @@ std::optional<Row_Error> Controllo_dati(const Legacy_Table& table, const Lang_St
             const int c = enabled_rows[i];
             const int d = enabled_rows[j];
             if (same_conversion(table, c, d))
-                return Row_Error{c, Text_Duplicate,
-                                 texts[Text_Error_Row] + std::to_string(c) + texts[Text_Duplicate] +
-                                     std::to_string(d)};
+                return Row_Error{c, legacy_listener_text::Duplicate,
+                                 texts[legacy_listener_text::Error_Row] + std::to_string(c) +
+                                     texts[legacy_listener_text::Duplicate] + std::to_string(d)};
         }
     }
     return std::nullopt;

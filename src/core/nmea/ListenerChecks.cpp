@@ -2,6 +2,7 @@
 
 #include "core/common/Text.h"
 #include "core/common/TextToInt.h"
+#include "core/lang/ListenerTexts.h"
 #include "core/nmea/ListenerPositions.h"
 #include "core/nmea/SentenceCatalogue.h"
 
@@ -10,23 +11,17 @@
 namespace cfg::nmea {
 namespace {
 
-constexpr int Text_Error_Row = 1033;
-constexpr int Text_Serial_Channel = 1034;
-constexpr int Text_Data_Field = 1036;
-constexpr int Text_Post_Operation = 1037;
-constexpr int Text_Position = 1038;
-
 // The message telling the range of an Index: each range has its own text.
 int index_rule_text(const Index_Range& range) {
     switch (range.last) {
     case 10:
-        return 1042;
+        return listener_text::Index_Out_Of_1_To_10;
     case 50:
-        return 1043;
+        return listener_text::Index_Out_Of_1_To_50;
     case 36:
-        return 1044;
+        return listener_text::Index_Out_Of_1_To_36;
     default:
-        return 1045; // 1 to 9
+        return listener_text::Index_Out_Of_1_To_9;
     }
 }
 
@@ -41,7 +36,7 @@ bool integer_between(const std::string& text, int first, int last) {
 int first_broken_rule(const Listener_Table& table, int row) {
     using C = Listener_Column;
     if (trimmed(table.text(row, C::Serial_Channel)).empty())
-        return Text_Serial_Channel;
+        return listener_text::Serial_Channel_Missing;
     const int n = GetIndexSentence(trimmed(table.text(row, C::Sentence)));
     const int f = GetIndexDataField(n, upper_ascii(trimmed(table.text(row, C::DataField))));
     if (const std::optional<Index_Range> range = Index_Range_Of(n, f)) {
@@ -49,11 +44,11 @@ int first_broken_rule(const Listener_Table& table, int row) {
             return index_rule_text(*range);
     }
     if (trimmed(table.text(row, C::DataField)).empty())
-        return Text_Data_Field;
+        return listener_text::Data_Field_Missing;
     if (trimmed(table.text(row, C::PortOperation)).empty())
-        return Text_Post_Operation;
+        return listener_text::Post_Operation_Missing;
     if (!integer_between(table.text(row, C::Position), 0, NMEA_Array_Size - 1))
-        return Text_Position;
+        return listener_text::Position_Out_Of_Range;
     return 0;
 }
 
@@ -66,8 +61,8 @@ std::optional<Row_Error> Controllo_dati(const Listener_Table& table, const Lang_
         const int rule = first_broken_rule(table, row);
         if (rule == 0)
             continue;
-        std::string message = texts[Text_Error_Row] + std::to_string(row) + texts[rule];
-        if (rule == Text_Position)
+        std::string message = texts[listener_text::Error_Row] + std::to_string(row) + texts[rule];
+        if (rule == listener_text::Position_Out_Of_Range)
             message += std::to_string(NMEA_Array_Size);
         return Row_Error{row, rule, std::move(message)};
     }

@@ -2,6 +2,7 @@
 
 #include "core/common/Text.h"
 #include "core/common/TextToInt.h"
+#include "core/lang/ParameterTexts.h"
 
 #include <array>
 #include <cstdint>
@@ -41,44 +42,44 @@ std::optional<int> first_bad_octet(const ParGen_Set& set, const Octets& octets, 
 std::optional<int> dns_servers(const ParGen_Set& set) {
     if (!set.Eth_Conn_Enable_DNS)
         return std::nullopt;
-    if (auto failed = first_bad_octet(set, primary_dns, 1147))
+    if (auto failed = first_bad_octet(set, primary_dns, parameter_text::Primary_DNS_Octet_Invalid))
         return failed;
-    return first_bad_octet(set, secondary_dns, 1151);
+    return first_bad_octet(set, secondary_dns, parameter_text::Secondary_DNS_Octet_Invalid);
 }
 
 std::optional<int> revision_number(const ParGen_Set& set) {
     const std::int64_t value = Text_To_Int64(set.EtherCAT_Slave_Revision_Number, -1);
     if (value < 0 || value > 0xFFFFFFFFLL)
-        return 1155;
+        return parameter_text::Revision_Number_Invalid;
     return std::nullopt;
 }
 
 // Blanks around the name do not count, but the stored name keeps them.
 std::optional<int> slave_name(const ParGen_Set& set) {
     if (trimmed(set.EtherCAT_Slave_Name).empty())
-        return 1156;
+        return parameter_text::Slave_Name_Empty;
     return std::nullopt;
 }
 
 std::optional<int> node_address(const ParGen_Set& set) {
     if (!in_range(set.EtherCAT_Slave_Node_Address, 1, 192))
-        return 1157;
+        return parameter_text::Node_Address_Invalid;
     return std::nullopt;
 }
 
 // Checked even while DHCP is on: the fields keep their values for when it is switched off again.
 std::optional<int> address(const ParGen_Set& set) {
-    return first_bad_octet(set, ip_address, 544);
+    return first_bad_octet(set, ip_address, parameter_text::IP_Address_Octet_Invalid);
 }
 
 std::optional<int> mask(const ParGen_Set& set) {
-    return first_bad_octet(set, subnet_mask, 548);
+    return first_bad_octet(set, subnet_mask, parameter_text::Subnet_Mask_Octet_Invalid);
 }
 
 std::optional<int> gateway_address(const ParGen_Set& set) {
     if (!set.Ethernet_EN_GAT)
         return std::nullopt;
-    return first_bad_octet(set, gateway, 552);
+    return first_bad_octet(set, gateway, parameter_text::Gateway_Octet_Invalid);
 }
 
 constexpr std::array<Rule, 7> rules{dns_servers, revision_number, slave_name, node_address, address,

@@ -4,6 +4,7 @@
 #include "core/ethercat/VariableColumns.h"
 #include "core/ethercat/VariableTable.h"
 #include "core/image/BankFiles.h"
+#include "core/lang/ListenerTexts.h"
 #include "core/lang/TextFill.h"
 #include "core/mqtt/TopicColumns.h"
 #include "core/nmea/ArrayLayout.h"
@@ -70,7 +71,7 @@ Row_Shape listener_shape(const Lang_Strings& texts) {
     for (const auto& [column, key] : Listener_Compared)
         shape.entered.push_back(
             {key, texts[nmea::Listener_Columns()[static_cast<std::size_t>(column)].header_text]});
-    shape.place.push_back({"bytes", texts[nmea::Text_Bytes]});
+    shape.place.push_back({"bytes", texts[listener_text::Bytes_Header]});
     return shape;
 }
 

@@ -1,6 +1,11 @@
 #include "core/report/DiffText.h"
 
+#include "core/lang/EtherCATTexts.h"
+#include "core/lang/ListenerTexts.h"
+#include "core/lang/MainWindowTexts.h"
+#include "core/lang/ParameterTexts.h"
 #include "core/lang/TextFill.h"
+#include "core/lang/TopicTexts.h"
 #include "core/report/ConfigurationDiff.h"
 #include "core/report/ReportTexts.h"
 
@@ -33,23 +38,24 @@ std::string value_text(const Value_Change& value, Diff_Change change, const Lang
 
 std::string Area_Title(Diff_Area area, const Lang_Strings& texts) {
     const auto ethercat = [&](int direction) {
-        return texts[text::EtherCAT_Heading] + texts[text::Separator] + texts[direction];
+        return texts[main_window_text::EtherCAT_Caption] + texts[listener_text::Label_Separator] +
+               texts[direction];
     };
     switch (area) {
     case Diff_Area::Parameters:
-        return texts[text::Parameters_Heading];
+        return texts[parameter_text::Title];
     case Diff_Area::Listener:
-        return texts[text::Listener_Heading];
+        return texts[main_window_text::Listener_Caption];
     case Diff_Area::Slave_To_Master:
-        return ethercat(text::Slave_To_Master);
+        return ethercat(ethercat_text::Slave_To_Master);
     case Diff_Area::Master_To_Slave:
-        return ethercat(text::Master_To_Slave);
+        return ethercat(ethercat_text::Master_To_Slave);
     case Diff_Area::Publish_Topics:
-        return texts[text::Publish_Topics];
+        return texts[topic_text::Publish_Tab];
     case Diff_Area::Subscribe_Topics:
-        return texts[text::Subscribe_Topics];
+        return texts[topic_text::Subscribe_Tab];
     case Diff_Area::ESI:
-        return texts[text::ESI_Heading];
+        return texts[main_window_text::ESI_Caption];
     case Diff_Area::Bank1:
     case Diff_Area::Bank2:
     case Diff_Area::Bank3:
@@ -61,12 +67,12 @@ std::string Area_Title(Diff_Area area, const Lang_Strings& texts) {
 std::string Difference_Line(const Difference& difference, const Lang_Strings& texts) {
     std::string values;
     for (const Value_Change& value : difference.values)
-        values += (values.empty() ? "" : texts[text::List_Separator]) +
+        values += (values.empty() ? "" : texts[listener_text::Mark_Separator]) +
                   value_text(value, difference.row > 0 ? difference.change : Diff_Change::Changed, texts);
     if (difference.row == 0)
         return values;
     return Fill_Text(texts[change_text(difference.change)],
-                     {texts[text::Row] + std::to_string(difference.row), values});
+                     {texts[listener_text::Row] + std::to_string(difference.row), values});
 }
 
 std::vector<std::string> Difference_Lines(const std::vector<Difference>& differences,

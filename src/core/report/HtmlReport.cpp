@@ -12,6 +12,11 @@
 #include "core/ethercat/ProcessImage.h"
 #include "core/ethercat/VariableColumns.h"
 #include "core/ethercat/VariableTable.h"
+#include "core/lang/EtherCATTexts.h"
+#include "core/lang/ListenerTexts.h"
+#include "core/lang/MainWindowTexts.h"
+#include "core/lang/ParameterTexts.h"
+#include "core/lang/TopicTexts.h"
 #include "core/nmea/ArrayLayout.h"
 #include "core/nmea/ArrayMarks.h"
 #include "core/report/ConfigurationContent.h"
@@ -75,7 +80,7 @@ public:
     }
 
     void parameters(pugi::xml_node body) const {
-        add_element(body, "h2", texts_[text::Parameters_Heading]);
+        add_element(body, "h2", texts_[parameter_text::Title]);
         for (const Parameter_Group& group : Parameter_Groups(content_.parameters, texts_)) {
             // The values the screen does not show are not the user's to check.
             if (group.caption.empty())
@@ -90,11 +95,11 @@ public:
 
     void listeners(pugi::xml_node body) const {
         using C = nmea::Listener_Column;
-        add_element(body, "h2", texts_[text::Listener_Heading]);
+        add_element(body, "h2", texts_[main_window_text::Listener_Caption]);
         const nmea::Listener_Table& table = content_.listeners;
         const int shown = Listener_Rows_Shown(table);
         if (shown == 0) {
-            add_element(body, "p", texts_[text::None]);
+            add_element(body, "p", texts_[listener_text::None]);
             return;
         }
         const std::vector<nmea::Array_Field> fields = nmea::Array_Layout(table);
@@ -107,8 +112,8 @@ public:
         for (C column : text_columns)
             headers.push_back(header(column));
         headers.insert(headers.end(),
-                       {header(C::SwapAll), header(C::Swap16), header(C::Position), texts_[nmea::Text_Bytes],
-                        header(C::Mnemonic), texts_[text::Warnings]});
+                       {header(C::SwapAll), header(C::Swap16), header(C::Position),
+                        texts_[listener_text::Bytes_Header], header(C::Mnemonic), texts_[text::Warnings]});
         std::vector<Grid_Row> rows;
         for (int row = 1; row <= shown; ++row) {
             const nmea::Row_Place& place = places[static_cast<std::size_t>(row)];
@@ -125,7 +130,7 @@ public:
     }
 
     void variables(pugi::xml_node body) const {
-        add_element(body, "h2", texts_[text::EtherCAT_Heading]);
+        add_element(body, "h2", texts_[main_window_text::EtherCAT_Caption]);
         variable_table(body, content_.variables.slave_to_master, true);
         // This model sends nothing from the master, but a file may still hold such rows for the ESI file.
         if (ethercat::used_row_count(content_.variables.master_to_slave) > 0)
@@ -157,17 +162,17 @@ public:
     }
 
     void esi(pugi::xml_node body) const {
-        add_element(body, "h2", texts_[text::ESI_Heading]);
+        add_element(body, "h2", texts_[main_window_text::ESI_Caption]);
         const ethercat::ESI_Sources sources =
             ethercat::Load_ESI_Sources(app_.File_ParGen, app_.File_EtherCAT_Slave);
         const std::optional<std::string> warning = ethercat::ESI_Step_Warning(app_);
-        add_fields(body,
-                   {{texts_[text::Vendor], std::string(ethercat::ESI_Vendor_Name) + " (#x" +
-                                               std::string(ethercat::ESI_Vendor_Id) + ")"},
-                    {texts_[text::Product_Code], "#x" + sources.ESI_Product_Code},
-                    {texts_[text::Revision], "#x" + ethercat::hex_upper(sources.ESI_Revision_Number, 2)},
-                    {texts_[text::Slave_Name], sources.ESI_Device_Name},
-                    {texts_[text::Process_Image], warning.value_or(texts_[text::ESI_In_Step])}});
+        add_fields(body, {{texts_[text::Vendor], std::string(ethercat::ESI_Vendor_Name) + " (#x" +
+                                                     std::string(ethercat::ESI_Vendor_Id) + ")"},
+                          {texts_[text::Product_Code], "#x" + sources.ESI_Product_Code},
+                          {texts_[parameter_text::Revision_Number],
+                           "#x" + ethercat::hex_upper(sources.ESI_Revision_Number, 2)},
+                          {texts_[parameter_text::Slave_Name], sources.ESI_Device_Name},
+                          {texts_[text::Process_Image], warning.value_or(texts_[text::ESI_In_Step])}});
     }
 
     void banks(pugi::xml_node body) const {
@@ -180,7 +185,7 @@ public:
                 continue;
             }
             const std::string checksum = bank.decoding
-                                             ? bank.own_checksum.value_or(texts_[text::None])
+                                             ? bank.own_checksum.value_or(texts_[listener_text::None])
                                              : texts_[text::Cannot_Be_Decoded] + bank.decode_failure;
             rows.push_back({{name, std::to_string(bank.size), bank.modified, checksum, bank.sha256},
                             !bank.decode_failure.empty()});
@@ -197,11 +202,12 @@ private:
     void variable_table(pugi::xml_node body, const Table& table, bool SlaveMaster) const {
         const auto& headers = SlaveMaster ? std::span<const int>(ethercat::Slave_To_Master_Headers)
                                           : std::span<const int>(ethercat::Master_To_Slave_Headers);
-        add_element(body, "h3", texts_[SlaveMaster ? text::Slave_To_Master : text::Master_To_Slave]);
+        add_element(body, "h3",
+                    texts_[SlaveMaster ? ethercat_text::Slave_To_Master : ethercat_text::Master_To_Slave]);
         add_element(body, "p",
-                    texts_[text::Process_Image_Size] +
+                    texts_[ethercat_text::Process_Image] +
                         std::to_string(ethercat::Process_Image_Layout(table).size) +
-                        texts_[text::Bytes_Unit]);
+                        texts_[ethercat_text::Bytes_Unit]);
         const int used = ethercat::used_row_count(table);
         if (used == 0)
             return;
@@ -239,7 +245,8 @@ std::string Configuration_Report_Html(const Application& app, std::chrono::syste
     const Configuration_Content content = Read_Configuration_Content(app.Path_Project);
     const Report_Writer writer(app, content, pictures);
     const Lang_Strings& texts = app.Lang_Strings;
-    const Report_Page page(texts[text::Report_Title] + texts[text::Separator] + app.Name_Project);
+    const Report_Page page(texts[text::Report_Title] + texts[listener_text::Label_Separator] +
+                           app.Name_Project);
     const pugi::xml_node body = page.body();
     writer.identity(body, now);
     writer.parameters(body);

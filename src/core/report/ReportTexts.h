@@ -1,7 +1,7 @@
 #pragma once
 
 // The texts of the configuration report and of the comparison of two configurations, by index.
-// Headings and column headers that a screen already shows are that screen's texts.
+// Headings, captions and column headers that a screen already shows are that screen's texts.
 namespace cfg::report::text {
 
 enum : int {
@@ -43,27 +43,6 @@ enum : int {
     ESI_Differs,
     No_ESI_Written,
     ESI_Written, // written %1 to %2
-};
-
-// Texts of the screens the report and the comparison take up.
-enum : int {
-    Listener_Heading = 21,
-    EtherCAT_Heading = 34,
-    ESI_Heading = 36,
-    Parameters_Heading = 400,
-    None = 1056,
-    Row = 1062,
-    Separator = 1063,      // ": "
-    List_Separator = 1054, // "; "
-    Name = 1519,
-    Revision = 1141,
-    Slave_Name = 1143,
-    Slave_To_Master = 1534,
-    Master_To_Slave = 1535,
-    Process_Image_Size = 1571, // "process image: "
-    Bytes_Unit = 1573,         // " bytes"
-    Publish_Topics = 1333,
-    Subscribe_Topics = 1334,
 };
 
 } // namespace cfg::report::text

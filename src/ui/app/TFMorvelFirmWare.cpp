@@ -4,6 +4,7 @@
 #include "core/app/Application.h"
 #include "core/app/NameLabels.h"
 #include "core/common/ModelIdentity.h"
+#include "core/lang/MainWindowTexts.h"
 #include "core/lang/MakerSite.h"
 #include "core/lang/VersionCheck.h"
 #include "ui/app/TFNew_Project.h"
@@ -46,6 +47,8 @@
 
 namespace ui {
 namespace {
+
+namespace main_window_text = cfg::main_window_text;
 
 constexpr int client_width = 694;
 constexpr int step_button_width = 170;
@@ -218,31 +221,34 @@ void TFMorvelFirmWare::build_view() {
 
 void TFMorvelFirmWare::Set_Lang() {
     const cfg::Lang_Strings& texts = app_.Lang_Strings;
-    L_Begin->setText(text_of(texts, 0));
+    L_Begin->setText(text_of(texts, main_window_text::Begin));
     for (int n = 1; n <= 8; ++n) {
-        L_Step[static_cast<std::size_t>(n - 1)]->setText(text_of(texts, n));
+        L_Step[static_cast<std::size_t>(n - 1)]->setText(
+            text_of(texts, main_window_text::First_Step + n - 1));
         L_Step[static_cast<std::size_t>(n - 1)]->adjustSize();
     }
     L_Begin->adjustSize();
-    Btn_Info->setToolTip(text_of(texts, 12));
-    Btn_Opz->setToolTip(text_of(texts, 13));
-    Btn_Close->setToolTip(text_of(texts, 14));
-    set_button_texts(texts, {{Btn_New, 15, 22},
-                             {Btn_Open, 16, 23},
-                             {Btn_Prm_Gen, 20, 24},
-                             {Btn_NMEA0183_Access, 21, 25},
-                             {Btn_EtherCAT_Set_Access, 34, 35},
-                             {Btn_EtherCAT_ESI_File, 36, 37},
-                             {Btn_CreateBin, 17, 26},
-                             {Btn_PROFINET_XML, 27, 28},
-                             {Btn_PROFINET_Map, 29, 30},
-                             {Btn_MQTT_Set_Topic, 32, 33},
-                             {Btn_Report, report_text::Report_Caption, report_text::Report_Hint},
-                             {Btn_Compare, report_text::Compare_Caption, report_text::Compare_Hint}});
+    Btn_Info->setToolTip(text_of(texts, main_window_text::Information_Hint));
+    Btn_Opz->setToolTip(text_of(texts, main_window_text::Options_Hint));
+    Btn_Close->setToolTip(text_of(texts, main_window_text::Close_Hint));
+    set_button_texts(
+        texts,
+        {{Btn_New, main_window_text::New_Caption, main_window_text::New_Hint},
+         {Btn_Open, main_window_text::Open_Caption, main_window_text::Open_Hint},
+         {Btn_Prm_Gen, main_window_text::Parameters_Caption, main_window_text::Parameters_Hint},
+         {Btn_NMEA0183_Access, main_window_text::Listener_Caption, main_window_text::Listener_Hint},
+         {Btn_EtherCAT_Set_Access, main_window_text::EtherCAT_Caption, main_window_text::EtherCAT_Hint},
+         {Btn_EtherCAT_ESI_File, main_window_text::ESI_Caption, main_window_text::ESI_Hint},
+         {Btn_CreateBin, main_window_text::Update_Caption, main_window_text::Update_Hint},
+         {Btn_PROFINET_XML, main_window_text::PROFINET_XML_Caption, main_window_text::PROFINET_XML_Hint},
+         {Btn_PROFINET_Map, main_window_text::Objects_Map_Caption, main_window_text::Objects_Map_Hint},
+         {Btn_MQTT_Set_Topic, main_window_text::Topics_Caption, main_window_text::Topics_Hint},
+         {Btn_Report, report_text::Report_Caption, report_text::Report_Hint},
+         {Btn_Compare, report_text::Compare_Caption, report_text::Compare_Hint}});
     LL_Update->setText(
         QString("<a href=\"%1\">%2</a>")
             .arg(QString::fromStdString(cfg::Download_Page_Address(maker_web_host())).toHtmlEscaped(),
-                 text_of(texts, 19).toHtmlEscaped()));
+                 text_of(texts, main_window_text::New_Version).toHtmlEscaped()));
     LL_Update->adjustSize();
     place_step_buttons();
     show_name_labels();
@@ -283,7 +289,7 @@ void TFMorvelFirmWare::Change_Language() {
 // The steps that work on a configuration say so while none is open.
 void TFMorvelFirmWare::Btn_Click(const Button_Action& action) {
     if (action.needs_configuration && !app_.has_active_configuration()) {
-        MessageService::error(this, text_of(app_.Lang_Strings, cfg::Project_Not_Valid_Text));
+        MessageService::error(this, text_of(app_.Lang_Strings, main_window_text::Project_Not_Valid));
         return;
     }
     action.run();

@@ -3,6 +3,7 @@
 #include "core/app/Application.h"
 #include "core/app/ConfigurationFolders.h"
 #include "core/common/ModelIdentity.h"
+#include "core/lang/NewConfigurationTexts.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/MessageService.h"
@@ -43,14 +44,15 @@ TFNew_Project::TFNew_Project(cfg::Application& app, QWidget* parent)
 
 void TFNew_Project::Set_Lang() {
     const cfg::Lang_Strings& texts = app_.Lang_Strings;
-    setWindowTitle(text_of(texts, 100));
-    title_->descriptionLabel()->setText(text_of(texts, 101));
-    Label1->setText(text_of(texts, 102));
-    Btn_OK->setText(text_of(texts, 103));
-    Btn_Cancel->setText(text_of(texts, 104));
-    E_New_Proj->setToolTip(text_of(texts, 108));
-    Btn_OK->setToolTip(text_of(texts, 109));
-    Btn_Cancel->setToolTip(text_of(texts, 110));
+    namespace text = cfg::new_configuration_text;
+    setWindowTitle(text_of(texts, text::Title));
+    title_->descriptionLabel()->setText(text_of(texts, text::Description));
+    Label1->setText(text_of(texts, text::Name_Label));
+    Btn_OK->setText(text_of(texts, text::OK));
+    Btn_Cancel->setText(text_of(texts, text::Cancel));
+    E_New_Proj->setToolTip(text_of(texts, text::Name_Hint));
+    Btn_OK->setToolTip(text_of(texts, text::OK_Hint));
+    Btn_Cancel->setToolTip(text_of(texts, text::Cancel_Hint));
 }
 
 void TFNew_Project::opened() {

@@ -2,6 +2,7 @@
 
 #include "core/app/Application.h"
 #include "core/common/ModelIdentity.h"
+#include "core/lang/OpenConfigurationTexts.h"
 #include "ui/widgets/ConfigurationList.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/Texts.h"
@@ -42,14 +43,15 @@ TFOpenConf::TFOpenConf(cfg::Application& app, QWidget* parent)
 
 void TFOpenConf::Set_Lang() {
     const cfg::Lang_Strings& texts = app_.Lang_Strings;
-    setWindowTitle(text_of(texts, 200));
-    title_->descriptionLabel()->setText(text_of(texts, 201));
-    Label1->setText(text_of(texts, 202));
-    Btn_OK->setText(text_of(texts, 203));
-    Btn_Cancel->setText(text_of(texts, 204));
-    ListBox1->setToolTip(text_of(texts, 205));
-    Btn_OK->setToolTip(text_of(texts, 206));
-    Btn_Cancel->setToolTip(text_of(texts, 207));
+    namespace text = cfg::open_configuration_text;
+    setWindowTitle(text_of(texts, text::Title));
+    title_->descriptionLabel()->setText(text_of(texts, text::Description));
+    Label1->setText(text_of(texts, text::List_Label));
+    Btn_OK->setText(text_of(texts, text::OK));
+    Btn_Cancel->setText(text_of(texts, text::Cancel));
+    ListBox1->setToolTip(text_of(texts, text::List_Hint));
+    Btn_OK->setToolTip(text_of(texts, text::OK_Hint));
+    Btn_Cancel->setToolTip(text_of(texts, text::Cancel_Hint));
 }
 
 void TFOpenConf::opened() {

@@ -3,6 +3,7 @@
 #include "core/app/Application.h"
 #include "core/app/EsiStep.h"
 #include "core/ethercat/EsiFileName.h"
+#include "core/lang/EtherCATTexts.h"
 #include "ui/platform/QtPath.h"
 #include "ui/widgets/MessageService.h"
 #include "ui/widgets/SaveTarget.h"
@@ -13,8 +14,6 @@
 namespace ui {
 namespace {
 
-constexpr int Written_Text = 1555;
-constexpr int Variables_Text = 1556;
 constexpr const char* ESI_Filter = "EtherCAT ESI File (*.xml)";
 
 } // namespace
@@ -25,8 +24,9 @@ void Save_ESI_File(cfg::Application& app, QWidget* parent) {
         const std::size_t variables =
             cfg::ethercat::Write_Configuration_ESI(app, file, std::chrono::system_clock::now());
         MessageService::show(parent, MessageIcon::Information,
-                             text_of(app.Lang_Strings, Written_Text) + qt_path(file) + "\n" +
-                                 text_of(app.Lang_Strings, Variables_Text) + QString::number(variables));
+                             text_of(app.Lang_Strings, cfg::ethercat_text::ESI_Written) + qt_path(file) +
+                                 "\n" + text_of(app.Lang_Strings, cfg::ethercat_text::ESI_Variables) +
+                                 QString::number(variables));
     });
 }
 

@@ -11,6 +11,7 @@
 #include "core/ethercat/VariableRowOperations.h"
 #include "core/ethercat/VariableTable.h"
 #include "core/ethercat/VariableTableRules.h"
+#include "core/lang/EtherCATTexts.h"
 #include "core/nmea/ArrayLayout.h"
 #include "ui/widgets/ByteMapPanel.h"
 #include "ui/widgets/Texts.h"
@@ -20,10 +21,12 @@ namespace {
 
 using cfg::ethercat::VariableColumn;
 
-constexpr TableScreen::Screen_Texts Texts{
-    .block = 1500, .delete_row_question = 1533, .dropped_rows_question = 1553, .byte_map = 1576};
-constexpr int Slave_To_Master_Tab = 1534;
-constexpr int Master_To_Slave_Tab = 1535;
+namespace text = cfg::ethercat_text;
+
+constexpr TableScreen::Screen_Texts Texts{.block = text::Title,
+                                          .delete_row_question = text::Delete_Row_Question,
+                                          .dropped_rows_question = text::Rows_Would_Be_Dropped_Question,
+                                          .byte_map = text::Map_Texts};
 
 // The grids in the order they are added.
 constexpr std::size_t Slave_To_Master_Grid = 0;
@@ -56,7 +59,7 @@ void TFEtherCATSlave::Init_Table(bool SlaveMaster) {
     setup.name = SlaveMaster ? "ASG_SlaveMaster" : "ASG_MasterSlave";
     setup.table = std::shared_ptr<cfg::Table>(tables_, &table);
     setup.columns = cfg::ethercat::Variable_Column_Descriptions(SlaveMaster);
-    setup.tab_text = SlaveMaster ? Slave_To_Master_Tab : Master_To_Slave_Tab;
+    setup.tab_text = SlaveMaster ? text::Slave_To_Master : text::Master_To_Slave;
     setup.page_name = SlaveMaster ? "TS_SlaveToMaster" : "TS_MasterToSlave";
     setup.shown = SlaveMaster;
     setup.editable = [&table, SlaveMaster](int row, int column) {

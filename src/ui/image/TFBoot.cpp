@@ -7,10 +7,10 @@
 #include "core/common/IpAddress.h"
 #include "core/common/ModelIdentity.h"
 #include "core/image/UpdateTexts.h"
+#include "core/lang/UpdateDialogTexts.h"
 #include "platform/IcmpEcho.h"
 #include "platform/ProgramRunner.h"
 #include "platform/WineLauncher.h"
-#include "ui/image/BootTexts.h"
 #include "ui/image/UpdateRun.h"
 #include "ui/image/UpdateStatus.h"
 #include "ui/widgets/AddressDotJump.h"
@@ -40,6 +40,7 @@ namespace ui {
 namespace {
 
 using cfg::image::Update_Outcome;
+namespace text = cfg::update_text;
 
 constexpr int Client_Width = 449;
 
@@ -51,9 +52,12 @@ struct Mode_Texts {
     int com_port_hint;
     int com_list_hint;
 };
-constexpr Mode_Texts Serial_Texts{800, 801, 807, 825, 827};
-constexpr Mode_Texts Ethernet_Texts{802, 803, 807, 825, 827};
-constexpr Mode_Texts Usb_Texts{804, 805, 808, 826, 828};
+constexpr Mode_Texts Serial_Texts{text::Serial_Title, text::Serial_Description, text::Com_Port_Label,
+                                  text::Com_Port_Hint, text::Com_List_Hint};
+constexpr Mode_Texts Ethernet_Texts{text::Ethernet_Title, text::Ethernet_Description, text::Com_Port_Label,
+                                    text::Com_Port_Hint, text::Com_List_Hint};
+constexpr Mode_Texts Usb_Texts{text::Usb_Title, text::Usb_Description, text::Usb_Port_Label,
+                               text::Usb_Port_Hint, text::Usb_List_Hint};
 
 const Mode_Texts& texts_of_mode(int Form_Type) {
     switch (Form_Type) {
@@ -248,39 +252,40 @@ void TFBoot::Set_Lang() {
     setWindowTitle(text_of(texts, mode.title));
     title_->descriptionLabel()->setText(text_of(texts, mode.description));
 
-    L_List_Devices->setText(text_of(texts, 809));
-    Btn_Search->setText(text_of(texts, 810));
-    Btn_Search->setToolTip(text_of(texts, 829));
-    devices_->set_text(0, 1, texts[811]);
-    devices_->set_text(0, 2, texts[812]);
+    L_List_Devices->setText(text_of(texts, text::Devices_Label));
+    Btn_Search->setText(text_of(texts, text::Search));
+    Btn_Search->setToolTip(text_of(texts, text::Search_Hint));
+    devices_->set_text(0, 1, texts[text::Address_Header]);
+    devices_->set_text(0, 2, texts[text::Mac_Header]);
     devices_model_->tableChanged();
     emit devices_model_->headerDataChanged(Qt::Horizontal, 0, devices_->column_count() - 1);
-    ACG_List_Devices->setToolTip(text_of(texts, 830));
-    CB_Find_All_Brimlow->setText(text_of(texts, 813));
-    CB_Find_All_Brimlow->setToolTip(text_of(texts, 831));
+    ACG_List_Devices->setToolTip(text_of(texts, text::Devices_Hint));
+    CB_Find_All_Brimlow->setText(text_of(texts, text::Find_All));
+    CB_Find_All_Brimlow->setToolTip(text_of(texts, text::Find_All_Hint));
 
-    L_IP_Address->setText(text_of(texts, 806));
+    L_IP_Address->setText(text_of(texts, text::Address_Label));
     for (std::size_t i = 0; i < E_IP.size(); ++i)
-        E_IP[i]->setToolTip(text_of(texts, 821 + static_cast<int>(i)));
+        E_IP[i]->setToolTip(text_of(texts, text::First_Octet_Hint + static_cast<int>(i)));
 
     L_COM_Port->setText(text_of(texts, mode.com_port_label));
     CB_COM_Port->setToolTip(text_of(texts, mode.com_port_hint));
     Btn_COM_List->setToolTip(text_of(texts, mode.com_list_hint));
 
-    L_Update_Option->setText(text_of(texts, 814));
+    L_Update_Option->setText(text_of(texts, text::Options_Label));
     CB_Update_Options->clear();
-    CB_Update_Options->addItems({text_of(texts, 815), text_of(texts, 816), text_of(texts, 817)});
+    CB_Update_Options->addItems({text_of(texts, text::Firmware_And_Configuration),
+                                 text_of(texts, text::Firmware), text_of(texts, text::Configuration)});
     CB_Update_Options->setCurrentIndex(0);
-    CB_Update_Options->setToolTip(text_of(texts, 832));
-    CB_Update_Option_Read_Back->setText(text_of(texts, 818));
-    CB_Update_Option_Read_Back->setToolTip(text_of(texts, 833));
-    CB_Check_Only->setText(text_of(texts, boot_text::Check_Only));
-    CB_Check_Only->setToolTip(text_of(texts, boot_text::Check_Only_Hint));
+    CB_Update_Options->setToolTip(text_of(texts, text::Options_Hint));
+    CB_Update_Option_Read_Back->setText(text_of(texts, text::Read_Back));
+    CB_Update_Option_Read_Back->setToolTip(text_of(texts, text::Read_Back_Hint));
+    CB_Check_Only->setText(text_of(texts, text::Check_Only));
+    CB_Check_Only->setToolTip(text_of(texts, text::Check_Only_Hint));
 
-    Btn_Cancel->setText(text_of(texts, 819));
-    Btn_Cancel->setToolTip(text_of(texts, 834));
-    Btn_Update->setText(text_of(texts, 820));
-    Btn_Update->setToolTip(text_of(texts, 835));
+    Btn_Cancel->setText(text_of(texts, text::Cancel));
+    Btn_Cancel->setToolTip(text_of(texts, text::Cancel_Hint));
+    Btn_Update->setText(text_of(texts, text::Update));
+    Btn_Update->setToolTip(text_of(texts, text::Update_Hint));
 }
 
 void TFBoot::opened() {

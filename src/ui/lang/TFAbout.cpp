@@ -3,6 +3,7 @@
 #include "core/app/Application.h"
 #include "core/common/ModelIdentity.h"
 #include "core/lang/MakerSite.h"
+#include "core/lang/OptionsTexts.h"
 #include "ui/platform/MakerHosts.h"
 #include "ui/platform/QtPath.h"
 #include "ui/platform/WebAddress.h"
@@ -17,17 +18,6 @@
 #include <algorithm>
 
 namespace ui {
-
-namespace {
-
-enum About_Text : int {
-    Data_Folder_Text = 322,
-    Software_Code_Text,
-    Version_Text,
-    Document_Code_Text,
-};
-
-} // namespace
 
 TFAbout::TFAbout(const cfg::Application& app, QWidget* parent) : ScreenDialog(parent), app_(app) {
     setObjectName("TFAbout");
@@ -88,10 +78,10 @@ TFAbout::TFAbout(const cfg::Application& app, QWidget* parent) : ScreenDialog(pa
 
 void TFAbout::Set_Lang() {
     const cfg::Lang_Strings& texts = app_.Lang_Strings;
-    Label6->setText(text_of(texts, Software_Code_Text));
-    Label3->setText(text_of(texts, Version_Text));
-    Label8->setText(text_of(texts, Document_Code_Text));
-    L_Data_Folder->setText(text_of(texts, Data_Folder_Text));
+    Label6->setText(text_of(texts, cfg::options_text::Software_Code));
+    Label3->setText(text_of(texts, cfg::options_text::Version));
+    Label8->setText(text_of(texts, cfg::options_text::Document_Code));
+    L_Data_Folder->setText(text_of(texts, cfg::options_text::Data_Folder));
 }
 
 } // namespace ui

@@ -5,7 +5,9 @@
 #include "core/common/ModelIdentity.h"
 #include "core/lang/LanguageList.h"
 #include "core/lang/LanguagePages.h"
+#include "core/lang/MainWindowTexts.h"
 #include "core/lang/MakerSite.h"
+#include "core/lang/OptionsTexts.h"
 #include "core/lang/VersionCheck.h"
 #include "ui/lang/BackgroundVersionCheck.h"
 #include "ui/platform/MakerHosts.h"
@@ -150,20 +152,21 @@ QWidget* TFSoftOptions::build_settings_tab() {
 
 void TFSoftOptions::Set_Lang() {
     const cfg::Lang_Strings& texts = app_.Lang_Strings;
-    setWindowTitle(text_of(texts, 300));
-    title_->descriptionLabel()->setText(text_of(texts, 301));
-    PC_Options->setTabText(0, text_of(texts, 302));
-    PC_Options->setTabText(1, text_of(texts, 303));
-    PC_Options->setTabText(2, text_of(texts, 319));
-    Btn_Prev->setText(text_of(texts, 307));
-    Btn_Next->setText(text_of(texts, 308));
-    CB_En_Con->setText(text_of(texts, 309));
-    CB_Update->setText(text_of(texts, 310));
-    Btn_Check_Update->setText(text_of(texts, 311));
-    Btn_OK->setText(text_of(texts, 312));
-    Btn_Cancel->setText(text_of(texts, 313));
-    CB_Soft_Set_Jump_Table->setText(text_of(texts, 320));
-    CB_DoubleClick_Auto_Size->setText(text_of(texts, 321));
+    namespace text = cfg::options_text;
+    setWindowTitle(text_of(texts, text::Title));
+    title_->descriptionLabel()->setText(text_of(texts, text::Description));
+    PC_Options->setTabText(0, text_of(texts, text::Language_Tab));
+    PC_Options->setTabText(1, text_of(texts, text::Connection_Tab));
+    PC_Options->setTabText(2, text_of(texts, text::Settings_Tab));
+    Btn_Prev->setText(text_of(texts, text::Previous));
+    Btn_Next->setText(text_of(texts, text::Next));
+    CB_En_Con->setText(text_of(texts, text::Enable_Internet));
+    CB_Update->setText(text_of(texts, text::Check_Update_At_Start));
+    Btn_Check_Update->setText(text_of(texts, text::Check_Update));
+    Btn_OK->setText(text_of(texts, text::OK));
+    Btn_Cancel->setText(text_of(texts, text::Cancel));
+    CB_Soft_Set_Jump_Table->setText(text_of(texts, text::Enter_Jumps));
+    CB_DoubleClick_Auto_Size->setText(text_of(texts, text::Double_Click_Sizes));
     // A page on display is shown again in the new language rather than reset to page 1 of 1.
     if (Show_Page > 0)
         Update_Lang_Page(Show_Page);
@@ -235,7 +238,8 @@ void TFSoftOptions::Update_CheckBox() {
 void TFSoftOptions::Btn_Check_UpdateClick() {
     if (!version_check_->start())
         return;
-    LL_Check_Update->setText(text_of(app_.Lang_Strings, cfg::Checking_Version_Text).toHtmlEscaped());
+    LL_Check_Update->setText(
+        text_of(app_.Lang_Strings, cfg::main_window_text::Checking_Version).toHtmlEscaped());
     LL_Check_Update->show();
     Update_CheckBox();
 }
@@ -245,10 +249,11 @@ void TFSoftOptions::Version_Checked(bool newer_version_available) {
     Update_CheckBox();
     if (newer_version_available) {
         const QString target = QString::fromStdString(cfg::Download_Page_Address(maker_web_host()));
-        LL_Check_Update->setText(QString("<a href=\"%1\">%2</a>")
-                                     .arg(target.toHtmlEscaped(), text_of(texts, 314).toHtmlEscaped()));
+        LL_Check_Update->setText(
+            QString("<a href=\"%1\">%2</a>")
+                .arg(target.toHtmlEscaped(), text_of(texts, cfg::options_text::New_Version).toHtmlEscaped()));
     } else {
-        LL_Check_Update->setText(text_of(texts, 315).toHtmlEscaped());
+        LL_Check_Update->setText(text_of(texts, cfg::options_text::No_Update).toHtmlEscaped());
     }
     LL_Check_Update->show();
 }

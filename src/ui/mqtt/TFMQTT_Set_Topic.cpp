@@ -1,6 +1,7 @@
 #include "ui/mqtt/TFMQTT_Set_Topic.h"
 
 #include "core/app/Application.h"
+#include "core/lang/TopicTexts.h"
 #include "core/mqtt/MqttSetTopicFile.h"
 #include "core/mqtt/TopicCheck.h"
 #include "core/mqtt/TopicColumnDescriptions.h"
@@ -17,10 +18,11 @@ namespace {
 
 using cfg::mqtt::TopicTable;
 
-constexpr TableScreen::Screen_Texts Texts{
-    .block = 1300, .delete_row_question = 1323, .dropped_rows_question = 1399};
-constexpr int Publish_Tab = 1333;
-constexpr int Subscribe_Tab = 1334;
+namespace text = cfg::topic_text;
+
+constexpr TableScreen::Screen_Texts Texts{.block = text::Title,
+                                          .delete_row_question = text::Delete_Row_Question,
+                                          .dropped_rows_question = text::Rows_Would_Be_Dropped_Question};
 
 // This model never offers the screen: its tables keep their header rows only, and take their
 // thousand topic rows when the screen first opens instead of at every start.
@@ -56,7 +58,7 @@ void TFMQTT_Set_Topic::Init_Table(TopicTable which) {
     setup.name = publish ? "ACG_Pub" : "ACG_Sub";
     setup.table = std::shared_ptr<cfg::Table>(tables_, &table);
     setup.columns = cfg::mqtt::topic_column_descriptions(which);
-    setup.tab_text = publish ? Publish_Tab : Subscribe_Tab;
+    setup.tab_text = publish ? text::Publish_Tab : text::Subscribe_Tab;
     setup.page_name = publish ? "TS_MQTT_Publish" : "TS_MQTT_Subscribe";
     setup.shown = publish;
     setup.actions.delete_row = [&table](int row) { cfg::Delete_Row(row, table); };

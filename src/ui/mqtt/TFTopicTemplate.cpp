@@ -2,6 +2,7 @@
 
 #include "core/app/Application.h"
 #include "core/common/ModelIdentity.h"
+#include "core/lang/TopicTemplateTexts.h"
 #include "core/mqtt/TopicTemplate.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/GridView.h"
@@ -21,10 +22,7 @@ namespace {
 
 namespace keyword = cfg::mqtt::keyword;
 
-constexpr int Caption_Topic = 1400;
-constexpr int Caption_Template = 1401;
-constexpr int Description_Topic = 1402;
-constexpr int Description_Template = 1403;
+namespace text = cfg::topic_template_text;
 
 } // namespace
 
@@ -57,17 +55,17 @@ TFTopicTemplate::TFTopicTemplate(cfg::Application& app, QWidget* parent)
 
 void TFTopicTemplate::Set_Lang() {
     const cfg::Lang_Strings& texts = app_.Lang_Strings;
-    setWindowTitle(text_of(texts, Caption_Topic));
-    title_->descriptionLabel()->setText(text_of(texts, Description_Topic));
-    L_List_Keywords->setText(text_of(texts, 1404));
+    setWindowTitle(text_of(texts, text::Topic_Title));
+    title_->descriptionLabel()->setText(text_of(texts, text::Topic_Description));
+    L_List_Keywords->setText(text_of(texts, text::Keywords_Label));
     set_keyword_headers();
-    Btn_OK->setText(text_of(texts, 1407));
-    Btn_Cancel->setText(text_of(texts, 1408));
+    Btn_OK->setText(text_of(texts, text::OK));
+    Btn_Cancel->setText(text_of(texts, text::Cancel));
 }
 
 void TFTopicTemplate::set_keyword_headers() {
-    keywords_->set_text(0, keyword::Keyword, app_.Lang_Strings[1405]);
-    keywords_->set_text(0, keyword::Description, app_.Lang_Strings[1406]);
+    keywords_->set_text(0, keyword::Keyword, app_.Lang_Strings[text::Keyword_Header]);
+    keywords_->set_text(0, keyword::Description, app_.Lang_Strings[text::Keyword_Description_Header]);
     emit keyword_model_->headerDataChanged(Qt::Horizontal, 0, keyword::Column_Count - 1);
 }
 
@@ -81,9 +79,9 @@ std::optional<QString> TFTopicTemplate::Edit_Text(const QString& text, bool topi
 
 void TFTopicTemplate::opened() {
     const cfg::Lang_Strings& texts = app_.Lang_Strings;
-    setWindowTitle(text_of(texts, TopicTemplate ? Caption_Template : Caption_Topic));
+    setWindowTitle(text_of(texts, TopicTemplate ? text::Template_Title : text::Topic_Title));
     title_->descriptionLabel()->setText(
-        text_of(texts, TopicTemplate ? Description_Template : Description_Topic));
+        text_of(texts, TopicTemplate ? text::Template_Description : text::Topic_Description));
     // The list gets its model when the editor first opens, as the table screens' grids do: attaching
     // a model is most of what a table view costs, and the program builds every window at start.
     if (!ASG_Keywords->gridModel()) {

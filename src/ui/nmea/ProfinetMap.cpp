@@ -1,6 +1,7 @@
 #include "ui/nmea/ProfinetMap.h"
 
 #include "core/app/Application.h"
+#include "core/lang/MainWindowTexts.h"
 #include "core/nmea/ObjectsMap.h"
 #include "ui/platform/QtPath.h"
 #include "ui/widgets/SaveTarget.h"
@@ -11,7 +12,6 @@
 namespace ui {
 namespace {
 
-constexpr int Overwrite_Question = 31;
 constexpr const char* CSV_Filter = "CSV (MS-DOS) (*.csv)";
 
 } // namespace
@@ -22,7 +22,7 @@ void PROFINET_Map(cfg::Application& app, QWidget* parent) {
                               return std_path(
                                   qt_text(cfg::nmea::Objects_Map_File_Name(qt_path(chosen).toStdString())));
                           },
-                          Overwrite_Question, MessageButtons::YesNoCancel};
+                          cfg::main_window_text::Overwrite_Question, MessageButtons::YesNoCancel};
     Save_Chosen_File(app, parent, save_as, [&app](const std::filesystem::path& file) {
         cfg::nmea::Export_Objects_Map(app.File_NMEA_0183_Set_Access, file);
     });

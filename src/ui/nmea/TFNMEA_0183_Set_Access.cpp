@@ -1,6 +1,7 @@
 #include "ui/nmea/TFNMEA_0183_Set_Access.h"
 
 #include "core/app/Application.h"
+#include "core/lang/LegacyListenerTexts.h"
 #include "core/nmea/LegacyChecks.h"
 #include "core/nmea/LegacyFile.h"
 #include "core/nmea/NmeaTableRules.h"
@@ -10,8 +11,11 @@ namespace {
 
 using cfg::nmea::legacy::Legacy_Column;
 
-constexpr TableScreen::Screen_Texts Texts{
-    .block = 600, .delete_row_question = 627, .dropped_rows_question = 631};
+namespace text = cfg::legacy_listener_text;
+
+constexpr TableScreen::Screen_Texts Texts{.block = text::Title,
+                                          .delete_row_question = text::Delete_Row_Question,
+                                          .dropped_rows_question = text::Rows_Would_Be_Dropped_Question};
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "core/app/Application.h"
 #include "core/ethercat/ProcessImage.h"
+#include "core/lang/ListenerTexts.h"
 #include "core/nmea/ArrayLayout.h"
 #include "core/nmea/ListenerChecks.h"
 #include "core/nmea/ListenerFile.h"
@@ -20,10 +21,12 @@ namespace {
 
 using cfg::nmea::Listener_Column;
 
-constexpr TableScreen::Screen_Texts Texts{
-    .block = 1000, .delete_row_question = 1039, .dropped_rows_question = 1046, .byte_map = 1064};
-constexpr int Preview_Caption = 1070;
-constexpr int Preview_Hint = 1071;
+namespace text = cfg::listener_text;
+
+constexpr TableScreen::Screen_Texts Texts{.block = text::Title,
+                                          .delete_row_question = text::Delete_Row_Question,
+                                          .dropped_rows_question = text::Rows_Would_Be_Dropped_Question,
+                                          .byte_map = text::Map_Texts};
 
 } // namespace
 
@@ -57,7 +60,7 @@ TFNMEA_0183_Set_Access2::TFNMEA_0183_Set_Access2(cfg::Application& app, QWidget*
 }
 
 void TFNMEA_0183_Set_Access2::set_table_texts() {
-    set_button_texts(app_.Lang_Strings, {{Btn_Preview, Preview_Caption, Preview_Hint}});
+    set_button_texts(app_.Lang_Strings, {{Btn_Preview, text::Preview_Caption, text::Preview_Hint}});
     if (preview_)
         preview_->Set_Lang();
 }

@@ -2,6 +2,7 @@
 
 #include "core/app/Application.h"
 #include "core/common/ModelIdentity.h"
+#include "core/lang/ParameterTexts.h"
 #include "core/params/ParGenChecks.h"
 #include "core/params/ParGenFile.h"
 #include "core/params/SerialChoices.h"
@@ -41,8 +42,6 @@ constexpr int client_width = 460;
 constexpr int client_height = 700;
 constexpr int group_bottom_margin = 12;
 constexpr int scroll_line = 20;
-constexpr int Collapse_Hint = 454;
-constexpr int Expand_Hint = 455;
 
 // The control of each ParGen.xml key, in file order.
 struct Key_Control {
@@ -258,16 +257,17 @@ Group_Row& TFParGen::row(Group_Id id, const char* name) {
 
 void TFParGen::Set_Lang() {
     const cfg::Lang_Strings& texts = app_.Lang_Strings;
-    setWindowTitle(text_of(texts, 400));
-    title_->descriptionLabel()->setText(text_of(texts, 401));
-    Btn_OK->setText(text_of(texts, 402));
-    Btn_OK->setToolTip(text_of(texts, 404));
-    Btn_Cancel->setText(text_of(texts, 403));
-    Btn_Cancel->setToolTip(text_of(texts, 405));
+    namespace text = cfg::parameter_text;
+    setWindowTitle(text_of(texts, text::Title));
+    title_->descriptionLabel()->setText(text_of(texts, text::Description));
+    Btn_OK->setText(text_of(texts, text::OK));
+    Btn_OK->setToolTip(text_of(texts, text::OK_Hint));
+    Btn_Cancel->setText(text_of(texts, text::Cancel));
+    Btn_Cancel->setToolTip(text_of(texts, text::Cancel_Hint));
     for (Group& group : groups_) {
         for (const Group_Row& row : group.rows)
             set_row_texts(row, texts);
-        group.panel->setChevronHints(text_of(texts, Collapse_Hint), text_of(texts, Expand_Hint));
+        group.panel->setChevronHints(text_of(texts, text::Collapse_Hint), text_of(texts, text::Expand_Hint));
         // The captions follow a language change too, so that no group keeps the old language.
         caption_group(group);
     }
@@ -393,7 +393,7 @@ std::filesystem::path TFParGen::file() const {
     return app_.File_ParGen;
 }
 
-int TFParGen::read_file() {
+int TFParGen::show_file_and_count_left_out() {
     show_values(cfg::Load_ParGen(file()));
     Move_GroupBoxs();
     return 0;

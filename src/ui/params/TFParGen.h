@@ -63,7 +63,7 @@ private:
 
     void opened() override;
     std::filesystem::path file() const override;
-    int read_file() override;
+    int show_file_and_count_left_out() override;
     void show_defaults() override;
     void remember_shown_state() override;
     bool changed_since_opened() const override;

@@ -2,6 +2,7 @@
 
 #include "core/app/Application.h"
 #include "core/common/ModelIdentity.h"
+#include "core/lang/ProfinetFileTexts.h"
 #include "ui/widgets/DialogFrame.h"
 #include "ui/widgets/Texts.h"
 #include "ui/widgets/TitlePanel.h"
@@ -67,17 +68,18 @@ TFProfinetFileName::TFProfinetFileName(cfg::Application& app, QWidget* parent,
 
 void TFProfinetFileName::Set_Lang() {
     const cfg::Lang_Strings& texts = app_.Lang_Strings;
-    setWindowTitle(text_of(texts, 700));
-    title_->descriptionLabel()->setText(text_of(texts, 701));
-    L_Select_Name->setText(text_of(texts, 702));
-    L_FixPart_1->setText(text_of(texts, 703));
-    L_UsedPart->setText(text_of(texts, 704));
-    L_FixPart_2->setText(text_of(texts, 705));
-    Btn_OK->setText(text_of(texts, 706));
-    Btn_Cancel->setText(text_of(texts, 707));
-    Btn_OK->setToolTip(text_of(texts, 708));
-    Btn_Cancel->setToolTip(text_of(texts, 709));
-    E_XML_User->setToolTip(text_of(texts, 710));
+    namespace text = cfg::profinet_file_text;
+    setWindowTitle(text_of(texts, text::Title));
+    title_->descriptionLabel()->setText(text_of(texts, text::Description));
+    L_Select_Name->setText(text_of(texts, text::Name_Label));
+    L_FixPart_1->setText(text_of(texts, text::Fixed_Part_Before));
+    L_UsedPart->setText(text_of(texts, text::User_Part));
+    L_FixPart_2->setText(text_of(texts, text::Fixed_Part_After));
+    Btn_OK->setText(text_of(texts, text::OK));
+    Btn_Cancel->setText(text_of(texts, text::Cancel));
+    Btn_OK->setToolTip(text_of(texts, text::OK_Hint));
+    Btn_Cancel->setToolTip(text_of(texts, text::Cancel_Hint));
+    E_XML_User->setToolTip(text_of(texts, text::User_Part_Hint));
 }
 
 void TFProfinetFileName::opened() {

@@ -3,6 +3,7 @@
 #include "core/app/Application.h"
 #include "core/common/SafeFile.h"
 #include "core/common/UnreadableFile.h"
+#include "core/lang/CommonTexts.h"
 #include "ui/platform/QtPath.h"
 #include "ui/widgets/EditTexts.h"
 #include "ui/widgets/ErrorReport.h"
@@ -19,11 +20,7 @@
 namespace ui {
 namespace {
 
-constexpr int Replace_Unreadable_Question = 904;
-constexpr int Shows_Defaults_Notice = 905;
-constexpr int Discard_Changes_Question = 906;
-constexpr int Rows_Left_Out_Notice = 907;
-constexpr int Replace_Changed_Question = 908;
+namespace common_text = cfg::common_text;
 
 } // namespace
 
@@ -56,13 +53,15 @@ void EditingScreen::opened() {
     notice_->hide();
     opened_stamp_ = stamp_of(file());
     int rows_left_out = 0;
-    read_failed_ = !run_reported(this, [this, &rows_left_out] { rows_left_out = read_file(); });
+    read_failed_ =
+        !run_reported(this, [this, &rows_left_out] { rows_left_out = show_file_and_count_left_out(); });
     if (read_failed_) {
         show_defaults();
-        show_notice(notice_, text_of(app_.Lang_Strings, Shows_Defaults_Notice) + qt_path(file()));
-    } else if (rows_left_out > 0) {
         show_notice(notice_,
-                    text_of(app_.Lang_Strings, Rows_Left_Out_Notice) + QString::number(rows_left_out));
+                    text_of(app_.Lang_Strings, common_text::Shows_Defaults_Notice) + qt_path(file()));
+    } else if (rows_left_out > 0) {
+        show_notice(notice_, text_of(app_.Lang_Strings, common_text::Rows_Left_Out_Notice) +
+                                 QString::number(rows_left_out));
     }
     remember_shown_state();
 }
@@ -88,8 +87,9 @@ bool EditingScreen::may_replace_unreadable_file() {
     // A file that has gone in the meantime holds nothing left to keep.
     if (!std::filesystem::exists(file(), error))
         return true;
-    if (!MessageService::confirm_loss(this, text_of(app_.Lang_Strings, Replace_Unreadable_Question) +
-                                                qt_path(cfg::Unreadable_Copy_Path(file()))))
+    if (!MessageService::confirm_loss(this,
+                                      text_of(app_.Lang_Strings, common_text::Replace_Unreadable_Question) +
+                                          qt_path(cfg::Unreadable_Copy_Path(file()))))
         return false;
     cfg::Keep_Unreadable_File(file());
     read_failed_ = false;
@@ -100,8 +100,8 @@ bool EditingScreen::may_replace_unreadable_file() {
 bool EditingScreen::may_replace_changed_file() {
     const std::optional<File_Stamp> now = stamp_of(file());
     return !now || now == opened_stamp_ ||
-           MessageService::confirm_loss(this, text_of(app_.Lang_Strings, Replace_Changed_Question) +
-                                                  qt_path(file()));
+           MessageService::confirm_loss(
+               this, text_of(app_.Lang_Strings, common_text::Replace_Changed_Question) + qt_path(file()));
 }
 
 // The changes of one opening are not undone in the next.
@@ -112,7 +112,8 @@ void EditingScreen::done(int result) {
 
 void EditingScreen::reject() {
     if (changed_since_opened() &&
-        !MessageService::confirm_loss(this, text_of(app_.Lang_Strings, Discard_Changes_Question)))
+        !MessageService::confirm_loss(this,
+                                      text_of(app_.Lang_Strings, common_text::Discard_Changes_Question)))
         return;
     ScreenDialog::reject();
 }

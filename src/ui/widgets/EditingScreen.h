@@ -40,7 +40,7 @@ protected:
     virtual std::filesystem::path file() const = 0;
     // Shows the file's content; raises ConfigError when it cannot be read. Returns how many rows of
     // the file lie beyond the screen's tables.
-    virtual int read_file() = 0;
+    virtual int show_file_and_count_left_out() = 0;
     virtual void show_defaults() = 0;
     // What the screen shows now becomes the state that counts as unchanged.
     virtual void remember_shown_state() = 0;

@@ -1,5 +1,6 @@
 #include "ui/widgets/RowButtons.h"
 
+#include "core/lang/CommonTexts.h"
 #include "core/lang/LangStrings.h"
 #include "ui/widgets/ErrorReport.h"
 #include "ui/widgets/GridView.h"
@@ -9,9 +10,7 @@
 namespace ui {
 namespace {
 
-constexpr int Row_In_Use_Question = 900;
-constexpr int Copy_Does_Not_Fit_Error = 901;
-constexpr int Nothing_Copied_Error = 902;
+namespace common_text = cfg::common_text;
 
 // Some screens' questions hold "%d" where the row number goes; the others end where it follows.
 QString delete_question(QString text, int row) {
@@ -68,14 +67,14 @@ void RowButtons::Btn_PasteRowClick() {
         if (row < 1)
             return;
         const auto confirm = [this] {
-            return MessageService::confirm_loss(dialog_, text_of(texts_, Row_In_Use_Question));
+            return MessageService::confirm_loss(dialog_, text_of(texts_, common_text::Row_In_Use_Question));
         };
         switch (actions_.paste_row(row, Do_Copy, confirm)) {
         case cfg::PasteResult::NothingCopied:
-            MessageService::error(dialog_, text_of(texts_, Nothing_Copied_Error));
+            MessageService::error(dialog_, text_of(texts_, common_text::Nothing_Copied_Error));
             break;
         case cfg::PasteResult::ColumnMismatch:
-            MessageService::error(dialog_, text_of(texts_, Copy_Does_Not_Fit_Error));
+            MessageService::error(dialog_, text_of(texts_, common_text::Copy_Does_Not_Fit_Error));
             break;
         case cfg::PasteResult::Pasted:
             emit tableChanged();

@@ -12,7 +12,7 @@ bool May_Write_Chosen_File(const cfg::Application& app, QWidget* parent, const s
                            int overwrite_question, MessageButtons buttons) {
     if (const std::optional<std::filesystem::path> own = cfg::Own_File_At(app, file)) {
         MessageService::error(parent,
-                              text_of(app.Lang_Strings, common_text::Own_File_Refused) + qt_path(*own));
+                              text_of(app.Lang_Strings, cfg::common_text::Own_File_Refused) + qt_path(*own));
         return false;
     }
     // A name the system cannot examine raises here, for the caller's error report.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/widgets/CommonTexts.h"
+#include "core/lang/CommonTexts.h"
 #include "ui/widgets/MessageService.h"
 
 #include <QString>
@@ -21,7 +21,7 @@ namespace ui {
 // file is replaced only after the question (overwrite_question, on these buttons), which opens
 // with No as its default. True when the file may be written.
 bool May_Write_Chosen_File(const cfg::Application& app, QWidget* parent, const std::filesystem::path& file,
-                           int overwrite_question = common_text::File_Exists_Question,
+                           int overwrite_question = cfg::common_text::File_Exists_Question,
                            MessageButtons buttons = MessageButtons::YesNo);
 
 // A "save as" of the program: where its dialog starts, what it offers, and how the chosen name
@@ -30,7 +30,7 @@ struct Save_As {
     QString start; // the folder the dialog opens in, or the file it proposes
     QString filter;
     std::function<std::filesystem::path(const std::filesystem::path& chosen)> file_of = {}; // none: as chosen
-    int overwrite_question = common_text::File_Exists_Question;
+    int overwrite_question = cfg::common_text::File_Exists_Question;
     MessageButtons buttons = MessageButtons::YesNo;
 };
 

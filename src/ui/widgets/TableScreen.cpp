@@ -263,7 +263,7 @@ void TableScreen::show_headers() {
     }
 }
 
-int TableScreen::read_file() {
+int TableScreen::show_file_and_count_left_out() {
     clear_tables();
     const int rows_left_out = read_tables();
     show_tables_from_start();

@@ -163,7 +163,7 @@ private:
     void show_defaults() override;
     void remember_shown_state() override;
     bool changed_since_opened() const override;
-    int read_file() override;
+    int show_file_and_count_left_out() override;
 
     void show_headers();
     void show_tables_from_start();

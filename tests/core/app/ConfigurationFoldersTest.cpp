@@ -1,6 +1,7 @@
 #include "core/app/ConfigurationFolders.h"
 #include "core/app/NameLabels.h"
 #include "core/common/ConfigError.h"
+#include "core/lang/NewConfigurationTexts.h"
 #include "support/TempDir.h"
 
 #include <gmock/gmock.h>
@@ -11,6 +12,8 @@
 #include <string>
 
 namespace {
+
+namespace name_text = cfg::new_configuration_text;
 
 using cfg::test::TempDir;
 using cfg::test::write_bytes;
@@ -104,31 +107,31 @@ INSTANTIATE_TEST_SUITE_P(
                     NameCase{"PortBeyondNine", "COM10", 0},
                     NameCase{"LongestAllowed", std::string(255, 'x'), 0}, NameCase{"Empty", "", 107},
                     NameCase{"FolderExists", "Existing", 106}, NameCase{"FolderExistsActive", "Active", 106},
-                    NameCase{"AFileHasTheName", "Notes", 105, cfg::Name_Taken_By_File_Text},
-                    NameCase{"LineBreak", "Plant\nA", 105, cfg::Name_Control_Character_Text},
-                    NameCase{"Tab", "Plant\tA", 105, cfg::Name_Control_Character_Text},
-                    NameCase{"Delete", "Plant\x7F", 105, cfg::Name_Control_Character_Text},
-                    NameCase{"Nul", std::string("Plant\0A", 7), 105, cfg::Name_Control_Character_Text},
-                    NameCase{"NotUtf8", "Plant \xB6", 105, cfg::Name_Not_Utf8_Text},
-                    NameCase{"Overlong", "Plant \xC0\xAF", 105, cfg::Name_Not_Utf8_Text},
-                    NameCase{"LeadingBlank", " Plant", 105, cfg::Name_Leading_Blank_Or_Dot_Text},
-                    NameCase{"Hidden", ".hidden", 105, cfg::Name_Leading_Blank_Or_Dot_Text},
-                    NameCase{"Current", ".", 105, cfg::Name_Leading_Blank_Or_Dot_Text},
-                    NameCase{"Parent", "..", 105, cfg::Name_Leading_Blank_Or_Dot_Text},
-                    NameCase{"OutsideProjects", "../Escaped", 105, cfg::Name_Leading_Blank_Or_Dot_Text},
-                    NameCase{"TrailingBlank", "Plant ", 105, cfg::Name_Trailing_Dot_Or_Blank_Text},
-                    NameCase{"TrailingDot", "Plant.", 105, cfg::Name_Trailing_Dot_Or_Blank_Text},
-                    NameCase{"Separator", "Existing/Sub", 105, cfg::Name_Windows_Character_Text},
-                    NameCase{"Backslash", "Up\\Escaped", 105, cfg::Name_Windows_Character_Text},
-                    NameCase{"Absolute", "/tmp/Escaped", 105, cfg::Name_Windows_Character_Text},
-                    NameCase{"Drive", "C:Plant", 105, cfg::Name_Windows_Character_Text},
-                    NameCase{"Question", "Plant?", 105, cfg::Name_Windows_Character_Text},
-                    NameCase{"Console", "CON", 105, cfg::Name_Windows_Device_Text},
-                    NameCase{"NulInLowerCase", "nul", 105, cfg::Name_Windows_Device_Text},
-                    NameCase{"DeviceWithExtension", "aux.txt", 105, cfg::Name_Windows_Device_Text},
-                    NameCase{"Port", "COM1", 105, cfg::Name_Windows_Device_Text},
-                    NameCase{"Printer", "Lpt9", 105, cfg::Name_Windows_Device_Text},
-                    NameCase{"TooLong", std::string(256, 'x'), 105, cfg::Name_Too_Long_Text}),
+                    NameCase{"AFileHasTheName", "Notes", 105, name_text::Name_Taken_By_File},
+                    NameCase{"LineBreak", "Plant\nA", 105, name_text::Name_Control_Character},
+                    NameCase{"Tab", "Plant\tA", 105, name_text::Name_Control_Character},
+                    NameCase{"Delete", "Plant\x7F", 105, name_text::Name_Control_Character},
+                    NameCase{"Nul", std::string("Plant\0A", 7), 105, name_text::Name_Control_Character},
+                    NameCase{"NotUtf8", "Plant \xB6", 105, name_text::Name_Not_Utf8},
+                    NameCase{"Overlong", "Plant \xC0\xAF", 105, name_text::Name_Not_Utf8},
+                    NameCase{"LeadingBlank", " Plant", 105, name_text::Name_Leading_Blank_Or_Dot},
+                    NameCase{"Hidden", ".hidden", 105, name_text::Name_Leading_Blank_Or_Dot},
+                    NameCase{"Current", ".", 105, name_text::Name_Leading_Blank_Or_Dot},
+                    NameCase{"Parent", "..", 105, name_text::Name_Leading_Blank_Or_Dot},
+                    NameCase{"OutsideProjects", "../Escaped", 105, name_text::Name_Leading_Blank_Or_Dot},
+                    NameCase{"TrailingBlank", "Plant ", 105, name_text::Name_Trailing_Dot_Or_Blank},
+                    NameCase{"TrailingDot", "Plant.", 105, name_text::Name_Trailing_Dot_Or_Blank},
+                    NameCase{"Separator", "Existing/Sub", 105, name_text::Name_Windows_Character},
+                    NameCase{"Backslash", "Up\\Escaped", 105, name_text::Name_Windows_Character},
+                    NameCase{"Absolute", "/tmp/Escaped", 105, name_text::Name_Windows_Character},
+                    NameCase{"Drive", "C:Plant", 105, name_text::Name_Windows_Character},
+                    NameCase{"Question", "Plant?", 105, name_text::Name_Windows_Character},
+                    NameCase{"Console", "CON", 105, name_text::Name_Windows_Device},
+                    NameCase{"NulInLowerCase", "nul", 105, name_text::Name_Windows_Device},
+                    NameCase{"DeviceWithExtension", "aux.txt", 105, name_text::Name_Windows_Device},
+                    NameCase{"Port", "COM1", 105, name_text::Name_Windows_Device},
+                    NameCase{"Printer", "Lpt9", 105, name_text::Name_Windows_Device},
+                    NameCase{"TooLong", std::string(256, 'x'), 105, name_text::Name_Too_Long}),
     [](const testing::TestParamInfo<NameCase>& info) { return std::string(info.param.name); });
 
 // A name too long says how long it is and how long it may be.

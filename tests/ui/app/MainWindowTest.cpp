@@ -2,6 +2,7 @@
 #include "core/app/ConfigurationFolders.h"
 #include "core/app/SettingsFile.h"
 #include "core/lang/Language.h"
+#include "core/lang/MainWindowTexts.h"
 #include "core/lang/VersionCheck.h"
 #include "support/TempDir.h"
 #include "ui/app/TFMorvelFirmWare.h"
@@ -515,7 +516,8 @@ private slots:
             auto* check = child<QPushButton>(dialog, "Btn_Check_Update");
             auto* result = child<QLabel>(dialog, "LL_Check_Update");
             QTest::mouseClick(check, Qt::LeftButton);
-            QCOMPARE(result->text(), ui::text_of(app_->Lang_Strings, cfg::Checking_Version_Text));
+            QCOMPARE(result->text(),
+                     ui::text_of(app_->Lang_Strings, cfg::main_window_text::Checking_Version));
             QVERIFY(result->isVisible());
             QVERIFY(!check->isEnabled());
             QTest::mouseClick(check, Qt::LeftButton);
