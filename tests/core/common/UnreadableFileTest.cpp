@@ -1,5 +1,5 @@
-#include "core/common/ConfigError.h"
 #include "core/common/UnreadableFile.h"
+#include "core/common/ConfigError.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

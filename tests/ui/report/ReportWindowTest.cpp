@@ -1,7 +1,7 @@
 #include "core/app/Application.h"
+#include "core/app/CompileConfiguration.h"
 #include "core/app/ConfigurationFolders.h"
 #include "core/image/BankFiles.h"
-#include "core/app/CompileConfiguration.h"
 #include "core/lang/VersionCheck.h"
 #include "ui/app/TFMorvelFirmWare.h"
 #include "ui/platform/QtPath.h"

@@ -1,6 +1,6 @@
 #include "core/bytemap/ByteMapSvg.h"
-#include "core/exchange/TableExchange.h"
 #include "core/ethercat/VariableTableRules.h"
+#include "core/exchange/TableExchange.h"
 #include "core/mqtt/TopicTableRules.h"
 #include "core/nmea/NmeaTableRules.h"
 #include "support/TempDir.h"
