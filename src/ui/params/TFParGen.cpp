@@ -167,6 +167,15 @@ void TFParGen::bind_keys() {
     }
 }
 
+// The fields are destroyed after the screen's own part; a focused field then says its editing
+// ended, which must no longer reach the screen.
+TFParGen::~TFParGen() {
+    for (const Key_Binding& binding : bindings_) {
+        if (binding.edit)
+            binding.edit->disconnect(this);
+    }
+}
+
 void TFParGen::record_change(int typing_field) {
     const cfg::ParGen_Set now = values();
     if (now == recorded_state_)

@@ -34,6 +34,7 @@ class TFParGen : public EditingScreen {
     Q_OBJECT
 public:
     TFParGen(cfg::Application& app, QWidget* parent);
+    ~TFParGen() override;
 
     void Set_Lang() override;
     bool Controllo_Dati();
