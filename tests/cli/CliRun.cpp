@@ -24,17 +24,21 @@ std::string shell_quoted(std::string_view text) {
     return quoted + "'";
 }
 
-// A Windows build runs under the Wine that CONFIGURATOR_WINE names, in a prefix of its own beside
-// the programs, quietly and without the prompts to install Wine's .NET and HTML engines. Wine reads
-// the arguments and the file names of this side in the locale's encoding: UTF-8, as this build's
-// tests write them.
+// A Windows build runs under the Wine that CONFIGURATOR_WINE names, in the prefix that WINEPREFIX
+// names (scripts/cross-windows makes it before the tests, so that no test sees its set-up) or else
+// in one of its own beside the programs, quietly and without the prompts to install Wine's .NET
+// and HTML engines. Wine reads the arguments and the file names of this side in the locale's
+// encoding: UTF-8, as this build's tests write them.
 Tool windows_tool(const std::filesystem::path& folder) {
     const char* wine = std::getenv("CONFIGURATOR_WINE");
     if (!wine || !*wine)
         throw std::runtime_error(
             "CONFIGURATOR_WINDOWS_TOOLS is set, but CONFIGURATOR_WINE names no Wine to run "
             "the Windows build with (scripts/cross-windows sets both)");
-    const std::string launcher = "env WINEPREFIX=" + shell_quoted((folder / "wine-prefix").string()) +
+    const char* prepared_prefix = std::getenv("WINEPREFIX");
+    const std::filesystem::path prefix =
+        prepared_prefix && *prepared_prefix ? std::filesystem::path(prepared_prefix) : folder / "wine-prefix";
+    const std::string launcher = "env WINEPREFIX=" + shell_quoted(prefix.string()) +
                                  " LC_ALL=C.UTF-8 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' " +
                                  shell_quoted(wine);
     return {folder / "configurator-cli.exe", folder / "configurator-check-update.exe", launcher, true};
