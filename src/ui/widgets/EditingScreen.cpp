@@ -22,11 +22,16 @@ namespace {
 
 namespace common_text = cfg::common_text;
 
+// Each step keeps the rows it changed, a whole table at the most; the oldest steps go beyond this
+// many, so that a long session's memory stays bounded.
+constexpr int Undo_Limit = 500;
+
 } // namespace
 
 EditingScreen::EditingScreen(cfg::Application& app, QWidget* parent)
     : ScreenDialog(parent), app_(app), notice_(make_notice(this, "L_Notice")),
       undo_stack_(new QUndoStack(this)), Act_Undo(new QAction(this)), Act_Redo(new QAction(this)) {
+    undo_stack_->setUndoLimit(Undo_Limit);
     Act_Undo->setObjectName("Act_Undo");
     Act_Redo->setObjectName("Act_Redo");
     Act_Undo->setShortcuts(undo_keys());
